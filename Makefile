@@ -1,0 +1,37 @@
+# make run   - install what is missing, build, start the program
+# make test  - the same set-up, then the whole test suite, headless
+BUILD ?= build
+CMAKE_FLAGS ?=
+JOBS ?= $(shell nproc)
+LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
+.PHONY: all setup setup-test build run test bench soak sounds clean
+
+all: build
+
+setup:
+	bash scripts/setup.sh
+
+setup-test:
+	bash scripts/setup.sh --test
+
+build: setup
+	cmake -S . -B $(BUILD) $(LAUNCHER) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/brasti
+
+test: setup-test
+	cmake -S . -B $(BUILD) $(LAUNCHER) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS)
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Regenerates the five sound files in assets/suoni.
+sounds: setup
+	cmake -S . -B $(BUILD) $(LAUNCHER) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) --target gensuoni
+	./$(BUILD)/gensuoni assets/suoni
+
+clean:
+	rm -rf $(BUILD) build-asan

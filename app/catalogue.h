@@ -1,0 +1,30 @@
+#pragma once
+// The 27 exercises of the menu: button, caption, place and font size.
+// Button K (2 to 28) opens screen K - 1.
+#include <array>
+
+namespace brasti {
+
+class ExerciseScreen;
+struct AppContext;
+
+struct CatalogueEntry {
+    int button;          // CommandK
+    const char* caption; // exactly as shown, blanks included
+    int column;          // 1 (left) to 4
+    int row;             // 1 (top) to 7
+    double fontPoints;
+};
+
+inline constexpr int kExerciseCount = 27;
+extern const std::array<CatalogueEntry, kExerciseCount> kCatalogue;
+
+// The screen a button opens: button K opens screen K - 1.
+constexpr int screenOfButton(int button) { return button - 1; }
+
+// Whether screen n (1 to 27) is built; the menu disables the others.
+bool isExerciseBuilt(int screen);
+// A fresh, not yet loaded screen n, or nullptr if it is not built.
+ExerciseScreen* createExerciseScreen(int screen, AppContext& context);
+
+} // namespace brasti

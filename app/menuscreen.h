@@ -1,0 +1,31 @@
+#pragma once
+#include "common/screenwindow.h"
+
+#include <array>
+
+class QPushButton;
+class QRadioButton;
+
+namespace brasti {
+
+// FormMenu: the 27 exercises, the advance mode and "Esci".
+class MenuScreen final : public ScreenWindow {
+    Q_OBJECT
+public:
+    explicit MenuScreen(AppContext& context, QWidget* parent = nullptr);
+    void load() override;
+    void CaricaColori();
+
+    QPushButton* exerciseButton(int button) const; // CommandK, K from 2 to 28
+    QRadioButton* option(int index) const { return options_.at(static_cast<std::size_t>(index)); }
+
+signals:
+    // Asks the shell to open exercise screen n (1 to 27).
+    void exerciseChosen(int screen);
+
+private:
+    std::array<QPushButton*, 27> buttons_{};
+    std::array<QRadioButton*, 2> options_{};
+};
+
+} // namespace brasti

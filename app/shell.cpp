@@ -1,0 +1,80 @@
+#include "app/shell.h"
+
+#include "app/catalogue.h"
+#include "app/menuscreen.h"
+#include "app/startscreen.h"
+#include "common/exercisescreen.h"
+
+#include <QCoreApplication>
+
+namespace brasti {
+
+Shell::Shell(AppContext& context, QObject* parent)
+    : QObject(parent), context_(context), quit_([] { QCoreApplication::exit(0); })
+{
+    context_.navigator = this;
+}
+
+Shell::~Shell()
+{
+    delete current_.data();
+    if (context_.navigator == this)
+        context_.navigator = nullptr;
+}
+
+void Shell::showStart()
+{
+    auto* start = new StartScreen(context_);
+    connect(start, &StartScreen::avvioClicked, this, &Shell::showMenu);
+    switchTo(start);
+}
+
+void Shell::showMenu()
+{
+    auto* menu = new MenuScreen(context_);
+    connect(menu, &MenuScreen::exerciseChosen, this, &Shell::openExercise);
+    switchTo(menu);
+}
+
+void Shell::openExercise(int screen)
+{
+    if (ScreenWindow* exercise = createExerciseScreen(screen, context_))
+        switchTo(exercise);
+}
+
+void Shell::quitProgram()
+{
+    // At once: the window goes without any further question or handler.
+    if (current_) {
+        current_->hide();
+        current_->deleteLater();
+        current_ = nullptr;
+    }
+    quit_();
+}
+
+void Shell::switchTo(ScreenWindow* next)
+{
+    next->setAttribute(Qt::WA_QuitOnClose, true);
+    next->load();
+    ScreenWindow* old = current_;
+    if (old) {
+        const Qt::WindowStates state = old->windowState() & ~Qt::WindowMinimized;
+        if (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+            next->setWindowState(state);
+        } else {
+            // Keep the child's chosen scale, centred where the old window was.
+            const QSize size = next->designedWindowSize() * old->zoom();
+            next->resize(size);
+            next->move(old->geometry().center() - QPoint(size.width() / 2, size.height() / 2));
+        }
+    }
+    current_ = next;
+    next->show();
+    if (old) {
+        old->hide();
+        old->deleteLater();
+    }
+}
+
+} // namespace brasti

@@ -1,0 +1,41 @@
+#pragma once
+// Moves between the program's windows: start screen, menu, exercise screens.
+// The new window is shown before the old one goes, so there is always
+// exactly one; each carries over the window state (maximised, full screen,
+// or the size the child chose) of the one before.
+#include "common/appcontext.h"
+#include "common/screenwindow.h"
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+namespace brasti {
+
+class ScreenWindow;
+
+class Shell final : public QObject, public Navigator {
+    Q_OBJECT
+public:
+    explicit Shell(AppContext& context, QObject* parent = nullptr);
+    ~Shell() override;
+
+    void showStart();
+    void showMenu() override;
+    // Opens exercise screen n (1 to 27) if it is built.
+    void openExercise(int screen);
+    void quitProgram() override;
+
+    ScreenWindow* current() const { return current_; }
+    // What ending the program does; the real one leaves the event loop.
+    void setQuitAction(std::function<void()> action) { quit_ = std::move(action); }
+
+private:
+    void switchTo(ScreenWindow* next);
+
+    AppContext& context_;
+    QPointer<ScreenWindow> current_;
+    std::function<void()> quit_;
+};
+
+} // namespace brasti

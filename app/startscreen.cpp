@@ -1,0 +1,52 @@
+#include "app/startscreen.h"
+
+#include "common/appcontext.h"
+#include "common/board.h"
+#include "common/pictures.h"
+
+#include <QLabel>
+#include <QToolButton>
+
+namespace brasti {
+
+StartScreen::StartScreen(AppContext& context, QWidget* parent)
+    : ScreenWindow(context, QSize(12270, 9600), parent)
+{
+    setObjectName(QStringLiteral("FormAvvio"));
+    setWindowTitle(QStringLiteral("Brasti"));
+    Board* b = board();
+
+    auto* subtitle = new QLabel(QStringLiteral("Esercitazioni matematiche"), b);
+    subtitle->setObjectName(QStringLiteral("Label2_1"));
+    b->place(subtitle, QRect(1920, 240, 4935, 855));
+    b->setFontPoints(subtitle, 18);
+
+    auto* title = new QLabel(QStringLiteral("Uso dei brasti"), b);
+    title->setObjectName(QStringLiteral("Label2_0"));
+    title->setWordWrap(true);
+    b->place(title, QRect(1440, 1200, 6975, 3615));
+    b->setFontPoints(title, 72);
+
+    avvio_ = new QToolButton(b);
+    avvio_->setObjectName(QStringLiteral("Command1"));
+    avvio_->setText(QStringLiteral("Avvio"));
+    avvio_->setIcon(pictureIcon(Picture::Avvio));
+    avvio_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->place(avvio_, QRect(2520, 4920, 4425, 1425));
+    b->setFontPoints(avvio_, 24);
+    connect(avvio_, &QToolButton::clicked, this, &StartScreen::avvioClicked);
+
+    resize(designedWindowSize());
+}
+
+void StartScreen::load()
+{
+    CaricaColori();
+}
+
+void StartScreen::CaricaColori()
+{
+    board()->setBackground(drawBackground(*context_.random, kStartMenuColours));
+}
+
+} // namespace brasti

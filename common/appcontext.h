@@ -1,0 +1,33 @@
+#pragma once
+// The program-wide state and services every screen reaches. One instance
+// lives for the run; tests make their own with scripted parts.
+#include <cstdint>
+
+namespace brasti {
+
+class RandomSource;
+class SoundPlayer;
+class Dialogs;
+
+// What a screen may ask of the application shell.
+class Navigator {
+public:
+    virtual ~Navigator() = default;
+    // Shows a fresh menu and then unloads the current screen.
+    virtual void showMenu() = 0;
+    // Ends the program at once, without asking anything more.
+    virtual void quitProgram() = 0;
+};
+
+struct AppContext {
+    RandomSource* random = nullptr;
+    SoundPlayer* sound = nullptr;
+    Dialogs* dialogs = nullptr;
+    Navigator* navigator = nullptr;
+
+    bool autoAdvance = false;
+    std::int16_t rightCount = 0;
+    std::int16_t wrongCount = 0;
+};
+
+} // namespace brasti

@@ -1,0 +1,30 @@
+#include "common/dialogs.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+
+namespace brasti {
+
+bool MessageBoxDialogs::askYesNo(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setObjectName(QStringLiteral("domanda"));
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("No"));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void MessageBoxDialogs::inform(QWidget* parent, MessageIcon icon, const QString& title, const QString& text)
+{
+    const auto boxIcon = icon == MessageIcon::Information ? QMessageBox::Information
+                       : icon == MessageIcon::Question    ? QMessageBox::Question
+                                                          : QMessageBox::NoIcon;
+    QMessageBox box(boxIcon, title, text, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("messaggio"));
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.exec();
+}
+
+} // namespace brasti

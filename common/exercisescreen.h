@@ -1,0 +1,92 @@
+#pragma once
+// The frame every exercise screen shares: the ten rods, the two counters
+// with their labels, the right and wrong icons, "avanti" with the advance
+// mode, and the menu bar with "Azzera conteggio", "Informazioni" and "Esci".
+// A screen adds its own problem, answer controls and check.
+#include "common/rod.h"
+#include "common/screenwindow.h"
+
+#include <array>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace brasti {
+
+class PictureBox;
+
+// Where a screen puts the frame's controls, in twips.
+struct FrameLayout {
+    QSize client{10020, 7155};
+    QRect avanti{8400, 5400, 1425, 855};
+    QRect label1{8160, 1320, 975, 255};
+    QRect esatti{8160, 1620, 975, 255};
+    QRect label2{8160, 2040, 975, 255};
+    QRect errati{8160, 2340, 975, 255};
+    QRect icons{8220, 240, 855, 855};
+    double counterFontPoints = 9.75;
+};
+
+class ExerciseScreen : public ScreenWindow {
+    Q_OBJECT
+public:
+    ExerciseScreen(AppContext& context, const QString& title, const FrameLayout& layout, RodStance stance,
+                   QWidget* parent = nullptr);
+
+    // Form_Load: advance mode, counters, the screen's own settings, rods, first problem.
+    void load() final;
+
+    Rod* rod(int k) const { return rods_.at(static_cast<std::size_t>(k - 1)); }
+    RodDragger* dragger() const { return dragger_; }
+    QPushButton* avantiButton() const { return avanti_; }
+    QLabel* rightLabel() const { return esatti_; }
+    QLabel* wrongLabel() const { return errati_; }
+    PictureBox* rightIcon() const { return iconSi_; }
+    PictureBox* wrongIcon() const { return iconNo_; }
+    RodStance stance() const { return stance_; }
+
+    // The frame's handlers, public so the menu and tests reach them alike.
+    void azzeraConteggio();
+    void informazioni();
+    void esci();
+
+protected:
+    // The screen's own settings, run in the load step before the rods are sized.
+    virtual void initialSettings() {}
+    // Clears the board and poses a new problem.
+    virtual void newProblem() = 0;
+    // Locks the answer controls after a right answer, while "avanti" waits.
+    virtual void lockAnswer() = 0;
+    // Undoes lockAnswer().
+    virtual void unlockAnswer() = 0;
+    // What a right answer adds before the advance step (a list line, say).
+    virtual void afterRightAnswer() {}
+    // "avanti": by default disable it, unlock, then a new problem.
+    virtual void avantiClicked();
+
+    // The verdicts, run by a screen's answer handlers.
+    void rightAnswer();
+    void wrongAnswer();
+
+    // Adds the screen's own menu between "Azzera conteggio" and "Informazioni".
+    QMenu* addOwnMenu(const QString& objectName, const QString& caption);
+    // Moves the rods into a container control (they keep their number and drag).
+    void putRodsIn(QWidget* container);
+    // Sizes rod k for this screen's stance: k units long, one unit thick.
+    void sizeRod(int k);
+
+private:
+    RodStance stance_;
+    RodDragger* dragger_;
+    std::array<Rod*, 10> rods_{};
+    QPushButton* avanti_;
+    QLabel* esatti_;
+    QLabel* errati_;
+    PictureBox* iconSi_;
+    PictureBox* iconNo_;
+    QAction* informazioniAction_ = nullptr;
+};
+
+} // namespace brasti

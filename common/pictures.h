@@ -1,0 +1,27 @@
+#pragma once
+// The program's pictures, drawn in code so they stay sharp at any scale and
+// need no image files.
+#include <QIcon>
+#include <QWidget>
+
+namespace brasti {
+
+enum class Picture { Right, Wrong, Avanti, Avvio, Conferma, Ricomincia, Window };
+
+QIcon pictureIcon(Picture picture);
+
+// A picture stretched to fill its box, as the verdict icons are shown.
+class PictureBox final : public QWidget {
+    Q_OBJECT
+public:
+    PictureBox(Picture picture, QWidget* parent);
+    Picture picture() const { return picture_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Picture picture_;
+};
+
+} // namespace brasti

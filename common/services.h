@@ -1,0 +1,15 @@
+#pragma once
+// The services every screen calls: sounds, the About message, the quit question.
+class QWidget;
+
+namespace brasti {
+
+struct AppContext;
+
+void PlayRightSound(AppContext& context);
+void PlayWrongSound(AppContext& context);
+void ShowAbout(AppContext& context, QWidget* parent);
+// Asks "Vuoi uscire dal programma?"; on "Sì" ends the program at once.
+void ConfirmQuit(AppContext& context, QWidget* parent);
+
+} // namespace brasti

@@ -1,0 +1,90 @@
+#pragma once
+// Test doubles and drivers for screens: a scripted random source, a sound
+// recorder, scripted answers to modal questions, and a rod drag that goes
+// through the same event path as a real mouse.
+#include "common/appcontext.h"
+#include "common/dialogs.h"
+#include "common/random.h"
+#include "common/sound.h"
+
+#include <QPoint>
+#include <QString>
+#include <deque>
+#include <vector>
+
+class QWidget;
+
+namespace brasti {
+class Rod;
+class ScreenWindow;
+}
+
+namespace harness {
+
+// Hands out scripted values; once they run out, a fallback generator takes
+// over so long runs keep going, and the test can see it happened.
+class ScriptedRandom final : public brasti::RandomSource {
+public:
+    double next() override;
+
+    // The value that makes drawInt(random, n) return k.
+    static double valueFor(int k, int n) { return (k - 0.5) / n; }
+    // Queue a raw value, or the draw of k out of n.
+    void push(double value) { values_.push_back(value); }
+    void pushInt(int k, int n) { push(valueFor(k, n)); }
+    void pushInts(std::initializer_list<int> ks, int n)
+    {
+        for (int k : ks)
+            pushInt(k, n);
+    }
+    std::size_t pending() const { return values_.size(); }
+    int draws() const { return draws_; }
+    int fallbackDraws() const { return fallbackDraws_; }
+
+private:
+    std::deque<double> values_;
+    brasti::ClockRandom fallback_{12345};
+    int draws_ = 0;
+    int fallbackDraws_ = 0;
+};
+
+class RecordingSoundPlayer final : public brasti::SoundPlayer {
+public:
+    void play(brasti::Sound sound) override { played.push_back(sound); }
+    std::vector<brasti::Sound> played;
+};
+
+class ScriptedDialogs final : public brasti::Dialogs {
+public:
+    struct Shown {
+        bool question;
+        brasti::MessageIcon icon;
+        QString title;
+        QString text;
+    };
+    bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;
+    void inform(QWidget* parent, brasti::MessageIcon icon, const QString& title, const QString& text) override;
+
+    // Answers for the next questions; with none left a question is answered "No".
+    std::deque<bool> answers;
+    std::vector<Shown> shown;
+};
+
+// A whole program context with scripted parts.
+struct TestContext {
+    TestContext();
+    ScriptedRandom random;
+    RecordingSoundPlayer sound;
+    ScriptedDialogs dialogs;
+    brasti::AppContext context;
+};
+
+// Drags a rod with synthesised window-level mouse events (press, a few
+// moves, release), so the hit test runs as for a real mouse.
+void dragRodTo(brasti::Rod* rod, QWidget* window, QPoint windowPoint);
+// Drags it onto the centre of a control.
+void dragRodOnto(brasti::Rod* rod, QWidget* target);
+// A left click through the window, as a real mouse gives it.
+void clickThroughWindow(QWidget* widget, QPoint localPoint = QPoint(-1, -1));
+
+} // namespace harness
