@@ -7,42 +7,11 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QPainter>
+#include "common/controls.h"
+
 #include <QRadioButton>
-#include <QStyleOptionButton>
 
 namespace brasti {
-namespace {
-
-// An option button whose caption wraps onto several lines, as the long
-// advance-mode captions need; the text itself stays exactly as given.
-class WrappingRadioButton final : public QRadioButton {
-public:
-    using QRadioButton::QRadioButton;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        const int side = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, this);
-        option.rect = QRect(0, (height() - side) / 2, side, side);
-        style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &option, &p, this);
-        const QRect textRect = rect().adjusted(side + 4, 0, 0, 0);
-        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-        p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
-        if (hasFocus()) {
-            QStyleOptionFocusRect focus;
-            focus.initFrom(this);
-            focus.rect = p.boundingRect(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
-            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
-        }
-    }
-    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
-};
-
-} // namespace
 
 MenuScreen::MenuScreen(AppContext& context, QWidget* parent)
     : ScreenWindow(context, QSize(10530, 7320), parent)
@@ -54,6 +23,7 @@ MenuScreen::MenuScreen(AppContext& context, QWidget* parent)
     const auto heading = [b](const QString& name, const QString& text, int left) {
         auto* label = new QLabel(text, b);
         label->setObjectName(name);
+        label->setWordWrap(true);
         b->place(label, QRect(left, 120, 2055, 255));
         b->setFontPoints(label, 11.25);
     };
@@ -63,7 +33,7 @@ MenuScreen::MenuScreen(AppContext& context, QWidget* parent)
     static constexpr int kColumnLeft[] = {120, 2520, 4920, 7320};
     for (const CatalogueEntry& entry : kCatalogue) {
         const int screen = screenOfButton(entry.button);
-        auto* button = new QPushButton(QString::fromUtf8(entry.caption), b);
+        auto* button = new WrapButton(QString::fromUtf8(entry.caption), b);
         button->setObjectName(QStringLiteral("Command%1").arg(entry.button));
         b->place(button, QRect(kColumnLeft[entry.column - 1], 600 + 720 * (entry.row - 1), 2280, 550));
         b->setFontPoints(button, entry.fontPoints);
@@ -73,14 +43,14 @@ MenuScreen::MenuScreen(AppContext& context, QWidget* parent)
         buttons_[static_cast<std::size_t>(screen - 1)] = button;
     }
 
-    auto* esci = new QPushButton(QStringLiteral("Esci"), b);
+    auto* esci = new WrapButton(QStringLiteral("Esci"), b);
     esci->setObjectName(QStringLiteral("Command1"));
     b->place(esci, QRect(7320, 5640, 2280, 615));
     b->setFontPoints(esci, 18);
     connect(esci, &QPushButton::clicked, this, [this] { ConfirmQuit(context_, this); });
 
     const auto option = [b](int index, const QString& text, int left, int width) {
-        auto* radio = new WrappingRadioButton(text, b);
+        auto* radio = new WrapRadioButton(text, b);
         radio->setObjectName(QStringLiteral("Option1_%1").arg(index));
         b->place(radio, QRect(left, 5520, width, 615));
         b->setFontPoints(radio, 9.75);

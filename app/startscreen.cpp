@@ -2,10 +2,10 @@
 
 #include "common/appcontext.h"
 #include "common/board.h"
+#include "common/controls.h"
 #include "common/pictures.h"
 
 #include <QLabel>
-#include <QToolButton>
 
 namespace brasti {
 
@@ -18,6 +18,7 @@ StartScreen::StartScreen(AppContext& context, QWidget* parent)
 
     auto* subtitle = new QLabel(QStringLiteral("Esercitazioni matematiche"), b);
     subtitle->setObjectName(QStringLiteral("Label2_1"));
+    subtitle->setWordWrap(true);
     b->place(subtitle, QRect(1920, 240, 4935, 855));
     b->setFontPoints(subtitle, 18);
 
@@ -27,14 +28,11 @@ StartScreen::StartScreen(AppContext& context, QWidget* parent)
     b->place(title, QRect(1440, 1200, 6975, 3615));
     b->setFontPoints(title, 72);
 
-    avvio_ = new QToolButton(b);
+    avvio_ = new WrapButton(pictureIcon(Picture::Avvio), QStringLiteral("Avvio"), b);
     avvio_->setObjectName(QStringLiteral("Command1"));
-    avvio_->setText(QStringLiteral("Avvio"));
-    avvio_->setIcon(pictureIcon(Picture::Avvio));
-    avvio_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     b->place(avvio_, QRect(2520, 4920, 4425, 1425));
     b->setFontPoints(avvio_, 24);
-    connect(avvio_, &QToolButton::clicked, this, &StartScreen::avvioClicked);
+    connect(avvio_, &QPushButton::clicked, this, &StartScreen::avvioClicked);
 
     resize(designedWindowSize());
 }

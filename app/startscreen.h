@@ -1,7 +1,7 @@
 #pragma once
 #include "common/screenwindow.h"
 
-class QToolButton;
+class QPushButton;
 
 namespace brasti {
 
@@ -12,12 +12,13 @@ public:
     explicit StartScreen(AppContext& context, QWidget* parent = nullptr);
     void load() override;
     void CaricaColori();
+    QPushButton* avvioButton() const { return avvio_; }
 
 signals:
     void avvioClicked();
 
 private:
-    QToolButton* avvio_;
+    QPushButton* avvio_;
 };
 
 } // namespace brasti

@@ -83,7 +83,8 @@ void Board::setControlColour(QWidget* control, Bgr colour)
 {
     QPalette p = control->palette();
     p.setColor(QPalette::Window, toQColor(colour));
-    p.setColor(QPalette::Button, toQColor(colour));
+    // Buttons fill with their own role; the board's children inherit only Window.
+    p.setColor(control->backgroundRole(), toQColor(colour));
     control->setPalette(p);
     control->setAutoFillBackground(true);
 }

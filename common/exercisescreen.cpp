@@ -2,6 +2,7 @@
 
 #include "common/appcontext.h"
 #include "common/board.h"
+#include "common/controls.h"
 #include "common/counting.h"
 #include "common/dialogs.h"
 #include "common/pictures.h"
@@ -21,6 +22,7 @@ QLabel* makeLabel(Board* board, const QString& name, const QString& text, QRect 
 {
     auto* label = new QLabel(text, board);
     label->setObjectName(name);
+    label->setWordWrap(true);
     board->place(label, place);
     board->setFontPoints(label, points);
     return label;
@@ -42,7 +44,7 @@ ExerciseScreen::ExerciseScreen(AppContext& context, const QString& title, const 
         dragger_->addRod(r);
     }
 
-    avanti_ = new QPushButton(pictureIcon(Picture::Avanti), QStringLiteral("avanti"), b);
+    avanti_ = new WrapButton(pictureIcon(Picture::Avanti), QStringLiteral("avanti"), b);
     avanti_->setObjectName(QStringLiteral("BottoneAvanti"));
     avanti_->setEnabled(false);
     b->place(avanti_, layout.avanti);

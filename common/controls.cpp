@@ -1,0 +1,71 @@
+#include "common/controls.h"
+
+#include <QPainter>
+#include <QStyleOptionButton>
+
+namespace brasti {
+namespace {
+
+constexpr int kTextFlags = Qt::AlignCenter | Qt::TextWordWrap;
+
+} // namespace
+
+QSize WrapButton::sizeHint() const
+{
+    return QPushButton::sizeHint();
+}
+
+void WrapButton::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    option.icon = QIcon();
+    style()->drawControl(QStyle::CE_PushButtonBevel, &option, &p, this);
+
+    QRect content = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    if (!icon().isNull()) {
+        const QSize side = iconSize();
+        const QFontMetrics metrics(font());
+        const QRect textBox = metrics.boundingRect(content, kTextFlags, text());
+        const int top = content.top() + std::max(0, (content.height() - side.height() - textBox.height()) / 2);
+        const QRect iconRect(content.center().x() - side.width() / 2, top, side.width(), side.height());
+        icon().paint(&p, iconRect, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
+        content.setTop(iconRect.bottom() + 1);
+        content.setHeight(std::min(content.height(), textBox.height() + 2));
+    }
+    const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
+    p.setPen(palette().color(group, QPalette::ButtonText));
+    p.drawText(content, kTextFlags, text());
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+    }
+}
+
+void WrapRadioButton::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const int side = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, this);
+    option.rect = QRect(0, (height() - side) / 2, side, side);
+    style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &option, &p, this);
+
+    const QRect textRect = rect().adjusted(side + 4, 0, 0, 0);
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    p.drawText(textRect, flags, text());
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = p.boundingRect(textRect, flags, text());
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+    }
+}
+
+} // namespace brasti

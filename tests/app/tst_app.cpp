@@ -1,0 +1,236 @@
+// Start screen, menu and the moves between windows.
+#include "app/catalogue.h"
+#include "app/menuscreen.h"
+#include "app/shell.h"
+#include "app/startscreen.h"
+#include "common/board.h"
+#include "common/dialogs.h"
+#include "harness/harness.h"
+#include "harness/testmain.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+using namespace brasti;
+
+namespace {
+
+QList<ScreenWindow*> screensAlive()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QList<ScreenWindow*> alive;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* s = qobject_cast<ScreenWindow*>(w))
+            alive << s;
+    return alive;
+}
+
+struct App {
+    App()
+    {
+        shell.setQuitAction([this] { ++quits; });
+    }
+    harness::TestContext t;
+    Shell shell{t.context};
+    int quits = 0;
+};
+
+// Answers the next real message box with the given button, recording what it showed.
+struct BoxAnswerer {
+    explicit BoxAnswerer(QMessageBox::StandardButton answer)
+    {
+        QTimer::singleShot(0, [this, answer] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            for (QAbstractButton* b : box->buttons())
+                buttons << b->text();
+            box->button(answer)->click();
+        });
+    }
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+};
+
+} // namespace
+
+class TestApp : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { QCOMPARE(screensAlive().size(), 0); }
+
+    void startScreen()
+    {
+        App a;
+        a.t.random.pushInt(16, 18);
+        a.shell.showStart();
+        auto* start = qobject_cast<StartScreen*>(a.shell.current());
+        QVERIFY(start);
+        QCOMPARE(start->objectName(), QStringLiteral("FormAvvio"));
+        QCOMPARE(start->board()->background(), Bgr(0xE0E0E0));
+        QCOMPARE(start->board()->size(), QSize(818, 640));
+        auto* subtitle = start->findChild<QLabel*>(QStringLiteral("Label2_1"));
+        auto* title = start->findChild<QLabel*>(QStringLiteral("Label2_0"));
+        QCOMPARE(subtitle->text(), QStringLiteral("Esercitazioni matematiche"));
+        QCOMPARE(title->text(), QStringLiteral("Uso dei brasti"));
+        QCOMPARE(Board::designRect(title), QRect(1440, 1200, 6975, 3615));
+        QCOMPARE(title->font().pixelSize(), 96); // 72 pt
+        QVERIFY(title->font().bold());
+        QCOMPARE(start->avvioButton()->text(), QStringLiteral("Avvio"));
+        QCOMPARE(Board::designRect(start->avvioButton()), QRect(2520, 4920, 4425, 1425));
+        QVERIFY(!start->avvioButton()->icon().isNull());
+
+        // "Avvio" opens the menu and the start screen is gone for good.
+        QPointer<ScreenWindow> gone(start);
+        a.t.random.pushInt(1, 18);
+        start->avvioButton()->click();
+        QVERIFY(qobject_cast<MenuScreen*>(a.shell.current()));
+        QCOMPARE(screensAlive().size(), 1);
+        QVERIFY(!gone);
+    }
+
+    void menuLayout()
+    {
+        App a;
+        a.t.random.pushInt(18, 18);
+        a.shell.showMenu();
+        auto* menu = qobject_cast<MenuScreen*>(a.shell.current());
+        QCOMPARE(menu->board()->background(), Bgr(0xFF00FF));
+        QCOMPARE(menu->board()->size(), QSize(702, 488));
+        QCOMPARE(menu->findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("solo con i brasti"));
+        QCOMPARE(menu->findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral("con i numeri"));
+        for (const CatalogueEntry& e : kCatalogue) {
+            QPushButton* b = menu->exerciseButton(e.button);
+            QCOMPARE(b->objectName(), QStringLiteral("Command%1").arg(e.button));
+            QCOMPARE(b->text(), QString::fromUtf8(e.caption));
+            const int left = QList<int>{120, 2520, 4920, 7320}.at(e.column - 1);
+            QCOMPARE(Board::designRect(b), QRect(left, 600 + 720 * (e.row - 1), 2280, 550));
+            QCOMPARE(b->font().pixelSize(), qRound(e.fontPoints * 20 / 15));
+            QCOMPARE(b->isEnabled(), isExerciseBuilt(screenOfButton(e.button)));
+        }
+        // Each place of the grid holds one button, but for the one left free under column 4.
+        QSet<QPair<int, int>> places;
+        for (const CatalogueEntry& e : kCatalogue)
+            places.insert({e.column, e.row});
+        QCOMPARE(places.size(), 27);
+        QCOMPARE(menu->exerciseButton(9)->text(), QStringLiteral("trova il   > < ="));
+        QCOMPARE(menu->option(0)->text(), QStringLiteral("prosegue automaticamente  negli esercizi"));
+        QCOMPARE(menu->option(1)->text(), QStringLiteral("attende la pressione del bottone per proseguire"));
+        QCOMPARE(menu->option(0)->palette().color(QPalette::Window), QColor(255, 0, 255));
+        QCOMPARE(menu->findChild<QPushButton*>(QStringLiteral("Command1"))->text(), QStringLiteral("Esci"));
+    }
+
+    void advanceModeOptions()
+    {
+        App a;
+        a.shell.showMenu();
+        auto* menu = qobject_cast<MenuScreen*>(a.shell.current());
+        QVERIFY(menu->option(1)->isChecked());
+        QVERIFY(!menu->option(0)->isChecked());
+        menu->option(0)->click();
+        QVERIFY(a.t.context.autoAdvance);
+        // A fresh menu shows the mode in force.
+        a.shell.showMenu();
+        menu = qobject_cast<MenuScreen*>(a.shell.current());
+        QVERIFY(menu->option(0)->isChecked());
+        QVERIFY(a.t.context.autoAdvance);
+        menu->option(1)->click();
+        QVERIFY(!a.t.context.autoAdvance);
+    }
+
+    void quitQuestion()
+    {
+        App a;
+        a.t.random.pushInt(5, 18);
+        a.shell.showMenu();
+        auto* menu = a.shell.current();
+        auto* esci = menu->findChild<QPushButton*>(QStringLiteral("Command1"));
+        a.t.dialogs.answers = {false};
+        esci->click();
+        QCOMPARE(a.t.dialogs.shown.back().text, QStringLiteral("Vuoi uscire dal programma?"));
+        QCOMPARE(a.t.dialogs.shown.back().title, QStringLiteral("Utilizzare i brasti"));
+        QVERIFY(a.t.dialogs.shown.back().question);
+        QCOMPARE(a.quits, 0);
+        QCOMPARE(a.shell.current(), menu);
+        QCOMPARE(menu->board()->background(), Bgr(0x0080FF));
+
+        a.t.dialogs.answers = {true};
+        esci->click();
+        QCOMPARE(a.quits, 1);
+        QCOMPARE(screensAlive().size(), 0);
+    }
+
+    void disabledButtonsOpenNothing()
+    {
+        App a;
+        a.shell.showMenu();
+        auto* menu = qobject_cast<MenuScreen*>(a.shell.current());
+        for (const CatalogueEntry& e : kCatalogue) {
+            if (isExerciseBuilt(screenOfButton(e.button)))
+                continue;
+            harness::clickThroughWindow(menu->exerciseButton(e.button));
+            a.shell.openExercise(screenOfButton(e.button));
+            QCOMPARE(a.shell.current(), menu);
+        }
+        a.shell.openExercise(0);
+        a.shell.openExercise(28);
+        QCOMPARE(a.shell.current(), menu);
+    }
+
+    void windowStateCarriesOver()
+    {
+        App a;
+        a.shell.showStart();
+        a.shell.current()->show();
+        a.shell.current()->resize(818 * 2, 640 * 2);
+        QTRY_COMPARE(a.shell.current()->zoom(), 2.0);
+        a.shell.showMenu();
+        QTRY_COMPARE(a.shell.current()->zoom(), 2.0);
+        QCOMPARE(a.shell.current()->board()->size(), QSize(702 * 2, 488 * 2));
+
+        a.shell.current()->setWindowState(Qt::WindowFullScreen);
+        a.shell.showMenu();
+        QVERIFY(a.shell.current()->windowState() & Qt::WindowFullScreen);
+        QCOMPARE(screensAlive().size(), 1);
+        // F11 leaves full screen again.
+        a.shell.current()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(a.shell.current()));
+        QTest::keyClick(a.shell.current(), Qt::Key_F11);
+        QVERIFY(!(a.shell.current()->windowState() & Qt::WindowFullScreen));
+    }
+
+    void realMessageBoxes()
+    {
+        MessageBoxDialogs dialogs;
+        {
+            BoxAnswerer answer(QMessageBox::No);
+            QVERIFY(!dialogs.askYesNo(nullptr, kMessageTitle, QStringLiteral("Vuoi tornare al menù?")));
+            QCOMPARE(answer.title, QStringLiteral("Utilizzare i brasti"));
+            QCOMPARE(answer.icon, QMessageBox::Question);
+            QCOMPARE(answer.buttons.size(), 2);
+            QVERIFY(answer.buttons.contains(QStringLiteral("Sì")));
+            QVERIFY(answer.buttons.contains(QStringLiteral("No")));
+        }
+        {
+            BoxAnswerer answer(QMessageBox::Yes);
+            QVERIFY(dialogs.askYesNo(nullptr, kMessageTitle, QStringLiteral("Vuoi uscire dal programma?")));
+        }
+        {
+            BoxAnswerer answer(QMessageBox::Ok);
+            dialogs.inform(nullptr, MessageIcon::None, kAppName, QStringLiteral("devi sistemare tutti i brasti!"));
+            QCOMPARE(answer.title, QStringLiteral("Brasti"));
+            QCOMPARE(answer.icon, QMessageBox::NoIcon);
+            QCOMPARE(answer.buttons, QStringList{QStringLiteral("OK")});
+        }
+    }
+};
+
+BRASTI_TEST_MAIN(TestApp)
+#include "tst_app.moc"

@@ -1,0 +1,162 @@
+// The small decisions every screen relies on: draws, colour tables, the tray
+// shuffle, the counters and the number words.
+#include "common/colours.h"
+#include "common/counting.h"
+#include "common/numberwords.h"
+#include "common/random.h"
+#include "common/tray.h"
+#include "harness/harness.h"
+#include "harness/testmain.h"
+
+#include <algorithm>
+#include <set>
+
+using namespace brasti;
+
+class TestDecisions : public QObject {
+    Q_OBJECT
+private slots:
+    void drawIntCoversOneToNAndStaysInRange()
+    {
+        harness::ScriptedRandom random;
+        for (double v : {0.0, 0.0999, 0.1, 0.5, 0.9999999, 1.0, -0.2, 7.0})
+            random.push(v);
+        const int expected[] = {1, 1, 2, 6, 10, 10, 1, 10};
+        for (int e : expected)
+            QCOMPARE(drawInt(random, 10), e);
+
+        ClockRandom clock(42);
+        std::set<int> seen;
+        for (int i = 0; i < 2000; ++i) {
+            const double v = clock.next();
+            QVERIFY(v >= 0.0 && v < 1.0);
+            seen.insert(drawInt(clock, 4));
+        }
+        QCOMPARE(seen, (std::set<int>{1, 2, 3, 4}));
+    }
+
+    void clockSeedsDiffer()
+    {
+        ClockRandom a;
+        ClockRandom b;
+        QVERIFY(a.next() != b.next() || a.next() != b.next());
+    }
+
+    void backgroundTables()
+    {
+        // Ordering screens never get their container's grey; magenta comes twice as often.
+        QVERIFY(std::find(kOrderingColours.begin(), kOrderingColours.end(), kContainerGrey) == kOrderingColours.end());
+        QCOMPARE(std::count(kOrderingColours.begin(), kOrderingColours.end(), Bgr(0xFF00FF)), 2);
+        QCOMPARE(std::count(kStartMenuColours.begin(), kStartMenuColours.end(), kContainerGrey), 1);
+        QCOMPARE(std::count(kStartMenuColours.begin(), kStartMenuColours.end(), Bgr(0xFFC0FF)), 2);
+        for (std::size_t i = 0; i < 18; ++i)
+            if (i != 15)
+                QCOMPARE(kOrderingColours[i], kStartMenuColours[i]);
+
+        harness::ScriptedRandom random;
+        random.pushInts({1, 16, 18}, 18);
+        QCOMPARE(drawBackground(random, kStartMenuColours), Bgr(0xC0C0FF));
+        QCOMPARE(drawBackground(random, kStartMenuColours), Bgr(0xE0E0E0));
+        QCOMPARE(drawBackground(random, kOrderingColours), Bgr(0xFF00FF));
+        QCOMPARE(random.draws(), 3);
+    }
+
+    void rodColours()
+    {
+        QCOMPARE(rodColour(1), Bgr(0xFFFFFF));
+        QCOMPARE(rodColour(7), Bgr(0x000000));
+        QCOMPARE(rodColour(10), Bgr(0x0080FF));
+        std::set<Bgr> distinct;
+        for (int k = 1; k <= 10; ++k)
+            distinct.insert(rodColour(k));
+        QCOMPARE(int(distinct.size()), 10);
+    }
+
+    void probeShuffleTakesNextFreeRod()
+    {
+        harness::ScriptedRandom random;
+        // Every draw asks for rod 10: the probe wraps to 1, 2, 3, ...
+        for (int i = 0; i < 10; ++i)
+            random.pushInt(10, 10);
+        QCOMPARE(probeShuffle(random), (std::array<int, 10>{10, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+        QCOMPARE(random.draws(), 10);
+
+        random.pushInts({3, 3, 3, 1, 10, 10, 10, 10, 10, 10}, 10);
+        QCOMPARE(probeShuffle(random), (std::array<int, 10>{3, 4, 5, 1, 10, 2, 6, 7, 8, 9}));
+
+        ClockRandom clock(7);
+        for (int round = 0; round < 200; ++round) {
+            auto order = probeShuffle(clock);
+            std::sort(order.begin(), order.end());
+            QCOMPARE(order, (std::array<int, 10>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+        }
+    }
+
+    void countersStopAt32767()
+    {
+        QCOMPARE(countUp(0), std::int16_t(1));
+        QCOMPARE(countUp(32766), std::int16_t(32767));
+        QCOMPARE(countUp(32767), std::int16_t(32767));
+        QCOMPARE(countCaption(1), std::string(" 1"));
+        QCOMPARE(countCaption(14), std::string(" 14"));
+        QCOMPARE(countCaption(32767), std::string(" 32767"));
+    }
+
+    void numberWordsWorkedValues_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("words");
+        const std::pair<int, const char*> rows[] = {
+            {0, "ZERO"}, {1, "UNO"}, {16, "SEDICI"}, {20, "VENTI"}, {21, "VENTUNO"}, {28, "VENTOTTO"},
+            {33, "TRENTATRE"}, {100, "CENTO"}, {101, "CENTOUNO"}, {108, "CENTOOTTO"},
+            {118, "CENTODICIOTTO"}, {181, "CENTOOTTANTUNO"}, {999, "NOVECENTONOVANTANOVE"},
+            {1000, "MILLE"}, {1001, "MILLEUNO"}, {1100, "MILLECENTO"}, {2000, "DUEMILA"},
+            {2001, "DUEMILAUNO"}, {21000, "VENTUNOMILA"}, {28000, "VENTOTTOMILA"},
+            {32767, "TRENTADUEMILASETTECENTOSESSANTASETTE"}, {-1, "ZERO"}, {-32768, "ZERO"}};
+        for (const auto& [n, w] : rows)
+            QTest::addRow("%d", n) << n << QString::fromLatin1(w);
+    }
+    void numberWordsWorkedValues()
+    {
+        QFETCH(int, n);
+        QFETCH(QString, words);
+        QCOMPARE(QString::fromStdString(NumberToWords(static_cast<std::int16_t>(n))), words);
+    }
+
+    void numberWordsOneToTwenty()
+    {
+        const char* words[] = {"UNO", "DUE", "TRE", "QUATTRO", "CINQUE", "SEI", "SETTE", "OTTO", "NOVE", "DIECI",
+                               "UNDICI", "DODICI", "TREDICI", "QUATTORDICI", "QUINDICI", "SEDICI", "DICIASSETTE",
+                               "DICIOTTO", "DICIANNOVE", "VENTI"};
+        for (int n = 1; n <= 20; ++n)
+            QCOMPARE(NumberToWords(static_cast<std::int16_t>(n)), std::string(words[n - 1]));
+    }
+
+    void numberWordsElideOnlyBeforeUnoAndOtto()
+    {
+        const char* tens[] = {"TRENT", "QUARANT", "CINQUANT", "SESSANT", "SETTANT", "OTTANT", "NOVANT"};
+        for (int t = 3; t <= 9; ++t) {
+            const std::string stem = tens[t - 3];
+            QCOMPARE(NumberToWords(static_cast<std::int16_t>(t * 10 + 1)), stem + "UNO");
+            QCOMPARE(NumberToWords(static_cast<std::int16_t>(t * 10 + 8)), stem + "OTTO");
+            QCOMPARE(NumberToWords(static_cast<std::int16_t>(t * 10 + 2)), stem + "ADUE");
+            QCOMPARE(NumberToWords(static_cast<std::int16_t>(t * 10 + 9)), stem + "ANOVE");
+        }
+    }
+
+    void numberWordsWholeRange()
+    {
+        // Every value spells without blanks in capitals; distinct numbers, distinct words.
+        std::set<std::string> seen;
+        for (int n = 1; n <= 32767; ++n) {
+            const std::string w = NumberToWords(static_cast<std::int16_t>(n));
+            QVERIFY2(!w.empty() && w != "ZERO", std::to_string(n).c_str());
+            QVERIFY(std::all_of(w.begin(), w.end(), [](char c) { return c >= 'A' && c <= 'Z'; }));
+            seen.insert(w);
+        }
+        QCOMPARE(int(seen.size()), 32767);
+    }
+};
+
+BRASTI_TEST_MAIN(TestDecisions)
+#include "tst_decisions.moc"

@@ -1,0 +1,316 @@
+// The exercise-screen frame, driven through a small test-only screen: one
+// box takes a rod, "Giudica" judges it. Drags go through real window events.
+#include "common/board.h"
+#include "common/exercisescreen.h"
+#include "common/pictures.h"
+#include "harness/harness.h"
+#include "harness/testmain.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTouchEvent>
+
+using namespace brasti;
+
+namespace {
+
+class BoxScreen final : public ExerciseScreen {
+public:
+    BoxScreen(AppContext& context, RodStance stance)
+        : ExerciseScreen(context, QStringLiteral("prova"), FrameLayout{}, stance)
+    {
+        box = new QLabel(board());
+        box->setObjectName(QStringLiteral("Casella"));
+        board()->place(box, QRect(4000, 600, 3600, 1200));
+        dragger()->setDropHandler(box, [this](Rod* r) {
+            dropped.push_back(r->number());
+            board()->moveTo(r, QPoint(4000, 600));
+            r->setEnabled(false);
+        });
+        list = new QListWidget(board());
+        list->setObjectName(QStringLiteral("List1"));
+        board()->place(list, QRect(4000, 2400, 3000, 1500));
+        dragger()->setDropHandler(list, [this](Rod* r) { listDrops.push_back(r->number()); });
+        judge = new QPushButton(QStringLiteral("Giudica"), board());
+        board()->place(judge, QRect(4000, 4400, 1500, 600));
+        connect(judge, &QPushButton::clicked, this, [this] { verdict(answerRight); });
+        addOwnMenu(QStringLiteral("mnuProva"), QStringLiteral("Prova          "));
+    }
+
+    void verdict(bool right) { right ? rightAnswer() : wrongAnswer(); }
+
+    QLabel* box;
+    QListWidget* list;
+    QPushButton* judge;
+    bool answerRight = true;
+    std::vector<int> dropped;
+    std::vector<int> listDrops;
+    int problems = 0;
+    int settings = 0;
+
+protected:
+    void initialSettings() override { ++settings; }
+    void newProblem() override
+    {
+        ++problems;
+        for (int k = 1; k <= 10; ++k) {
+            rod(k)->setEnabled(true);
+            board()->moveTo(rod(k), QPoint(200, 200 + 400 * (k - 1)));
+        }
+    }
+    void lockAnswer() override { judge->setEnabled(false); }
+    void unlockAnswer() override { judge->setEnabled(true); }
+};
+
+struct Fixture {
+    explicit Fixture(bool autoAdvance = false, RodStance stance = RodStance::Flat)
+    {
+        t.context.autoAdvance = autoAdvance;
+        screen = std::make_unique<BoxScreen>(t.context, stance);
+        screen->load();
+        screen->show();
+        QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
+    }
+    harness::TestContext t;
+    std::unique_ptr<BoxScreen> screen;
+};
+
+QStringList topMenuTexts(QMainWindow* window)
+{
+    QStringList texts;
+    for (QAction* a : window->menuBar()->actions())
+        texts << a->text();
+    return texts;
+}
+
+} // namespace
+
+class TestFrame : public QObject {
+    Q_OBJECT
+private slots:
+    void loadPreparesTheFrame()
+    {
+        Fixture f;
+        BoxScreen& s = *f.screen;
+        QCOMPARE(s.settings, 1);
+        QCOMPARE(s.problems, 1);
+        QCOMPARE(s.rightLabel()->text(), QStringLiteral("0"));
+        QCOMPARE(s.wrongLabel()->text(), QStringLiteral("0"));
+        QVERIFY(s.avantiButton()->isVisible());
+        QVERIFY(!s.avantiButton()->isEnabled());
+        QCOMPARE(s.avantiButton()->objectName(), QStringLiteral("BottoneAvanti"));
+        QVERIFY(s.rightIcon()->isVisible() && s.wrongIcon()->isVisible());
+        QCOMPARE(topMenuTexts(&s), (QStringList{QStringLiteral("Azzera conteggio          "),
+                                                QStringLiteral("Prova          "),
+                                                QStringLiteral("Informazioni          "), QStringLiteral("Esci")}));
+        for (int k = 1; k <= 10; ++k) {
+            QCOMPARE(s.rod(k)->objectName(), QStringLiteral("brasti_%1").arg(k));
+            QCOMPARE(s.rod(k)->accessibleName(), QStringLiteral("brasto %1").arg(k));
+            QCOMPARE(Board::designRect(s.rod(k)).size(), QSize(350 * k, 350));
+        }
+        // At the designed size 15 twips are one pixel.
+        QCOMPARE(s.board()->size(), QSize(668, 477));
+        QCOMPARE(s.rod(3)->size(), QSize(70, 23));
+        QCOMPARE(s.box->geometry(), QRect(267, 40, 240, 80));
+    }
+
+    void uprightRodsAndAutoAdvance()
+    {
+        Fixture f(true, RodStance::Upright);
+        QCOMPARE(Board::designRect(f.screen->rod(4)).size(), QSize(350, 1400));
+        QVERIFY(f.screen->avantiButton()->isHidden());
+        // A right answer goes straight on to a new problem.
+        f.screen->verdict(true);
+        QCOMPARE(f.screen->problems, 2);
+        QVERIFY(f.screen->judge->isEnabled());
+        QVERIFY(!f.screen->avantiButton()->isEnabled());
+        QCOMPARE(f.screen->rightLabel()->text(), QStringLiteral(" 1"));
+    }
+
+    void rightWrongAvantiAndReset()
+    {
+        Fixture f;
+        BoxScreen& s = *f.screen;
+        for (int i = 0; i < 3; ++i)
+            s.verdict(false);
+        QCOMPARE(s.wrongLabel()->text(), QStringLiteral(" 3"));
+        QVERIFY(!s.rightIcon()->isVisible() && s.wrongIcon()->isVisible());
+        QCOMPARE(f.t.sound.played, (std::vector<Sound>(3, Sound::Wrong)));
+        QCOMPARE(s.problems, 1);
+
+        f.t.random.pushInt(3, 4); // the right sound
+        s.verdict(true);
+        QCOMPARE(s.rightLabel()->text(), QStringLiteral(" 1"));
+        QCOMPARE(f.t.context.rightCount, std::int16_t(1));
+        QCOMPARE(f.t.context.wrongCount, std::int16_t(3));
+        QVERIFY(s.rightIcon()->isVisible() && !s.wrongIcon()->isVisible());
+        QCOMPARE(f.t.sound.played.back(), Sound::Right3);
+        // Solved: the answer is locked and "avanti" waits.
+        QVERIFY(!s.judge->isEnabled());
+        QVERIFY(s.avantiButton()->isEnabled());
+        QCOMPARE(s.problems, 1);
+
+        // "Azzera conteggio" while "avanti" waits: new problem, locks kept.
+        s.menuBar()->findChild<QAction*>(QStringLiteral("MenuAzzera"))->trigger();
+        QCOMPARE(s.rightLabel()->text(), QStringLiteral("0"));
+        QCOMPARE(s.wrongLabel()->text(), QStringLiteral("0"));
+        QCOMPARE(f.t.context.rightCount, std::int16_t(0));
+        QCOMPARE(s.problems, 2);
+        QVERIFY(!s.judge->isEnabled());
+        QVERIFY(s.avantiButton()->isEnabled());
+
+        harness::clickThroughWindow(s.avantiButton());
+        QCOMPARE(s.problems, 3);
+        QVERIFY(s.judge->isEnabled());
+        QVERIFY(!s.avantiButton()->isEnabled());
+        // A second click on the now disabled button does nothing.
+        harness::clickThroughWindow(s.avantiButton());
+        QCOMPARE(s.problems, 3);
+    }
+
+    void countersStopAtTheTop()
+    {
+        Fixture f;
+        f.t.context.rightCount = 32766;
+        f.t.context.wrongCount = 32767;
+        f.screen->verdict(true);
+        harness::clickThroughWindow(f.screen->avantiButton());
+        f.screen->verdict(true);
+        f.screen->verdict(false);
+        QCOMPARE(f.t.context.rightCount, std::int16_t(32767));
+        QCOMPARE(f.t.context.wrongCount, std::int16_t(32767));
+        QCOMPARE(f.screen->rightLabel()->text(), QStringLiteral(" 32767"));
+    }
+
+    void aboutAndLeaving()
+    {
+        struct Recorder : Navigator {
+            int menus = 0;
+            void showMenu() override { ++menus; }
+            void quitProgram() override {}
+        } nav;
+        Fixture f;
+        f.t.context.navigator = &nav;
+        f.screen->informazioni();
+        const auto& about = f.t.dialogs.shown.back();
+        QVERIFY(!about.question);
+        QCOMPARE(about.icon, MessageIcon::Information);
+        QCOMPARE(about.title, QStringLiteral("Utilizzare i brasti"));
+        QCOMPARE(about.text.split(QStringLiteral("\r\n")).size(), 4);
+        QVERIFY(about.text.contains(QStringLiteral("example.org")));
+
+        f.screen->verdict(false);
+        f.t.dialogs.answers = {false};
+        f.screen->esci();
+        QCOMPARE(f.t.dialogs.shown.back().text, QStringLiteral("Vuoi tornare al menù?"));
+        QCOMPARE(f.t.dialogs.shown.back().title, QStringLiteral("Utilizzare i brasti"));
+        QCOMPARE(nav.menus, 0);
+        QCOMPARE(f.t.context.wrongCount, std::int16_t(1));
+        QCOMPARE(f.screen->wrongLabel()->text(), QStringLiteral(" 1"));
+
+        f.t.dialogs.answers = {true};
+        f.screen->esci();
+        QCOMPARE(nav.menus, 1);
+        QCOMPARE(f.t.context.wrongCount, std::int16_t(0));
+    }
+
+    void dropOnTargetReachesItsHandler()
+    {
+        Fixture f;
+        BoxScreen& s = *f.screen;
+        harness::dragRodOnto(s.rod(3), s.box);
+        QCOMPARE(s.dropped, std::vector<int>{3});
+        QCOMPARE(Board::designRect(s.rod(3)).topLeft(), QPoint(4000, 600));
+        QVERIFY(!s.rod(3)->isEnabled());
+
+        // A disabled rod cannot be dragged.
+        harness::dragRodOnto(s.rod(3), s.list);
+        QVERIFY(s.listDrops.empty());
+
+        // The rod lying on the box hides that part of it; the rest still takes drops.
+        harness::dragRodTo(s.rod(1), &s, s.rod(3)->mapTo(&s, s.rod(3)->rect().center()));
+        QCOMPARE(s.dropped, std::vector<int>{3});
+        harness::dragRodTo(s.rod(1), &s, s.box->mapTo(&s, QPoint(s.box->width() - 5, s.box->height() - 5)));
+        QCOMPARE(s.dropped, (std::vector<int>{3, 1}));
+
+        // A list's inner viewport passes the drop to the list.
+        harness::dragRodOnto(s.rod(5), s.list);
+        QCOMPARE(s.listDrops, std::vector<int>{5});
+        QCOMPARE(Board::designRect(s.rod(5)).topLeft(), QPoint(200, 1800)); // not moved by that handler
+    }
+
+    void dropsThatReachNothing()
+    {
+        Fixture f;
+        BoxScreen& s = *f.screen;
+        const QRect before = s.rod(4)->geometry();
+        // On the bare board, on a control without a handler, outside the window.
+        harness::dragRodTo(s.rod(4), &s, s.board()->mapTo(&s, QPoint(620, 400)));
+        harness::dragRodOnto(s.rod(4), s.judge);
+        harness::dragRodTo(s.rod(4), &s, QPoint(-50, 3000));
+        // On a disabled target.
+        s.box->setEnabled(false);
+        harness::dragRodOnto(s.rod(4), s.box);
+        QVERIFY(s.dropped.empty());
+        QCOMPARE(s.rod(4)->geometry(), before);
+        QVERIFY(s.rod(4)->isEnabled());
+    }
+
+    void outlineFollowsThePointer()
+    {
+        Fixture f;
+        BoxScreen& s = *f.screen;
+        QWindow* w = s.windowHandle();
+        auto* outline = s.board()->findChild<QWidget*>(QStringLiteral("contornoTrascinamento"));
+        QVERIFY(outline && !outline->isVisible());
+        const QPoint start = s.rod(2)->mapTo(&s, QPoint(5, 5));
+        QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, start);
+        QVERIFY(outline->isVisible());
+        QCOMPARE(outline->size(), s.rod(2)->size());
+        QTest::mouseMove(w, start + QPoint(100, 40));
+        QCOMPARE(outline->pos(), s.rod(2)->pos() + s.board()->mapTo(s.board(), QPoint()) + QPoint(100, 40));
+        QCOMPARE(s.dragger()->draggedRod(), s.rod(2));
+        QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, start + QPoint(100, 40));
+        QVERIFY(!outline->isVisible());
+        QVERIFY(!s.dragger()->draggedRod());
+    }
+
+    void touchDragsLikeAMouse()
+    {
+        Fixture f;
+        BoxScreen& s = *f.screen;
+        QPointingDevice* device = QTest::createTouchDevice();
+        const QPoint start = s.rod(6)->mapTo(&s, s.rod(6)->rect().center());
+        const QPoint end = s.box->mapTo(&s, s.box->rect().center());
+        QTest::touchEvent(s.windowHandle(), device).press(0, start);
+        QTest::touchEvent(s.windowHandle(), device).move(0, (start + end) / 2);
+        QTest::touchEvent(s.windowHandle(), device).move(0, end);
+        QTest::touchEvent(s.windowHandle(), device).release(0, end);
+        QCOMPARE(s.dropped, std::vector<int>{6});
+    }
+
+    void boardScalesWithTheWindow()
+    {
+        Fixture f;
+        BoxScreen& s = *f.screen;
+        const int menuHeight = s.menuBar()->height();
+        s.resize(668 * 2, 477 * 2 + menuHeight);
+        QTRY_COMPARE(s.board()->size(), QSize(1336, 954));
+        QCOMPARE(s.box->geometry(), QRect(533, 80, 480, 160)); // 4000 twips at 2/15 px
+        QCOMPARE(s.rightLabel()->font().pixelSize(), 26); // 9.75 pt at twice the size
+        QCOMPARE(s.zoom(), 2.0);
+        // A wider window keeps the proportions and centres the board.
+        s.resize(668 * 3, 477 + menuHeight);
+        QTRY_COMPARE(s.board()->width(), 668 * 3);
+        QCOMPARE(s.box->geometry(), QRect(668 + 267, 40, 240, 80));
+        // The drop still lands after scaling.
+        harness::dragRodOnto(s.rod(2), s.box);
+        QCOMPARE(s.dropped, std::vector<int>{2});
+        QCOMPARE(s.rod(2)->pos(), s.box->pos());
+    }
+};
+
+BRASTI_TEST_MAIN(TestFrame)
+#include "tst_frame.moc"
