@@ -281,7 +281,8 @@ private slots:
     {
         Fixture f;
         BoxScreen& s = *f.screen;
-        QPointingDevice* device = QTest::createTouchDevice();
+        const std::unique_ptr<QPointingDevice> owner(QTest::createTouchDevice());
+        QPointingDevice* device = owner.get();
         const QPoint start = s.rod(6)->mapTo(&s, s.rod(6)->rect().center());
         const QPoint end = s.box->mapTo(&s, s.box->rect().center());
         QTest::touchEvent(s.windowHandle(), device).press(0, start);
