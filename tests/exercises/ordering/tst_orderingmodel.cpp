@@ -1,0 +1,174 @@
+// The ordering screens' decisions without widgets: the screen table, the
+// drawing of different rods, the start places and the order check.
+#include "exercises/ordering/orderingmodel.h"
+#include "harness/harness.h"
+#include "harness/testmain.h"
+
+#include <algorithm>
+#include <set>
+
+using namespace brasti;
+
+namespace {
+
+constexpr int kContainerHeight = 5295;
+
+std::vector<int> tops(const std::vector<RodStart>& places)
+{
+    std::vector<int> result;
+    for (const RodStart& p : places)
+        result.push_back(p.top);
+    return result;
+}
+
+} // namespace
+
+class TestOrderingModel : public QObject {
+    Q_OBJECT
+private slots:
+    void table()
+    {
+        const std::vector<int> counts = {3, 4, 5, 7, 10};
+        const QStringList captions = {"ordina 3 brasti", "ordina 4 brasti", "ordina 5 brasti", "ordina 7 brasti",
+                                      "ordina tutti i brasti"};
+        for (int screen = 1; screen <= kOrderingScreenCount; ++screen) {
+            const OrderingConfig& c = orderingConfig(screen);
+            QCOMPARE(QString::fromUtf8(c.caption), captions[screen - 1]);
+            QCOMPARE(c.slotCount, counts[static_cast<std::size_t>(screen - 1)]);
+            QCOMPARE(c.allRods, screen == 5);
+            QCOMPARE(c.iconWidth, screen == 1 ? 975 : 855);
+            // Every slot fits in the container; a rod at the start never reaches the slots.
+            QVERIFY(slotTop(c, c.slotCount) + 350 <= kContainerHeight);
+            QVERIFY(kRodStartLeft + 10 * 350 <= kSlotLeft);
+        }
+        QCOMPARE(slotTop(orderingConfig(1), 1), 960);
+        QCOMPARE(slotTop(orderingConfig(1), 3), 1920);
+        QCOMPARE(slotTop(orderingConfig(2), 4), 2400);
+        QCOMPARE(slotTop(orderingConfig(3), 5), 2880);
+        QCOMPARE(slotTop(orderingConfig(4), 1), 600);
+        QCOMPARE(slotTop(orderingConfig(4), 7), 3480);
+        QCOMPARE(slotTop(orderingConfig(5), 2), 960);
+        QCOMPARE(slotTop(orderingConfig(5), 10), 3840);
+    }
+
+    void drawnRodsRedrawOnlyTheRepeatedOneAfterDrawingAll()
+    {
+        harness::ScriptedRandom random;
+        // All five first: 3 3 7 3 7. Then the second is redrawn (3, then 7,
+        // which clashes only with a later rod and so stands), the third (9),
+        // the fourth (1) and the fifth (9 again, then 10).
+        random.pushInts({3, 3, 7, 3, 7}, 10);
+        random.pushInts({3, 7}, 10);
+        random.pushInts({9}, 10);
+        random.pushInts({1}, 10);
+        random.pushInts({9, 10}, 10);
+        const std::vector<int> rods = drawDifferentRods(random, 5);
+        QCOMPARE(rods, (std::vector<int>{3, 7, 9, 1, 10}));
+        QCOMPARE(random.draws(), 11);
+        QCOMPARE(random.fallbackDraws(), 0);
+    }
+
+    void drawnRodsWithoutClashesTakeOneDrawEach()
+    {
+        harness::ScriptedRandom random;
+        random.pushInts({2, 5, 9}, 10);
+        QCOMPARE(drawDifferentRods(random, 3), (std::vector<int>{2, 5, 9}));
+        QCOMPARE(random.draws(), 3);
+    }
+
+    void drawnRodsAreAlwaysDifferent()
+    {
+        for (std::uint64_t seed = 1; seed <= 300; ++seed) {
+            ClockRandom random(seed);
+            for (int n : {3, 4, 5, 7, 10}) {
+                const std::vector<int> rods = drawDifferentRods(random, n);
+                QCOMPARE(int(rods.size()), n);
+                QCOMPARE(int(std::set<int>(rods.begin(), rods.end()).size()), n);
+                QVERIFY(*std::min_element(rods.begin(), rods.end()) >= 1);
+                QVERIFY(*std::max_element(rods.begin(), rods.end()) <= 10);
+            }
+        }
+        // More rods than exist cannot all differ; the draw must still end.
+        ClockRandom random(7);
+        QCOMPARE(int(drawDifferentRods(random, 12).size()), 10);
+    }
+
+    void startPlacesOfDrawnRodsFollowTheDrawOrder()
+    {
+        harness::ScriptedRandom random;
+        const std::vector<int> drawn = {6, 2, 9, 4, 1, 10, 3};
+        const std::vector<RodStart> places = startPlaces(orderingConfig(4), drawn, random);
+        QCOMPARE(tops(places), (std::vector<int>{1800, 2500, 3200, 3900, 1200, 500, 4600}));
+        for (std::size_t j = 0; j < drawn.size(); ++j)
+            QCOMPARE(places[j].rod, drawn[j]);
+        QCOMPARE(random.draws(), 0);
+
+        const std::vector<RodStart> three = startPlaces(orderingConfig(1), {2, 5, 9}, random);
+        QCOMPARE(tops(three), (std::vector<int>{1800, 2500, 3200}));
+        for (const RodStart& p : places)
+            QVERIFY(p.top + 350 <= kContainerHeight);
+    }
+
+    void allRodsAreShuffledByProbing()
+    {
+        harness::ScriptedRandom random;
+        // Starts 4 4 4 ...: each probe moves on to the next free rod.
+        random.pushInts({4, 4, 4, 4, 4, 4, 4, 4, 4, 4}, 10);
+        const std::vector<RodStart> places = startPlaces(orderingConfig(5), {}, random);
+        QCOMPARE(random.draws(), 10);
+        QCOMPARE(random.fallbackDraws(), 0);
+        QCOMPARE(int(places.size()), 10);
+        const std::vector<int> expected = {4, 5, 6, 7, 8, 9, 10, 1, 2, 3};
+        for (std::size_t p = 0; p < places.size(); ++p) {
+            QCOMPARE(places[p].rod, expected[p]);
+            QCOMPARE(places[p].top, 200 + 400 * int(p));
+        }
+    }
+
+    void orderCheck()
+    {
+        const std::vector<int> rising = {1, 4, 6, 10};
+        const std::vector<int> falling = {9, 5, 2};
+        const std::vector<int> tie = {2, 5, 5, 8};
+        const std::vector<int> oneSwap = {1, 2, 3, 5, 4, 6, 7, 8, 9, 10};
+        QVERIFY(isOrdered(rising, true));
+        QVERIFY(!isOrdered(rising, false));
+        QVERIFY(isOrdered(falling, false));
+        QVERIFY(!isOrdered(falling, true));
+        QVERIFY(!isOrdered(tie, true));
+        QVERIFY(!isOrdered(tie, false));
+        QVERIFY(!isOrdered(oneSwap, true));
+        // First and last ordered but the middle not: every adjacent pair counts.
+        const std::vector<int> valley = {2, 1, 9};
+        QVERIFY(!isOrdered(valley, true));
+    }
+
+    void slotRow()
+    {
+        SlotRow row(3);
+        QCOMPARE(row.size(), 3);
+        QVERIFY(row.place(2, 5));
+        QVERIFY(!row.place(2, 7)); // held already
+        QVERIFY(!row.place(0, 7));
+        QVERIFY(!row.place(4, 7));
+        QVERIFY(!row.place(1, 0));
+        QCOMPARE(row.rodAt(2), 5);
+        QCOMPARE(row.placedCount(), 1);
+        QVERIFY(!row.isFull());
+        // A hole breaks the order even where the filled slots agree with it.
+        QVERIFY(row.place(3, 9));
+        QVERIFY(!row.isOrdered(true));
+        QVERIFY(row.place(1, 2));
+        QVERIFY(row.isFull());
+        QVERIFY(row.isOrdered(true));
+        QVERIFY(!row.isOrdered(false));
+
+        row.clear();
+        QCOMPARE(row.placedCount(), 0);
+        QCOMPARE(row.rodAt(1), 0);
+        QVERIFY(row.place(1, 9));
+    }
+};
+
+BRASTI_TEST_MAIN(TestOrderingModel)
+#include "tst_orderingmodel.moc"
