@@ -1,5 +1,6 @@
 #include "app/catalogue.h"
 
+#include "exercises/ordering/orderingscreen.h"
 
 namespace brasti {
 
@@ -35,12 +36,13 @@ const std::array<CatalogueEntry, kExerciseCount> kCatalogue = {{
 
 bool isExerciseBuilt(int screen)
 {
-    (void)screen;
-    return false;
+    return isOrderingScreen(screen);
 }
 
-ExerciseScreen* createExerciseScreen(int, AppContext&)
+ExerciseScreen* createExerciseScreen(int screen, AppContext& context)
 {
+    if (isOrderingScreen(screen))
+        return createOrderingScreen(screen, context);
     return nullptr;
 }
 

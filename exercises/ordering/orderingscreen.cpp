@@ -1,0 +1,231 @@
+#include "exercises/ordering/orderingscreen.h"
+
+#include "common/appcontext.h"
+#include "common/board.h"
+#include "common/colours.h"
+#include "common/controls.h"
+#include "common/dialogs.h"
+#include "common/pictures.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QVariant>
+
+namespace brasti {
+namespace {
+
+// A slot holding a rod carries this tag text; drops on it are ignored.
+constexpr const char* kTagProperty = "tag";
+const QString kOccupied = QStringLiteral("occupato");
+
+const QString kAscendingText = QStringLiteral("ordina dal minore al maggiore ");
+const QString kDescendingText = QStringLiteral("ordina dal maggiore al minore ");
+
+constexpr int kColumnLeft = 7800;
+constexpr QSize kButtonSize{1425, 855};
+constexpr QSize kSlotSize{10 * kUnitTwips, kUnitTwips};
+
+FrameLayout frameLayoutFor(const OrderingConfig& config)
+{
+    // The counters and icons share the column of the buttons, above them.
+    FrameLayout layout;
+    layout.avanti = QRect(QPoint(kColumnLeft, 4560), kButtonSize);
+    layout.icons = QRect(kColumnLeft + (kButtonSize.width() - config.iconWidth) / 2, 240, config.iconWidth, 855);
+    layout.label1 = QRect(kColumnLeft, 1260, kButtonSize.width(), 255);
+    layout.esatti = QRect(kColumnLeft, 1530, kButtonSize.width(), 255);
+    layout.label2 = QRect(kColumnLeft, 1920, kButtonSize.width(), 255);
+    layout.errati = QRect(kColumnLeft, 2190, kButtonSize.width(), 255);
+    return layout;
+}
+
+QPushButton* makeButton(Board* board, const QString& name, Picture picture, const QString& text, int top)
+{
+    // Icon above a wrapping caption, as on "avanti".
+    auto* button = new WrapButton(pictureIcon(picture), text, board);
+    button->setObjectName(name);
+    board->place(button, QRect(QPoint(kColumnLeft, top), kButtonSize));
+    board->setFontPoints(button, 9.75);
+    return button;
+}
+
+} // namespace
+
+OrderingScreen::OrderingScreen(int screen, AppContext& context, QWidget* parent)
+    : ExerciseScreen(context, QString::fromUtf8(orderingConfig(screen).caption),
+                     frameLayoutFor(orderingConfig(screen)), RodStance::Flat, parent),
+      config_(orderingConfig(screen)), slots_(orderingConfig(screen).slotCount)
+{
+    setObjectName(QStringLiteral("Form%1").arg(screen));
+    Board* b = board();
+
+    frame_ = new QWidget(b);
+    frame_->setObjectName(QStringLiteral("frame"));
+    b->place(frame_, QRect(0, 0, 7695, 5295));
+    Board::setControlColour(frame_, kContainerGrey);
+
+    for (int i = 1; i <= config_.slotCount; ++i) {
+        auto* slot = new QFrame(frame_);
+        slot->setObjectName(QStringLiteral("Picture1_%1").arg(i));
+        slot->setAccessibleName(QStringLiteral("casella %1").arg(i));
+        slot->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        b->place(slot, QRect(QPoint(kSlotLeft, slotTop(config_, i)), kSlotSize));
+        Board::setControlColour(slot, kButtonFace);
+        dragger()->setDropHandler(slot, [this, i](Rod* rod) { dropOnSlot(i, rod); });
+        slotWidgets_.push_back(slot);
+    }
+    // Created after the slots, so the rods lie on top of them.
+    putRodsIn(frame_);
+
+    instruction_ = new QLabel(kAscendingText, b);
+    instruction_->setObjectName(QStringLiteral("Label3"));
+    instruction_->setWordWrap(true);
+    b->place(instruction_, QRect(720, 5280, 5655, 735));
+    b->setFontPoints(instruction_, 12);
+
+    ricomincia_ = makeButton(b, QStringLiteral("Command3D1"), Picture::Ricomincia, QStringLiteral("Ricomincia"), 2640);
+    connect(ricomincia_, &QPushButton::clicked, this, &OrderingScreen::ricomincia);
+    conferma_ = makeButton(b, QStringLiteral("SSCommand1"), Picture::Conferma, QStringLiteral("Conferma"), 3600);
+    connect(conferma_, &QPushButton::clicked, this, &OrderingScreen::conferma);
+
+    QMenu* menu = addOwnMenu(QStringLiteral("mnuOrdina"), QStringLiteral("Tipo di ordinamento          "));
+    cresce_ = menu->addAction(QStringLiteral("crescente"));
+    cresce_->setObjectName(QStringLiteral("mnuCresce"));
+    cresce_->setCheckable(true);
+    cresce_->setChecked(true);
+    connect(cresce_, &QAction::triggered, this, &OrderingScreen::chooseAscending);
+    decresce_ = menu->addAction(QStringLiteral("decrescente"));
+    decresce_->setObjectName(QStringLiteral("mnuDecresce"));
+    decresce_->setCheckable(true);
+    connect(decresce_, &QAction::triggered, this, &OrderingScreen::chooseDescending);
+}
+
+QWidget* OrderingScreen::slot(int i) const
+{
+    return slotWidgets_.at(static_cast<std::size_t>(i - 1));
+}
+
+void OrderingScreen::CaricaColori()
+{
+    board()->setBackground(drawBackground(*context_.random, kOrderingColours));
+}
+
+void OrderingScreen::initialSettings()
+{
+    setAscending(true);
+}
+
+void OrderingScreen::newProblem()
+{
+    CaricaColori();
+    if (!config_.allRods) {
+        // Only the rods drawn now will be shown again.
+        for (int k = 1; k <= 10; ++k) {
+            rod(k)->hide();
+            board()->moveTo(rod(k), QPoint(Board::designRect(rod(k)).left(), 0));
+        }
+        drawn_ = drawDifferentRods(*context_.random, config_.slotCount);
+    }
+    SpostaBrasti();
+}
+
+void OrderingScreen::SpostaBrasti()
+{
+    // The record of the slots is cleared with their tags, so that a freed
+    // slot can never be refused by a stale record.
+    slots_.clear();
+    for (QWidget* slot : slotWidgets_) {
+        Board::setControlColour(slot, kButtonFace);
+        slot->setProperty(kTagProperty, QString());
+    }
+    for (int k = 1; k <= 10; ++k)
+        rod(k)->setEnabled(true);
+    const std::vector<RodStart> places = startPlaces(config_, drawn_, *context_.random);
+    for (const RodStart& place : places)
+        board()->moveTo(rod(place.rod), QPoint(kRodStartLeft, place.top));
+    for (const RodStart& place : places)
+        rod(place.rod)->show();
+}
+
+void OrderingScreen::dropOnSlot(int slotIndex, Rod* rod)
+{
+    QWidget* target = slot(slotIndex);
+    if (target->property(kTagProperty).toString() == kOccupied)
+        return;
+    // Placed for good: only "Ricomincia" or a new problem frees it.
+    rod->setEnabled(false);
+    board()->moveTo(rod, Board::designRect(target).topLeft());
+    slots_.place(slotIndex, rod->number());
+    target->setProperty(kTagProperty, kOccupied);
+}
+
+void OrderingScreen::conferma()
+{
+    // A click queued before the button was locked must not count again.
+    if (!conferma_->isEnabled())
+        return;
+    if (!slots_.isFull()) {
+        context_.dialogs->inform(this, MessageIcon::None, kAppName, QStringLiteral("devi sistemare tutti i brasti!"));
+        return;
+    }
+    if (slots_.isOrdered(ascending_))
+        rightAnswer();
+    else
+        wrongAnswer();
+}
+
+void OrderingScreen::ricomincia()
+{
+    SpostaBrasti();
+}
+
+void OrderingScreen::lockAnswer()
+{
+    conferma_->setEnabled(false);
+}
+
+void OrderingScreen::unlockAnswer()
+{
+    conferma_->setEnabled(true);
+}
+
+void OrderingScreen::avantiClicked()
+{
+    newProblem();
+    unlockAnswer();
+    avantiButton()->setEnabled(false);
+}
+
+void OrderingScreen::chooseAscending()
+{
+    setAscending(true);
+}
+
+void OrderingScreen::chooseDescending()
+{
+    setAscending(false);
+}
+
+void OrderingScreen::setAscending(bool ascending)
+{
+    ascending_ = ascending;
+    cresce_->setChecked(ascending);
+    decresce_->setChecked(!ascending);
+    instruction_->setText(ascending ? kAscendingText : kDescendingText);
+}
+
+bool isOrderingScreen(int screen)
+{
+    return screen >= 1 && screen <= kOrderingScreenCount;
+}
+
+ExerciseScreen* createOrderingScreen(int screen, AppContext& context)
+{
+    if (!isOrderingScreen(screen))
+        return nullptr;
+    return new OrderingScreen(screen, context);
+}
+
+} // namespace brasti

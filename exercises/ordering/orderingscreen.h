@@ -1,0 +1,75 @@
+#pragma once
+// The five ordering screens (Form1 to Form5): the child drags the rods in
+// play into a column of slots and asks "Conferma" to check their order,
+// rising or falling as chosen on the menu. One class, set up from the table
+// in orderingmodel.h.
+#include "common/exercisescreen.h"
+#include "exercises/ordering/orderingmodel.h"
+
+#include <vector>
+
+class QAction;
+class QLabel;
+class QPushButton;
+
+namespace brasti {
+
+class OrderingScreen final : public ExerciseScreen {
+    Q_OBJECT
+public:
+    OrderingScreen(int screen, AppContext& context, QWidget* parent = nullptr);
+
+    // A new background from the ordering colours.
+    void CaricaColori();
+    // Lays the rods in play out at their start places and frees the slots.
+    void SpostaBrasti();
+
+    // The handlers, public so tests and the menu reach them alike.
+    void conferma();
+    void ricomincia();
+    void chooseAscending();
+    void chooseDescending();
+
+    const OrderingConfig& config() const { return config_; }
+    bool isAscending() const { return ascending_; }
+    // The drawn rods in draw order; empty when all ten are in play.
+    const std::vector<int>& drawnRods() const { return drawn_; }
+    const SlotRow& slotRow() const { return slots_; }
+    QWidget* container() const { return frame_; }
+    // Slot i, 1 to config().slotCount.
+    QWidget* slot(int i) const;
+    QPushButton* confermaButton() const { return conferma_; }
+    QPushButton* ricominciaButton() const { return ricomincia_; }
+    QLabel* instruction() const { return instruction_; }
+
+protected:
+    void initialSettings() override;
+    void newProblem() override;
+    void lockAnswer() override;
+    void unlockAnswer() override;
+    void avantiClicked() override;
+
+private:
+    void dropOnSlot(int slot, Rod* rod);
+    void setAscending(bool ascending);
+
+    const OrderingConfig& config_;
+    QWidget* frame_;
+    std::vector<QWidget*> slotWidgets_;
+    QLabel* instruction_;
+    QPushButton* ricomincia_;
+    QPushButton* conferma_;
+    QAction* cresce_;
+    QAction* decresce_;
+
+    bool ascending_ = true;
+    std::vector<int> drawn_;
+    SlotRow slots_;
+};
+
+// Screens 1 to 5 are ordering screens.
+bool isOrderingScreen(int screen);
+// A fresh ordering screen, not yet loaded; nullptr for any other screen.
+ExerciseScreen* createOrderingScreen(int screen, AppContext& context);
+
+} // namespace brasti
