@@ -1,0 +1,16 @@
+#pragma once
+// The whole program as main() runs it: services, shell, start screen, event loop.
+#include <functional>
+
+class QApplication;
+
+namespace brasti {
+
+class Shell;
+
+// Runs the program and returns its exit status. `beforeStart` is called once
+// everything is set up, just before the start screen is made and shown; the
+// benchmark's probe hooks in there, so it measures the program's own start.
+int runProgram(int argc, char** argv, const std::function<void(QApplication&, Shell&)>& beforeStart = {});
+
+} // namespace brasti
