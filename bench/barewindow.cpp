@@ -1,0 +1,54 @@
+// The reference the program's start-up and memory are held against: a bare
+// Qt Widgets main window with a menu bar and a grid of 27 buttons, watched
+// the same way as the program.
+//
+//   brasti_bare            prints "painted" at the first frame and exits
+//   brasti_bare --memory   prints "mem shown <VmRSS kB> <VmHWM kB>" after the first frame
+#include "bench/paintspy.h"
+#include "bench/procutil.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
+int main(int argc, char** argv)
+{
+    const bool memory = argc > 1 && std::string(argv[1]) == "--memory";
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+
+    bench::PaintSpy spy;
+    spy.expect(bench::PaintSpy::inWindowNamed(QStringLiteral("BareWindow")), [memory] {
+        std::string line = "painted\n";
+        if (memory) {
+            const bench::Memory m = bench::readMemory(getpid());
+            line = "mem shown " + std::to_string(m.rssKb) + " " + std::to_string(m.peakKb) + "\n";
+        }
+        std::fputs(line.c_str(), stdout);
+        std::fflush(stdout);
+        std::_Exit(0);
+    });
+
+    QMainWindow window;
+    window.setObjectName(QStringLiteral("BareWindow"));
+    window.setWindowTitle(QStringLiteral("Finestra"));
+    QMenu* file = window.menuBar()->addMenu(QStringLiteral("File"));
+    file->addAction(QStringLiteral("Esci"), &app, &QApplication::quit);
+    window.menuBar()->addMenu(QStringLiteral("Aiuto"))->addAction(QStringLiteral("Informazioni"));
+
+    auto* grid = new QWidget(&window);
+    auto* layout = new QGridLayout(grid);
+    for (int i = 0; i < 27; ++i)
+        layout->addWidget(new QPushButton(QStringLiteral("Esercizio %1").arg(i + 1), grid), i / 4, i % 4);
+    window.setCentralWidget(grid);
+    // The size of the program's start screen, so both paint as many pixels.
+    window.resize(818, 640);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,596 @@
+// The benchmark: measures start-up, memory, idleness and interaction of the
+// program on the offscreen platform and, when xvfb-run is there, on an X
+// server too, and prints one table of all figures against their goals.
+//
+//   brasti_bench                    the whole run and the table
+//   brasti_bench --column           every figure on the current platform, as "key samples..." lines
+//   brasti_bench --interaction N    the in-process interaction figures, N repetitions each
+#include "app/catalogue.h"
+#include "app/menuscreen.h"
+#include "app/shell.h"
+#include "bench/paintspy.h"
+#include "bench/procutil.h"
+#include "exercises/ordering/orderingscreen.h"
+#include "harness/harness.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QWindow>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <functional>
+#include <map>
+#include <memory>
+#include <numeric>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+using namespace std::chrono_literals;
+using bench::Child;
+using bench::Clock;
+
+namespace {
+
+constexpr int kStartRuns = 20;
+constexpr int kMemoryRuns = 3;
+constexpr int kRounds = 100;
+constexpr int kIdleSeconds = 10;
+constexpr int kRepetitions = 200;
+
+using Samples = std::map<std::string, std::vector<double>>;
+
+double msBetween(Clock::time_point a, Clock::time_point b)
+{
+    return std::chrono::duration<double, std::milli>(b - a).count();
+}
+
+void report(const std::string& key, const std::vector<double>& values)
+{
+    std::string line = key;
+    char number[32];
+    for (double v : values) {
+        std::snprintf(number, sizeof number, " %.4f", v);
+        line += number;
+    }
+    std::puts(line.c_str());
+    std::fflush(stdout);
+}
+
+// ---------------------------------------------------------------------------
+// In-process interaction, through window-level mouse events as a real mouse.
+
+std::vector<int> builtScreens()
+{
+    std::vector<int> screens;
+    for (int n = 1; n <= brasti::kExerciseCount; ++n)
+        if (brasti::isExerciseBuilt(n))
+            screens.push_back(n);
+    return screens;
+}
+
+QPoint centreIn(QWidget* widget, QWidget* window)
+{
+    return widget->mapTo(window, widget->rect().center());
+}
+
+class Interaction {
+public:
+    explicit Interaction(int repetitions) : repetitions_(repetitions)
+    {
+        shell_.setQuitAction([] {});
+        switchTo([this] { shell_.showStart(); });
+    }
+
+    // From the release that completes a click on an exercise button of the
+    // menu to the end of the paint pass that first draws the exercise screen.
+    std::vector<double> menuClicks()
+    {
+        std::vector<double> ms;
+        const std::vector<int> screens = builtScreens();
+        for (int i = 0; i < repetitions_; ++i) {
+            switchTo([this] { shell_.showMenu(); });
+            auto* menu = qobject_cast<brasti::MenuScreen*>(shell_.current());
+            const int screen = screens[static_cast<std::size_t>(i) % screens.size()];
+            QPushButton* button = menu->exerciseButton(screen + 1);
+            const QPoint at = centreIn(button, menu);
+            QTest::mousePress(menu->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+            QCoreApplication::processEvents();
+            // The menu is gone by the time the new screen paints.
+            spy_.expect([this](QWidget* w) {
+                return w->window() == shell_.current() && qobject_cast<brasti::ExerciseScreen*>(w->window());
+            });
+            const Clock::time_point t0 = Clock::now();
+            QTest::mouseRelease(menu->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+            spy_.waitPainted();
+            ms.push_back(msBetween(t0, Clock::now()));
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        return ms;
+    }
+
+    // Fills the slots of ordering problems, alternately in a wrong and the
+    // right order, timing each drop and each "Conferma".
+    void dropsAndVerdicts(std::vector<double>& drops, std::vector<double>& verdicts)
+    {
+        const std::vector<int> screens = builtScreens();
+        for (std::size_t i = 0; verdicts.size() < static_cast<std::size_t>(repetitions_)
+                                || drops.size() < static_cast<std::size_t>(repetitions_);
+             ++i) {
+            const int n = screens[i % screens.size()];
+            if (!brasti::isOrderingScreen(n)) {
+                if (i > 2 * screens.size())
+                    throw std::runtime_error("no ordering screen is built");
+                continue;
+            }
+            switchTo([this, n] { shell_.openExercise(n); });
+            auto* screen = qobject_cast<brasti::OrderingScreen*>(shell_.current());
+            for (int problem = 0; problem < 4; ++problem) {
+                solve(screen, false, drops, verdicts);
+                clickUntimed(screen->ricominciaButton());
+                solve(screen, true, drops, verdicts);
+                clickUntimed(screen->avantiButton());
+            }
+        }
+    }
+
+private:
+    void switchTo(const std::function<void()>& move)
+    {
+        spy_.switchAndWait(move, [this]() -> QWidget* { return shell_.current(); });
+    }
+
+    void clickUntimed(QWidget* button)
+    {
+        harness::clickThroughWindow(button);
+        QCoreApplication::processEvents();
+    }
+
+    void solve(brasti::OrderingScreen* screen, bool right, std::vector<double>& drops, std::vector<double>& verdicts)
+    {
+        std::vector<int> rods = screen->drawnRods();
+        if (screen->config().allRods) {
+            rods.resize(10);
+            std::iota(rods.begin(), rods.end(), 1);
+        }
+        std::sort(rods.begin(), rods.end());
+        if (!right)
+            std::reverse(rods.begin(), rods.end());
+        for (std::size_t i = 0; i < rods.size(); ++i)
+            drops.push_back(drop(screen, screen->rod(rods[i]), screen->slot(static_cast<int>(i) + 1)));
+
+        const int before = right ? context_.rightCount : context_.wrongCount;
+        verdicts.push_back(timedClick(screen, screen->confermaButton()));
+        const int after = right ? context_.rightCount : context_.wrongCount;
+        if (after != before + 1)
+            throw std::runtime_error("Conferma did not give the expected verdict");
+    }
+
+    // From the release over the slot to the end of the paint pass that shows the rod in it.
+    double drop(QWidget* window, brasti::Rod* rod, QWidget* slot)
+    {
+        QWindow* handle = window->windowHandle();
+        const QPoint from = centreIn(rod, window);
+        const QPoint to = centreIn(slot, window);
+        QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, from);
+        constexpr int kSteps = 4;
+        for (int step = 1; step <= kSteps; ++step)
+            QTest::mouseMove(handle, from + (to - from) * step / kSteps);
+        QCoreApplication::processEvents();
+        spy_.expect(bench::PaintSpy::inWindow(window));
+        const Clock::time_point t0 = Clock::now();
+        QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, to);
+        spy_.waitPainted();
+        const double ms = msBetween(t0, Clock::now());
+        if (rod->isEnabled())
+            throw std::runtime_error("a rod dropped on a free slot was not placed");
+        return ms;
+    }
+
+    // From the release of a click to the end of the paint pass it causes.
+    double timedClick(QWidget* window, QWidget* button)
+    {
+        const QPoint at = centreIn(button, window);
+        QTest::mousePress(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+        QCoreApplication::processEvents();
+        spy_.expect(bench::PaintSpy::inWindow(window));
+        const Clock::time_point t0 = Clock::now();
+        QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+        spy_.waitPainted();
+        return msBetween(t0, Clock::now());
+    }
+
+    int repetitions_;
+    harness::TestContext test_;
+    brasti::AppContext& context_ = test_.context;
+    brasti::Shell shell_{test_.context};
+    bench::PaintSpy spy_;
+};
+
+int runInteraction(char* argv0, int repetitions)
+{
+    int argc = 1;
+    char* args[] = {argv0, nullptr};
+    QApplication app(argc, args);
+    Interaction interaction(repetitions);
+    report("click.menu", interaction.menuClicks());
+    std::vector<double> drops, verdicts;
+    interaction.dropsAndVerdicts(drops, verdicts);
+    report("drop.slot", drops);
+    report("click.conferma", verdicts);
+    return 0;
+}
+
+// ---------------------------------------------------------------------------
+// One column: every figure on the platform QT_QPA_PLATFORM names.
+
+std::string own(const char* name)
+{
+    return bench::ownFolder() + "/" + name;
+}
+
+double startOnce(const std::string& exe)
+{
+    Child child({exe}, STDERR_FILENO);
+    const std::optional<std::string> line = child.readLine(60s);
+    const Clock::time_point painted = Clock::now();
+    if (line != "painted")
+        throw std::runtime_error(exe + " did not report its first paint");
+    child.wait();
+    return msBetween(child.started(), painted);
+}
+
+// Each "mem <where> <rss> <hwm>" line becomes mem.<who>.<where>.rss/.hwm in MB.
+void collectMemory(const std::vector<std::string>& argv, const std::string& who, Samples& out)
+{
+    Child child(argv, STDERR_FILENO);
+    int lines = 0;
+    while (const std::optional<std::string> line = child.readLine(180s)) {
+        std::istringstream in(*line);
+        std::string tag, where;
+        double rss = 0, hwm = 0;
+        if (in >> tag >> where >> rss >> hwm && tag == "mem") {
+            out["mem." + who + "." + where + ".rss"].push_back(rss / 1024);
+            out["mem." + who + "." + where + ".hwm"].push_back(hwm / 1024);
+            ++lines;
+        }
+    }
+    if (child.wait() != 0 || lines == 0)
+        throw std::runtime_error(argv[0] + " did not report its memory");
+}
+
+void measureIdle(const std::string& probe, Samples& out)
+{
+    // The three screens idle side by side: an idle program takes nothing
+    // from the others, and the column takes a third of the time.
+    const std::vector<std::string> where = {"start", "menu", "exercise"};
+    std::vector<std::unique_ptr<Child>> children;
+    for (const std::string& w : where) {
+        children.push_back(std::make_unique<Child>(std::vector<std::string>{probe, "--idle", w}, STDERR_FILENO));
+        if (children.back()->readLine(60s) != "ready")
+            throw std::runtime_error("the idle " + w + " screen did not come up");
+    }
+    std::this_thread::sleep_for(1s); // let anything started lazily settle
+    std::vector<bench::Activity> last;
+    for (const auto& c : children)
+        last.push_back(bench::readActivity(c->pid()));
+    Clock::time_point lastTime = Clock::now();
+    for (int second = 0; second < kIdleSeconds; ++second) {
+        std::this_thread::sleep_until(lastTime + 1s);
+        const Clock::time_point now = Clock::now();
+        const double seconds = msBetween(lastTime, now) / 1000;
+        for (std::size_t i = 0; i < children.size(); ++i) {
+            const bench::Activity a = bench::readActivity(children[i]->pid());
+            const bench::ThreadActivity done = bench::activityBetween(last[i], a);
+            out["idle." + where[i] + ".switches"].push_back(static_cast<double>(done.contextSwitches) / seconds);
+            out["idle." + where[i] + ".cpu"].push_back(static_cast<double>(done.cpuNs) / 1e6 / seconds);
+            last[i] = a;
+        }
+        lastTime = now;
+    }
+    for (const auto& c : children)
+        c->kill(SIGTERM);
+}
+
+int runColumn()
+{
+    const std::string probe = own("brasti_probe");
+    const std::string bare = own("brasti_bare");
+    Samples out;
+
+    // Once each unmeasured, so both find the libraries in the page cache.
+    startOnce(probe);
+    startOnce(bare);
+    for (int i = 0; i < kStartRuns; ++i) {
+        // Alternating, so a slow spell of the machine hits both alike.
+        double brasti = 0, reference = 0;
+        if (i % 2 == 0) {
+            brasti = startOnce(probe);
+            reference = startOnce(bare);
+        } else {
+            reference = startOnce(bare);
+            brasti = startOnce(probe);
+        }
+        out["startup.brasti"].push_back(brasti);
+        out["startup.bare"].push_back(reference);
+    }
+
+    for (int i = 0; i < kMemoryRuns; ++i) {
+        collectMemory({probe, "--memory", std::to_string(kRounds)}, "brasti", out);
+        collectMemory({bare, "--memory"}, "bare", out);
+    }
+    const auto& at10 = out["mem.brasti.round10.rss"];
+    const auto& at100 = out["mem.brasti.round" + std::to_string(kRounds) + ".rss"];
+    for (std::size_t i = 0; i < at10.size() && i < at100.size(); ++i)
+        out["mem.brasti.growth"].push_back((at100[i] - at10[i]) * 1024);
+
+    measureIdle(probe, out);
+
+    for (const auto& [key, values] : out)
+        report(key, values);
+
+    Child interaction({own("brasti_bench"), "--interaction", std::to_string(kRepetitions)}, STDERR_FILENO);
+    while (const std::optional<std::string> line = interaction.readLine(300s)) {
+        std::puts(line->c_str());
+        std::fflush(stdout);
+    }
+    if (interaction.wait() != 0)
+        throw std::runtime_error("the interaction run failed");
+    return 0;
+}
+
+// ---------------------------------------------------------------------------
+// The whole run and its table.
+
+struct Column {
+    std::string name;
+    Samples samples;
+    std::string error;
+};
+
+Column measureColumn(const std::string& name, const std::string& platform, std::vector<std::string> argv, int log)
+{
+    Column column{name, {}, {}};
+    setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
+    std::fprintf(stderr, "measuring on %s...\n", name.c_str());
+    Child child(argv, log);
+    while (const std::optional<std::string> line = child.readLine(600s)) {
+        std::istringstream in(*line);
+        std::string key;
+        in >> key;
+        if (key == "error") {
+            column.error = line->substr(6);
+            continue;
+        }
+        for (double v = 0; in >> v;)
+            column.samples[key].push_back(v);
+    }
+    if (child.wait() != 0 && column.error.empty())
+        column.error = "the column run failed";
+    return column;
+}
+
+std::string loadAverage()
+{
+    std::istringstream in(bench::readFile("/proc/loadavg"));
+    std::string one, five;
+    in >> one >> five;
+    return one + " (1 min), " + five + " (5 min)";
+}
+
+const std::vector<double>* find(const Column& c, const std::string& key)
+{
+    const auto it = c.samples.find(key);
+    return it == c.samples.end() || it->second.empty() ? nullptr : &it->second;
+}
+
+std::string fixed(double v, int decimals)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*f", decimals, v);
+    return text;
+}
+
+// "median [min..max]".
+std::string spread(const bench::Summary& s, int decimals)
+{
+    return fixed(s.median, decimals) + " [" + fixed(s.min, decimals) + ".." + fixed(s.max, decimals) + "]";
+}
+
+std::string verdict(bool met)
+{
+    return met ? "  ok" : "  MISSED";
+}
+
+struct Row {
+    std::string label;
+    std::string goal;
+    // The cell of one column; empty when the figure is missing.
+    std::function<std::string(const Column&)> cell;
+};
+
+Row section(const std::string& title)
+{
+    return {title, "", nullptr};
+}
+
+// median [min..max], judged by `met` on the summary.
+Row plain(const std::string& label, const std::string& key, int decimals, const std::string& goal = "",
+          std::function<bool(const bench::Summary&)> met = nullptr)
+{
+    return {label, goal, [=](const Column& c) -> std::string {
+                const auto* v = find(c, key);
+                if (!v)
+                    return "";
+                const bench::Summary s = bench::summarise(*v);
+                return spread(s, decimals) + (met ? verdict(met(s)) : "");
+            }};
+}
+
+// Memory held against the bare window's same figure.
+Row memory(const std::string& label, const std::string& key, const std::string& bareKey)
+{
+    return {label, "<= 1.3 x bare", [=](const Column& c) -> std::string {
+                const auto* v = find(c, key);
+                const auto* b = find(c, bareKey);
+                if (!v || !b)
+                    return "";
+                const bench::Summary s = bench::summarise(*v);
+                const double ratio = s.median / bench::summarise(*b).median;
+                return spread(s, 1) + " " + fixed(ratio, 2) + "x" + verdict(ratio <= 1.3);
+            }};
+}
+
+// Per-second samples of an idle figure; the goal is nothing at all.
+Row idle(const std::string& label, const std::string& key, int decimals)
+{
+    return {label, "0", [=](const Column& c) -> std::string {
+                const auto* v = find(c, key);
+                if (!v)
+                    return "";
+                const double total = std::accumulate(v->begin(), v->end(), 0.0);
+                return spread(bench::summarise(*v), decimals) + verdict(total == 0);
+            }};
+}
+
+// Latencies: the goal is for the median; a max beyond it is flagged.
+Row latency(const std::string& label, const std::string& key, double goalMs)
+{
+    return {label, "median <= " + fixed(goalMs, 0) + " ms", [=](const Column& c) -> std::string {
+                const auto* v = find(c, key);
+                if (!v)
+                    return "";
+                const bench::Summary s = bench::summarise(*v);
+                return spread(s, 2) + verdict(s.median <= goalMs) + (s.max > goalMs ? " (max over)" : "")
+                       + " n=" + std::to_string(s.count);
+            }};
+}
+
+void printTable(const std::vector<Column>& columns)
+{
+    const std::string rounds = std::to_string(kRounds);
+    const std::vector<Row> rows = {
+        section("Start-up: process start to first frame, ms (" + std::to_string(kStartRuns) + " runs each)"),
+        plain("Brasti start screen", "startup.brasti", 1),
+        plain("bare Qt window", "startup.bare", 1),
+        {"ratio of the medians", "<= 1.25",
+         [](const Column& c) -> std::string {
+             const auto* p = find(c, "startup.brasti");
+             const auto* b = find(c, "startup.bare");
+             if (!p || !b)
+                 return "";
+             const double ratio = bench::summarise(*p).median / bench::summarise(*b).median;
+             return fixed(ratio, 2) + verdict(ratio <= 1.25);
+         }},
+        section("Memory, MB (" + std::to_string(kMemoryRuns) + " runs each; round = every built exercise opened and left)"),
+        memory("VmRSS after start screen", "mem.brasti.start.rss", "mem.bare.shown.rss"),
+        memory("VmHWM after start screen", "mem.brasti.start.hwm", "mem.bare.shown.hwm"),
+        memory("VmRSS after menu", "mem.brasti.menu.rss", "mem.bare.shown.rss"),
+        memory("VmHWM after menu", "mem.brasti.menu.hwm", "mem.bare.shown.hwm"),
+        memory("VmRSS after round 10", "mem.brasti.round10.rss", "mem.bare.shown.rss"),
+        memory("VmRSS after round " + rounds, "mem.brasti.round" + rounds + ".rss", "mem.bare.shown.rss"),
+        memory("VmHWM after round " + rounds, "mem.brasti.round" + rounds + ".hwm", "mem.bare.shown.hwm"),
+        plain("bare window VmRSS", "mem.bare.shown.rss", 1),
+        plain("bare window VmHWM", "mem.bare.shown.hwm", 1),
+        plain("VmRSS growth round 10 -> " + rounds + ", kB", "mem.brasti.growth", 0, "0 (no growth)",
+              [](const bench::Summary& s) { return s.max <= 0; }),
+        section("Idle, per second over " + std::to_string(kIdleSeconds) + " s, sampled from outside"),
+        idle("start screen: context switches/s", "idle.start.switches", 1),
+        idle("start screen: CPU ms/s", "idle.start.cpu", 3),
+        idle("menu: context switches/s", "idle.menu.switches", 1),
+        idle("menu: CPU ms/s", "idle.menu.cpu", 3),
+        idle("exercise 1: context switches/s", "idle.exercise.switches", 1),
+        idle("exercise 1: CPU ms/s", "idle.exercise.cpu", 3),
+        section("Interaction, ms, in-process through window mouse events"),
+        latency("menu click -> exercise painted", "click.menu", 16),
+        latency("rod release on slot -> rod shown", "drop.slot", 2),
+        latency("Conferma click -> verdict shown", "click.conferma", 2),
+    };
+
+    constexpr int kLabel = 38;
+    constexpr int kCell = 40;
+    std::printf("%-*s", kLabel, "");
+    for (const Column& c : columns)
+        std::printf(" | %-*s", kCell, c.name.c_str());
+    std::printf(" | goal\n");
+    const std::string rule = std::string(kLabel, '-') + [&] {
+        std::string r;
+        for (std::size_t i = 0; i < columns.size(); ++i)
+            r += "-+-" + std::string(kCell, '-');
+        return r;
+    }() + "-+-" + std::string(16, '-');
+    for (const Row& row : rows) {
+        if (!row.cell) {
+            std::printf("%s\n%s\n", rule.c_str(), row.label.c_str());
+            continue;
+        }
+        std::printf("  %-*s", kLabel - 2, row.label.c_str());
+        for (const Column& c : columns) {
+            const std::string cell = row.cell(c);
+            std::printf(" | %-*s", kCell, cell.empty() ? "-" : cell.c_str());
+        }
+        std::printf(" | %s\n", row.goal.c_str());
+    }
+    std::printf("%s\n", rule.c_str());
+    for (const Column& c : columns)
+        if (!c.error.empty())
+            std::printf("%s: %s\n", c.name.c_str(), c.error.c_str());
+}
+
+int runAll()
+{
+    const std::string log = own("bench.log");
+    const int logFd = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const std::string loadBefore = loadAverage();
+    const Clock::time_point start = Clock::now();
+
+    std::vector<Column> columns;
+    columns.push_back(measureColumn("offscreen", "offscreen", {own("brasti_bench"), "--column"}, logFd));
+    if (bench::onPath("xvfb-run"))
+        columns.push_back(measureColumn("Xvfb (xcb)", "xcb",
+                                        {"xvfb-run", "-a", "-s", "-screen 0 1280x1024x24", own("brasti_bench"),
+                                         "--column"},
+                                        logFd));
+    if (logFd >= 0)
+        close(logFd);
+
+    std::printf("\nBrasti benchmark, %s build, Qt %s, %ld cores\n", BRASTI_BUILD_TYPE, qVersion(),
+                sysconf(_SC_NPROCESSORS_ONLN));
+    std::printf("load average %s before, %s after; %.0f s in all\n", loadBefore.c_str(), loadAverage().c_str(),
+                msBetween(start, Clock::now()) / 1000);
+    std::printf("columns: offscreen = QT_QPA_PLATFORM=offscreen; Xvfb = QT_QPA_PLATFORM=xcb under xvfb-run%s\n",
+                columns.size() < 2 ? " (not run: no xvfb-run)" : "");
+    std::printf("cells: median [min..max]; messages of the runs in %s\n\n", log.c_str());
+    printTable(columns);
+    return std::all_of(columns.begin(), columns.end(), [](const Column& c) { return c.error.empty(); }) ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string mode = argc > 1 ? argv[1] : "";
+    try {
+        if (mode == "--interaction")
+            return runInteraction(argv[0], argc > 2 ? std::max(1, std::atoi(argv[2])) : kRepetitions);
+        if (mode == "--column")
+            return runColumn();
+        if (mode.empty())
+            return runAll();
+    } catch (const std::exception& e) {
+        std::printf("error %s\n", e.what());
+        std::fflush(stdout);
+        return 1;
+    }
+    std::fprintf(stderr, "usage: %s [--column | --interaction REPETITIONS]\n", argv[0]);
+    return 2;
+}
