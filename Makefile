@@ -1,8 +1,10 @@
 # make run   - install what is missing, build, start the program
 # make test  - the same set-up, then the whole test suite, headless
+# make bench - the same set-up, an optimised build, then the benchmark table
 BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
+BENCH_BUILD ?= build-bench
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 .PHONY: all setup setup-test build run test bench soak sounds clean
@@ -27,6 +29,12 @@ test: setup-test
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Its own build folder, always optimised, whatever $(BUILD) was configured with.
+bench: setup-test
+	cmake -S . -B $(BENCH_BUILD) $(LAUNCHER) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target brasti_bench
+	./$(BENCH_BUILD)/bench/brasti_bench
+
 # Regenerates the five sound files in assets/suoni.
 sounds: setup
 	cmake -S . -B $(BUILD) $(LAUNCHER) $(CMAKE_FLAGS)
@@ -34,4 +42,4 @@ sounds: setup
 	./$(BUILD)/gensuoni assets/suoni
 
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan $(BENCH_BUILD)
