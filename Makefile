@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 BENCH_BUILD ?= build-bench
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all setup setup-test build run test bench soak sounds clean
+.PHONY: all setup setup-test build run test soak sounds clean
 
 all: build
 
@@ -34,6 +34,13 @@ bench: setup-test
 	cmake -S . -B $(BENCH_BUILD) $(LAUNCHER) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target brasti_bench
 	./$(BENCH_BUILD)/bench/brasti_bench
+
+# The long random-event run: a million events over every screen.
+# SEED=N replays a run exactly.
+soak: setup-test
+	cmake -S . -B $(BUILD) $(LAUNCHER) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS) --target robustness
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/tests/robustness --events 1000000 $(if $(SEED),--seed $(SEED))
 
 # Regenerates the five sound files in assets/suoni.
 sounds: setup

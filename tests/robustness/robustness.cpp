@@ -1,0 +1,389 @@
+// A seeded random-event run over the whole program: drags of random rods to
+// random places, clicks, menu items, keys, resizes, "Esci" answered either
+// way, windows closed. After every event it checks what must always hold.
+// The seed is printed, so a failure replays exactly with --seed.
+//
+//   robustness [--seed N] [--events N] [--seconds S] [--verbose 1]
+#include "app/shell.h"
+#include "common/appcontext.h"
+#include "common/board.h"
+#include "common/dialogs.h"
+#include "common/exercisescreen.h"
+#include "common/random.h"
+#include "common/rod.h"
+#include "harness/harness.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <random>
+
+using namespace brasti;
+
+namespace {
+
+// Answers every question at random, from the run's own generator.
+class CoinDialogs final : public Dialogs {
+public:
+    explicit CoinDialogs(std::mt19937_64& rng) : rng_(rng) {}
+    // "Sì" one time in four, so screens are left now and then but get played.
+    bool askYesNo(QWidget*, const QString&, const QString&) override { return rng_() % 4 == 0; }
+    void inform(QWidget*, MessageIcon, const QString&, const QString&) override {}
+
+private:
+    std::mt19937_64& rng_;
+};
+
+struct Failure {
+    std::string what;
+};
+
+class Run {
+public:
+    Run(std::uint64_t seed) : rng_(seed), random_(seed), dialogs_(rng_)
+    {
+        context_.random = &random_;
+        context_.sound = &sound_;
+        context_.dialogs = &dialogs_;
+        startProgram();
+    }
+
+    // One random event, then the checks. Returns a description of the event.
+    std::string step()
+    {
+        ScreenWindow* before = shell_->current();
+        const std::int16_t right = context_.rightCount;
+        const std::int16_t wrong = context_.wrongCount;
+        lastWasReset_ = false;
+        std::string event = act();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (quit_) {
+            // The program ended ("Esci" → Sì, or its window closed): start it again.
+            quit_ = false;
+            shell_.reset();
+            startProgram();
+            return event + " → program ended, started again";
+        }
+        try {
+            check(before, right, wrong);
+            screensOpened_ += shell_->current() != before ? 1 : 0;
+        } catch (Failure& f) {
+            f.what = "after \"" + event + "\": " + f.what;
+            throw;
+        }
+        return event;
+    }
+
+    // What the run went through, so a run that never reached a verdict shows.
+    std::string summary() const
+    {
+        long right = 0;
+        for (Sound played : sound_.played)
+            right += played == Sound::Wrong ? 0 : 1;
+        return std::to_string(right) + " right and " + std::to_string(long(sound_.played.size()) - right)
+             + " wrong answers, " + std::to_string(screensOpened_) + " screens opened, "
+             + std::to_string(restarts_) + " restarts";
+    }
+
+private:
+    void startProgram()
+    {
+        shell_ = std::make_unique<Shell>(context_);
+        shell_->setQuitAction([this] { quit_ = true; });
+        context_.autoAdvance = false;
+        shell_->showStart();
+        ++restarts_;
+    }
+
+    int pick(int n) { return static_cast<int>(rng_() % static_cast<std::uint64_t>(n)); }
+    bool chance(int percent) { return pick(100) < percent; }
+
+    QPoint randomPointIn(QWidget* w) { return QPoint(pick(std::max(1, w->width())), pick(std::max(1, w->height()))); }
+    // A point of the board, in window coordinates: the menu bar is reached through its items.
+    QPoint randomBoardPoint(ScreenWindow* w) { return w->board()->mapTo(w, randomPointIn(w->board())); }
+
+    template <typename T> T* any(const QList<T*>& items) { return items.isEmpty() ? nullptr : items.at(pick(int(items.size()))); }
+
+    QList<QWidget*> visibleControls(ScreenWindow* w)
+    {
+        QList<QWidget*> controls;
+        for (QWidget* c : w->board()->findChildren<QWidget*>())
+            if (isControl(c) && c->isVisible())
+                controls << c;
+        return controls;
+    }
+
+    QList<QAction*> menuActions(ScreenWindow* w)
+    {
+        QList<QAction*> actions;
+        auto* bar = w->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
+        if (!bar)
+            return actions;
+        for (QAction* a : bar->actions()) {
+            if (a->menu())
+                actions << a->menu()->actions();
+            else
+                actions << a;
+        }
+        return actions;
+    }
+
+    std::string act()
+    {
+        ScreenWindow* w = shell_->current();
+        QWindow* handle = w->windowHandle();
+        // Whatever pops up (a menu, a box) is closed again rather than left
+        // to wait for a user who is not there.
+        QTimer::singleShot(0, [] {
+            if (QWidget* popup = QApplication::activePopupWidget())
+                popup->close();
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        if (secondClick_) {
+            // The second click of a double-click: an event of its own, since
+            // each click of it may count.
+            secondClick_ = false;
+            QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier, secondClickAt_);
+            return "second click of a double-click";
+        }
+        const int kind = pick(100);
+        if (kind < 50) {
+            // Mostly rods that can move, sometimes fixed ones.
+            const bool movableOnly = chance(80);
+            QList<Rod*> rods;
+            for (Rod* r : w->findChildren<Rod*>())
+                if (r->isVisible() && (r->isEnabled() || !movableOnly))
+                    rods << r;
+            if (Rod* rod = any(rods))
+                return dragRod(w, rod);
+        }
+        if (kind < 75) {
+            // Mostly buttons, as children press them, sometimes anything.
+            QList<QWidget*> targets = visibleControls(w);
+            if (chance(80)) {
+                QList<QWidget*> buttons;
+                for (QWidget* c : targets)
+                    if (qobject_cast<QAbstractButton*>(c))
+                        buttons << c;
+                if (!buttons.isEmpty())
+                    targets = buttons;
+            }
+            if (QWidget* c = any(targets)) {
+                const QPoint p = c->mapTo(w, randomPointIn(c));
+                // The click may unload the whole screen.
+                const std::string name = c->objectName().toStdString();
+                QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier, p);
+                if (chance(10)) {
+                    secondClick_ = true;
+                    secondClickAt_ = p;
+                }
+                return "click on " + name;
+            }
+        }
+        if (kind < 81) {
+            if (QAction* a = any(menuActions(w))) {
+                if (a->objectName() == QLatin1String("MenuAzzera"))
+                    lastWasReset_ = true;
+                const std::string name = a->objectName().toStdString();
+                a->trigger();
+                return "menu " + name;
+            }
+        }
+        if (kind < 89) {
+            static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Tab,
+                                           Qt::Key_Escape, Qt::Key_F11,   Qt::Key_A,     Qt::Key_5,
+                                           Qt::Key_Backspace, Qt::Key_Left, Qt::Key_Up};
+            const Qt::Key key = keys[pick(int(std::size(keys)))];
+            QTest::keyClick(w, key);
+            return "key " + std::to_string(int(key));
+        }
+        if (kind < 94) {
+            const QSize size(100 + pick(1800), 80 + pick(1200));
+            w->resize(size);
+            return "resize to " + std::to_string(size.width()) + "x" + std::to_string(size.height());
+        }
+        if (kind < 99 || pick(10) != 0) {
+            // A press and a release far apart, on no rod.
+            const QPoint a = randomBoardPoint(w);
+            QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, a);
+            QTest::mouseMove(handle, randomBoardPoint(w));
+            QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, randomBoardPoint(w));
+            return "press and release elsewhere";
+        }
+        // The window system closes the window: the program ends.
+        w->close();
+        quit_ = true;
+        return "window closed";
+    }
+
+    std::string dragRod(ScreenWindow* w, Rod* rod)
+    {
+        QPoint target;
+        std::string where;
+        const int place = pick(20);
+        QList<QWidget*> controls = visibleControls(w);
+        if (place < 13) {
+            // Mostly onto drop targets, so that plays get somewhere.
+            auto* screen = qobject_cast<ExerciseScreen*>(w);
+            QList<QWidget*> targets;
+            for (QWidget* c : controls)
+                if (screen && screen->dragger()->hasDropHandler(c))
+                    targets << c;
+            if (!targets.isEmpty())
+                controls = targets;
+        }
+        if (place < 16) {
+            QWidget* c = any(controls);
+            target = c->mapTo(w, randomPointIn(c));
+            where = c->objectName().toStdString();
+        } else if (place < 19) {
+            target = randomBoardPoint(w);
+            where = "a point of the board";
+        } else {
+            target = QPoint(-200 + pick(w->width() + 400), -200 + pick(w->height() + 400));
+            where = "anywhere";
+        }
+        const bool fixed = !rod->isEnabled();
+        const QRect before = Board::designRect(rod);
+        const std::string name = rod->objectName().toStdString();
+        const QPointer<Rod> guard(rod);
+        const auto right = context_.rightCount;
+        const auto wrong = context_.wrongCount;
+        harness::dragRodTo(rod, w, target);
+        if (!guard)
+            throw Failure{"a drag unloaded its own screen"};
+        if (fixed && (Board::designRect(rod) != before || context_.rightCount != right || context_.wrongCount != wrong))
+            throw Failure{"a rod fixed in place moved or counted: " + name + " dragged onto " + where + " from "
+                          + std::to_string(before.x()) + "," + std::to_string(before.y()) + " to "
+                          + std::to_string(Board::designRect(rod).x()) + "," + std::to_string(Board::designRect(rod).y()) + ", counts "
+                          + std::to_string(right) + "/" + std::to_string(wrong) + " → "
+                          + std::to_string(context_.rightCount) + "/" + std::to_string(context_.wrongCount)};
+        return "drag " + name + (fixed ? " (fixed)" : "") + " onto " + where;
+    }
+
+    void check(ScreenWindow* before, std::int16_t right, std::int16_t wrong)
+    {
+        int alive = 0;
+        int visible = 0;
+        for (QWidget* t : QApplication::topLevelWidgets()) {
+            if (auto* s = qobject_cast<ScreenWindow*>(t)) {
+                ++alive;
+                visible += s->isVisible() ? 1 : 0;
+            }
+        }
+        if (alive != 1 || visible != 1 || !shell_->current())
+            throw Failure{"screens alive " + std::to_string(alive) + ", visible " + std::to_string(visible)};
+
+        const auto checkCount = [&](const char* name, std::int16_t was, std::int16_t now) {
+            // 16 bits hold no more than 32767; a wrap shows as a negative count.
+            if (now < 0)
+                throw Failure{std::string(name) + " wrapped: " + std::to_string(now)};
+            if (now > was + 1)
+                throw Failure{std::string(name) + " moved by more than one"};
+            const bool screenChanged = shell_->current() != before;
+            if (now < was && !lastWasReset_ && !screenChanged)
+                throw Failure{std::string(name) + " went down without a reset"};
+            if (now < was && now != 0)
+                throw Failure{std::string(name) + " went down but not to 0"};
+        };
+        checkCount("RightCount", right, context_.rightCount);
+        checkCount("WrongCount", wrong, context_.wrongCount);
+
+        ScreenWindow* w = shell_->current();
+        for (Rod* r : w->findChildren<Rod*>()) {
+            if (!r->isVisible())
+                continue;
+            const QRect onBoard(r->mapTo(w->board(), QPoint()), r->size());
+            if (!w->board()->rect().contains(onBoard))
+                throw Failure{r->objectName().toStdString() + " lies outside its screen"};
+        }
+        if (auto* e = qobject_cast<ExerciseScreen*>(w); e && e->dragger()->draggedRod())
+            throw Failure{"a drag was left open"};
+        if (QApplication::mouseButtons() != Qt::NoButton)
+            throw Failure{"a mouse button was left pressed"};
+    }
+
+    std::mt19937_64 rng_;
+    ClockRandom random_;
+    harness::RecordingSoundPlayer sound_;
+    CoinDialogs dialogs_;
+    AppContext context_;
+    std::unique_ptr<Shell> shell_;
+    bool quit_ = false;
+    bool lastWasReset_ = false;
+    long screensOpened_ = 0;
+    long restarts_ = -1;
+    bool secondClick_ = false;
+    QPoint secondClickAt_;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir runtimeDir;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // Offscreen windows warn about size hints on every show; that is noise here.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type >= QtCriticalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
+
+    std::uint64_t seed = static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    long long events = 1000000;
+    double seconds = 0;
+    bool verbose = false;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const QByteArray flag = argv[i];
+        if (flag == "--seed")
+            seed = std::strtoull(argv[i + 1], nullptr, 10);
+        else if (flag == "--events")
+            events = std::atoll(argv[i + 1]);
+        else if (flag == "--verbose")
+            verbose = std::atoi(argv[i + 1]) != 0;
+        else if (flag == "--seconds")
+            seconds = std::atof(argv[i + 1]);
+    }
+    std::printf("robustness: seed %llu (replay with --seed %llu)\n", static_cast<unsigned long long>(seed),
+                static_cast<unsigned long long>(seed));
+    std::fflush(stdout);
+
+    QElapsedTimer clock;
+    clock.start();
+    Run run(seed);
+    long long done = 0;
+    std::string last;
+    try {
+        for (; done < events; ++done) {
+            if (seconds > 0 && double(clock.elapsed()) > seconds * 1000)
+                break;
+            last = run.step();
+            if (verbose)
+                std::printf("%lld: %s\n", done + 1, last.c_str());
+        }
+    } catch (const Failure& f) {
+        std::printf("robustness: FAILED at event %lld (%s): %s\nrobustness: replay with --seed %llu\n", done + 1,
+                    last.c_str(), f.what.c_str(), static_cast<unsigned long long>(seed));
+        std::printf("0 passed, 1 failed\n");
+        return 1;
+    }
+    std::printf("robustness: %lld events in %.1f s, every check held (%s)\n", done, double(clock.elapsed()) / 1000.0,
+                run.summary().c_str());
+    std::printf("1 passed, 0 failed\n");
+    return 0;
+}
