@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 BENCH_BUILD ?= build-bench
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all setup setup-test build run test soak sounds clean
+.PHONY: all setup setup-test build run test bench soak sounds clean
 
 all: build
 
