@@ -23,6 +23,7 @@ QLabel* makeLabel(Board* board, const QString& name, const QString& text, QRect 
     auto* label = new QLabel(text, board);
     label->setObjectName(name);
     label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
     board->place(label, place);
     board->setFontPoints(label, points);
     return label;
