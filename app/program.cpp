@@ -8,14 +8,36 @@
 #include "common/sound.h"
 
 #include <QApplication>
+#include <QPixmapCache>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace brasti {
+
+void setUpApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Brasti"));
+    QApplication::setWindowIcon(pictureIcon(Picture::Window));
+    // The style caches button faces under keys that include each palette, and
+    // every screen brings new palettes with its random background. With the
+    // cache on, memory grew with every screen opened, past any limit set (about
+    // 45 kB for each round of the five ordering screens). The faces are cheap
+    // to draw, so nothing is cached.
+    QPixmapCache::setCacheLimit(0);
+#if defined(__GLIBC__)
+    // A window's backing store is a megabyte or two, made and freed with every
+    // screen. A fixed threshold keeps such blocks mapped apart and returned
+    // when the screen goes, instead of left behind in a growing heap.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
+}
 
 int runProgram(int argc, char** argv, const std::function<void(QApplication&, Shell&)>& beforeStart)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Brasti"));
-    QApplication::setWindowIcon(pictureIcon(Picture::Window));
+    setUpApplication();
 
     ClockRandom random; // seeded from the clock
     SystemSoundPlayer sound(findSoundFolder());

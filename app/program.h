@@ -8,6 +8,10 @@ namespace brasti {
 
 class Shell;
 
+// The application-wide settings the program runs with. Called by runProgram;
+// tests that measure the program's own behaviour call it too.
+void setUpApplication();
+
 // Runs the program and returns its exit status. `beforeStart` is called once
 // everything is set up, just before the start screen is made and shown; the
 // benchmark's probe hooks in there, so it measures the program's own start.

@@ -1,7 +1,6 @@
 #include "common/screenwindow.h"
 
 #include "common/board.h"
-#include "common/pictures.h"
 
 #include <QMenuBar>
 #include <QShortcut>
@@ -12,7 +11,6 @@ ScreenWindow::ScreenWindow(AppContext& context, QSize clientTwips, QWidget* pare
     : QMainWindow(parent), context_(context), board_(new Board(clientTwips, this))
 {
     setCentralWidget(board_);
-    setWindowIcon(pictureIcon(Picture::Window));
     auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
     connect(fullScreen, &QShortcut::activated, this, [this] {
         setWindowState(windowState() ^ Qt::WindowFullScreen);

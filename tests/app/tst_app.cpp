@@ -1,6 +1,7 @@
 // Start screen, menu and the moves between windows.
 #include "app/catalogue.h"
 #include "app/menuscreen.h"
+#include "app/program.h"
 #include "app/shell.h"
 #include "app/startscreen.h"
 #include "common/board.h"
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <malloc.h>
 
 using namespace brasti;
 
@@ -204,6 +206,40 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(a.shell.current()));
         QTest::keyClick(a.shell.current(), Qt::Key_F11);
         QVERIFY(!(a.shell.current()->windowState() & Qt::WindowFullScreen));
+    }
+
+    // Children open and leave screens all morning: what a screen leaves behind
+    // must not pile up. Every screen is painted, as on a real display, since
+    // painting is where the style's caches fill.
+    void leavingScreensKeepsMemoryFlat()
+    {
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("the sanitizer's allocator does not report the heap in use");
+#else
+        setUpApplication();
+        App a;
+        a.shell.showMenu();
+        const auto round = [&a] {
+            for (int n = 1; n <= kExerciseCount; ++n) {
+                if (!isExerciseBuilt(n))
+                    continue;
+                a.shell.openExercise(n);
+                a.shell.current()->grab();
+                a.shell.showMenu();
+                a.shell.current()->grab();
+                QCoreApplication::processEvents();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            }
+        };
+        for (int i = 0; i < 5; ++i)
+            round();
+        const size_t before = mallinfo2().uordblks;
+        for (int i = 0; i < 30; ++i)
+            round();
+        const size_t after = mallinfo2().uordblks;
+        const long long growthKb = (static_cast<long long>(after) - static_cast<long long>(before)) / 1024;
+        QVERIFY2(growthKb < 256, qPrintable(QStringLiteral("heap grew by %1 kB over 30 rounds").arg(growthKb)));
+#endif
     }
 
     void realMessageBoxes()
