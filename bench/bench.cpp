@@ -44,6 +44,8 @@ namespace {
 constexpr int kStartRuns = 20;
 constexpr int kMemoryRuns = 3;
 constexpr int kRounds = 100;
+// Rounds run on past kRounds, so that the end of a warm-up tells apart from a leak.
+constexpr int kLongRounds = 300;
 constexpr int kIdleSeconds = 10;
 constexpr int kRepetitions = 200;
 
@@ -249,7 +251,8 @@ double startOnce(const std::string& exe)
     return msBetween(child.started(), painted);
 }
 
-// Each "mem <where> <rss> <hwm>" line becomes mem.<who>.<where>.rss/.hwm in MB.
+// Each "mem <where> <rss> <hwm> [<heap>]" line becomes mem.<who>.<where>.rss/.hwm in MB
+// and mem.<who>.<where>.heap in kB.
 void collectMemory(const std::vector<std::string>& argv, const std::string& who, Samples& out)
 {
     Child child(argv, STDERR_FILENO);
@@ -257,10 +260,12 @@ void collectMemory(const std::vector<std::string>& argv, const std::string& who,
     while (const std::optional<std::string> line = child.readLine(180s)) {
         std::istringstream in(*line);
         std::string tag, where;
-        double rss = 0, hwm = 0;
+        double rss = 0, hwm = 0, heap = 0;
         if (in >> tag >> where >> rss >> hwm && tag == "mem") {
             out["mem." + who + "." + where + ".rss"].push_back(rss / 1024);
             out["mem." + who + "." + where + ".hwm"].push_back(hwm / 1024);
+            if (in >> heap)
+                out["mem." + who + "." + where + ".heap"].push_back(heap);
             ++lines;
         }
     }
@@ -325,13 +330,20 @@ int runColumn()
     }
 
     for (int i = 0; i < kMemoryRuns; ++i) {
-        collectMemory({probe, "--memory", std::to_string(kRounds)}, "brasti", out);
+        collectMemory({probe, "--memory", std::to_string(kLongRounds)}, "brasti", out);
         collectMemory({bare, "--memory"}, "bare", out);
     }
-    const auto& at10 = out["mem.brasti.round10.rss"];
-    const auto& at100 = out["mem.brasti.round" + std::to_string(kRounds) + ".rss"];
-    for (std::size_t i = 0; i < at10.size() && i < at100.size(); ++i)
-        out["mem.brasti.growth"].push_back((at100[i] - at10[i]) * 1024);
+    const auto growth = [&out](const std::string& what, int from, int to, double toKb) {
+        const auto& a = out["mem.brasti.round" + std::to_string(from) + "." + what];
+        const auto& b = out["mem.brasti.round" + std::to_string(to) + "." + what];
+        auto& g = out["mem.brasti.growth." + what + "." + std::to_string(from) + "." + std::to_string(to)];
+        for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
+            g.push_back((b[i] - a[i]) * toKb);
+    };
+    growth("rss", 10, kRounds, 1024);
+    growth("rss", kRounds, kLongRounds, 1024);
+    growth("heap", 10, kRounds, 1);
+    growth("heap", kRounds, kLongRounds, 1);
 
     measureIdle(probe, out);
 
@@ -436,6 +448,12 @@ Row plain(const std::string& label, const std::string& key, int decimals, const 
             }};
 }
 
+Row growthRow(const std::string& label, const std::string& what, int from, int to)
+{
+    return plain(label, "mem.brasti.growth." + what + "." + std::to_string(from) + "." + std::to_string(to), 0,
+                 "0 (no growth)", [](const bench::Summary& s) { return s.max <= 0; });
+}
+
 // Memory held against the bare window's same figure.
 Row memory(const std::string& label, const std::string& key, const std::string& bareKey)
 {
@@ -478,6 +496,7 @@ Row latency(const std::string& label, const std::string& key, double goalMs)
 void printTable(const std::vector<Column>& columns)
 {
     const std::string rounds = std::to_string(kRounds);
+    const std::string longRounds = std::to_string(kLongRounds);
     const std::vector<Row> rows = {
         section("Start-up: process start to first frame, ms (" + std::to_string(kStartRuns) + " runs each)"),
         plain("Brasti start screen", "startup.brasti", 1),
@@ -499,10 +518,13 @@ void printTable(const std::vector<Column>& columns)
         memory("VmRSS after round 10", "mem.brasti.round10.rss", "mem.bare.shown.rss"),
         memory("VmRSS after round " + rounds, "mem.brasti.round" + rounds + ".rss", "mem.bare.shown.rss"),
         memory("VmHWM after round " + rounds, "mem.brasti.round" + rounds + ".hwm", "mem.bare.shown.hwm"),
+        memory("VmRSS after round " + longRounds, "mem.brasti.round" + longRounds + ".rss", "mem.bare.shown.rss"),
         plain("bare window VmRSS", "mem.bare.shown.rss", 1),
         plain("bare window VmHWM", "mem.bare.shown.hwm", 1),
-        plain("VmRSS growth round 10 -> " + rounds + ", kB", "mem.brasti.growth", 0, "0 (no growth)",
-              [](const bench::Summary& s) { return s.max <= 0; }),
+        growthRow("VmRSS growth round 10 -> " + rounds + ", kB", "rss", 10, kRounds),
+        growthRow("VmRSS growth round " + rounds + " -> " + longRounds + ", kB", "rss", kRounds, kLongRounds),
+        growthRow("heap in use growth 10 -> " + rounds + ", kB", "heap", 10, kRounds),
+        growthRow("heap in use growth " + rounds + " -> " + longRounds + ", kB", "heap", kRounds, kLongRounds),
         section("Idle, per second over " + std::to_string(kIdleSeconds) + " s, sampled from outside"),
         idle("start screen: context switches/s", "idle.start.switches", 1),
         idle("start screen: CPU ms/s", "idle.start.cpu", 3),
