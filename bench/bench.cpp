@@ -44,7 +44,7 @@ namespace {
 constexpr int kStartRuns = 20;
 constexpr int kMemoryRuns = 3;
 constexpr int kRounds = 100;
-// Rounds run on past kRounds, so that the end of a warm-up tells apart from a leak.
+// Rounds run on past kRounds, so that a cache warming up can be told apart from a leak.
 constexpr int kLongRounds = 300;
 constexpr int kIdleSeconds = 10;
 constexpr int kRepetitions = 200;

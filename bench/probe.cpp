@@ -33,7 +33,8 @@ void reportMemory(const char* where)
 {
     const bench::Memory m = bench::readMemory(getpid());
     // What the allocator hands out and has not got back: pages the allocator
-    // keeps for reuse count in VmRSS but not here, so a leak shows here alone.
+    // keeps for reuse count in VmRSS but not here, so a leak shows here even
+    // when VmRSS hides it.
     const std::size_t heapKb = mallinfo2().uordblks / 1024;
     say(std::string("mem ") + where + " " + std::to_string(m.rssKb) + " " + std::to_string(m.peakKb) + " "
         + std::to_string(heapKb));
