@@ -5,45 +5,57 @@
 namespace brasti {
 
 const std::array<CatalogueEntry, kExerciseCount> kCatalogue = {{
-    {2, "ordina 3 brasti", 1, 1, 12},
-    {3, "ordina 4 brasti", 1, 2, 12},
-    {4, "ordina 5 brasti", 1, 3, 12},
-    {5, "ordina 7 brasti", 1, 4, 12},
-    {6, "ordina tutti i brasti", 1, 5, 12},
-    {7, "trova il brasto in mezzo", 1, 6, 12},
-    {8, "trova i brasti vicini", 1, 7, 12},
-    {9, "trova il   > < =", 2, 1, 12},
-    {10, "inserisci   > < =", 2, 2, 12},
-    {11, "dal brasto al numero", 3, 1, 11.25},
-    {12, "dal numero al brasto", 3, 2, 11.25},
-    {13, "componi il 10", 2, 3, 11.25},
-    {14, "trova la somma", 2, 5, 11.25},
-    {15, "trova la differenza", 2, 6, 11.25},
-    {16, "somma - differenza", 2, 7, 11.25},
-    {17, "scrivi l'addizione (entro il 10)", 3, 7, 9.75},
-    {18, "componi il brasto", 2, 4, 11.25},
-    {19, "scrivi la sottrazione (entro il 10)", 4, 2, 9.75},
-    {20, "numeri fino al 20 (utilizzando sempre il 10)", 3, 3, 9},
-    {21, "componi i numeri fino al 20", 3, 4, 9},
-    {22, "addizioni entro il 10", 3, 6, 9},
-    {23, "addizioni entro il 20", 4, 3, 9},
-    {24, "sottrazioni entro il 10", 4, 1, 9},
-    {25, "scrivi l'addizione (entro il 20)", 4, 4, 9.75},
-    {26, "sottrazioni entro il 20", 4, 5, 9},
-    {27, "scrivi la sottrazione (entro il 20)", 4, 6, 9.75},
-    {28, "componi il 20", 3, 5, 9},
+    {2, "ordina 3 brasti", 1, 1, 12, createOrderingScreen},
+    {3, "ordina 4 brasti", 1, 2, 12, createOrderingScreen},
+    {4, "ordina 5 brasti", 1, 3, 12, createOrderingScreen},
+    {5, "ordina 7 brasti", 1, 4, 12, createOrderingScreen},
+    {6, "ordina tutti i brasti", 1, 5, 12, createOrderingScreen},
+    {7, "trova il brasto in mezzo", 1, 6, 12, nullptr},
+    {8, "trova i brasti vicini", 1, 7, 12, nullptr},
+    {9, "trova il   > < =", 2, 1, 12, nullptr},
+    {10, "inserisci   > < =", 2, 2, 12, nullptr},
+    {11, "dal brasto al numero", 3, 1, 11.25, nullptr},
+    {12, "dal numero al brasto", 3, 2, 11.25, nullptr},
+    {13, "componi il 10", 2, 3, 11.25, nullptr},
+    {14, "trova la somma", 2, 5, 11.25, nullptr},
+    {15, "trova la differenza", 2, 6, 11.25, nullptr},
+    {16, "somma - differenza", 2, 7, 11.25, nullptr},
+    {17, "scrivi l'addizione (entro il 10)", 3, 7, 9.75, nullptr},
+    {18, "componi il brasto", 2, 4, 11.25, nullptr},
+    {19, "scrivi la sottrazione (entro il 10)", 4, 2, 9.75, nullptr},
+    {20, "numeri fino al 20 (utilizzando sempre il 10)", 3, 3, 9, nullptr},
+    {21, "componi i numeri fino al 20", 3, 4, 9, nullptr},
+    {22, "addizioni entro il 10", 3, 6, 9, nullptr},
+    {23, "addizioni entro il 20", 4, 3, 9, nullptr},
+    {24, "sottrazioni entro il 10", 4, 1, 9, nullptr},
+    {25, "scrivi l'addizione (entro il 20)", 4, 4, 9.75, nullptr},
+    {26, "sottrazioni entro il 20", 4, 5, 9, nullptr},
+    {27, "scrivi la sottrazione (entro il 20)", 4, 6, 9.75, nullptr},
+    {28, "componi il 20", 3, 5, 9, nullptr},
 }};
+
+namespace {
+
+const CatalogueEntry* entryOfScreen(int screen)
+{
+    for (const CatalogueEntry& entry : kCatalogue)
+        if (screenOfButton(entry.button) == screen)
+            return &entry;
+    return nullptr;
+}
+
+} // namespace
 
 bool isExerciseBuilt(int screen)
 {
-    return isOrderingScreen(screen);
+    const CatalogueEntry* entry = entryOfScreen(screen);
+    return entry && entry->factory;
 }
 
 ExerciseScreen* createExerciseScreen(int screen, AppContext& context)
 {
-    if (isOrderingScreen(screen))
-        return createOrderingScreen(screen, context);
-    return nullptr;
+    const CatalogueEntry* entry = entryOfScreen(screen);
+    return entry && entry->factory ? entry->factory(screen, context) : nullptr;
 }
 
 } // namespace brasti

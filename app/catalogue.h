@@ -8,12 +8,16 @@ namespace brasti {
 class ExerciseScreen;
 struct AppContext;
 
+// Makes a fresh, not yet loaded screen n of one family.
+using ScreenFactory = ExerciseScreen* (*)(int screen, AppContext& context);
+
 struct CatalogueEntry {
-    int button;          // CommandK
-    const char* caption; // exactly as shown, blanks included
-    int column;          // 1 (left) to 4
-    int row;             // 1 (top) to 7
+    int button;            // CommandK
+    const char* caption;   // exactly as shown, blanks included
+    int column;            // 1 (left) to 4
+    int row;               // 1 (top) to 7
     double fontPoints;
+    ScreenFactory factory; // the family of screen button - 1; nullptr while not built
 };
 
 inline constexpr int kExerciseCount = 27;

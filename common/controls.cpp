@@ -1,14 +1,41 @@
 #include "common/controls.h"
 
+#include "common/board.h"
+
+#include <QFrame>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QVariant>
 
 namespace brasti {
 namespace {
 
 constexpr int kTextFlags = Qt::AlignCenter | Qt::TextWordWrap;
+constexpr const char* kTagProperty = "tag";
 
 } // namespace
+
+QFrame* makeBox(Board* board, QWidget* parent, const QString& objectName, const QString& accessibleName,
+                QRect twips, Bgr colour)
+{
+    auto* box = new QFrame(parent);
+    box->setObjectName(objectName);
+    box->setAccessibleName(accessibleName);
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    board->place(box, twips);
+    Board::setControlColour(box, colour);
+    return box;
+}
+
+void setTag(QWidget* control, const QString& text)
+{
+    control->setProperty(kTagProperty, text);
+}
+
+QString tag(const QWidget* control)
+{
+    return control->property(kTagProperty).toString();
+}
 
 QSize WrapButton::sizeHint() const
 {

@@ -1,10 +1,27 @@
 #pragma once
 // Controls that behave as the designed ones: captions wrap within the
 // control's width instead of being cut off.
+#include "common/colours.h"
+
 #include <QPushButton>
 #include <QRadioButton>
 
+class QFrame;
+
 namespace brasti {
+
+class Board;
+
+// A box, bar, slot or strip of a board: a sunken picture box in one colour,
+// with an Italian accessible name that says what it is.
+QFrame* makeBox(Board* board, QWidget* parent, const QString& objectName, const QString& accessibleName,
+                QRect twips, Bgr colour);
+
+// A target's tag text. A target tagged "occupato" holds a rod and ignores
+// further drops until its screen clears the tag.
+inline const QString kOccupato = QStringLiteral("occupato");
+void setTag(QWidget* control, const QString& text);
+QString tag(const QWidget* control);
 
 // A push button whose caption wraps onto several lines; with an icon, the
 // icon stands above the caption.

@@ -13,7 +13,15 @@ std::int16_t countUp(std::int16_t count)
 
 std::string countCaption(std::int16_t count)
 {
-    return (count < 0 ? "" : " ") + std::to_string(count);
+    return withSignPlace(count);
+}
+
+std::string withSignPlace(int n)
+{
+    std::string text = std::to_string(n);
+    if (n >= 0)
+        text.insert(text.begin(), ' ');
+    return text;
 }
 
 } // namespace brasti

@@ -9,6 +9,8 @@
 #include "common/services.h"
 
 #include <QLabel>
+#include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
@@ -92,11 +94,17 @@ void ExerciseScreen::load()
     avanti_->setHidden(context_.autoAdvance);
     context_.rightCount = 0;
     context_.wrongCount = 0;
+    if (operations_)
+        operations_->clear();
     initialSettings();
     for (int k = 1; k <= 10; ++k) {
         sizeRod(k);
         // Rods lie above the screen's other controls: a rod on a box hides it.
         rod(k)->raise();
+    }
+    for (Rod* r : extraRods_) {
+        sizeRod(r);
+        r->raise();
     }
     esatti_->setText(QStringLiteral("0"));
     errati_->setText(QStringLiteral("0"));
@@ -105,9 +113,13 @@ void ExerciseScreen::load()
 
 void ExerciseScreen::sizeRod(int k)
 {
-    Rod* r = rod(k);
+    sizeRod(rod(k));
+}
+
+void ExerciseScreen::sizeRod(Rod* r)
+{
     QRect place = Board::designRect(r);
-    const int length = k * kUnitTwips;
+    const int length = r->number() * kUnitTwips;
     place.setSize(stance_ == RodStance::Flat ? QSize(length, kUnitTwips) : QSize(kUnitTwips, length));
     board()->place(r, place);
 }
@@ -150,6 +162,8 @@ void ExerciseScreen::azzeraConteggio()
     errati_->setText(QStringLiteral("0"));
     context_.rightCount = 0;
     context_.wrongCount = 0;
+    if (operations_)
+        operations_->clear();
     newProblem();
 }
 
@@ -188,6 +202,57 @@ void ExerciseScreen::putRodsIn(QWidget* container)
     // Rods lie above everything else in their container, as a rod on a slot hides it.
     for (Rod* r : rods_)
         r->raise();
+}
+
+Rod* ExerciseScreen::addExtraRod(const QString& set, int k, QWidget* container)
+{
+    auto* r = new Rod(k, container, set);
+    board()->place(r, QRect(0, 0, kUnitTwips, kUnitTwips));
+    dragger_->addRod(r);
+    extraRods_.push_back(r);
+    return r;
+}
+
+QListWidget* ExerciseScreen::addOperationsList(QWidget* container, QRect twips, int menuCaptionBlanks)
+{
+    operations_ = new QListWidget(container);
+    operations_->setObjectName(QStringLiteral("List1"));
+    operations_->setAccessibleName(QStringLiteral("operazioni scritte"));
+    // A list of results to read, not to choose from.
+    operations_->setSelectionMode(QAbstractItemView::NoSelection);
+    operations_->setFocusPolicy(Qt::NoFocus);
+    board()->place(operations_, twips);
+    board()->setFontPoints(operations_, 9.75);
+
+    QMenu* menu = addOwnMenu(QStringLiteral("mnuOperazioni"),
+                             QStringLiteral("Operazioni scritte") + QString(menuCaptionBlanks, QLatin1Char(' ')));
+    visibili_ = menu->addAction(QStringLiteral("visibili"));
+    visibili_->setObjectName(QStringLiteral("mnuVisibili"));
+    visibili_->setCheckable(true);
+    visibili_->setChecked(true);
+    connect(visibili_, &QAction::triggered, this, [this] { showOperations(true); });
+    invisibili_ = menu->addAction(QStringLiteral("invisibili"));
+    invisibili_->setObjectName(QStringLiteral("mnuInvisibili"));
+    invisibili_->setCheckable(true);
+    connect(invisibili_, &QAction::triggered, this, [this] { showOperations(false); });
+    return operations_;
+}
+
+void ExerciseScreen::addOperationLine(const QString& line)
+{
+    if (!operations_)
+        return;
+    operations_->addItem(line);
+    operations_->scrollToBottom();
+}
+
+void ExerciseScreen::showOperations(bool visible)
+{
+    if (!operations_)
+        return;
+    visibili_->setChecked(visible);
+    invisibili_->setChecked(!visible);
+    operations_->setVisible(visible);
 }
 
 } // namespace brasti

@@ -7,9 +7,11 @@
 #include "common/screenwindow.h"
 
 #include <array>
+#include <vector>
 
 class QAction;
 class QLabel;
+class QListWidget;
 class QMenu;
 class QPushButton;
 
@@ -39,6 +41,10 @@ public:
     void load() final;
 
     Rod* rod(int k) const { return rods_.at(static_cast<std::size_t>(k - 1)); }
+    // The further rods of the screen (brasti1, brasti2), in the order made.
+    const std::vector<Rod*>& extraRods() const { return extraRods_; }
+    // The written-operations list List1, or nullptr on screens without one.
+    QListWidget* operationsList() const { return operations_; }
     RodDragger* dragger() const { return dragger_; }
     QPushButton* avantiButton() const { return avanti_; }
     QLabel* rightLabel() const { return esatti_; }
@@ -76,6 +82,19 @@ protected:
     void putRodsIn(QWidget* container);
     // Sizes rod k for this screen's stance: k units long, one unit thick.
     void sizeRod(int k);
+    void sizeRod(Rod* rod);
+    // A further rod of number k in the set "brasti1" or "brasti2", made in
+    // the container: dragged like the tray rods, sized at load like them and
+    // laid above them (later sets above earlier ones).
+    Rod* addExtraRod(const QString& set, int k, QWidget* container);
+
+    // The written-operations list List1 at a place in the container, with
+    // its own menu "Operazioni scritte" (items "visibili", ticked, and
+    // "invisibili"). The load step and "Azzera conteggio" empty it; a hidden
+    // list still receives lines.
+    QListWidget* addOperationsList(QWidget* container, QRect twips, int menuCaptionBlanks = 10);
+    void addOperationLine(const QString& line);
+    void showOperations(bool visible);
 
 private:
     RodStance stance_;
@@ -87,6 +106,10 @@ private:
     PictureBox* iconSi_;
     PictureBox* iconNo_;
     QAction* informazioniAction_ = nullptr;
+    std::vector<Rod*> extraRods_;
+    QListWidget* operations_ = nullptr;
+    QAction* visibili_ = nullptr;
+    QAction* invisibili_ = nullptr;
 };
 
 } // namespace brasti

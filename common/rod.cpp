@@ -34,22 +34,45 @@ protected:
     }
 };
 
+void paintRod(QWidget* widget, int number)
+{
+    QPainter p(widget);
+    p.fillRect(widget->rect(), toQColor(rodColour(number)));
+    // A thin edge keeps the white rod visible on light backgrounds.
+    p.setPen(QColor(0, 0, 0, 90));
+    p.drawRect(widget->rect().adjusted(0, 0, -1, -1));
+}
+
 } // namespace
 
-Rod::Rod(int number, QWidget* parent) : QWidget(parent), number_(number)
+Rod::Rod(int number, QWidget* parent, const QString& set) : QWidget(parent), number_(number)
 {
-    setObjectName(QStringLiteral("brasti_%1").arg(number));
+    setObjectName(QStringLiteral("%1_%2").arg(set).arg(number));
     setAccessibleName(QStringLiteral("brasto %1").arg(number));
     setCursor(Qt::OpenHandCursor);
 }
 
 void Rod::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    p.fillRect(rect(), toQColor(rodColour(number_)));
-    // A thin edge keeps the white rod visible on light backgrounds.
-    p.setPen(QColor(0, 0, 0, 90));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    paintRod(this, number_);
+}
+
+RodCopy::RodCopy(const QString& name, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(name);
+}
+
+void RodCopy::showRod(int k)
+{
+    number_ = k;
+    setAccessibleName(k >= 1 && k <= 10 ? QStringLiteral("brasto %1").arg(k) : QString());
+    update();
+}
+
+void RodCopy::paintEvent(QPaintEvent*)
+{
+    if (number_ >= 1 && number_ <= 10)
+        paintRod(this, number_);
 }
 
 void Rod::changeEvent(QEvent* event)

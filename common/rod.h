@@ -13,11 +13,13 @@ inline constexpr int kUnitTwips = 350;
 
 enum class RodStance { Flat, Upright };
 
-// Rod k: a filled rectangle in rod k's colour, k units long.
+// Rod k: a filled rectangle in rod k's colour, k units long. The tray is
+// the set "brasti"; a screen with further rods of a number ("brasti1",
+// "brasti2") makes them with their own set name and the same number.
 class Rod final : public QWidget {
     Q_OBJECT
 public:
-    Rod(int number, QWidget* parent);
+    Rod(int number, QWidget* parent, const QString& set = QStringLiteral("brasti"));
     int number() const { return number_; }
 
 protected:
@@ -26,6 +28,25 @@ protected:
 
 private:
     int number_;
+};
+
+// A given rod shown on a board ("brasto", "brasto1", …): it takes the look of
+// rod k, but it is no rod of the tray. It cannot be dragged and takes no
+// drops, so a rod dropped on it is dropped on nothing. Its size is the
+// screen's business.
+class RodCopy final : public QWidget {
+    Q_OBJECT
+public:
+    RodCopy(const QString& name, QWidget* parent);
+    // Takes rod k's colour and name; 0 shows nothing.
+    void showRod(int k);
+    int number() const { return number_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int number_ = 0;
 };
 
 using DropHandler = std::function<void(Rod*)>;

@@ -12,14 +12,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QVariant>
 
 namespace brasti {
 namespace {
-
-// A slot holding a rod carries this tag text; drops on it are ignored.
-constexpr const char* kTagProperty = "tag";
-const QString kOccupied = QStringLiteral("occupato");
 
 const QString kAscendingText = QStringLiteral("ordina dal minore al maggiore ");
 const QString kDescendingText = QStringLiteral("ordina dal maggiore al minore ");
@@ -67,12 +62,8 @@ OrderingScreen::OrderingScreen(int screen, AppContext& context, QWidget* parent)
     Board::setControlColour(frame_, kContainerGrey);
 
     for (int i = 1; i <= config_.slotCount; ++i) {
-        auto* slot = new QFrame(frame_);
-        slot->setObjectName(QStringLiteral("Picture1_%1").arg(i));
-        slot->setAccessibleName(QStringLiteral("casella %1").arg(i));
-        slot->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        b->place(slot, QRect(QPoint(kSlotLeft, slotTop(config_, i)), kSlotSize));
-        Board::setControlColour(slot, kButtonFace);
+        QFrame* slot = makeBox(b, frame_, QStringLiteral("Picture1_%1").arg(i), QStringLiteral("casella %1").arg(i),
+                               QRect(QPoint(kSlotLeft, slotTop(config_, i)), kSlotSize), kButtonFace);
         dragger()->setDropHandler(slot, [this, i](Rod* rod) { dropOnSlot(i, rod); });
         slotWidgets_.push_back(slot);
     }
@@ -138,7 +129,7 @@ void OrderingScreen::SpostaBrasti()
     slots_.clear();
     for (QWidget* slot : slotWidgets_) {
         Board::setControlColour(slot, kButtonFace);
-        slot->setProperty(kTagProperty, QString());
+        setTag(slot, QString());
     }
     for (int k = 1; k <= 10; ++k)
         rod(k)->setEnabled(true);
@@ -152,13 +143,13 @@ void OrderingScreen::SpostaBrasti()
 void OrderingScreen::dropOnSlot(int slotIndex, Rod* rod)
 {
     QWidget* target = slot(slotIndex);
-    if (target->property(kTagProperty).toString() == kOccupied)
+    if (tag(target) == kOccupato)
         return;
     // Placed for good: only "Ricomincia" or a new problem frees it.
     rod->setEnabled(false);
     board()->moveTo(rod, Board::designRect(target).topLeft());
     slots_.place(slotIndex, rod->number());
-    target->setProperty(kTagProperty, kOccupied);
+    setTag(target, kOccupato);
 }
 
 void OrderingScreen::conferma()

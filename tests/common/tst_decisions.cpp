@@ -100,6 +100,8 @@ private slots:
         QCOMPARE(countCaption(1), std::string(" 1"));
         QCOMPARE(countCaption(14), std::string(" 14"));
         QCOMPARE(countCaption(32767), std::string(" 32767"));
+        QCOMPARE(withSignPlace(0), std::string(" 0"));
+        QCOMPARE(withSignPlace(-3), std::string("-3"));
     }
 
     void numberWordsWorkedValues_data()

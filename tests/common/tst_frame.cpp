@@ -64,6 +64,27 @@ protected:
     void unlockAnswer() override { judge->setEnabled(true); }
 };
 
+// A screen with the written-operations list and a second rod of 10 on a
+// container, as the screens that build numbers have them.
+class ListScreen final : public ExerciseScreen {
+public:
+    explicit ListScreen(AppContext& context) : ExerciseScreen(context, QStringLiteral("lista"), FrameLayout{}, RodStance::Flat)
+    {
+        auto* frame = new QWidget(board());
+        board()->place(frame, QRect(120, 120, 7000, 5000));
+        addOperationsList(frame, QRect(4000, 480, 1800, 3000), 9);
+        putRodsIn(frame);
+        second = addExtraRod(QStringLiteral("brasti2"), 10, frame);
+    }
+    using ExerciseScreen::addOperationLine;
+    Rod* second;
+
+protected:
+    void newProblem() override {}
+    void lockAnswer() override {}
+    void unlockAnswer() override {}
+};
+
 struct Fixture {
     explicit Fixture(bool autoAdvance = false, RodStance stance = RodStance::Flat)
     {
@@ -290,6 +311,36 @@ private slots:
         QTest::touchEvent(s.windowHandle(), device).move(0, end);
         QTest::touchEvent(s.windowHandle(), device).release(0, end);
         QCOMPARE(s.dropped, std::vector<int>{6});
+    }
+
+    void operationsListAndExtraRods()
+    {
+        harness::TestContext t;
+        ListScreen s(t.context);
+        s.operationsList()->addItem(QStringLiteral("prima del caricamento"));
+        s.load();
+        QCOMPARE(s.operationsList()->count(), 0);
+        QCOMPARE(s.operationsList()->objectName(), QStringLiteral("List1"));
+        QCOMPARE(topMenuTexts(&s).at(1), QStringLiteral("Operazioni scritte         "));
+        auto* visibili = s.findChild<QAction*>(QStringLiteral("mnuVisibili"));
+        auto* invisibili = s.findChild<QAction*>(QStringLiteral("mnuInvisibili"));
+        QVERIFY(visibili->isChecked() && !invisibili->isChecked());
+        // A hidden list still receives lines; shown again, it has them all.
+        invisibili->trigger();
+        QVERIFY(s.operationsList()->isHidden() && !visibili->isChecked() && invisibili->isChecked());
+        s.addOperationLine(QStringLiteral(" 14 = 10 +  4"));
+        visibili->trigger();
+        QVERIFY(!s.operationsList()->isHidden());
+        QCOMPARE(s.operationsList()->item(0)->text(), QStringLiteral(" 14 = 10 +  4"));
+        s.azzeraConteggio();
+        QCOMPARE(s.operationsList()->count(), 0);
+
+        // The second rod of 10: its own name, the number 10, sized and laid above the tray.
+        QCOMPARE(s.second->objectName(), QStringLiteral("brasti2_10"));
+        QCOMPARE(s.second->accessibleName(), QStringLiteral("brasto 10"));
+        QCOMPARE(Board::designRect(s.second).size(), QSize(3500, 350));
+        QCOMPARE(s.second->parentWidget()->children().last(), s.second);
+        QCOMPARE(s.extraRods(), std::vector<Rod*>{s.second});
     }
 
     void boardScalesWithTheWindow()
