@@ -102,43 +102,23 @@ private slots:
         harness::TestContext other;
         QCOMPARE(createRodNumberScreen(12, other.context), nullptr);
 
-        OPEN(f10, RodToNumberScreen, 10, false, {1});
-        for (int k = 1; k <= 10; ++k) {
-            QPushButton* b = f10->w->numberButton(k);
-            QCOMPARE(b->objectName(), QStringLiteral("Command1_%1").arg(k));
-            QCOMPARE(b->text(), QString::number(k));
-            QCOMPARE(Board::designRect(b), QRect(240 + 1080 * ((k - 1) % 5), k <= 5 ? 2280 : 3360, 735, 735));
-            QCOMPARE(Board::designRect(f10->w->rod(k)), QRect(2160, 840, 350 * k, 350));
-        }
-
         OPEN(f11, NumberToRodScreen, 11, false, kInOrder);
         const QList<QAction*> bar = f11->w->menuBar()->actions();
         QCOMPARE(bar.size(), 4);
         QCOMPARE(bar[1]->text(), QStringLiteral("Numeri in...            "));
         QCOMPARE(bar[1]->menu()->objectName(), QStringLiteral("mnuNumeri"));
-        QCOMPARE(bar[2]->objectName(), QStringLiteral("MenuInformazioni"));
         QCOMPARE(f11->action("mnuParola")->text(), QStringLiteral("parola"));
         QCOMPARE(f11->action("mnucifre")->text(), QStringLiteral("cifre"));
-        QCOMPARE(Board::designRect(f11->w->numberLabel()), QRect(1560, 4320, 3855, 615));
-        QCOMPARE(f11->w->numberLabel()->objectName(), QStringLiteral("Label3"));
 
         OPEN(f19, NumbersWithTenScreen, 19, false, {4, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
         NumbersWithTenScreen* w = f19->w.get();
-        QCOMPARE(w->numberBox()->objectName(), QStringLiteral("Picture1"));
-        QVERIFY(!w->numberBox()->accessibleName().isEmpty());
-        QCOMPARE(w->numberBox()->palette().color(QPalette::Window), toQColor(0xC0C0C0));
-        QCOMPARE(Board::designRect(w->numberBox()), QRect(240, 4800, 14 * 350, 350));
-        QCOMPARE(Board::designRect(w->numberLabel()), QRect(1080, 4320, 5655, 375));
-        QCOMPARE(w->numberLabel()->text(), QStringLiteral("QUATTORDICI"));
-        QCOMPARE(Board::designRect(w->operationsList()), QRect(7440, 120, 1815, 4335));
         QCOMPARE(w->menuBar()->actions()[1]->text(), QStringLiteral("Operazioni scritte          "));
         QCOMPARE(w->secondTen()->objectName(), QStringLiteral("brasti2_10"));
         QCOMPARE(w->secondTen()->accessibleName(), QStringLiteral("brasto 10"));
-        // The second 10 lies on the first, in the same row of the tray.
+        QVERIFY(!w->numberBox()->accessibleName().isEmpty());
+        // The second 10 lies on the first, in the same row of the tray, so it is the one taken first.
         QCOMPARE(Board::designRect(w->secondTen()), Board::designRect(w->rod(10)));
         QCOMPARE(w->container()->childAt(w->rod(10)->geometry().center()), w->secondTen());
-        for (int k = 1; k <= 10; ++k)
-            QCOMPARE(Board::designRect(w->rod(k)), QRect(350, 200 + 400 * (k - 1), 350 * k, 350));
     }
 
     void rodToNumber_data()
@@ -245,7 +225,8 @@ private slots:
         QCOMPARE(w->numberLabel()->text(), QStringLiteral("TRE"));
         const std::vector<int> slotOfRod = {7, 8, 9, 0, 1, 2, 3, 4, 5, 6};
         for (int k = 1; k <= 10; ++k) {
-            QCOMPARE(Board::designRect(w->rod(k)), QRect(500 + 700 * slotOfRod[std::size_t(k - 1)], 3700 - 350 * k, 350, 350 * k));
+            const int left = 500 + 700 * slotOfRod[std::size_t(k - 1)];
+            QCOMPARE(Board::designRect(w->rod(k)), QRect(left, 3700 - 350 * k, 350, 350 * k));
             QVERIFY(w->rod(k)->isVisible() && w->rod(k)->isEnabled());
         }
 
