@@ -1,6 +1,7 @@
 #include "app/catalogue.h"
 
 #include "exercises/ordering/orderingscreen.h"
+#include "exercises/rodnumber/rodnumberscreen.h"
 
 namespace brasti {
 
@@ -14,8 +15,8 @@ const std::array<CatalogueEntry, kExerciseCount> kCatalogue = {{
     {8, "trova i brasti vicini", 1, 7, 12, nullptr},
     {9, "trova il   > < =", 2, 1, 12, nullptr},
     {10, "inserisci   > < =", 2, 2, 12, nullptr},
-    {11, "dal brasto al numero", 3, 1, 11.25, nullptr},
-    {12, "dal numero al brasto", 3, 2, 11.25, nullptr},
+    {11, "dal brasto al numero", 3, 1, 11.25, createRodNumberScreen},
+    {12, "dal numero al brasto", 3, 2, 11.25, createRodNumberScreen},
     {13, "componi il 10", 2, 3, 11.25, nullptr},
     {14, "trova la somma", 2, 5, 11.25, nullptr},
     {15, "trova la differenza", 2, 6, 11.25, nullptr},
@@ -23,7 +24,7 @@ const std::array<CatalogueEntry, kExerciseCount> kCatalogue = {{
     {17, "scrivi l'addizione (entro il 10)", 3, 7, 9.75, nullptr},
     {18, "componi il brasto", 2, 4, 11.25, nullptr},
     {19, "scrivi la sottrazione (entro il 10)", 4, 2, 9.75, nullptr},
-    {20, "numeri fino al 20 (utilizzando sempre il 10)", 3, 3, 9, nullptr},
+    {20, "numeri fino al 20 (utilizzando sempre il 10)", 3, 3, 9, createRodNumberScreen},
     {21, "componi i numeri fino al 20", 3, 4, 9, nullptr},
     {22, "addizioni entro il 10", 3, 6, 9, nullptr},
     {23, "addizioni entro il 20", 4, 3, 9, nullptr},

@@ -11,6 +11,9 @@
 #include "bench/paintspy.h"
 #include "bench/procutil.h"
 #include "exercises/ordering/orderingscreen.h"
+#include "exercises/rodnumber/numberswithtenscreen.h"
+#include "exercises/rodnumber/numbertorodscreen.h"
+#include "exercises/rodnumber/rodtonumberscreen.h"
 #include "harness/harness.h"
 
 #include <QApplication>
@@ -124,16 +127,16 @@ public:
     // right order, timing each drop and each "Conferma".
     void dropsAndVerdicts(std::vector<double>& drops, std::vector<double>& verdicts)
     {
-        const std::vector<int> screens = builtScreens();
+        // Only the ordering screens: with other families built beside them,
+        // skipping by turn would give up on them as soon as it passed a few.
+        std::vector<int> screens = builtScreens();
+        std::erase_if(screens, [](int n) { return !brasti::isOrderingScreen(n); });
+        if (screens.empty())
+            throw std::runtime_error("no ordering screen is built");
         for (std::size_t i = 0; verdicts.size() < static_cast<std::size_t>(repetitions_)
                                 || drops.size() < static_cast<std::size_t>(repetitions_);
              ++i) {
             const int n = screens[i % screens.size()];
-            if (!brasti::isOrderingScreen(n)) {
-                if (i > 2 * screens.size())
-                    throw std::runtime_error("no ordering screen is built");
-                continue;
-            }
             switchTo([this, n] { shell_.openExercise(n); });
             auto* screen = qobject_cast<brasti::OrderingScreen*>(shell_.current());
             for (int problem = 0; problem < 4; ++problem) {
@@ -145,7 +148,84 @@ public:
         }
     }
 
+    // The rod-and-number screens in turn, a wrong and then the right answer
+    // to each problem: a number button on Form10, a rod click on Form11, the
+    // drop after the 10 on Form19. Each is timed from its release to the end
+    // of the paint pass that shows the new count.
+    std::vector<double> rodNumberVerdicts()
+    {
+        std::vector<int> screens;
+        for (int n : {10, 11, 19})
+            if (brasti::isExerciseBuilt(n))
+                screens.push_back(n);
+        if (screens.empty())
+            throw std::runtime_error("no rod-and-number screen is built");
+        std::vector<double> ms;
+        for (std::size_t i = 0; ms.size() < static_cast<std::size_t>(repetitions_); ++i) {
+            const int n = screens[i % screens.size()];
+            switchTo([this, n] { shell_.openExercise(n); });
+            auto* screen = qobject_cast<brasti::ExerciseScreen*>(shell_.current());
+            for (int problem = 0; problem < 4; ++problem) {
+                for (bool right : {false, true})
+                    ms.push_back(answerRodNumber(screen, right));
+                clickUntimed(screen->avantiButton());
+            }
+        }
+        return ms;
+    }
+
 private:
+    double answerRodNumber(brasti::ExerciseScreen* screen, bool right)
+    {
+        QWidget* from = nullptr;
+        QPoint to;
+        if (auto* f10 = qobject_cast<brasti::RodToNumberScreen*>(screen)) {
+            const int k = right ? f10->targetRod() : f10->targetRod() % 10 + 1;
+            from = f10->numberButton(k);
+            to = centreIn(from, screen);
+        } else if (auto* f11 = qobject_cast<brasti::NumberToRodScreen*>(screen)) {
+            const int k = right ? f11->targetRod() : f11->targetRod() % 10 + 1;
+            from = f11->rod(k);
+            to = centreIn(from, screen);
+        } else if (auto* f19 = qobject_cast<brasti::NumbersWithTenScreen*>(screen)) {
+            if (!f19->tenPlaced()) {
+                harness::dragRodOnto(f19->secondTen(), f19->numberBox());
+                QCoreApplication::processEvents();
+            }
+            const int units = f19->targetNumber() - 10;
+            from = f19->rod(right ? units : (units == 1 ? 2 : 1));
+            QWidget* box = f19->numberBox();
+            to = box->mapTo(screen, QPoint(box->width() - 3, box->height() / 2));
+        } else {
+            throw std::runtime_error("not a rod-and-number screen");
+        }
+        QLabel* count = right ? screen->rightLabel() : screen->wrongLabel();
+        const int before = right ? context_.rightCount : context_.wrongCount;
+        const double ms = timedRelease(screen, centreIn(from, screen), to, count);
+        if ((right ? context_.rightCount : context_.wrongCount) != before + 1)
+            throw std::runtime_error("a rod-and-number answer did not give the expected verdict");
+        return ms;
+    }
+
+    // Presses at `from`, moves to `to` if elsewhere, and times the release up
+    // to the end of the paint pass that draws `shows`.
+    double timedRelease(QWidget* window, QPoint from, QPoint to, QWidget* shows)
+    {
+        QWindow* handle = window->windowHandle();
+        QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, from);
+        if (from != to) {
+            constexpr int kSteps = 4;
+            for (int step = 1; step <= kSteps; ++step)
+                QTest::mouseMove(handle, from + (to - from) * step / kSteps);
+        }
+        QCoreApplication::processEvents();
+        spy_.expect([shows](QWidget* w) { return w == shows; });
+        const Clock::time_point t0 = Clock::now();
+        QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, to);
+        spy_.waitPainted();
+        return msBetween(t0, Clock::now());
+    }
+
     void switchTo(const std::function<void()>& move)
     {
         spy_.switchAndWait(move, [this]() -> QWidget* { return shell_.current(); });
@@ -229,6 +309,7 @@ int runInteraction(char* argv0, int repetitions)
     interaction.dropsAndVerdicts(drops, verdicts);
     report("drop.slot", drops);
     report("click.conferma", verdicts);
+    report("verdict.rodnumber", interaction.rodNumberVerdicts());
     return 0;
 }
 
@@ -536,6 +617,7 @@ void printTable(const std::vector<Column>& columns)
         latency("menu click -> exercise painted", "click.menu", 16),
         latency("rod release on slot -> rod shown", "drop.slot", 2),
         latency("Conferma click -> verdict shown", "click.conferma", 2),
+        latency("rod/number answer -> verdict shown", "verdict.rodnumber", 2),
     };
 
     constexpr int kLabel = 38;

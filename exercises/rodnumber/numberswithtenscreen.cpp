@@ -1,0 +1,118 @@
+#include "exercises/rodnumber/numberswithtenscreen.h"
+
+#include "common/appcontext.h"
+#include "common/board.h"
+#include "common/controls.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace brasti {
+namespace {
+
+constexpr QPoint kBoxPlace{240, 4800};
+constexpr Bgr kBoxGrey = 0xC0C0C0;
+
+FrameLayout frameLayout()
+{
+    // The list takes the right-hand column, so the frame's controls go below it.
+    FrameLayout layout;
+    layout.icons = QRect(7560, 4680, 855, 855);
+    layout.label1 = QRect(8640, 4620, 975, 255);
+    layout.esatti = QRect(8640, 4890, 975, 255);
+    layout.label2 = QRect(8640, 5220, 975, 255);
+    layout.errati = QRect(8640, 5490, 975, 255);
+    layout.avanti = QRect(8280, 5940, 1425, 855);
+    return layout;
+}
+
+} // namespace
+
+NumbersWithTenScreen::NumbersWithTenScreen(AppContext& context, QWidget* parent)
+    : RodNumberScreen(19, context, frameLayout(), RodStance::Flat, QSize(7350, 5400), parent)
+{
+    Board* b = board();
+    addOperationsList(b, QRect(7440, 120, 1815, 4335));
+
+    boxWidget_ = makeBox(b, container(), QStringLiteral("Picture1"), QStringLiteral("casella del numero"),
+                         QRect(kBoxPlace, QSize(20 * kUnitTwips, kUnitTwips)), kBoxGrey);
+    dragger()->setDropHandler(boxWidget_, [this](Rod* r) { dropOnBox(r); });
+
+    label_ = new QLabel(container());
+    label_->setObjectName(QStringLiteral("Label3"));
+    label_->setAlignment(Qt::AlignCenter);
+    b->place(label_, QRect(1080, 4320, 5655, 375));
+    b->setFontPoints(label_, 12);
+
+    // Created after the box, so the rods lie on it; the second 10 lies on the first.
+    putRodsIn(container());
+    secondTen_ = addExtraRod(QStringLiteral("brasti2"), 10, container());
+}
+
+void NumbersWithTenScreen::SpostaBrasti()
+{
+    const std::array<int, 10> tops = trayRowTops(*context_.random);
+    for (int k = 1; k <= 10; ++k) {
+        rod(k)->setEnabled(true);
+        board()->moveTo(rod(k), QPoint(kTrayRodLeft, tops[static_cast<std::size_t>(k - 1)]));
+    }
+    secondTen_->setEnabled(true);
+    board()->moveTo(secondTen_, QPoint(kTrayRodLeft, tops[9]));
+}
+
+void NumbersWithTenScreen::newProblem()
+{
+    placedTen_ = nullptr;
+    completing_ = nullptr;
+    box_.reset(drawTargetNumber(*context_.random));
+    QRect place = Board::designRect(boxWidget_);
+    place.setWidth(box_.target() * kUnitTwips);
+    board()->place(boxWidget_, place);
+    SpostaBrasti();
+    label_->setText(QString::fromStdString(numberText(box_.target(), NumberDisplay::Word)));
+}
+
+void NumbersWithTenScreen::dropOnBox(Rod* r)
+{
+    switch (box_.drop(r->number(), r == placedTen_)) {
+    case TensBox::Outcome::TenPlaced:
+        // Laid at the box's left end for good: one rod cannot stand for both tens of 20.
+        placedTen_ = r;
+        r->setEnabled(false);
+        board()->moveTo(r, Board::designRect(boxWidget_).topLeft());
+        break;
+    case TensBox::Outcome::Right:
+        completing_ = r;
+        rightAnswer();
+        break;
+    case TensBox::Outcome::Wrong:
+        wrongAnswer();
+        break;
+    case TensBox::Outcome::Ignored:
+        break;
+    }
+}
+
+void NumbersWithTenScreen::afterRightAnswer()
+{
+    addOperationLine(QString::fromStdString(tensLine(box_.target(), box_.completingRod())));
+}
+
+void NumbersWithTenScreen::lockAnswer()
+{
+    // The completing rod lies right after the 10, and the box takes no more.
+    if (completing_) {
+        const QRect place = Board::designRect(boxWidget_);
+        const int width = Board::designRect(completing_).width();
+        completing_->setEnabled(false);
+        board()->moveTo(completing_, QPoint(place.left() + place.width() - width, place.top()));
+    }
+    boxWidget_->setEnabled(false);
+}
+
+void NumbersWithTenScreen::unlockAnswer()
+{
+    boxWidget_->setEnabled(true);
+}
+
+} // namespace brasti

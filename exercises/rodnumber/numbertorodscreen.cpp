@@ -1,0 +1,125 @@
+#include "exercises/rodnumber/numbertorodscreen.h"
+
+#include "common/appcontext.h"
+#include "common/board.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+
+namespace brasti {
+
+NumberToRodScreen::NumberToRodScreen(AppContext& context, QWidget* parent)
+    : RodNumberScreen(11, context, FrameLayout{}, RodStance::Upright, QSize(7695, 5295), parent)
+{
+    Board* b = board();
+    label_ = new QLabel(container());
+    label_->setObjectName(QStringLiteral("Label3"));
+    label_->setAlignment(Qt::AlignCenter);
+    b->place(label_, QRect(1560, 4320, 3855, 615));
+    b->setFontPoints(label_, 18);
+
+    putRodsIn(container());
+    // Installed after the frame's drag filter, so this one sees the rods'
+    // mouse events first and keeps them from starting a drag.
+    for (int k = 1; k <= 10; ++k)
+        rod(k)->installEventFilter(this);
+
+    QMenu* menu = addOwnMenu(QStringLiteral("mnuNumeri"), QStringLiteral("Numeri in...            "));
+    parola_ = menu->addAction(QStringLiteral("parola"));
+    parola_->setObjectName(QStringLiteral("mnuParola"));
+    parola_->setCheckable(true);
+    parola_->setChecked(true);
+    connect(parola_, &QAction::triggered, this, [this] { chooseDisplay(NumberDisplay::Word); });
+    cifre_ = menu->addAction(QStringLiteral("cifre"));
+    cifre_->setObjectName(QStringLiteral("mnucifre"));
+    cifre_->setCheckable(true);
+    connect(cifre_, &QAction::triggered, this, [this] { chooseDisplay(NumberDisplay::Digits); });
+}
+
+void NumberToRodScreen::SpostaBrasti()
+{
+    const std::array<int, 10> lefts = uprightRodLefts(*context_.random);
+    for (int k = 1; k <= 10; ++k) {
+        Rod* r = rod(k);
+        r->setEnabled(true);
+        // After the rod's own cursor for an enabled rod: this one is clicked.
+        r->setCursor(Qt::PointingHandCursor);
+        board()->moveTo(r, QPoint(lefts[static_cast<std::size_t>(k - 1)], uprightRodTop(k)));
+    }
+}
+
+void NumberToRodScreen::newProblem()
+{
+    SpostaBrasti();
+    targetRod_ = drawTargetRod(*context_.random);
+    label_->setText(QString::fromStdString(numberText(targetRod_, display_)));
+}
+
+void NumberToRodScreen::rodClicked(int k)
+{
+    // Hidden or locked rods give no answer, however the click arrives.
+    if (k < 1 || k > 10 || !rod(k)->isEnabled() || !rod(k)->isVisible())
+        return;
+    if (k == targetRod_)
+        rightAnswer();
+    else
+        wrongAnswer();
+}
+
+void NumberToRodScreen::lockAnswer()
+{
+    // Only the right rod stays on the screen, and it cannot be clicked again.
+    for (int k = 1; k <= 10; ++k)
+        rod(k)->hide();
+    rod(targetRod_)->show();
+    rod(targetRod_)->setEnabled(false);
+}
+
+void NumberToRodScreen::unlockAnswer()
+{
+    for (int k = 1; k <= 10; ++k) {
+        rod(k)->setEnabled(true);
+        rod(k)->show();
+    }
+}
+
+void NumberToRodScreen::chooseDisplay(NumberDisplay display)
+{
+    display_ = display;
+    parola_->setChecked(display == NumberDisplay::Word);
+    cifre_->setChecked(display == NumberDisplay::Digits);
+    newProblem();
+}
+
+bool NumberToRodScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* r = qobject_cast<Rod*>(watched);
+    if (!r)
+        return RodNumberScreen::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && r->isEnabled() && r->isVisible())
+            pressed_ = r;
+        return true;
+    case QEvent::MouseMove:
+        return true;
+    case QEvent::MouseButtonRelease: {
+        auto* me = static_cast<QMouseEvent*>(event);
+        if (me->button() != Qt::LeftButton)
+            return true;
+        // A click: pressed and released on the same rod.
+        const bool click = pressed_ == r && r->rect().contains(me->position().toPoint());
+        pressed_ = nullptr;
+        if (click)
+            rodClicked(r->number());
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace brasti

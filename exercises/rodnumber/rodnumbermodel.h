@@ -1,0 +1,79 @@
+#pragma once
+// The decisions of the rod-and-number screens, free of any widget: which
+// screens the family has, the numbers a problem draws, how a number is
+// written, where the rods lie, and how the box of the numbers up to 20 is
+// filled with the 10 and its completing rod.
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace brasti {
+
+class RandomSource;
+
+struct RodNumberConfig {
+    int screen;          // the exercise number, also FormN
+    const char* caption; // the menu caption, also the window title
+    std::uint32_t background; // 0x00BBGGRR
+};
+
+// Screens 10, 11 and 19; nullptr for any other.
+const RodNumberConfig* rodNumberConfig(int screen);
+
+// The rod to name or to find: 1 to 10, one draw.
+int drawTargetRod(RandomSource& random);
+// The number to build with the 10: 11 to 20, one draw.
+int drawTargetNumber(RandomSource& random);
+
+enum class NumberDisplay { Word, Digits };
+
+// A number as the screens show it: in Italian words ("SETTE") or as the
+// sign's blank and its digits (" 7").
+std::string numberText(int n, NumberDisplay display);
+
+// The upright rods of the number-to-rod screen: rod k stands on a common
+// bottom line, and the probing shuffle (ten draws) gives each its slot.
+inline constexpr int kUprightBottom = 3700;
+int uprightRodTop(int k);
+// The Left of each rod, rod k at index k - 1: slots at 500, 1200, ..., 6800.
+std::array<int, 10> uprightRodLefts(RandomSource& random);
+
+// The tray of the numbers up to 20: one rod per row at Left 350, the rows
+// shuffled by probing (ten draws). The Top of each rod, rod k at index k - 1.
+inline constexpr int kTrayRodLeft = 350;
+std::array<int, 10> trayRowTops(RandomSource& random);
+
+// The written line of a number built with the 10: " 14 = 10 +  4".
+std::string tensLine(int target, int units);
+
+// The box of one problem of the numbers up to 20: first a rod of 10, taken
+// without a verdict, then the rod that completes the number, judged right.
+// A rod that already lies in the box is no new answer: it cannot stand for
+// both tens of 20.
+class TensBox {
+public:
+    enum class Outcome {
+        TenPlaced, // the first 10: laid in the box, no verdict
+        Right,     // the completing rod after the 10
+        Wrong,     // anything else; the state stays
+        Ignored,   // a rod already lying in the box, or no problem posed
+    };
+
+    // A new problem: the number to build, 11 to 20; nothing in the box.
+    void reset(int target);
+    // A rod of this number dropped on the box; liesInBox when it is the rod
+    // laid there before.
+    Outcome drop(int rod, bool liesInBox);
+
+    int target() const { return target_; }
+    bool tenPlaced() const { return tenPlaced_; }
+    // The rod that completes the number after the 10.
+    int completingRod() const { return target_ - 10; }
+
+private:
+    int target_ = 0;
+    bool tenPlaced_ = false;
+    bool solved_ = false;
+};
+
+} // namespace brasti

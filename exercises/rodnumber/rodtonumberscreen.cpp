@@ -1,0 +1,82 @@
+#include "exercises/rodnumber/rodtonumberscreen.h"
+
+#include "common/appcontext.h"
+#include "common/board.h"
+#include "common/colours.h"
+
+#include <QPushButton>
+
+namespace brasti {
+namespace {
+
+constexpr QPoint kRodPlace{2160, 840};
+constexpr int kButtonSide = 735;
+constexpr std::array<int, 5> kButtonLefts = {240, 1320, 2400, 3480, 4560};
+constexpr std::array<int, 2> kButtonTops = {2280, 3360};
+constexpr Bgr kRed = 0x0000FF;
+
+} // namespace
+
+RodToNumberScreen::RodToNumberScreen(AppContext& context, QWidget* parent)
+    : RodNumberScreen(10, context, FrameLayout{}, RodStance::Flat, QSize(7695, 5295), parent)
+{
+    Board* b = board();
+    for (int k = 1; k <= 10; ++k) {
+        auto* button = new QPushButton(QString::number(k), container());
+        button->setObjectName(QStringLiteral("Command1_%1").arg(k));
+        button->setAccessibleName(QStringLiteral("numero %1").arg(k));
+        const auto column = static_cast<std::size_t>((k - 1) % 5);
+        const auto row = static_cast<std::size_t>((k - 1) / 5);
+        b->place(button, QRect(kButtonLefts[column], kButtonTops[row], kButtonSide, kButtonSide));
+        b->setFontPoints(button, 13.5);
+        Board::setControlColour(button, kButtonFace);
+        connect(button, &QPushButton::clicked, this, [this, k] { numberClicked(k); });
+        buttons_[static_cast<std::size_t>(k - 1)] = button;
+    }
+    // All ten rods share one place; only the one asked about is shown.
+    putRodsIn(container());
+    for (int k = 1; k <= 10; ++k)
+        b->moveTo(rod(k), kRodPlace);
+}
+
+QPushButton* RodToNumberScreen::numberButton(int k) const
+{
+    return buttons_.at(static_cast<std::size_t>(k - 1));
+}
+
+void RodToNumberScreen::newProblem()
+{
+    for (int k = 1; k <= 10; ++k)
+        rod(k)->hide();
+    targetRod_ = drawTargetRod(*context_.random);
+    rod(targetRod_)->show();
+}
+
+void RodToNumberScreen::numberClicked(int k)
+{
+    // A click queued before the buttons were locked must not count.
+    if (k < 1 || k > 10 || !numberButton(k)->isEnabled())
+        return;
+    if (k == targetRod_)
+        rightAnswer();
+    else
+        wrongAnswer();
+}
+
+void RodToNumberScreen::lockAnswer()
+{
+    // The right number stays marked while "avanti" waits.
+    Board::setControlColour(numberButton(targetRod_), kRed);
+    for (QPushButton* button : buttons_)
+        button->setEnabled(false);
+}
+
+void RodToNumberScreen::unlockAnswer()
+{
+    for (QPushButton* button : buttons_) {
+        button->setEnabled(true);
+        Board::setControlColour(button, kButtonFace);
+    }
+}
+
+} // namespace brasti

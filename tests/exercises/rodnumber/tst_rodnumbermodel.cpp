@@ -1,0 +1,119 @@
+// The rod-and-number decisions without widgets: the screen table, the draws,
+// the texts, the two rod layouts and the filling of the box with the 10.
+#include "exercises/rodnumber/rodnumbermodel.h"
+#include "harness/harness.h"
+#include "harness/testmain.h"
+
+using namespace brasti;
+
+namespace {
+
+using Drop = std::pair<int, bool>; // rod, lies in the box already
+using Outcome = TensBox::Outcome;
+
+} // namespace
+
+Q_DECLARE_METATYPE(std::vector<Drop>)
+Q_DECLARE_METATYPE(std::vector<TensBox::Outcome>)
+
+class TestRodNumberModel : public QObject {
+    Q_OBJECT
+private slots:
+    void drawsTextsAndLayouts()
+    {
+        QCOMPARE(QString::fromUtf8(rodNumberConfig(10)->caption), QStringLiteral("dal brasto al numero"));
+        QCOMPARE(rodNumberConfig(11)->background, 0xFF8080u);
+        QCOMPARE(rodNumberConfig(19)->screen, 19);
+        for (int other : {0, 9, 12, 18, 20})
+            QCOMPARE(rodNumberConfig(other), nullptr);
+
+        // Each draw takes one value; the ends of the ranges included.
+        harness::ScriptedRandom random;
+        random.pushInts({1, 10, 1, 10}, 10);
+        QCOMPARE(drawTargetRod(random), 1);
+        QCOMPARE(drawTargetRod(random), 10);
+        QCOMPARE(drawTargetNumber(random), 11);
+        QCOMPARE(drawTargetNumber(random), 20);
+        QCOMPARE(random.draws(), 4);
+
+        const std::vector<std::tuple<int, NumberDisplay, std::string>> texts = {
+            {1, NumberDisplay::Word, "UNO"},        {7, NumberDisplay::Word, "SETTE"},
+            {10, NumberDisplay::Word, "DIECI"},     {11, NumberDisplay::Word, "UNDICI"},
+            {17, NumberDisplay::Word, "DICIASSETTE"}, {20, NumberDisplay::Word, "VENTI"},
+            {7, NumberDisplay::Digits, " 7"},       {10, NumberDisplay::Digits, " 10"},
+        };
+        for (const auto& [n, display, text] : texts)
+            QCOMPARE(numberText(n, display), text);
+
+        QCOMPARE(tensLine(14, 4), std::string(" 14 = 10 +  4"));
+        QCOMPARE(tensLine(11, 1), std::string(" 11 = 10 +  1"));
+        QCOMPARE(tensLine(20, 10), std::string(" 20 = 10 +  10"));
+
+        // Probing from 4 every time: rods 4..10 then 1..3 take the slots in turn.
+        random.pushInts({4, 4, 4, 4, 4, 4, 4, 4, 4, 4}, 10);
+        const std::array<int, 10> lefts = uprightRodLefts(random);
+        random.pushInts({9, 9, 2, 2, 2, 2, 2, 2, 2, 2}, 10);
+        const std::array<int, 10> tops = trayRowTops(random);
+        QCOMPARE(random.fallbackDraws(), 0);
+        const std::array<int, 10> slotOfRod = {7, 8, 9, 0, 1, 2, 3, 4, 5, 6};
+        const std::array<int, 10> rowOfRod = {9, 2, 3, 4, 5, 6, 7, 8, 0, 1};
+        for (int k = 1; k <= 10; ++k) {
+            const auto i = static_cast<std::size_t>(k - 1);
+            QCOMPARE(lefts[i], 500 + 700 * slotOfRod[i]);
+            QCOMPARE(uprightRodTop(k) + 350 * k, 3700);
+            QCOMPARE(tops[i], 200 + 400 * rowOfRod[i]);
+        }
+    }
+
+    void tensBox_data()
+    {
+        QTest::addColumn<int>("target");
+        QTest::addColumn<std::vector<Drop>>("drops");
+        QTest::addColumn<std::vector<Outcome>>("outcomes");
+        QTest::addColumn<bool>("tenPlaced");
+        QTest::newRow("14: the unit rod first, a second 10, a wrong rod, then 4")
+            << 14 << std::vector<Drop>{{4, false}, {10, false}, {10, false}, {3, false}, {4, false}}
+            << std::vector<Outcome>{Outcome::Wrong, Outcome::TenPlaced, Outcome::Wrong, Outcome::Wrong, Outcome::Right}
+            << true;
+        QTest::newRow("unit rod first leaves no 10 placed")
+            << 11 << std::vector<Drop>{{1, false}, {1, false}}
+            << std::vector<Outcome>{Outcome::Wrong, Outcome::Wrong} << false;
+        QTest::newRow("11: the 10, then 1") << 11 << std::vector<Drop>{{10, false}, {1, false}}
+                                            << std::vector<Outcome>{Outcome::TenPlaced, Outcome::Right} << true;
+        QTest::newRow("20: the placed 10 again is no second 10, the other one is")
+            << 20 << std::vector<Drop>{{10, false}, {10, true}, {10, false}}
+            << std::vector<Outcome>{Outcome::TenPlaced, Outcome::Ignored, Outcome::Right} << true;
+        QTest::newRow("20: nothing but a 10 completes it")
+            << 20 << std::vector<Drop>{{10, false}, {9, false}, {1, false}}
+            << std::vector<Outcome>{Outcome::TenPlaced, Outcome::Wrong, Outcome::Wrong} << true;
+        QTest::newRow("solved: nothing more counts")
+            << 15 << std::vector<Drop>{{10, false}, {5, false}, {5, false}, {3, false}, {10, false}}
+            << std::vector<Outcome>{Outcome::TenPlaced, Outcome::Right, Outcome::Ignored, Outcome::Ignored,
+                                    Outcome::Ignored}
+            << true;
+        QTest::newRow("no problem posed") << 0 << std::vector<Drop>{{10, false}}
+                                          << std::vector<Outcome>{Outcome::Ignored} << false;
+    }
+    void tensBox()
+    {
+        QFETCH(int, target);
+        QFETCH(std::vector<Drop>, drops);
+        QFETCH(std::vector<Outcome>, outcomes);
+        QFETCH(bool, tenPlaced);
+        TensBox box;
+        // A box left half filled by the problem before starts empty again.
+        box.reset(12);
+        box.drop(10, false);
+        if (target != 0)
+            box.reset(target);
+        else
+            box = TensBox();
+        QCOMPARE(box.tenPlaced(), false);
+        for (std::size_t i = 0; i < drops.size(); ++i)
+            QCOMPARE(box.drop(drops[i].first, drops[i].second), outcomes[i]);
+        QCOMPARE(box.tenPlaced(), tenPlaced);
+    }
+};
+
+BRASTI_TEST_MAIN(TestRodNumberModel)
+#include "tst_rodnumbermodel.moc"
