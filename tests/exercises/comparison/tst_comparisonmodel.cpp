@@ -1,6 +1,6 @@
 // The comparison screens' decisions without widgets: the row of three boxes,
-// the relation with its correction, the sign between two rods, and where
-// upright rods stand. Every draw is forced.
+// the relation with its correction and the sign between two rods. Every
+// draw is forced.
 #include "exercises/comparison/comparisonmodel.h"
 #include "harness/harness.h"
 #include "harness/testmain.h"
@@ -17,18 +17,6 @@ Q_DECLARE_METATYPE(brasti::Side)
 class TestComparisonModel : public QObject {
     Q_OBJECT
 private slots:
-    void uprightPlaces()
-    {
-        // A rod stands on the bottom edge of its ten-unit box, whatever its length.
-        for (int k = 1; k <= 10; ++k) {
-            QCOMPARE(standingTop(360, k) + k * kComparisonUnit, 360 + kUprightBoxHeight);
-            QCOMPARE(trayTop(k) + k * kComparisonUnit, 3700);
-        }
-        QCOMPARE(standingTop(840, 10), 840);
-        QCOMPARE(trayLeft(0), 200);
-        QCOMPARE(trayLeft(9), 3800);
-    }
-
     // LowRod forced to both ends, and what the open boxes hold at "Conferma".
     void rows_data()
     {
@@ -80,23 +68,6 @@ private slots:
         QCOMPARE(answer.isRight(config, lowRod), right);
         answer.clear();
         QVERIFY(!answer.isRight(config, lowRod));
-    }
-
-    void rowTable()
-    {
-        // The mirror pair: the middle rod between given outer rods, and the other way round.
-        QCOMPARE(QString::fromUtf8(rowConfig(6).caption), QStringLiteral("trova il brasto in mezzo"));
-        QCOMPARE(rowConfig(6).background, Bgr(0xFFC0FF));
-        QCOMPARE(rowConfig(6).given, (std::array<bool, 3>{true, false, true}));
-        QCOMPARE(QString::fromUtf8(rowConfig(7).caption), QStringLiteral("trova i brasti vicini"));
-        QCOMPARE(rowConfig(7).background, Bgr(0xC0C0FF));
-        QCOMPARE(rowConfig(7).given, (std::array<bool, 3>{false, true, false}));
-        QVERIFY(!isRowScreen(5) && !isRowScreen(8));
-        // The highest draw still leaves a longer rod.
-        harness::ScriptedRandom random;
-        random.push(0.9999);
-        QCOMPARE(drawLowRod(random), 8);
-        QCOMPARE(rodFor(RowBox::Right, 8), 10);
     }
 
     // Kind, rod and side forced in their order of drawing; the rod as
