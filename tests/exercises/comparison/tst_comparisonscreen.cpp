@@ -405,8 +405,9 @@ private slots:
             QVERIFY(inTray(w->rod(rightRod), 7));
             return;
         }
-        // The rod stands in the box, both boxes closed until "avanti".
+        // The rod stands in the box, fixed, both boxes closed until "avanti".
         QVERIFY(standsIn(w->rod(rightRod), openBox, rightRod));
+        QVERIFY(!w->rod(rightRod)->isEnabled());
         QVERIFY(!openBox->isEnabled() && !shownBox->isEnabled());
         QVERIFY(w->avantiButton()->isEnabled());
         const int other = rightRod == 5 ? 6 : 5;
