@@ -1,5 +1,6 @@
 #include "app/catalogue.h"
 
+#include "exercises/comparison/comparisonscreen.h"
 #include "exercises/ordering/orderingscreen.h"
 #include "exercises/rodnumber/rodnumberscreen.h"
 
@@ -11,10 +12,10 @@ const std::array<CatalogueEntry, kExerciseCount> kCatalogue = {{
     {4, "ordina 5 brasti", 1, 3, 12, createOrderingScreen},
     {5, "ordina 7 brasti", 1, 4, 12, createOrderingScreen},
     {6, "ordina tutti i brasti", 1, 5, 12, createOrderingScreen},
-    {7, "trova il brasto in mezzo", 1, 6, 12, nullptr},
-    {8, "trova i brasti vicini", 1, 7, 12, nullptr},
-    {9, "trova il   > < =", 2, 1, 12, nullptr},
-    {10, "inserisci   > < =", 2, 2, 12, nullptr},
+    {7, "trova il brasto in mezzo", 1, 6, 12, createComparisonScreen},
+    {8, "trova i brasti vicini", 1, 7, 12, createComparisonScreen},
+    {9, "trova il   > < =", 2, 1, 12, createComparisonScreen},
+    {10, "inserisci   > < =", 2, 2, 12, createComparisonScreen},
     {11, "dal brasto al numero", 3, 1, 11.25, createRodNumberScreen},
     {12, "dal numero al brasto", 3, 2, 11.25, createRodNumberScreen},
     {13, "componi il 10", 2, 3, 11.25, nullptr},

@@ -10,6 +10,9 @@
 #include "app/shell.h"
 #include "bench/paintspy.h"
 #include "bench/procutil.h"
+#include "exercises/comparison/relationscreen.h"
+#include "exercises/comparison/rowscreen.h"
+#include "exercises/comparison/signscreen.h"
 #include "exercises/ordering/orderingscreen.h"
 #include "exercises/rodnumber/numberswithtenscreen.h"
 #include "exercises/rodnumber/numbertorodscreen.h"
@@ -127,8 +130,6 @@ public:
     // right order, timing each drop and each "Conferma".
     void dropsAndVerdicts(std::vector<double>& drops, std::vector<double>& verdicts)
     {
-        // Only the ordering screens: with other families built beside them,
-        // skipping by turn would give up on them as soon as it passed a few.
         std::vector<int> screens = builtScreens();
         std::erase_if(screens, [](int n) { return !brasti::isOrderingScreen(n); });
         if (screens.empty())
@@ -146,6 +147,34 @@ public:
                 clickUntimed(screen->avantiButton());
             }
         }
+    }
+
+    // The comparison screens, a wrong answer then the right one on each
+    // problem, timing the step that answers: the "Conferma" click on Form6
+    // and Form7, the drop on Form8, the sign click on Form9. From its release
+    // to the end of the paint pass that shows the new count.
+    std::vector<double> comparisonVerdicts()
+    {
+        std::vector<int> screens = builtScreens();
+        std::erase_if(screens, [](int n) { return !brasti::isComparisonScreen(n); });
+        if (screens.empty())
+            throw std::runtime_error("no comparison screen is built");
+        std::vector<double> ms;
+        for (std::size_t i = 0; ms.size() < static_cast<std::size_t>(repetitions_); ++i) {
+            switchTo([this, n = screens[i % screens.size()]] { shell_.openExercise(n); });
+            auto* screen = qobject_cast<brasti::ExerciseScreen*>(shell_.current());
+            for (int problem = 0; problem < 4; ++problem) {
+                for (bool right : {false, true}) {
+                    const std::int16_t& count = right ? context_.rightCount : context_.wrongCount;
+                    const int before = count;
+                    ms.push_back(answerComparison(screen, right));
+                    if (count != before + 1)
+                        throw std::runtime_error("a comparison answer did not give the expected verdict");
+                }
+                clickUntimed(screen->avantiButton());
+            }
+        }
+        return ms;
     }
 
     // The rod-and-number screens in turn, a wrong and then the right answer
@@ -226,6 +255,37 @@ private:
         return msBetween(t0, Clock::now());
     }
 
+    // Gives a wrong or the right answer on a comparison screen and times the step that is judged.
+    double answerComparison(brasti::ExerciseScreen* screen, bool right)
+    {
+        QLabel* verdict = right ? screen->rightLabel() : screen->wrongLabel();
+        if (auto* row = qobject_cast<brasti::RowScreen*>(screen)) {
+            clickUntimed(row->ricominciaButton());
+            const int low = row->lowRod();
+            // Four units away from the rod that belongs there: always another rod, never a given one.
+            const int offset = right ? 0 : (low <= 4 ? 4 : -4);
+            for (brasti::RowBox box : brasti::kRowBoxes)
+                if (!brasti::isGiven(row->config(), box))
+                    harness::dragRodOnto(row->rod(brasti::rodFor(box, low) + offset), row->box(box));
+            QCoreApplication::processEvents();
+            return timedClick(row, row->confermaButton(), verdict);
+        }
+        if (auto* relation = qobject_cast<brasti::RelationScreen*>(screen)) {
+            const brasti::Side open =
+                relation->problem().shownSide == brasti::Side::Left ? brasti::Side::Right : brasti::Side::Left;
+            int rod = 1;
+            while (rod < 10 && brasti::completesRelation(relation->problem(), rod) != right)
+                ++rod;
+            return timedDrop(relation, relation->rod(rod), relation->box(open), verdict);
+        }
+        if (auto* sign = qobject_cast<brasti::SignScreen*>(screen)) {
+            for (brasti::Relation r : {brasti::Relation::Greater, brasti::Relation::Less, brasti::Relation::Equal})
+                if (brasti::isRightSign(sign->problem(), r) == right)
+                    return timedClick(sign, sign->signButton(r), verdict);
+        }
+        throw std::runtime_error("not a comparison screen");
+    }
+
     void switchTo(const std::function<void()>& move)
     {
         spy_.switchAndWait(move, [this]() -> QWidget* { return shell_.current(); });
@@ -260,31 +320,47 @@ private:
     // From the release over the slot to the end of the paint pass that shows the rod in it.
     double drop(QWidget* window, brasti::Rod* rod, QWidget* slot)
     {
-        QWindow* handle = window->windowHandle();
-        const QPoint from = centreIn(rod, window);
-        const QPoint to = centreIn(slot, window);
-        QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, from);
-        constexpr int kSteps = 4;
-        for (int step = 1; step <= kSteps; ++step)
-            QTest::mouseMove(handle, from + (to - from) * step / kSteps);
-        QCoreApplication::processEvents();
-        spy_.expect(bench::PaintSpy::inWindow(window));
-        const Clock::time_point t0 = Clock::now();
-        QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, to);
-        spy_.waitPainted();
-        const double ms = msBetween(t0, Clock::now());
+        const double ms = timedDrop(window, rod, slot);
         if (rod->isEnabled())
             throw std::runtime_error("a rod dropped on a free slot was not placed");
         return ms;
     }
 
-    // From the release of a click to the end of the paint pass it causes.
-    double timedClick(QWidget* window, QWidget* button)
+    // From the release over the target to the end of the paint pass it
+    // causes; with `shows`, the pass that paints that control.
+    double timedDrop(QWidget* window, brasti::Rod* rod, QWidget* target, QWidget* shows = nullptr)
+    {
+        QWindow* handle = window->windowHandle();
+        const QPoint from = centreIn(rod, window);
+        const QPoint to = centreIn(target, window);
+        QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, from);
+        constexpr int kSteps = 4;
+        for (int step = 1; step <= kSteps; ++step)
+            QTest::mouseMove(handle, from + (to - from) * step / kSteps);
+        QCoreApplication::processEvents();
+        expectPaint(window, shows);
+        const Clock::time_point t0 = Clock::now();
+        QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, to);
+        spy_.waitPainted();
+        return msBetween(t0, Clock::now());
+    }
+
+    void expectPaint(QWidget* window, QWidget* shows)
+    {
+        if (shows)
+            spy_.expect([shows](QWidget* w) { return w == shows; });
+        else
+            spy_.expect(bench::PaintSpy::inWindow(window));
+    }
+
+    // From the release of a click to the end of the paint pass it causes;
+    // with `shows`, the pass that paints that control.
+    double timedClick(QWidget* window, QWidget* button, QWidget* shows = nullptr)
     {
         const QPoint at = centreIn(button, window);
         QTest::mousePress(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
         QCoreApplication::processEvents();
-        spy_.expect(bench::PaintSpy::inWindow(window));
+        expectPaint(window, shows);
         const Clock::time_point t0 = Clock::now();
         QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
         spy_.waitPainted();
@@ -309,6 +385,7 @@ int runInteraction(char* argv0, int repetitions)
     interaction.dropsAndVerdicts(drops, verdicts);
     report("drop.slot", drops);
     report("click.conferma", verdicts);
+    report("verdict.comparison", interaction.comparisonVerdicts());
     report("verdict.rodnumber", interaction.rodNumberVerdicts());
     return 0;
 }
@@ -617,6 +694,7 @@ void printTable(const std::vector<Column>& columns)
         latency("menu click -> exercise painted", "click.menu", 16),
         latency("rod release on slot -> rod shown", "drop.slot", 2),
         latency("Conferma click -> verdict shown", "click.conferma", 2),
+        latency("comparison answer -> verdict shown", "verdict.comparison", 2),
         latency("rod/number answer -> verdict shown", "verdict.rodnumber", 2),
     };
 

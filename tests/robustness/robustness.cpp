@@ -11,6 +11,8 @@
 #include "common/exercisescreen.h"
 #include "common/random.h"
 #include "common/rod.h"
+#include "exercises/comparison/relationscreen.h"
+#include "exercises/comparison/rowscreen.h"
 #include "harness/harness.h"
 
 #include <QAbstractButton>
@@ -19,6 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -310,8 +313,37 @@ private:
         }
         if (auto* e = qobject_cast<ExerciseScreen*>(w); e && e->dragger()->draggedRod())
             throw Failure{"a drag was left open"};
+        checkComparisonTray(w);
         if (QApplication::mouseButtons() != Qt::NoButton)
             throw Failure{"a mouse button was left pressed"};
+    }
+
+    // The comparison screens that drag rods: none is ever lost, each stands
+    // either on the tray's bottom line or in a box, and a box holds one rod.
+    static void checkComparisonTray(ScreenWindow* w)
+    {
+        if (!qobject_cast<RowScreen*>(w) && !qobject_cast<RelationScreen*>(w))
+            return;
+        auto* screen = static_cast<ExerciseScreen*>(w);
+        QList<QWidget*> boxes;
+        for (QWidget* c : w->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^Picture\\d$"))))
+            boxes << c;
+        std::map<QWidget*, int> held;
+        for (int k = 1; k <= 10; ++k) {
+            Rod* r = screen->rod(k);
+            const std::string name = r->objectName().toStdString();
+            if (!r->isVisible())
+                throw Failure{name + " was lost"};
+            const QRect place = Board::designRect(r);
+            QWidget* box = nullptr;
+            for (QWidget* b : boxes)
+                if (Board::designRect(b).contains(place))
+                    box = b;
+            if (box && ++held[box] > 1)
+                throw Failure{box->objectName().toStdString() + " holds more than one rod"};
+            if (!box && place.bottom() + 1 != trayTop(k) + k * kComparisonUnit)
+                throw Failure{name + " stands neither in the tray nor in a box"};
+        }
     }
 
     std::mt19937_64 rng_;

@@ -1,0 +1,124 @@
+#include "exercises/comparison/comparisonmodel.h"
+
+#include "common/random.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace brasti {
+namespace {
+
+constexpr std::array<RowConfig, 2> kRows = {{
+    {6, "trova il brasto in mezzo", 0xFFC0FF, {true, false, true}},
+    {7, "trova i brasti vicini", 0xC0C0FF, {false, true, false}},
+}};
+
+} // namespace
+
+bool isRowScreen(int screen)
+{
+    return screen == 6 || screen == 7;
+}
+
+const RowConfig& rowConfig(int screen)
+{
+    assert(isRowScreen(screen));
+    return kRows[screen == 7 ? 1 : 0];
+}
+
+int drawLowRod(RandomSource& random)
+{
+    return drawInt(random, 8);
+}
+
+bool RowAnswer::place(RowBox box, int rod)
+{
+    int& held = rods_[static_cast<std::size_t>(box)];
+    if (held != 0 || rod < 1 || rod > 10)
+        return false;
+    held = rod;
+    return true;
+}
+
+bool RowAnswer::isRight(const RowConfig& config, int lowRod) const
+{
+    return std::all_of(kRowBoxes.begin(), kRowBoxes.end(), [&](RowBox box) {
+        return isGiven(config, box) || rodIn(box) == rodFor(box, lowRod);
+    });
+}
+
+const char* signOf(Relation relation)
+{
+    switch (relation) {
+    case Relation::Greater:
+        return ">";
+    case Relation::Less:
+        return "<";
+    case Relation::Equal:
+        break;
+    }
+    return "=";
+}
+
+bool holds(int left, Relation relation, int right)
+{
+    switch (relation) {
+    case Relation::Greater:
+        return left > right;
+    case Relation::Less:
+        return left < right;
+    case Relation::Equal:
+        break;
+    }
+    return left == right;
+}
+
+Relation relationOfKind(int kind)
+{
+    if (kind <= 2)
+        return Relation::Greater;
+    if (kind <= 4)
+        return Relation::Less;
+    return Relation::Equal;
+}
+
+int correctedShownRod(Relation relation, int shownRod, Side shownSide)
+{
+    // The rod shown on the greater side must leave a smaller rod to find, and
+    // the one on the smaller side a greater rod.
+    const bool shownIsGreater = (relation == Relation::Greater && shownSide == Side::Left)
+                             || (relation == Relation::Less && shownSide == Side::Right);
+    const bool shownIsSmaller = (relation == Relation::Greater && shownSide == Side::Right)
+                             || (relation == Relation::Less && shownSide == Side::Left);
+    if (shownIsGreater && shownRod == 1)
+        return 2;
+    if (shownIsSmaller && shownRod == 10)
+        return 9;
+    return shownRod;
+}
+
+RelationProblem drawRelationProblem(RandomSource& random)
+{
+    RelationProblem problem{};
+    problem.kind = drawInt(random, 5);
+    problem.shownRod = drawInt(random, 10);
+    problem.shownSide = drawInt(random, 2) == 1 ? Side::Left : Side::Right;
+    problem.shownRod = correctedShownRod(problem.relation(), problem.shownRod, problem.shownSide);
+    return problem;
+}
+
+bool completesRelation(const RelationProblem& problem, int rod)
+{
+    if (problem.shownSide == Side::Left)
+        return holds(problem.shownRod, problem.relation(), rod);
+    return holds(rod, problem.relation(), problem.shownRod);
+}
+
+SignProblem drawSignProblem(RandomSource& random)
+{
+    const int left = drawInt(random, 10);
+    const int right = drawInt(random, 10);
+    return {left, right};
+}
+
+} // namespace brasti

@@ -1,0 +1,50 @@
+#pragma once
+// What the four comparison screens (Form6 to Form9) share: upright rods, a
+// designed background, the grey container that holds rods and boxes, the
+// frame's controls in a column at the right, and the ways an upright rod
+// stands in a box or in the tray.
+#include "common/colours.h"
+#include "common/exercisescreen.h"
+#include "common/pictures.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace brasti {
+
+class ComparisonScreen : public ExerciseScreen {
+    Q_OBJECT
+public:
+    // The grey container `frame`.
+    QWidget* container() const { return frame_; }
+
+protected:
+    // The frame's column starts at columnLeft; "avanti" at avantiTop.
+    ComparisonScreen(int screen, const QString& caption, Bgr background, QRect containerTwips, int columnLeft,
+                     int columnWidth, int avantiTop, AppContext& context, QWidget* parent);
+
+    // A box of ten units at a place in the container.
+    QFrame* addBox(const QString& name, const QString& accessibleName, QPoint topLeft);
+    // A label for a title or a sign, on the board or in the container.
+    QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, QRect twips, double points);
+    // A button of the column, the icon above the caption, as "avanti".
+    QPushButton* addColumnButton(const QString& name, Picture picture, const QString& text, int top);
+    // Stands a rod, or a rod's copy showing rod k, on the bottom edge of a box.
+    void standIn(QWidget* item, const QWidget* box, int k);
+    // The probing shuffle of the tray: every rod enabled, shown and standing
+    // on the tray's bottom line, at Lefts 200, 600, ..., 3800.
+    void layTray();
+
+private:
+    QWidget* frame_;
+    int columnLeft_;
+    int columnWidth_;
+};
+
+// Screens 6 to 9 are comparison screens.
+bool isComparisonScreen(int screen);
+// A fresh comparison screen, not yet loaded; nullptr for any other screen.
+ExerciseScreen* createComparisonScreen(int screen, AppContext& context);
+
+} // namespace brasti

@@ -1,0 +1,126 @@
+#include "exercises/comparison/rowscreen.h"
+
+#include "common/appcontext.h"
+#include "common/board.h"
+#include "common/controls.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace brasti {
+namespace {
+
+constexpr QRect kContainer{0, 0, 7695, 4320};
+constexpr int kColumnLeft = 7800;
+constexpr int kColumnWidth = 1425;
+constexpr int kBoxTop = 360;
+constexpr std::array<int, 3> kBoxLefts = {5640, 6120, 6600};
+
+const std::array<const char*, 3> kBoxNames = {"scatola di sinistra", "scatola di mezzo", "scatola di destra"};
+
+} // namespace
+
+RowScreen::RowScreen(int screen, AppContext& context, QWidget* parent)
+    : ComparisonScreen(screen, QString::fromUtf8(rowConfig(screen).caption), rowConfig(screen).background,
+                       kContainer, kColumnLeft, kColumnWidth, 4560, context, parent),
+      config_(rowConfig(screen))
+{
+    for (RowBox which : kRowBoxes) {
+        const auto i = static_cast<std::size_t>(which);
+        QFrame* b = addBox(QStringLiteral("Picture%1").arg(i + 1), QString::fromUtf8(kBoxNames[i]),
+                           QPoint(kBoxLefts[i], kBoxTop));
+        boxes_[i] = b;
+        // Only the open boxes take rods; a rod dropped on a given box stays where it was.
+        if (!isGiven(config_, which))
+            dragger()->setDropHandler(b, [this, which](Rod* r) { dropIn(which, r); });
+    }
+    // Made after the boxes, so the rods stand in front of them.
+    putRodsIn(container());
+
+    title_ = addLabel(board(), QStringLiteral("Label3"), QString::fromUtf8(config_.caption),
+                      QRect(0, 4560, kContainer.width(), 615), 14);
+    ricomincia_ = addColumnButton(QStringLiteral("Command3D1"), Picture::Ricomincia, QStringLiteral("Ricomincia"), 2640);
+    connect(ricomincia_, &QPushButton::clicked, this, &RowScreen::ricomincia);
+    conferma_ = addColumnButton(QStringLiteral("SSCommand1"), Picture::Conferma, QStringLiteral("Conferma"), 3600);
+    connect(conferma_, &QPushButton::clicked, this, &RowScreen::conferma);
+}
+
+void RowScreen::newProblem()
+{
+    for (QWidget* b : boxes_)
+        Board::setControlColour(b, kButtonFace);
+    SpostaBrasti();
+    lowRod_ = drawLowRod(*context_.random);
+    placeGivenRods();
+}
+
+void RowScreen::SpostaBrasti()
+{
+    // The record goes with the tags, so a freed box is never refused by a stale record.
+    answer_.clear();
+    for (RowBox which : kRowBoxes)
+        if (!isGiven(config_, which))
+            setTag(box(which), QString());
+    layTray();
+}
+
+void RowScreen::placeGivenRods()
+{
+    // Taken out of the tray into their boxes, and fixed there.
+    for (RowBox which : kRowBoxes) {
+        if (!isGiven(config_, which))
+            continue;
+        Rod* r = rod(rodFor(which, lowRod_));
+        r->setEnabled(false);
+        standIn(r, box(which), r->number());
+    }
+}
+
+void RowScreen::dropIn(RowBox which, Rod* rod)
+{
+    QWidget* target = box(which);
+    if (tag(target) == kOccupato)
+        return;
+    rod->setEnabled(false);
+    standIn(rod, target, rod->number());
+    answer_.place(which, rod->number());
+    setTag(target, kOccupato);
+}
+
+void RowScreen::conferma()
+{
+    // A click queued before the button was locked must not count again.
+    if (!conferma_->isEnabled())
+        return;
+    if (answer_.isRight(config_, lowRod_))
+        rightAnswer();
+    else
+        wrongAnswer();
+}
+
+void RowScreen::ricomincia()
+{
+    // The same problem again: a new tray, the same given rods.
+    SpostaBrasti();
+    placeGivenRods();
+}
+
+void RowScreen::lockAnswer()
+{
+    conferma_->setEnabled(false);
+}
+
+void RowScreen::unlockAnswer()
+{
+    conferma_->setEnabled(true);
+}
+
+void RowScreen::avantiClicked()
+{
+    newProblem();
+    unlockAnswer();
+    avantiButton()->setEnabled(false);
+}
+
+} // namespace brasti

@@ -1,0 +1,103 @@
+#include "exercises/comparison/signscreen.h"
+
+#include "common/appcontext.h"
+#include "common/board.h"
+#include "common/controls.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace brasti {
+namespace {
+
+constexpr QRect kContainer{0, 0, 7695, 5295};
+constexpr int kBoxTop = 120;
+
+struct SignButton {
+    Relation sign;
+    const char* name;
+    const char* accessibleName;
+    int left;
+};
+constexpr std::array<SignButton, 3> kSignButtons = {{
+    {Relation::Greater, "Command1", "maggiore", 1560},
+    {Relation::Less, "Command2", "minore", 3840},
+    {Relation::Equal, "Command3", "uguale", 6240},
+}};
+
+} // namespace
+
+SignScreen::SignScreen(AppContext& context, QWidget* parent)
+    : ComparisonScreen(9, QStringLiteral("inserisci   > < ="), 0x008080, kContainer, 7800, 1425, 4140, context,
+                       parent)
+{
+    left_ = addBox(QStringLiteral("Picture1"), QStringLiteral("scatola di sinistra"), QPoint(3120, kBoxTop));
+    right_ = addBox(QStringLiteral("Picture2"), QStringLiteral("scatola di destra"), QPoint(5880, kBoxTop));
+    brasto1_ = new RodCopy(QStringLiteral("brasto1"), container());
+    brasto2_ = new RodCopy(QStringLiteral("brasto2"), container());
+    standIn(brasto1_, left_, 1);
+    standIn(brasto2_, right_, 1);
+
+    // Between the two boxes; shown only while "avanti" waits.
+    sign_ = addLabel(container(), QStringLiteral("Label3"), QString(), QRect(3705, 900, 1935, 1935), 60);
+    sign_->hide();
+
+    for (const SignButton& s : kSignButtons) {
+        auto* button = new QPushButton(QString::fromLatin1(signOf(s.sign)), container());
+        button->setObjectName(QString::fromLatin1(s.name));
+        button->setAccessibleName(QString::fromLatin1(s.accessibleName));
+        board()->place(button, QRect(s.left, 3960, 1455, 1215));
+        board()->setFontPoints(button, 36);
+        Board::setControlColour(button, kSignButtonGrey);
+        const Relation sign = s.sign;
+        connect(button, &QPushButton::clicked, this, [this, sign] { signClicked(sign); });
+        buttons_[static_cast<std::size_t>(sign)] = button;
+    }
+
+    for (int k = 1; k <= 10; ++k)
+        rod(k)->hide();
+}
+
+void SignScreen::newProblem()
+{
+    Board::setControlColour(left_, kButtonFace);
+    Board::setControlColour(right_, kButtonFace);
+    problem_ = drawSignProblem(*context_.random);
+    brasto1_->showRod(problem_.leftRod);
+    standIn(brasto1_, left_, problem_.leftRod);
+    brasto2_->showRod(problem_.rightRod);
+    standIn(brasto2_, right_, problem_.rightRod);
+}
+
+void SignScreen::signClicked(Relation sign)
+{
+    // A click queued before the buttons were locked must not count again.
+    if (!signButton(sign)->isEnabled())
+        return;
+    clicked_ = sign;
+    if (isRightSign(problem_, sign))
+        rightAnswer();
+    else
+        wrongAnswer();
+}
+
+void SignScreen::lockAnswer()
+{
+    for (QPushButton* b : buttons_)
+        b->setEnabled(false);
+    Board::setControlColour(signButton(clicked_), kSignButtonRed);
+    sign_->setText(QString::fromLatin1(signOf(clicked_)));
+    sign_->show();
+}
+
+void SignScreen::unlockAnswer()
+{
+    for (QPushButton* b : buttons_) {
+        b->setEnabled(true);
+        Board::setControlColour(b, kSignButtonGrey);
+    }
+    sign_->hide();
+}
+
+} // namespace brasti
