@@ -53,12 +53,8 @@ private slots:
         QTest::addColumn<int>("second");
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("line");
-        QTest::newRow("12 given 3") << 12 << Draws{{3, 9}} << 3 << 7 << 7 << " 3 +  7 = 10";
         QTest::newRow("12 given 5, answer as long") << 12 << Draws{{5, 9}} << 5 << 5 << 5 << " 5 +  5 = 10";
-        QTest::newRow("12 given 1") << 12 << Draws{{1, 9}} << 1 << 9 << 9 << " 1 +  9 = 10";
-        QTest::newRow("13 equal rods") << 13 << Draws{{1, 9}, {1, 1}} << 1 << 1 << 2 << " 1 +  1 =  2";
         QTest::newRow("13 whole 10") << 13 << Draws{{9, 9}, {3, 9}} << 3 << 7 << 10 << " 3 +  7 =  10";
-        QTest::newRow("14 whole 8") << 14 << Draws{{7, 9}, {3, 7}} << 3 << 5 << 5 << " 8 -  3 =  5";
         QTest::newRow("14 answer as given") << 14 << Draws{{3, 9}, {2, 3}} << 2 << 2 << 2 << " 4 -  2 =  2";
         QTest::newRow("15 difference") << 15 << Draws{{1, 2}, {5, 9}, {2, 5}} << 2 << 4 << 4 << " 6 -  2 =  4";
         QTest::newRow("15 sum") << 15 << Draws{{2, 2}, {8, 9}, {4, 8}} << 4 << 5 << 9 << " 4 +  5 =  9";
@@ -138,22 +134,14 @@ private slots:
         QTest::addColumn<std::vector<int>>("drops");
         QTest::addColumn<QString>("steps"); // F fits, C closes, O overshoots
         QTest::addColumn<QString>("text");
-        QTest::newRow("17 three rods") << 17 << Draws{{9, 10}} << 9 << std::vector<int>{}
-                                       << std::vector<int>{3, 4, 2} << "FFC" << " 3 +  4 +  2 =  9";
         QTest::newRow("17 the target rod") << 17 << Draws{{5, 10}} << 5 << std::vector<int>{} << std::vector<int>{5}
                                            << "C" << " 5 =  5";
         QTest::newRow("17 overshoot between") << 17 << Draws{{4, 10}} << 4 << std::vector<int>{}
                                               << std::vector<int>{3, 2, 1, 1} << "FOCO" << " 3 +  1 =  4";
-        QTest::newRow("17 ones") << 17 << Draws{{10, 10}} << 10 << std::vector<int>{} << std::vector<int>{1, 1, 1}
-                                 << "FFF" << " 1 +  1 +  1 + ";
         QTest::newRow("20 given 10") << 20 << Draws{{10, 10}, {1, 10}} << 11 << std::vector<int>{10}
                                      << std::vector<int>{2, 1} << "OC" << " 10 +  1 =  11";
-        QTest::newRow("20 given 4") << 20 << Draws{{4, 10}, {7, 10}} << 17 << std::vector<int>{4}
-                                    << std::vector<int>{10, 3} << "FC" << " 4 +  10 +  3 =  17";
         QTest::newRow("27 given 13") << 27 << Draws{{13, 19}} << 20 << std::vector<int>{10, 3} << std::vector<int>{7}
                                      << "C" << " 13 +  7 =  20";
-        QTest::newRow("27 given 10") << 27 << Draws{{10, 19}} << 20 << std::vector<int>{10} << std::vector<int>{10}
-                                     << "C" << " 10 +  10 =  20";
         QTest::newRow("27 given 1") << 27 << Draws{{1, 19}} << 20 << std::vector<int>{1}
                                     << std::vector<int>{10, 10, 9} << "FOC" << " 1 +  10 +  9 =  20";
     }
