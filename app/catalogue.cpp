@@ -1,6 +1,7 @@
 #include "app/catalogue.h"
 
 #include "exercises/comparison/comparisonscreen.h"
+#include "exercises/composing/composing.h"
 #include "exercises/ordering/orderingscreen.h"
 #include "exercises/rodnumber/rodnumberscreen.h"
 
@@ -18,22 +19,22 @@ const std::array<CatalogueEntry, kExerciseCount> kCatalogue = {{
     {10, "inserisci   > < =", 2, 2, 12, createComparisonScreen},
     {11, "dal brasto al numero", 3, 1, 11.25, createRodNumberScreen},
     {12, "dal numero al brasto", 3, 2, 11.25, createRodNumberScreen},
-    {13, "componi il 10", 2, 3, 11.25, nullptr},
-    {14, "trova la somma", 2, 5, 11.25, nullptr},
-    {15, "trova la differenza", 2, 6, 11.25, nullptr},
-    {16, "somma - differenza", 2, 7, 11.25, nullptr},
+    {13, "componi il 10", 2, 3, 11.25, createComposingScreen},
+    {14, "trova la somma", 2, 5, 11.25, createComposingScreen},
+    {15, "trova la differenza", 2, 6, 11.25, createComposingScreen},
+    {16, "somma - differenza", 2, 7, 11.25, createComposingScreen},
     {17, "scrivi l'addizione (entro il 10)", 3, 7, 9.75, nullptr},
-    {18, "componi il brasto", 2, 4, 11.25, nullptr},
+    {18, "componi il brasto", 2, 4, 11.25, createComposingScreen},
     {19, "scrivi la sottrazione (entro il 10)", 4, 2, 9.75, nullptr},
     {20, "numeri fino al 20 (utilizzando sempre il 10)", 3, 3, 9, createRodNumberScreen},
-    {21, "componi i numeri fino al 20", 3, 4, 9, nullptr},
+    {21, "componi i numeri fino al 20", 3, 4, 9, createComposingScreen},
     {22, "addizioni entro il 10", 3, 6, 9, nullptr},
     {23, "addizioni entro il 20", 4, 3, 9, nullptr},
     {24, "sottrazioni entro il 10", 4, 1, 9, nullptr},
     {25, "scrivi l'addizione (entro il 20)", 4, 4, 9.75, nullptr},
     {26, "sottrazioni entro il 20", 4, 5, 9, nullptr},
     {27, "scrivi la sottrazione (entro il 20)", 4, 6, 9.75, nullptr},
-    {28, "componi il 20", 3, 5, 9, nullptr},
+    {28, "componi il 20", 3, 5, 9, createComposingScreen},
 }};
 
 namespace {

@@ -10,9 +10,13 @@
 #include "app/shell.h"
 #include "bench/paintspy.h"
 #include "bench/procutil.h"
+#include "common/board.h"
 #include "exercises/comparison/relationscreen.h"
 #include "exercises/comparison/rowscreen.h"
 #include "exercises/comparison/signscreen.h"
+#include "exercises/composing/composing.h"
+#include "exercises/composing/compositionscreen.h"
+#include "exercises/composing/singlerodscreen.h"
 #include "exercises/ordering/orderingscreen.h"
 #include "exercises/rodnumber/numberswithtenscreen.h"
 #include "exercises/rodnumber/numbertorodscreen.h"
@@ -203,6 +207,73 @@ public:
         return ms;
     }
 
+    // Answers problems of the composing screens, timing the drop that
+    // answers each: from its release to the end of the paint pass that shows
+    // the verdict. On the composition screens the rods of 10 that come
+    // before it are laid untimed.
+    std::vector<double> composingVerdicts()
+    {
+        std::vector<int> screens;
+        for (int n : builtScreens())
+            if (brasti::isComposingScreen(n))
+                screens.push_back(n);
+        if (screens.empty())
+            throw std::runtime_error("no composing screen is built");
+        std::vector<double> ms;
+        for (std::size_t i = 0; ms.size() < static_cast<std::size_t>(repetitions_); ++i) {
+            const int n = screens[i % screens.size()];
+            switchTo([this, n] { shell_.openExercise(n); });
+            auto* screen = qobject_cast<brasti::ExerciseScreen*>(shell_.current());
+            const double scale = screen->board()->scale();
+            const auto inContainer = [&](QWidget* container, QPoint twips) {
+                return container->mapTo(screen, QPoint(static_cast<int>(twips.x() * scale), static_cast<int>(twips.y() * scale)));
+            };
+            const auto release = [&](brasti::Rod* rod, QPoint to, bool timed) {
+                QWindow* handle = screen->windowHandle();
+                const QPoint from = centreIn(rod, screen);
+                QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, from);
+                QTest::mouseMove(handle, (from + to) / 2);
+                QTest::mouseMove(handle, to);
+                QCoreApplication::processEvents();
+                spy_.expect(bench::PaintSpy::inWindow(screen));
+                const Clock::time_point t0 = Clock::now();
+                QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, to);
+                spy_.waitPainted();
+                if (timed)
+                    ms.push_back(msBetween(t0, Clock::now()));
+            };
+            for (int problem = 0; problem < 4; ++problem) {
+                const int before = context_.rightCount;
+                if (auto* single = qobject_cast<brasti::SingleRodScreen*>(screen)) {
+                    const brasti::SingleRodProblem& p = single->problem();
+                    const brasti::Strip strip = brasti::answerStrip(p);
+                    const int answer = brasti::rightRod(
+                        strip == brasti::Strip::Upper ? single->config().upper : single->config().lower, p);
+                    const brasti::TwipRect gap = brasti::snapPlace(strip, p, answer);
+                    release(single->rod(answer),
+                            inContainer(single->container(), QPoint(gap.left + gap.width / 2, gap.top + gap.height / 2)),
+                            true);
+                } else if (auto* composing = qobject_cast<brasti::CompositionScreen*>(screen)) {
+                    const auto freePart = [&] {
+                        const brasti::Composition& c = composing->composition();
+                        const QRect row = brasti::Board::designRect(composing->row());
+                        return inContainer(composing->container(),
+                                           QPoint(row.left() + (c.filled() + c.target()) * brasti::kUnitTwips / 2,
+                                                  row.center().y()));
+                    };
+                    while (composing->composition().target() - composing->composition().filled() > 10)
+                        release(composing->rodAtHand(10), freePart(), false);
+                    const brasti::Composition& c = composing->composition();
+                    release(composing->rodAtHand(c.target() - c.filled()), freePart(), true);
+                }
+                if (context_.rightCount != before + 1)
+                    throw std::runtime_error("an answering drop did not count right");
+                clickUntimed(screen->avantiButton());
+            }
+        }
+        return ms;
+    }
+
 private:
     double answerRodNumber(brasti::ExerciseScreen* screen, bool right)
     {
@@ -387,6 +458,7 @@ int runInteraction(char* argv0, int repetitions)
     report("click.conferma", verdicts);
     report("verdict.comparison", interaction.comparisonVerdicts());
     report("verdict.rodnumber", interaction.rodNumberVerdicts());
+    report("verdict.composing", interaction.composingVerdicts());
     return 0;
 }
 
@@ -696,6 +768,7 @@ void printTable(const std::vector<Column>& columns)
         latency("Conferma click -> verdict shown", "click.conferma", 2),
         latency("comparison answer -> verdict shown", "verdict.comparison", 2),
         latency("rod/number answer -> verdict shown", "verdict.rodnumber", 2),
+        latency("composing: answering drop -> verdict", "verdict.composing", 2),
     };
 
     constexpr int kLabel = 38;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <csignal>
 #include <sstream>
+#include <vector>
 #include <unistd.h>
 
 using namespace std::chrono_literals;
@@ -136,7 +137,11 @@ private slots:
         Child child({kFolder + "/brasti_bench", "--interaction", "3"}, STDERR_FILENO);
         const std::vector<std::string> lines = linesOf(child);
         QCOMPARE(child.wait(), 0);
-        for (const char* key : {"click.menu", "drop.slot", "click.conferma", "verdict.comparison", "verdict.rodnumber"}) {
+        // One line per interaction figure.
+        const std::vector<const char*> keys = {"click.menu",         "drop.slot",         "click.conferma",
+                                               "verdict.comparison", "verdict.rodnumber", "verdict.composing"};
+        QCOMPARE(lines.size(), keys.size());
+        for (const char* key : keys) {
             const auto line = std::find_if(lines.begin(), lines.end(),
                                            [key](const std::string& l) { return l.rfind(key, 0) == 0; });
             QVERIFY2(line != lines.end(), key);

@@ -22,7 +22,7 @@ constexpr int standingTop(int boxTop, int rod)
 
 // The tray of the screens that drag rods: every rod stands on one bottom
 // line, and place p (0 to 9) of the shuffle lies at this Left.
-constexpr int trayTop(int rod)
+constexpr int uprightTrayTop(int rod)
 {
     return standingTop(200, rod);
 }

@@ -88,7 +88,7 @@ void ComparisonScreen::layTray()
     for (std::size_t place = 0; place < order.size(); ++place) {
         Rod* r = rod(order[place]);
         r->setEnabled(true);
-        board()->moveTo(r, QPoint(trayLeft(static_cast<int>(place)), trayTop(r->number())));
+        board()->moveTo(r, QPoint(trayLeft(static_cast<int>(place)), uprightTrayTop(r->number())));
         r->show();
     }
 }

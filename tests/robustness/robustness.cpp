@@ -13,9 +13,11 @@
 #include "common/rod.h"
 #include "exercises/comparison/relationscreen.h"
 #include "exercises/comparison/rowscreen.h"
+#include "exercises/composing/compositionscreen.h"
 #include "harness/harness.h"
 
 #include <QAbstractButton>
+#include <QFrame>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMenu>
@@ -311,6 +313,21 @@ private:
             if (!w->board()->rect().contains(onBoard))
                 throw Failure{r->objectName().toStdString() + " lies outside its screen"};
         }
+        if (auto* c = qobject_cast<CompositionScreen*>(w)) {
+            // The row never holds more than the target, and what lies in it
+            // adds up to what the screen has counted: no rod counted twice.
+            const Composition& done = c->composition();
+            if (done.filled() > done.target())
+                throw Failure{"a row filled past its target: " + std::to_string(done.filled()) + " of "
+                              + std::to_string(done.target())};
+            const QRect row = Board::designRect(c->row());
+            int lying = 0;
+            for (Rod* r : c->container()->findChildren<Rod*>())
+                lying += r->isVisible() && row.intersects(Board::designRect(r)) ? r->number() : 0;
+            if (lying != done.filled())
+                throw Failure{"rods lying in the row add up to " + std::to_string(lying) + ", counted "
+                              + std::to_string(done.filled())};
+        }
         if (auto* e = qobject_cast<ExerciseScreen*>(w); e && e->dragger()->draggedRod())
             throw Failure{"a drag was left open"};
         checkComparisonTray(w);
@@ -341,7 +358,7 @@ private:
                     box = b;
             if (box && ++held[box] > 1)
                 throw Failure{box->objectName().toStdString() + " holds more than one rod"};
-            if (!box && place.bottom() + 1 != trayTop(k) + k * kComparisonUnit)
+            if (!box && place.bottom() + 1 != uprightTrayTop(k) + k * kComparisonUnit)
                 throw Failure{name + " stands neither in the tray nor in a box"};
         }
     }

@@ -1,0 +1,166 @@
+#pragma once
+// The decisions of the composing screens, free of any widget.
+//
+// Single-rod screens (12 to 15): one or two given rods beside a strip; the
+// child drops the one rod that completes the picture. Composition screens
+// (17, 20, 27): rods are laid end to end in a row until they are exactly as
+// long as a target. Every right answer is written as an operation.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace brasti {
+
+class RandomSource;
+
+// A place in twips: Left, Top, Width, Height.
+struct TwipRect {
+    int left;
+    int top;
+    int width;
+    int height;
+    friend bool operator==(const TwipRect&, const TwipRect&) = default;
+};
+
+// The tray: ten slots in one column inside the grey container.
+inline constexpr int kTrayLeft = 350;
+constexpr int traySlotTop(int slot) { return 200 + 400 * slot; }
+
+// ---------------------------------------------------------------------------
+// Single-rod screens
+
+inline constexpr TwipRect kSingleRodFrame{120, 120, 9375, 5295};
+inline constexpr TwipRect kSingleRodList{7680, 480, 1575, 4335};
+
+// What a problem shows and asks.
+enum class ProblemKind {
+    MakeTen,    // a given rod under the ten bar: the rod that fills the row to 10
+    Sum,        // two given rods end to end: the rod as long as both
+    Difference, // a long rod above a shorter one: the rod that fills the gap
+};
+
+// The test a strip applies to a dropped rod; None: not a drop target.
+enum class Check { None, MakeTen, Sum, Difference };
+
+enum class Strip { Upper, Lower }; // Picture1, Picture2
+
+struct SingleRodConfig {
+    int screen;
+    const char* caption; // the menu caption, also the window title
+    // The kind of every problem; nullopt: a draw chooses Sum or Difference.
+    std::optional<ProblemKind> kind;
+    Check upper;
+    Check lower;
+    bool tenBar;     // the upper strip is the orange ten bar
+    bool lowerArray; // the lower strip is element 0 of a control array
+};
+
+inline constexpr int kSingleRodScreens[] = {12, 13, 14, 15};
+bool isSingleRodScreen(int screen);
+// Anything but a single-rod screen is a programming error.
+const SingleRodConfig& singleRodConfig(int screen);
+
+struct SingleRodProblem {
+    ProblemKind kind;
+    // MakeTen: the given rod and 10 minus it. Sum and Difference: the two parts.
+    int firstPart;
+    int secondPart;
+    int whole() const { return firstPart + secondPart; }
+};
+
+// Draws a problem, in this order: the kind (only where a draw chooses it:
+// Int(2 * Rnd) + 1, 1 difference, 2 sum), then the given rod Int(Rnd * 9) + 1
+// (MakeTen), or the whole Int(Rnd * 9) + 2 and the first part
+// Int((whole - 1) * Rnd) + 1.
+SingleRodProblem drawSingleRodProblem(const SingleRodConfig& config, RandomSource& random);
+
+// The rod that a strip applying `check` takes as right.
+int rightRod(Check check, const SingleRodProblem& problem);
+// The line written for a right drop of `rod` on a strip applying `check`.
+std::string singleRodLine(Check check, const SingleRodProblem& problem, int rod);
+
+// The strip a problem leaves open for the answer: the given rods cover the other one.
+Strip answerStrip(const SingleRodProblem& problem);
+
+inline constexpr int kStripLeft = 4080;
+inline constexpr int kUpperTop = 3960;
+inline constexpr int kLowerTop = 4440;
+inline constexpr int kGivenRodHeight = 375;
+// Picture1 and Picture2 at this problem's width.
+TwipRect stripPlace(Strip strip, const SingleRodProblem& problem);
+
+// A given-rod display ("brasto", "brasto1", "brasto2") showing a rod.
+struct GivenRod {
+    const char* name;
+    int rod;
+    TwipRect place; // the width is the rod's length, the height kGivenRodHeight
+};
+std::vector<GivenRod> givenRods(const SingleRodProblem& problem);
+
+// Where a right rod snaps: at the strip's right end, filling the gap beside the given rod.
+TwipRect snapPlace(Strip strip, const SingleRodProblem& problem, int rod);
+
+// ---------------------------------------------------------------------------
+// Composition screens
+
+enum class CompositionKind {
+    BuildRod, // target one rod 1 to 10, the row empty
+    UpTo20,   // target 11 to 20, a given rod 1 to 10 at the start of the row
+    Twenty,   // target 20, a given part 1 to 19 at the start of the row
+};
+
+struct CompositionConfig {
+    int screen;
+    const char* caption;
+    CompositionKind kind;
+    TwipRect frame;     // the grey container, on the screen
+    TwipRect targetBar; // Picture1: the target rod, or the ten bar
+    std::optional<TwipRect> unitsBar; // Picture3: the target's units (a second ten bar on 27)
+    TwipRect row;       // Picture2, the row to fill (designed width)
+    TwipRect list;      // List1
+    int menuBlanks;     // blanks after "Operazioni scritte"
+};
+
+inline constexpr int kCompositionScreens[] = {17, 20, 27};
+bool isCompositionScreen(int screen);
+const CompositionConfig& compositionConfig(int screen);
+
+struct CompositionProblem {
+    int target;
+    int given; // 0 when the row starts empty
+};
+
+// Draws a problem, in this order: BuildRod the target Int(Rnd * 10) + 1;
+// UpTo20 the given rod Int(Rnd * 10) + 1, then the target Int(Rnd * 10) + 11;
+// Twenty the given part Int(Rnd * 19) + 1.
+CompositionProblem drawCompositionProblem(CompositionKind kind, RandomSource& random);
+
+// The rods that lay the given part at the start of the row: one rod up to
+// 10, the rod of 10 and the units rod above it.
+std::vector<int> givenParts(int given);
+
+// The rods laid in the row so far, as the number they add up to and the
+// addition written so far. A drop either fits (laid, a gap remains),
+// closes the row (right), or would overshoot (wrong, nothing changes).
+class Composition {
+public:
+    enum class Step { Fits, Closes, Overshoots };
+
+    Composition() = default;
+    Composition(int target, int given);
+
+    // A rod of number 1 to 10 dropped on the row.
+    Step add(int rod);
+
+    int target() const { return target_; }
+    int filled() const { return filled_; }      // FilledLength, given part included
+    const std::string& text() const { return text_; } // OperationText
+    bool isClosed() const { return filled_ == target_; }
+
+private:
+    int target_ = 0;
+    int filled_ = 0;
+    std::string text_;
+};
+
+} // namespace brasti

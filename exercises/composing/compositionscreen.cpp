@@ -1,0 +1,174 @@
+#include "exercises/composing/compositionscreen.h"
+
+#include "common/appcontext.h"
+#include "common/board.h"
+#include "common/colours.h"
+#include "common/controls.h"
+#include "common/pictures.h"
+#include "common/tray.h"
+#include "exercises/composing/composinglayout.h"
+
+#include <QFrame>
+
+namespace brasti {
+
+CompositionScreen::CompositionScreen(int screen, AppContext& context, QWidget* parent)
+    : ExerciseScreen(context, QString::fromUtf8(compositionConfig(screen).caption),
+                     composingFrameLayout(compositionConfig(screen).frame), RodStance::Flat, parent),
+      config_(compositionConfig(screen))
+{
+    setObjectName(QStringLiteral("Form%1").arg(screen));
+    Board* b = board();
+
+    frame_ = new QWidget(b);
+    frame_->setObjectName(QStringLiteral("frame"));
+    b->place(frame_, toQRect(config_.frame));
+    Board::setControlColour(frame_, kContainerGrey);
+
+    const bool tens = config_.kind != CompositionKind::BuildRod;
+    targetBar_ = makeBox(b, frame_, QStringLiteral("Picture1"),
+                         tens ? QStringLiteral("barra del 10") : QStringLiteral("brasto da comporre"),
+                         toQRect(config_.targetBar), tens ? rodColour(10) : kButtonFace);
+    if (config_.unitsBar) {
+        unitsBar_ = makeBox(b, frame_, QStringLiteral("Picture3"),
+                            config_.kind == CompositionKind::Twenty ? QStringLiteral("seconda barra del 10")
+                                                                    : QStringLiteral("unità da comporre"),
+                            toQRect(*config_.unitsBar), rodColour(10));
+    }
+    row_ = makeBox(b, frame_, QStringLiteral("Picture2"), QStringLiteral("riga da riempire"), toQRect(config_.row),
+                   kButtonFace);
+    dragger()->setDropHandler(row_, [this](Rod* rod) { dropOnRow(rod); });
+
+    // The rods lie above the rows; within a slot brasti2 lies uppermost.
+    putRodsIn(frame_);
+    for (int k = 1; k <= 10; ++k)
+        sets_[0][static_cast<std::size_t>(k - 1)] = rod(k);
+    for (int set = 1; set <= 2; ++set)
+        for (int k = 1; k <= 10; ++k)
+            sets_[static_cast<std::size_t>(set)][static_cast<std::size_t>(k - 1)] =
+                addExtraRod(QStringLiteral("brasti%1").arg(set), k, frame_);
+
+    addOperationsList(frame_, toQRect(config_.list), config_.menuBlanks);
+}
+
+Rod* CompositionScreen::rodOfSet(int set, int k) const
+{
+    return sets_.at(static_cast<std::size_t>(set)).at(static_cast<std::size_t>(k - 1));
+}
+
+Rod* CompositionScreen::rodAtHand(int k) const
+{
+    for (int set = 2; set >= 0; --set) {
+        Rod* r = rodOfSet(set, k);
+        if (std::find(laid_.begin(), laid_.end(), r) == laid_.end())
+            return r;
+    }
+    return nullptr;
+}
+
+std::vector<Rod*> CompositionScreen::rodsInRow() const
+{
+    return laid_;
+}
+
+void CompositionScreen::newProblem()
+{
+    const CompositionProblem problem = drawCompositionProblem(config_.kind, *context_.random);
+    composition_ = Composition(problem.target, problem.given);
+    closing_ = nullptr;
+
+    const int targetWidth = problem.target * kUnitTwips;
+    if (config_.kind == CompositionKind::BuildRod) {
+        QRect bar = toQRect(config_.targetBar);
+        bar.setWidth(targetWidth);
+        board()->place(targetBar_, bar);
+        Board::setControlColour(targetBar_, rodColour(problem.target));
+        targetBar_->setAccessibleDescription(QStringLiteral("brasto %1").arg(problem.target));
+    } else {
+        const int units = problem.target - 10;
+        QRect bar = toQRect(*config_.unitsBar);
+        bar.setWidth(units * kUnitTwips);
+        board()->place(unitsBar_, bar);
+        Board::setControlColour(unitsBar_, rodColour(units));
+        unitsBar_->setAccessibleDescription(QStringLiteral("brasto %1").arg(units));
+    }
+    QRect rowPlace = toQRect(config_.row);
+    rowPlace.setWidth(targetWidth);
+    board()->place(row_, rowPlace);
+
+    SpostaBrasti();
+
+    // The given part starts the row, taken from the lowest set; the other
+    // two rods of its number stay in the slot.
+    int units = 0;
+    for (int part : givenParts(problem.given)) {
+        layInRow(rodOfSet(0, part), units);
+        units += part;
+    }
+}
+
+void CompositionScreen::SpostaBrasti()
+{
+    laid_.clear();
+    const std::array<int, 10> order = probeShuffle(*context_.random);
+    for (std::size_t slot = 0; slot < order.size(); ++slot) {
+        for (int set = 0; set < 3; ++set) {
+            Rod* r = rodOfSet(set, order[slot]);
+            board()->moveTo(r, QPoint(kTrayLeft, traySlotTop(static_cast<int>(slot))));
+            r->setEnabled(true);
+        }
+    }
+}
+
+void CompositionScreen::layInRow(Rod* rod, int units)
+{
+    const QRect rowPlace = Board::designRect(row_);
+    board()->moveTo(rod, QPoint(rowPlace.left() + units * kUnitTwips, rowPlace.top()));
+    // It stays where it lies until the next problem: dragged again, it would
+    // count a second time and leave a hole behind.
+    rod->setEnabled(false);
+    laid_.push_back(rod);
+}
+
+void CompositionScreen::dropOnRow(Rod* rod)
+{
+    // A rod already in the row takes no part in a drop (it cannot be dragged, so this is a guard).
+    if (std::find(laid_.begin(), laid_.end(), rod) != laid_.end())
+        return;
+    const int before = composition_.filled();
+    switch (composition_.add(rod->number())) {
+    case Composition::Step::Fits:
+        // A step towards the answer: the right icon, but no count and no sound.
+        rightIcon()->show();
+        wrongIcon()->hide();
+        layInRow(rod, before);
+        break;
+    case Composition::Step::Closes:
+        closing_ = rod;
+        rightAnswer();
+        break;
+    case Composition::Step::Overshoots:
+        // The rod stays where it was, and so does the row.
+        wrongAnswer();
+        break;
+    }
+}
+
+void CompositionScreen::afterRightAnswer()
+{
+    addOperationLine(QString::fromStdString(composition_.text()));
+}
+
+void CompositionScreen::lockAnswer()
+{
+    if (closing_)
+        layInRow(closing_, composition_.filled() - closing_->number());
+    row_->setEnabled(false);
+}
+
+void CompositionScreen::unlockAnswer()
+{
+    row_->setEnabled(true);
+}
+
+} // namespace brasti

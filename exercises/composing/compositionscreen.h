@@ -1,0 +1,60 @@
+#pragma once
+// The three composition screens (Form17, Form20, Form27): the child lays
+// rods end to end in a row until they are as long as the target. Three rods
+// of each number lie stacked in every tray slot (brasti2 on top, then
+// brasti1, then brasti). One class, set up from the table in composingmodel.h.
+#include "common/exercisescreen.h"
+#include "exercises/composing/composingmodel.h"
+
+#include <QPointer>
+#include <array>
+
+class QFrame;
+
+namespace brasti {
+
+class CompositionScreen final : public ExerciseScreen {
+    Q_OBJECT
+public:
+    CompositionScreen(int screen, AppContext& context, QWidget* parent = nullptr);
+
+    // Lays the tray out anew: the three rods of every number back in one slot.
+    void SpostaBrasti();
+
+    const CompositionConfig& config() const { return config_; }
+    const Composition& composition() const { return composition_; }
+    QWidget* container() const { return frame_; }
+    QFrame* targetBar() const { return targetBar_; } // Picture1
+    QFrame* unitsBar() const { return unitsBar_; }   // Picture3, nullptr on Form17
+    QFrame* row() const { return row_; }             // Picture2
+    // Rod k of set 0 (brasti), 1 (brasti1) or 2 (brasti2).
+    Rod* rodOfSet(int set, int k) const;
+    // The uppermost rod of number k still in its tray slot, or nullptr when
+    // all three lie in the row.
+    Rod* rodAtHand(int k) const;
+    // The rods lying in the row, from its start.
+    std::vector<Rod*> rodsInRow() const;
+
+protected:
+    void newProblem() override;
+    void lockAnswer() override;
+    void unlockAnswer() override;
+    void afterRightAnswer() override;
+
+private:
+    void dropOnRow(Rod* rod);
+    void layInRow(Rod* rod, int units);
+
+    const CompositionConfig& config_;
+    QWidget* frame_;
+    QFrame* targetBar_;
+    QFrame* unitsBar_ = nullptr;
+    QFrame* row_;
+    std::array<std::array<Rod*, 10>, 3> sets_{};
+
+    Composition composition_;
+    std::vector<Rod*> laid_;
+    QPointer<Rod> closing_;
+};
+
+} // namespace brasti

@@ -1,0 +1,129 @@
+#include "exercises/composing/singlerodscreen.h"
+
+#include "common/appcontext.h"
+#include "common/board.h"
+#include "common/colours.h"
+#include "common/controls.h"
+#include "common/tray.h"
+#include "exercises/composing/composinglayout.h"
+
+#include <QFrame>
+
+namespace brasti {
+
+SingleRodScreen::SingleRodScreen(int screen, AppContext& context, QWidget* parent)
+    : ExerciseScreen(context, QString::fromUtf8(singleRodConfig(screen).caption),
+                     composingFrameLayout(kSingleRodFrame), RodStance::Flat, parent),
+      config_(singleRodConfig(screen))
+{
+    setObjectName(QStringLiteral("Form%1").arg(screen));
+    Board* b = board();
+
+    frame_ = new QWidget(b);
+    frame_->setObjectName(QStringLiteral("frame"));
+    b->place(frame_, toQRect(kSingleRodFrame));
+    Board::setControlColour(frame_, kContainerGrey);
+
+    // Ten units long as designed; each problem sets the widths it needs.
+    const QRect upperPlace(kStripLeft, kUpperTop, 10 * kUnitTwips, kUnitTwips);
+    const QRect lowerPlace(kStripLeft, kLowerTop, 10 * kUnitTwips, kUnitTwips);
+    if (config_.tenBar)
+        upper_ = makeBox(b, frame_, QStringLiteral("Picture1"), QStringLiteral("barra del 10"), upperPlace,
+                         rodColour(10));
+    else
+        upper_ = makeBox(b, frame_, QStringLiteral("Picture1"), QStringLiteral("striscia in alto"), upperPlace,
+                         0xC0C0C0);
+    lower_ = makeBox(b, frame_, config_.lowerArray ? QStringLiteral("Picture2_0") : QStringLiteral("Picture2"),
+                     QStringLiteral("striscia in basso"), lowerPlace, kButtonFace);
+    for (Strip which : {Strip::Upper, Strip::Lower})
+        if (checkOf(which) != Check::None)
+            dragger()->setDropHandler(strip(which), [this, which](Rod* rod) { dropOnStrip(which, rod); });
+
+    putRodsIn(frame_);
+
+    // The given rods lie above the strips and the tray: a drop on one reaches
+    // nothing, which is what keeps a covered strip out of reach.
+    const QStringList names = config_.kind == ProblemKind::MakeTen
+                                  ? QStringList{QStringLiteral("brasto")}
+                                  : QStringList{QStringLiteral("brasto1"), QStringLiteral("brasto2")};
+    for (const QString& name : names) {
+        auto* display = new RodCopy(name, frame_);
+        b->place(display, QRect(kStripLeft, kLowerTop, 375, kGivenRodHeight));
+        displays_.push_back(display);
+    }
+
+    addOperationsList(frame_, toQRect(kSingleRodList));
+}
+
+RodCopy* SingleRodScreen::givenRodDisplay(const QString& name) const
+{
+    for (RodCopy* d : displays_)
+        if (d->objectName() == name)
+            return d;
+    return nullptr;
+}
+
+void SingleRodScreen::newProblem()
+{
+    problem_ = drawSingleRodProblem(config_, *context_.random);
+    answered_ = nullptr;
+    board()->place(upper_, toQRect(stripPlace(Strip::Upper, problem_)));
+    board()->place(lower_, toQRect(stripPlace(Strip::Lower, problem_)));
+    for (const GivenRod& given : givenRods(problem_)) {
+        if (RodCopy* display = givenRodDisplay(QString::fromLatin1(given.name))) {
+            display->showRod(given.rod);
+            board()->place(display, toQRect(given.place));
+            display->raise();
+        }
+    }
+    SpostaBrasti();
+}
+
+void SingleRodScreen::SpostaBrasti()
+{
+    const std::array<int, 10> order = probeShuffle(*context_.random);
+    for (std::size_t slot = 0; slot < order.size(); ++slot) {
+        Rod* r = rod(order[slot]);
+        board()->moveTo(r, QPoint(kTrayLeft, traySlotTop(static_cast<int>(slot))));
+        r->setEnabled(true);
+    }
+}
+
+void SingleRodScreen::dropOnStrip(Strip which, Rod* rod)
+{
+    const Check check = checkOf(which);
+    if (rod->number() != rightRod(check, problem_)) {
+        // The rod stays where it was; the child may try again.
+        wrongAnswer();
+        return;
+    }
+    answered_ = rod;
+    answeredStrip_ = which;
+    rightAnswer();
+}
+
+void SingleRodScreen::afterRightAnswer()
+{
+    if (answered_)
+        addOperationLine(QString::fromStdString(
+            singleRodLine(checkOf(answeredStrip_), problem_, answered_->number())));
+}
+
+void SingleRodScreen::lockAnswer()
+{
+    // The rod fills the gap beside the given rods and stays there until the next problem.
+    if (answered_) {
+        board()->place(answered_, toQRect(snapPlace(answeredStrip_, problem_, answered_->number())));
+        answered_->setEnabled(false);
+    }
+    upper_->setEnabled(false);
+    lower_->setEnabled(false);
+}
+
+void SingleRodScreen::unlockAnswer()
+{
+    upper_->setEnabled(true);
+    lower_->setEnabled(true);
+}
+
+} // namespace brasti

@@ -1,0 +1,52 @@
+#pragma once
+// The four single-rod answer screens (Form12 to Form15): given rods beside
+// a strip, and the child drops the one rod that completes the picture. One
+// class, set up from the table in composingmodel.h.
+#include "common/exercisescreen.h"
+#include "exercises/composing/composingmodel.h"
+
+#include <QPointer>
+
+class QFrame;
+
+namespace brasti {
+
+class SingleRodScreen final : public ExerciseScreen {
+    Q_OBJECT
+public:
+    SingleRodScreen(int screen, AppContext& context, QWidget* parent = nullptr);
+
+    // Lays the tray out anew: every rod back in the column, in a random order.
+    void SpostaBrasti();
+
+    const SingleRodConfig& config() const { return config_; }
+    const SingleRodProblem& problem() const { return problem_; }
+    QWidget* container() const { return frame_; }
+    // Picture1 and Picture2 (on Form13 the element Picture2_0).
+    QFrame* strip(Strip which) const { return which == Strip::Upper ? upper_ : lower_; }
+    // "brasto", "brasto1" or "brasto2"; nullptr if the screen has no such display.
+    RodCopy* givenRodDisplay(const QString& name) const;
+
+protected:
+    void newProblem() override;
+    void lockAnswer() override;
+    void unlockAnswer() override;
+    void afterRightAnswer() override;
+
+private:
+    void dropOnStrip(Strip which, Rod* rod);
+    Check checkOf(Strip which) const { return which == Strip::Upper ? config_.upper : config_.lower; }
+
+    const SingleRodConfig& config_;
+    QWidget* frame_;
+    QFrame* upper_;
+    QFrame* lower_;
+    std::vector<RodCopy*> displays_;
+
+    SingleRodProblem problem_{};
+    // The right drop being answered: where it went and the line it writes.
+    QPointer<Rod> answered_;
+    Strip answeredStrip_ = Strip::Lower;
+};
+
+} // namespace brasti
