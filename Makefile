@@ -1,13 +1,14 @@
 # make run   - install what is missing, build, start the program
 # make test  - the same set-up, then the whole test suite, headless
 # make bench - the same set-up, an optimised build, then the benchmark table
+# make screenshots - the pictures in docs/screenshots
 BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 BENCH_BUILD ?= build-bench
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all setup setup-test build run test bench soak sounds clean
+.PHONY: all setup setup-test build run test bench soak sounds screenshots clean
 
 all: build
 
@@ -47,6 +48,12 @@ sounds: setup
 	cmake -S . -B $(BUILD) $(LAUNCHER) $(CMAKE_FLAGS)
 	cmake --build $(BUILD) --target gensuoni
 	./$(BUILD)/gensuoni assets/suoni
+
+# The start screen, the menu and every built exercise screen, with a fixed seed.
+screenshots: setup
+	cmake -S . -B $(BUILD) $(LAUNCHER) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS) --target screenshots
+	./$(BUILD)/screenshots docs/screenshots
 
 clean:
 	rm -rf $(BUILD) build-asan $(BENCH_BUILD)
