@@ -1,13 +1,18 @@
 # make run   - install what is missing, build, start the program
 # make test  - the same set-up, then the whole test suite, headless
 # make bench - the same set-up, an optimised build, then the benchmark table
+# make package     - the Debian package, in $(BUILD)
+# make install     - installs under PREFIX (default /usr/local); DESTDIR is honoured
+# make screenshots - the pictures in docs/screenshots
 BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 BENCH_BUILD ?= build-bench
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all setup setup-test build run test bench soak sounds clean
+PREFIX ?= /usr/local
+
+.PHONY: all setup setup-test build run test bench soak sounds package install screenshots clean
 
 all: build
 
@@ -48,5 +53,19 @@ sounds: setup
 	cmake --build $(BUILD) --target gensuoni
 	./$(BUILD)/gensuoni assets/suoni
 
+# dpkg-shlibdeps (dpkg-dev) works out the package's dependencies.
+package: setup-test
+	cmake -S . -B $(BUILD) $(LAUNCHER) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS) --target package
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The start screen, the menu and every built exercise screen, with a fixed seed.
+screenshots: setup
+	cmake -S . -B $(BUILD) $(LAUNCHER) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS) --target screenshots
+	./$(BUILD)/screenshots docs/screenshots
+
 clean:
-	rm -rf $(BUILD) build-asan $(BENCH_BUILD)
+	rm -rf $(BUILD) build-asan build-release $(BENCH_BUILD)

@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "app/commandline.h"
 #include "app/shell.h"
 #include "common/appcontext.h"
 #include "common/dialogs.h"
@@ -36,8 +37,15 @@ void setUpApplication()
 
 int runProgram(int argc, char** argv, const std::function<void(QApplication&, Shell&)>& beforeStart)
 {
+    if (const std::optional<int> status = answerBeforeStart(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     setUpApplication();
+    describeApplication();
+    // Qt has taken its own options (-platform, -style...) out by now.
+    const CommandLine options = parseCommandLine(QCoreApplication::arguments());
+    if (options.action != CommandLine::Action::Run)
+        return answerCommandLine(options);
 
     ClockRandom random; // seeded from the clock
     SystemSoundPlayer sound(findSoundFolder());
@@ -49,6 +57,10 @@ int runProgram(int argc, char** argv, const std::function<void(QApplication&, Sh
     context.autoAdvance = false;
 
     Shell shell(context);
+    if (options.fullScreen)
+        shell.setStartState(Qt::WindowFullScreen);
+    if (options.startCheck)
+        checkStartThenQuit(shell, context);
     if (beforeStart)
         beforeStart(app, shell);
     shell.showStart();

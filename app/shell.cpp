@@ -68,6 +68,8 @@ void Shell::switchTo(ScreenWindow* next)
             next->resize(size);
             next->move(old->geometry().center() - QPoint(size.width() / 2, size.height() / 2));
         }
+    } else if (startState_ != Qt::WindowNoState) {
+        next->setWindowState(startState_);
     }
     current_ = next;
     next->show();

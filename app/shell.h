@@ -29,6 +29,9 @@ public:
     ScreenWindow* current() const { return current_; }
     // What ending the program does; the real one leaves the event loop.
     void setQuitAction(std::function<void()> action) { quit_ = std::move(action); }
+    // The state the first window opens in (full screen for a whiteboard);
+    // every later window takes the state of the one before.
+    void setStartState(Qt::WindowStates state) { startState_ = state; }
 
 private:
     void switchTo(ScreenWindow* next);
@@ -36,6 +39,7 @@ private:
     AppContext& context_;
     QPointer<ScreenWindow> current_;
     std::function<void()> quit_;
+    Qt::WindowStates startState_ = Qt::WindowNoState;
 };
 
 } // namespace brasti

@@ -153,8 +153,12 @@ QString findSoundFolder()
     const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/suoni");
     if (QFileInfo(beside).isDir())
         return beside;
-#ifdef BRASTI_DATA_DIR
-    const QString installed = QStringLiteral(BRASTI_DATA_DIR "/suoni");
+#ifdef BRASTI_DATA_FROM_BIN
+    // Installed: found from the executable's own folder, not from the prefix
+    // configured at build time, so the same binary works wherever it is
+    // installed or unpacked (and never takes another installation's files).
+    const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath()
+                                              + QStringLiteral("/" BRASTI_DATA_FROM_BIN "/suoni"));
     if (QFileInfo(installed).isDir())
         return installed;
 #endif

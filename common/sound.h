@@ -50,7 +50,8 @@ private:
     std::unique_ptr<QSoundEffect> current_;
 };
 
-// The suoni folder: beside the executable, else in the installed data folder.
+// The suoni folder: beside the executable (the build folder), else in the
+// data folder installed with it (bin/../share/brasti/suoni).
 QString findSoundFolder();
 
 } // namespace brasti

@@ -4,9 +4,11 @@
 set -euo pipefail
 
 packages=(cmake g++ make ccache qt6-base-dev qt6-multimedia-dev libgl-dev fonts-liberation)
-# Extra tools for the test suite: a real X server and an audio server.
+# Extra tools for the test suite: a real X server, an audio server, and the
+# checkers of the Debian package and the desktop metadata.
 if [ "${1:-}" = "--test" ]; then
-    packages+=(xvfb xauth xdotool pulseaudio pulseaudio-utils)
+    packages+=(xvfb xauth xdotool pulseaudio pulseaudio-utils
+              desktop-file-utils appstream dpkg-dev fakeroot lintian)
 fi
 
 missing=()

@@ -1,0 +1,185 @@
+#include "app/commandline.h"
+
+#include "app/shell.h"
+#include "common/appcontext.h"
+#include "common/sound.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QWidget>
+#include <cstdio>
+#include <vector>
+
+#ifndef BRASTI_VERSION
+#define BRASTI_VERSION "0"
+#endif
+#ifndef BRASTI_APP_ID
+#define BRASTI_APP_ID "brasti"
+#endif
+
+namespace brasti {
+namespace {
+
+struct Options {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("mostra questo aiuto ed esce")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("mostra la versione ed esce")};
+    QCommandLineOption fullScreen{QStringLiteral("fullscreen"),
+                                  QStringLiteral("apre ogni finestra a schermo intero, per la lavagna interattiva")};
+    QCommandLineOption startCheck{QStringLiteral("verifica-avvio"),
+                                  QStringLiteral("esce dopo il primo disegno della finestra")};
+
+    Options() { startCheck.setFlags(QCommandLineOption::HiddenFromHelp); }
+    std::vector<const QCommandLineOption*> all() const { return {&help, &version, &fullScreen, &startCheck}; }
+};
+
+void writeLine(std::FILE* stream, const QString& text)
+{
+    std::fputs((text + QLatin1Char('\n')).toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+// Waits for the first paint of the shell's window, then reports and quits.
+class FirstFrameWatch final : public QObject {
+public:
+    FirstFrameWatch(Shell& shell, AppContext& context) : QObject(&shell), shell_(shell), context_(context) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Paint && widget && shell_.current() && widget->window() == shell_.current()) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            // After the paint, not inside it.
+            QMetaObject::invokeMethod(this, &FirstFrameWatch::reportAndQuit, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    void reportAndQuit()
+    {
+        QWidget* window = shell_.current();
+        if (!window)
+            return;
+        const bool full = window->windowState() & Qt::WindowFullScreen;
+        writeLine(stdout, QStringLiteral("finestra: %1 %2")
+                              .arg(window->objectName(), full ? QStringLiteral("schermo-intero") : QStringLiteral("normale")));
+        const QString folder = findSoundFolder();
+        int found = 0;
+        for (Sound sound : {Sound::Right1, Sound::Right2, Sound::Right3, Sound::Right4, Sound::Wrong})
+            found += QFileInfo(QDir(folder).filePath(soundFileName(sound))).isFile() ? 1 : 0;
+        // The player's own path: no device or no file must stay silent.
+        if (context_.sound)
+            context_.sound->play(Sound::Wrong);
+        writeLine(stdout, QStringLiteral("suoni: %1 %2/5").arg(QDir::cleanPath(folder)).arg(found));
+        shell_.quitProgram();
+    }
+
+    Shell& shell_;
+    AppContext& context_;
+};
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList& arguments)
+{
+    const Options options;
+    QCommandLineParser parser;
+    for (const QCommandLineOption* option : options.all())
+        parser.addOption(*option);
+    const bool parsed = parser.parse(arguments);
+
+    CommandLine result;
+    if (parser.isSet(options.help)) {
+        result.action = CommandLine::Action::ShowHelp;
+    } else if (parser.isSet(options.version)) {
+        result.action = CommandLine::Action::ShowVersion;
+    } else if (!parser.unknownOptionNames().isEmpty()) {
+        const QString name = parser.unknownOptionNames().constFirst();
+        result.action = CommandLine::Action::Fail;
+        result.error = QStringLiteral("opzione sconosciuta: %1%2")
+                           .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
+    } else if (!parsed) {
+        // A value given to an option that takes none, say "--fullscreen=si".
+        result.action = CommandLine::Action::Fail;
+        result.error = QStringLiteral("opzione non valida");
+    } else if (!parser.positionalArguments().isEmpty()) {
+        result.action = CommandLine::Action::Fail;
+        result.error = QStringLiteral("argomento inatteso: %1").arg(parser.positionalArguments().constFirst());
+    }
+    result.fullScreen = parser.isSet(options.fullScreen);
+    result.startCheck = parser.isSet(options.startCheck);
+    return result;
+}
+
+QString helpText()
+{
+    QString text = QStringLiteral("Uso: brasti [opzioni]\n\n"
+                                  "Esercitazioni matematiche con i brasti colorati,\n"
+                                  "per i primi anni della scuola primaria.\n\n"
+                                  "Opzioni:\n");
+    const Options options;
+    for (const QCommandLineOption* option : options.all()) {
+        if (option->flags() & QCommandLineOption::HiddenFromHelp)
+            continue;
+        QStringList names;
+        for (const QString& name : option->names())
+            names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        text += QStringLiteral("  %1  %2\n").arg(names.join(QStringLiteral(", ")), -16).arg(option->description());
+    }
+    return text;
+}
+
+QString versionText()
+{
+    return QStringLiteral("Brasti " BRASTI_VERSION);
+}
+
+int answerCommandLine(const CommandLine& commandLine)
+{
+    switch (commandLine.action) {
+    case CommandLine::Action::Run:
+        break;
+    case CommandLine::Action::ShowHelp:
+        std::fputs(helpText().toLocal8Bit().constData(), stdout);
+        std::fflush(stdout);
+        break;
+    case CommandLine::Action::ShowVersion:
+        writeLine(stdout, versionText());
+        break;
+    case CommandLine::Action::Fail:
+        writeLine(stderr, QStringLiteral("brasti: %1 (brasti --help elenca le opzioni)").arg(commandLine.error));
+        return 2;
+    }
+    return 0;
+}
+
+std::optional<int> answerBeforeStart(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine commandLine = parseCommandLine(arguments);
+    if (commandLine.action == CommandLine::Action::ShowHelp || commandLine.action == CommandLine::Action::ShowVersion)
+        return answerCommandLine(commandLine);
+    return std::nullopt;
+}
+
+void describeApplication()
+{
+    QCoreApplication::setApplicationVersion(QStringLiteral(BRASTI_VERSION));
+    // Lets the desktop match the windows to the installed entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(BRASTI_APP_ID));
+}
+
+void checkStartThenQuit(Shell& shell, AppContext& context)
+{
+    QCoreApplication::instance()->installEventFilter(new FirstFrameWatch(shell, context));
+}
+
+} // namespace brasti

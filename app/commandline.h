@@ -1,0 +1,46 @@
+#pragma once
+// The program's few options: --help, --version, --fullscreen, and a hidden
+// start check that packaging tests use to prove the installed program runs.
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace brasti {
+
+class Shell;
+struct AppContext;
+
+struct CommandLine {
+    enum class Action { Run, ShowHelp, ShowVersion, Fail };
+    Action action = Action::Run;
+    bool fullScreen = false;
+    // Quit after the start screen's first frame, saying what was found.
+    bool startCheck = false;
+    // With Fail: the one line of the error, without the program's name.
+    QString error;
+};
+
+// Reads the arguments (the first one is the program itself). Help wins over
+// version, and both over an error, so "--help" always answers.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+QString helpText();
+QString versionText();
+
+// Writes the help, the version or the error line and returns the exit
+// status: 0, or 2 for an error. Nothing for Run.
+int answerCommandLine(const CommandLine& commandLine);
+
+// Help and version need no display, so they are answered before Qt starts
+// (Qt's own options such as -platform are not known yet, so an error waits).
+std::optional<int> answerBeforeStart(int argc, char** argv);
+
+// Version and desktop id of the running program.
+void describeApplication();
+
+// For --verifica-avvio: once the first window has painted, play the wrong
+// sound (silent without device or file), write what was found to standard
+// output and end the program through the shell, as "Esci" would.
+void checkStartThenQuit(Shell& shell, AppContext& context);
+
+} // namespace brasti

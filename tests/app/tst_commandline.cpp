@@ -1,0 +1,97 @@
+// The command line: what each set of arguments asks for, and the first
+// window's full screen carried on to the next ones.
+#include "app/catalogue.h"
+#include "app/commandline.h"
+#include "app/shell.h"
+#include "harness/harness.h"
+#include "harness/testmain.h"
+
+using namespace brasti;
+using Action = CommandLine::Action;
+
+Q_DECLARE_METATYPE(CommandLine::Action)
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+private slots:
+    void arguments_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<bool>("fullScreen");
+        QTest::addColumn<QString>("error");
+
+        QTest::newRow("none") << QStringList{} << Action::Run << false << QString();
+        QTest::newRow("full screen") << QStringList{"--fullscreen"} << Action::Run << true << QString();
+        QTest::newRow("help") << QStringList{"--help"} << Action::ShowHelp << false << QString();
+        QTest::newRow("short help") << QStringList{"-h"} << Action::ShowHelp << false << QString();
+        QTest::newRow("version") << QStringList{"--version"} << Action::ShowVersion << false << QString();
+        QTest::newRow("short version") << QStringList{"-v"} << Action::ShowVersion << false << QString();
+        // Help answers even beside a mistake, so it can always be asked for.
+        QTest::newRow("help beats error") << QStringList{"--colori", "--help"} << Action::ShowHelp << false << QString();
+        QTest::newRow("help beats version") << QStringList{"-v", "-h"} << Action::ShowHelp << false << QString();
+        QTest::newRow("unknown long") << QStringList{"--colori"} << Action::Fail << false
+                                      << QStringLiteral("opzione sconosciuta: --colori");
+        QTest::newRow("unknown short") << QStringList{"-x"} << Action::Fail << false
+                                       << QStringLiteral("opzione sconosciuta: -x");
+        QTest::newRow("single dash word") << QStringList{"-fullscreen"} << Action::Fail << false
+                                          << QStringLiteral("opzione sconosciuta: -f");
+        QTest::newRow("value on a flag") << QStringList{"--fullscreen=si"} << Action::Fail << true
+                                         << QStringLiteral("opzione non valida");
+        // The program opens no files: a file name is a mistake, not ignored.
+        QTest::newRow("file") << QStringList{"esercizio.txt"} << Action::Fail << false
+                              << QStringLiteral("argomento inatteso: esercizio.txt");
+    }
+
+    void arguments()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(Action, action);
+        QFETCH(bool, fullScreen);
+        QFETCH(QString, error);
+        arguments.prepend(QStringLiteral("brasti"));
+        const CommandLine line = parseCommandLine(arguments);
+        QCOMPARE(line.action, action);
+        QCOMPARE(line.fullScreen, fullScreen);
+        QCOMPARE(line.error, error);
+        QVERIFY(!line.startCheck);
+        QCOMPARE(answerCommandLine(line), action == Action::Fail ? 2 : 0);
+    }
+
+    void helpListsTheOptionsButTheHiddenOne()
+    {
+        const QString help = helpText();
+        QVERIFY(help.startsWith(QStringLiteral("Uso: brasti [opzioni]\n")));
+        for (const char* option : {"-h, --help", "-v, --version", "--fullscreen"})
+            QVERIFY2(help.contains(QLatin1String(option)), option);
+        QVERIFY(!help.contains(QStringLiteral("verifica")));
+        QVERIFY(parseCommandLine({QStringLiteral("brasti"), QStringLiteral("--verifica-avvio")}).startCheck);
+        QVERIFY(versionText().startsWith(QStringLiteral("Brasti ")));
+    }
+
+    // For the whiteboard: the first window opens full screen and every
+    // window after it stays so, exercise screens included.
+    void fullScreenFromTheFirstWindowOn()
+    {
+        harness::TestContext t;
+        Shell shell(t.context);
+        shell.setQuitAction([] {});
+        shell.setStartState(Qt::WindowFullScreen);
+        shell.showStart();
+        QVERIFY(shell.current()->windowState() & Qt::WindowFullScreen);
+        shell.showMenu();
+        QVERIFY(shell.current()->windowState() & Qt::WindowFullScreen);
+        for (int n = 1; n <= kExerciseCount; ++n) {
+            if (!isExerciseBuilt(n))
+                continue;
+            shell.openExercise(n);
+            QVERIFY(shell.current()->windowState() & Qt::WindowFullScreen);
+            shell.showMenu();
+            QVERIFY(shell.current()->windowState() & Qt::WindowFullScreen);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+BRASTI_TEST_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
