@@ -1,6 +1,7 @@
 #include "app/catalogue.h"
 
 #include "exercises/ordering/orderingscreen.h"
+#include "exercises/written/writtenscreen.h"
 
 namespace brasti {
 
@@ -20,14 +21,14 @@ const std::array<CatalogueEntry, kExerciseCount> kCatalogue = {{
     {14, "trova la somma", 2, 5, 11.25, nullptr},
     {15, "trova la differenza", 2, 6, 11.25, nullptr},
     {16, "somma - differenza", 2, 7, 11.25, nullptr},
-    {17, "scrivi l'addizione (entro il 10)", 3, 7, 9.75, nullptr},
+    {17, "scrivi l'addizione (entro il 10)", 3, 7, 9.75, createWrittenScreen},
     {18, "componi il brasto", 2, 4, 11.25, nullptr},
-    {19, "scrivi la sottrazione (entro il 10)", 4, 2, 9.75, nullptr},
+    {19, "scrivi la sottrazione (entro il 10)", 4, 2, 9.75, createWrittenScreen},
     {20, "numeri fino al 20 (utilizzando sempre il 10)", 3, 3, 9, nullptr},
     {21, "componi i numeri fino al 20", 3, 4, 9, nullptr},
-    {22, "addizioni entro il 10", 3, 6, 9, nullptr},
+    {22, "addizioni entro il 10", 3, 6, 9, createWrittenScreen},
     {23, "addizioni entro il 20", 4, 3, 9, nullptr},
-    {24, "sottrazioni entro il 10", 4, 1, 9, nullptr},
+    {24, "sottrazioni entro il 10", 4, 1, 9, createWrittenScreen},
     {25, "scrivi l'addizione (entro il 20)", 4, 4, 9.75, nullptr},
     {26, "sottrazioni entro il 20", 4, 5, 9, nullptr},
     {27, "scrivi la sottrazione (entro il 20)", 4, 6, 9.75, nullptr},
