@@ -12,6 +12,9 @@ constexpr TwipsRect kFrame10{120, 120, 9375, 5295};
 constexpr TwipsRect kNoLabel{0, 0, 0, 0};
 constexpr TwipsRect kLabel10{3960, 4080, 3375, 975};
 constexpr TwipsRect kResultBox10{7320, 4080, 1455, 975};
+constexpr TwipsRect kFrame20{120, 120, 9375, 6135};
+constexpr TwipsRect kLabel20{4320, 1080, 3375, 975};
+constexpr TwipsRect kResultBox20{7680, 1080, 1455, 975};
 
 constexpr std::array<WrittenConfig, kWrittenScreens.size()> kScreens = {{
     {21, "addizioni entro il 10", WrittenBoard::Addition10, AnswerMode::ResultMode, 10020, 7155, kFrame10, 4680,
@@ -22,6 +25,14 @@ constexpr std::array<WrittenConfig, kWrittenScreens.size()> kScreens = {{
      4680, kLabel10, kResultBox10, 24},
     {18, "scrivi la sottrazione (entro il 10)", WrittenBoard::Subtraction10, AnswerMode::OperationMode, 9915, 7185,
      kFrame10, 4200, kNoLabel, {4200, 3960, 4335, 975}, 20.25},
+    {22, "addizioni entro il 20", WrittenBoard::Addition20, AnswerMode::ResultMode, 10020, 7155, kFrame20, 600,
+     kLabel20, kResultBox20, 24},
+    {24, "scrivi l'addizione (entro il 20)", WrittenBoard::Addition20, AnswerMode::OperationMode, 10020, 7155,
+     {0, 120, 9375, 6135}, 600, kNoLabel, {5160, 1080, 3975, 975}, 24},
+    {25, "sottrazioni entro il 20", WrittenBoard::Subtraction20, AnswerMode::ResultMode, 10020, 7155, kFrame20, 600,
+     kLabel20, kResultBox20, 24},
+    {26, "scrivi la sottrazione (entro il 20)", WrittenBoard::Subtraction20, AnswerMode::OperationMode, 10020, 7155,
+     kFrame20, 600, kNoLabel, {4680, 1080, 4455, 975}, 24},
 }};
 
 std::string plain(int n)
@@ -118,8 +129,13 @@ ExpectedAnswer expectedAnswer(const WrittenProblem& problem)
     return {problem.result(), writtenOperation(problem)};
 }
 
-BarFill::BarFill(int length, int start)
-    : length_(std::max(0, length)), filled_(std::clamp(start, 0, std::max(0, length)))
+BarRule barRule(WrittenBoard board)
+{
+    return isWithinTwenty(board) ? BarRule::TensFirst : BarRule::OneRod;
+}
+
+BarFill::BarFill(BarRule rule, int length, int start)
+    : rule_(rule), length_(std::max(0, length)), filled_(std::clamp(start, 0, std::max(0, length)))
 {
 }
 
@@ -127,7 +143,9 @@ DropOutcome BarFill::drop(int rod)
 {
     const int remaining = length_ - filled_;
     const int at = filled_;
-    if (rod < 1 || rod != remaining)
+    if (rule_ == BarRule::TensFirst && rod < 10 && remaining > 9)
+        return {DropVerdict::Refused, at};
+    if (rod < 1 || rod > remaining || (rule_ == BarRule::OneRod && rod != remaining))
         return {DropVerdict::Wrong, at};
     filled_ += rod;
     return {isFull() ? DropVerdict::Completed : DropVerdict::Placed, at};

@@ -31,7 +31,7 @@ struct WrittenConfig {
     double text1Points;
 };
 
-inline constexpr std::array<int, 4> kWrittenScreens = {21, 16, 23, 18};
+inline constexpr std::array<int, 8> kWrittenScreens = {21, 16, 23, 18, 22, 24, 25, 26};
 
 // The screen's row of the table, or nullptr for a screen of another family.
 const WrittenConfig* writtenConfig(int screen);
@@ -71,7 +71,14 @@ std::string printedOperation(const WrittenProblem& problem);
 std::string writtenOperation(const WrittenProblem& problem);
 ExpectedAnswer expectedAnswer(const WrittenProblem& problem);
 
+// How a target bar takes rods.
+enum class BarRule {
+    OneRod,    // only the one rod that fills the whole gap
+    TensFirst, // rods laid end to end; while ten or more units are missing, only a 10
+};
+
 enum class DropVerdict {
+    Refused,   // shorter than 10 while ten or more units are missing: a hint, nothing counted
     Placed,    // laid on the bar, a gap is left
     Completed, // laid on the bar, which is now exactly full
     Wrong,     // not taken: counts a wrong answer
@@ -82,13 +89,19 @@ struct DropOutcome {
     int atUnits; // where a rod taken lands, in units from the bar's left end
 };
 
-// The units of the target bar covered so far. Only the one rod that fills
-// the gap is taken. The filled length never goes past the bar; once the bar
-// is full it takes nothing more.
+// The units of the target bar covered so far, from its left end, and the
+// rule by which it takes a rod of length n:
+//   TensFirst: while ten or more units are missing, a rod shorter than 10 is
+//     refused (a hint, nothing counted); else a rod that fits is laid right
+//     after the others, and the one that fills the bar exactly completes it;
+//   OneRod: only the rod that fills the gap exactly is laid, and completes it;
+// any other rod is too long, or not the one: a wrong answer, and it stays
+// where it was. The filled length never goes past the bar; once the bar is
+// full it takes nothing more, so no rod can complete it a second time.
 class BarFill {
 public:
     BarFill() = default;
-    BarFill(int length, int start);
+    BarFill(BarRule rule, int length, int start);
 
     DropOutcome drop(int rod);
 
@@ -97,8 +110,11 @@ public:
     bool isFull() const { return filled_ == length_; }
 
 private:
+    BarRule rule_ = BarRule::OneRod;
     int length_ = 0;
     int filled_ = 0;
 };
+
+BarRule barRule(WrittenBoard board);
 
 } // namespace brasti

@@ -194,7 +194,7 @@ void WrittenScreen::newProblem()
     }
     if (label3_)
         label3_->setText(QString::fromStdString(printedOperation(problem_)));
-    fill_ = BarFill(problem_.barLength(), problem_.barStart());
+    fill_ = BarFill(barRule(config_.board), problem_.barLength(), problem_.barStart());
     SpostaBrasti();
 }
 

@@ -12,6 +12,7 @@ using namespace brasti;
 Q_DECLARE_METATYPE(std::optional<double>)
 Q_DECLARE_METATYPE(AnswerMode)
 Q_DECLARE_METATYPE(WrittenBoard)
+Q_DECLARE_METATYPE(BarRule)
 
 namespace {
 
@@ -162,6 +163,13 @@ private slots:
                                            << " 7 -  3 = " << "7-3=4";
         QTest::newRow("minuend 2") << WrittenBoard::Subtraction10 << std::vector<int>{1, 9, 1, 1} << 2 << 1
                                    << " 2 -  1 = " << "2-1=1";
+        // Within 20: two draws of 1..10; the minuend is 10 more than its draw.
+        QTest::newRow("addition 8 + 5") << WrittenBoard::Addition20 << std::vector<int>{8, 10, 5, 10} << 8 << 5
+                                        << " 8 +  5 = " << "8+5=13";
+        QTest::newRow("subtraction 14 - 6") << WrittenBoard::Subtraction20 << std::vector<int>{4, 10, 6, 10} << 14
+                                            << 6 << " 14 -  6 = " << "14-6=8";
+        QTest::newRow("subtraction 20 - 10") << WrittenBoard::Subtraction20 << std::vector<int>{10, 10, 10, 10} << 20
+                                             << 10 << " 20 -  10 = " << "20-10=10";
     }
     void problems()
     {
@@ -195,30 +203,64 @@ private slots:
             QVERIFY(s.first >= 2 && s.first <= 10 && s.second >= 1 && s.result() >= 1);
             QCOMPARE(s.barLength(), s.first);
             QCOMPARE(s.barStart(), s.second);
+            const WrittenProblem a20 = drawProblem(WrittenBoard::Addition20, random);
+            QVERIFY(a20.first >= 1 && a20.first <= 10 && a20.second >= 1 && a20.second <= 10);
+            const WrittenProblem s20 = drawProblem(WrittenBoard::Subtraction20, random);
+            QVERIFY(s20.first >= 11 && s20.first <= 20 && s20.second >= 1 && s20.second <= 10);
+            QCOMPARE(s20.barStart(), s20.second);
         }
     }
 
-    void oneRodFillsTheBar()
+    void barFilling_data()
     {
-        // 3 + 4: only the 7 is taken, at the bar's start; then nothing more.
-        BarFill sum(7, 0);
-        QCOMPARE(sum.drop(6).verdict, DropVerdict::Wrong);
-        QCOMPARE(sum.drop(8).verdict, DropVerdict::Wrong);
-        QCOMPARE(sum.filled(), 0);
-        const DropOutcome seven = sum.drop(7);
-        QCOMPARE(seven.verdict, DropVerdict::Completed);
-        QCOMPARE(seven.atUnits, 0);
-        QVERIFY(sum.isFull());
-        QCOMPARE(sum.drop(7).verdict, DropVerdict::Wrong);
-        QCOMPARE(sum.filled(), 7);
-        // 7 - 3: the 4 lands after the subtrahend's three units.
-        BarFill difference(7, 3);
-        QCOMPARE(difference.drop(7).verdict, DropVerdict::Wrong);
-        QCOMPARE(difference.drop(3).verdict, DropVerdict::Wrong);
-        const DropOutcome four = difference.drop(4);
-        QCOMPARE(four.verdict, DropVerdict::Completed);
-        QCOMPARE(four.atUnits, 3);
-        QCOMPARE(difference.filled(), 7);
+        QTest::addColumn<BarRule>("rule");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<std::vector<int>>("drops");
+        // One outcome per drop: R refused, P placed, C completed, W wrong,
+        // each with the unit where the rod would land.
+        QTest::addColumn<QString>("outcomes");
+        const BarRule tens = BarRule::TensFirst;
+        const BarRule one = BarRule::OneRod;
+        const auto row = [](const char* name, BarRule rule, int length, int start, std::vector<int> drops,
+                            const char* outcomes) {
+            QTest::newRow(name) << rule << length << start << drops << QString::fromLatin1(outcomes);
+        };
+        row("sum 20: two tens, nothing more", tens, 20, 0, {5, 10, 9, 10, 1}, "R0 P0 R10 C10 W20");
+        row("sum 10: only a ten", tens, 10, 0, {3, 7, 10}, "R0 R0 C0");
+        row("sum 15: ten, then 2 and 3", tens, 15, 0, {5, 10, 2, 4, 3}, "R0 P0 P10 W12 C12");
+        row("sum 15: ten, then 5", tens, 15, 0, {10, 5}, "P0 C10");
+        row("sum below 10: any rods that fit", tens, 8, 0, {3, 6, 4, 1}, "P0 W3 P3 C7");
+        row("sum 9: a ten is too long", tens, 9, 0, {10, 9}, "W0 C0");
+        row("difference 10: only a ten", tens, 20, 10, {9, 10}, "R10 C10");
+        row("difference 19: a ten, then nine", tens, 20, 1, {9, 10, 2, 7}, "R1 P1 P11 C13");
+        row("difference 1: only the 1", tens, 11, 10, {2, 10, 1, 1}, "W10 W10 C10 W11");
+        row("within 10: only the sum", one, 7, 0, {6, 8, 3, 7, 7}, "W0 W0 W0 C0 W7");
+        row("within 10: only the difference", one, 7, 3, {7, 3, 4}, "W3 W3 C3");
+    }
+    void barFilling()
+    {
+        QFETCH(BarRule, rule);
+        QFETCH(int, length);
+        QFETCH(int, start);
+        QFETCH(std::vector<int>, drops);
+        QFETCH(QString, outcomes);
+        BarFill bar(rule, length, start);
+        QCOMPARE(bar.filled(), start);
+        const QStringList expected = outcomes.split(QLatin1Char(' '));
+        QCOMPARE(expected.size(), qsizetype(drops.size()));
+        for (std::size_t i = 0; i < drops.size(); ++i) {
+            const int before = bar.filled();
+            const DropOutcome o = bar.drop(drops[i]);
+            const QString got = QString(QLatin1Char("RPCW"[int(o.verdict)])) + QString::number(o.atUnits);
+            QCOMPARE(got, expected[qsizetype(i)]);
+            // Only a rod taken moves the filled length, never past the bar.
+            const bool taken = o.verdict == DropVerdict::Placed || o.verdict == DropVerdict::Completed;
+            QCOMPARE(bar.filled(), taken ? before + drops[i] : before);
+            QVERIFY(bar.filled() <= bar.length());
+            QCOMPARE(bar.isFull(), bar.filled() == length);
+        }
+        QVERIFY(bar.isFull());
     }
 };
 
