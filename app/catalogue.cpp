@@ -27,11 +27,11 @@ const std::array<CatalogueEntry, kExerciseCount> kCatalogue = {{
     {20, "numeri fino al 20 (utilizzando sempre il 10)", 3, 3, 9, nullptr},
     {21, "componi i numeri fino al 20", 3, 4, 9, nullptr},
     {22, "addizioni entro il 10", 3, 6, 9, createWrittenScreen},
-    {23, "addizioni entro il 20", 4, 3, 9, nullptr},
+    {23, "addizioni entro il 20", 4, 3, 9, createWrittenScreen},
     {24, "sottrazioni entro il 10", 4, 1, 9, createWrittenScreen},
-    {25, "scrivi l'addizione (entro il 20)", 4, 4, 9.75, nullptr},
-    {26, "sottrazioni entro il 20", 4, 5, 9, nullptr},
-    {27, "scrivi la sottrazione (entro il 20)", 4, 6, 9.75, nullptr},
+    {25, "scrivi l'addizione (entro il 20)", 4, 4, 9.75, createWrittenScreen},
+    {26, "sottrazioni entro il 20", 4, 5, 9, createWrittenScreen},
+    {27, "scrivi la sottrazione (entro il 20)", 4, 6, 9.75, createWrittenScreen},
     {28, "componi il 20", 3, 5, 9, nullptr},
 }};
 

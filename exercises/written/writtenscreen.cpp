@@ -4,13 +4,13 @@
 #include "common/board.h"
 #include "common/colours.h"
 #include "common/controls.h"
+#include "common/dialogs.h"
 #include "common/pictures.h"
 #include "common/tray.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <cassert>
 
 namespace brasti {
 namespace {
@@ -137,8 +137,10 @@ WrittenScreen::WrittenScreen(int screen, AppContext& context, QWidget* parent)
 
     // The given rods lie on the bars, above them and below the tray rods.
     copy1_ = new RodCopy(QStringLiteral("brasto1"), frame_);
-    if (addition)
+    if (kind != WrittenBoard::Subtraction10)
         copy2_ = new RodCopy(QStringLiteral("brasto2"), frame_);
+    if (kind == WrittenBoard::Subtraction20)
+        copy3_ = new RodCopy(QStringLiteral("Brasto3"), frame_);
 
     if (config_.label3.width > 0) {
         label3_ = new QLabel(frame_);
@@ -158,6 +160,10 @@ WrittenScreen::WrittenScreen(int screen, AppContext& context, QWidget* parent)
 
     // Created last, so the rods lie above the bars and the given rods.
     putRodsIn(frame_);
+    // Within 20 the bar may need two tens (10 + 10): a second rod of 10
+    // lies on the tray rod 10's place.
+    if (isWithinTwenty(kind))
+        secondTen_ = addExtraRod(QStringLiteral("brasti2"), 10, frame_);
 }
 
 void WrittenScreen::showCopy(RodCopy* copy, int k, int left, int top)
@@ -189,7 +195,10 @@ void WrittenScreen::newProblem()
         showCopy(copy1_, problem_.second, left, Board::designRect(target_).top());
         break;
     case WrittenBoard::Subtraction20:
-        assert(false && "not a board of these screens yet");
+        // The minuend as a 10 and its units; the subtrahend starts the target bar.
+        showCopy(copy1_, 10, left, givenTop);
+        showCopy(copy2_, problem_.first - 10, left + 10 * kUnitTwips, givenTop);
+        showCopy(copy3_, problem_.second, left, Board::designRect(target_).top());
         break;
     }
     if (label3_)
@@ -206,22 +215,38 @@ void WrittenScreen::SpostaBrasti()
         r->setEnabled(true);
         board()->moveTo(r, QPoint(kTrayLeft, 200 + 400 * static_cast<int>(slot)));
     }
+    if (secondTen_) {
+        // Always the one on top, so the tray's 10 is taken second.
+        secondTen_->setEnabled(true);
+        board()->place(secondTen_, QRect(QPoint(kTrayLeft, Board::designRect(rod(10)).top()),
+                                         QSize(10 * kUnitTwips, kCopyHeight)));
+        secondTen_->raise();
+    }
 }
 
 void WrittenScreen::dropOnBar(Rod* rod)
 {
     const DropOutcome outcome = fill_.drop(rod->number());
+    if (outcome.verdict == DropVerdict::Refused) {
+        // Only a hint: nothing moves, nothing is counted, the icons stay.
+        context_.dialogs->inform(this, MessageIcon::None, kAppName, QStringLiteral("puoi usare il brasto da 10"));
+        return;
+    }
     if (outcome.verdict == DropVerdict::Wrong) {
-        // Not taken: the rod stays where it was.
+        // Too long or not the one: the rod stays where it was.
         wrongAnswer();
         return;
+    }
+    if (barRule(config_.board) == BarRule::TensFirst) {
+        // Each rod that fits is a step well taken, shown without a count.
+        rightIcon()->show();
+        wrongIcon()->hide();
     }
     // Laid on the bar for the rest of the problem: dragged again, it could
     // fill the bar a second time and be counted twice.
     rod->setEnabled(false);
     const QRect bar = Board::designRect(target_);
     board()->moveTo(rod, QPoint(bar.left() + outcome.atUnits * kUnitTwips, bar.top()));
-    rod->raise();
     if (outcome.verdict == DropVerdict::Completed) {
         text1_->setEnabled(true);
         text1_->setFocus(Qt::OtherFocusReason);

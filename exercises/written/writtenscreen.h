@@ -58,6 +58,8 @@ public:
     // The printed operation Label3, or nullptr on the screens without one.
     QLabel* printedOperationLabel() const { return label3_; }
     AnswerBox* answerBox() const { return text1_; }
+    // The second rod of 10 (brasti2_10) within 20, or nullptr.
+    Rod* secondTen() const { return secondTen_; }
 
 protected:
     void newProblem() override;
@@ -76,6 +78,8 @@ private:
     QWidget* given_;
     RodCopy* copy1_;
     RodCopy* copy2_ = nullptr;
+    RodCopy* copy3_ = nullptr;
+    Rod* secondTen_ = nullptr;
     QLabel* label3_ = nullptr;
     AnswerBox* text1_;
 

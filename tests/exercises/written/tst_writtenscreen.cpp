@@ -5,6 +5,7 @@
 #include "app/program.h"
 #include "common/board.h"
 #include "common/colours.h"
+#include "common/dialogs.h"
 #include "common/pictures.h"
 #include "common/rod.h"
 #include "common/sound.h"
@@ -272,6 +273,140 @@ private slots:
         }
         dropOnGap(w, w->rod(w->problem().result()));
         QVERIFY(w->answerBox()->isEnabled());
+    }
+
+    void fullPlaysWithinTwenty_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        QTest::addColumn<std::vector<int>>("drops"); // 10: the rod of 10 lying on top in the tray
+        // One outcome per drop: R refused with the hint, P placed, C completed, W wrong.
+        QTest::addColumn<QString>("outcomes");
+        QTest::addColumn<QString>("wrongText");
+        QTest::addColumn<QString>("rightText");
+        QTest::newRow("Form22 8 + 5") << 22 << 8 << 5 << std::vector<int>{5, 3, 10, 4, 2, 1} << "R R P W P C"
+                                      << "12" << "13";
+        QTest::newRow("Form24 10 + 10") << 24 << 10 << 10 << std::vector<int>{9, 10, 9, 10} << "R P R C"
+                                        << "10+10=2" << "10 + 10 = 20";
+        QTest::newRow("Form25 20 - 1") << 25 << 20 << 1 << std::vector<int>{9, 10, 10, 9} << "R P W C" << "1"
+                                       << "19";
+        QTest::newRow("Form26 14 - 6") << 26 << 14 << 6 << std::vector<int>{9, 5, 3} << "W P C" << "10+4-6=8"
+                                       << "14-6=8";
+    }
+    void fullPlaysWithinTwenty()
+    {
+        QFETCH(int, screen);
+        QFETCH(int, first);
+        QFETCH(int, second);
+        QFETCH(std::vector<int>, drops);
+        QFETCH(QString, outcomes);
+        QFETCH(QString, wrongText);
+        QFETCH(QString, rightText);
+        OPEN(s, screen, first, second);
+        WrittenScreen* w = s->screen.get();
+        const WrittenConfig& c = w->config();
+        const bool addition = isAddition(c.board);
+        const int length = addition ? first + second : first;
+        Rod* secondTen = w->secondTen();
+
+        // The board: the target bar below (subtraction) or above (addition) the given one.
+        QCOMPARE(w->targetBar()->objectName(), QStringLiteral("Picture1"));
+        QCOMPARE(Board::designRect(w->targetBar()), QRect(600, addition ? 5040 : 5640, length * 350, 350));
+        QCOMPARE(Board::designRect(w->givenBar()), QRect(600, addition ? 5640 : 5040, length * 350, 350));
+        const auto copyAt = [&](const char* name) {
+            auto* copy = w->findChild<RodCopy*>(QString::fromLatin1(name));
+            return copy ? QPair<int, QRect>(copy->number(), Board::designRect(copy)) : QPair<int, QRect>(0, QRect());
+        };
+        if (addition) {
+            QCOMPARE(copyAt("brasto1"), qMakePair(first, QRect(600, 5640, first * 350, 375)));
+            QCOMPARE(copyAt("brasto2"), qMakePair(second, QRect(600 + first * 350, 5640, second * 350, 375)));
+            QCOMPARE(copyAt("Brasto3").first, 0);
+        } else {
+            QCOMPARE(copyAt("brasto1"), qMakePair(10, QRect(600, 5040, 3500, 375)));
+            QCOMPARE(copyAt("brasto2"), qMakePair(first - 10, QRect(4100, 5040, (first - 10) * 350, 375)));
+            QCOMPARE(copyAt("Brasto3"), qMakePair(second, QRect(600, 5640, second * 350, 375)));
+        }
+        // The second rod of 10 lies on rod 10's place, on top of it.
+        QVERIFY(secondTen);
+        QCOMPARE(secondTen->objectName(), QStringLiteral("brasti2_10"));
+        QCOMPARE(secondTen->accessibleName(), QStringLiteral("brasto 10"));
+        QCOMPARE(Board::designRect(secondTen), QRect(350, 3800, 3500, 375));
+        QCOMPARE(w->container()->childAt(secondTen->geometry().center()), secondTen);
+
+        const QStringList expected = outcomes.split(QLatin1Char(' '));
+        int filled = addition ? 0 : second;
+        int wrong = 0;
+        std::size_t hints = 0;
+        for (std::size_t i = 0; i < drops.size(); ++i) {
+            // The second 10 lies above the tray's until it is taken away.
+            Rod* r = drops[i] == 10 && secondTen->isEnabled() ? secondTen : w->rod(drops[i]);
+            const QPoint from = at(r);
+            const bool rightIconBefore = w->rightIcon()->isVisible();
+            const bool wrongIconBefore = w->wrongIcon()->isVisible();
+            dropOnGap(w, r);
+            const QString outcome = expected[qsizetype(i)];
+            if (outcome == "R" || outcome == "W") {
+                // Refused or wrong: the rod stays where it was.
+                QCOMPARE(at(r), from);
+                QVERIFY(r->isEnabled());
+                wrong += outcome == "W" ? 1 : 0;
+                hints += outcome == "R" ? 1 : 0;
+                // The hint leaves the icons as they were.
+                QCOMPARE(w->wrongIcon()->isVisible(), outcome == "W" || wrongIconBefore);
+                QCOMPARE(w->rightIcon()->isVisible(), outcome == "R" && rightIconBefore);
+            } else {
+                QCOMPARE(at(r), QPoint(600 + filled * 350, at(w->targetBar()).y()));
+                QVERIFY(!r->isEnabled());
+                QVERIFY(w->rightIcon()->isVisible());
+                QVERIFY(!w->wrongIcon()->isVisible());
+                filled += r->number();
+            }
+            QCOMPARE(w->barFill().filled(), filled);
+            QCOMPARE(s->t.context.wrongCount, std::int16_t(wrong));
+            QCOMPARE(s->t.context.rightCount, std::int16_t(0));
+            QCOMPARE(s->t.dialogs.shown.size(), hints);
+            QCOMPARE(w->answerBox()->isEnabled(), outcome == "C");
+        }
+        for (const auto& hint : s->t.dialogs.shown) {
+            QVERIFY(!hint.question);
+            QCOMPARE(hint.icon, MessageIcon::None);
+            QCOMPARE(hint.title, kAppName);
+            QCOMPARE(hint.text, QStringLiteral("puoi usare il brasto da 10"));
+        }
+        QCOMPARE(s->t.sound.played.size(), std::size_t(wrong));
+        QCOMPARE(w->focusWidget(), w->answerBox());
+        // The full bar takes no more: its rods are fixed, a drop on them reaches nothing.
+        harness::dragRodTo(w->rod(1)->isEnabled() ? w->rod(1) : w->rod(2), w,
+                           w->targetBar()->mapTo(w, QPoint(w->targetBar()->width() - 3, 5)));
+        QCOMPARE(s->t.context.wrongCount, std::int16_t(wrong));
+
+        type(w, wrongText);
+        QCOMPARE(s->t.context.wrongCount, std::int16_t(wrong + 1));
+        QCOMPARE(w->answerBox()->text(), wrongText);
+        s->t.random.pushInt(4, 4);
+        type(w, rightText);
+        QCOMPARE(s->t.context.rightCount, std::int16_t(1));
+        QVERIFY(!w->answerBox()->isEnabled());
+
+        // "avanti": every rod back in the tray, free, both tens on one place.
+        pushProblem(s->t.random, c.board, addition ? 2 : 12, 3);
+        for (int slot = 0; slot < 10; ++slot)
+            s->t.random.pushInt(10, 10);
+        harness::clickThroughWindow(w->avantiButton());
+        QCOMPARE(s->t.random.pending(), std::size_t(0));
+        QCOMPARE(w->barFill().filled(), addition ? 0 : 3);
+        QCOMPARE(Board::designRect(secondTen), QRect(350, 200, 3500, 375));
+        QCOMPARE(at(w->rod(10)), QPoint(350, 200));
+        QVERIFY(secondTen->isEnabled());
+        QCOMPARE(w->container()->childAt(secondTen->geometry().center()), secondTen);
+        for (int k = 1; k <= 10; ++k)
+            QVERIFY(w->rod(k)->isEnabled());
+        QVERIFY(!w->answerBox()->isEnabled());
+        // Below ten missing, no hint: any rod that fits.
+        dropOnGap(w, w->rod(addition ? 5 : 9));
+        QCOMPARE(w->answerBox()->isEnabled(), true);
+        QCOMPARE(s->t.dialogs.shown.size(), hints);
     }
 
     void enterKeys()
