@@ -125,16 +125,16 @@ public:
     // right order, timing each drop and each "Conferma".
     void dropsAndVerdicts(std::vector<double>& drops, std::vector<double>& verdicts)
     {
-        const std::vector<int> screens = builtScreens();
+        std::vector<int> screens;
+        for (int n : builtScreens())
+            if (brasti::isOrderingScreen(n))
+                screens.push_back(n);
+        if (screens.empty())
+            throw std::runtime_error("no ordering screen is built");
         for (std::size_t i = 0; verdicts.size() < static_cast<std::size_t>(repetitions_)
                                 || drops.size() < static_cast<std::size_t>(repetitions_);
              ++i) {
             const int n = screens[i % screens.size()];
-            if (!brasti::isOrderingScreen(n)) {
-                if (i > 2 * screens.size())
-                    throw std::runtime_error("no ordering screen is built");
-                continue;
-            }
             switchTo([this, n] { shell_.openExercise(n); });
             auto* screen = qobject_cast<brasti::OrderingScreen*>(shell_.current());
             for (int problem = 0; problem < 4; ++problem) {
@@ -181,14 +181,15 @@ private:
         return bar->mapTo(screen, QPoint(static_cast<int>(bar->width() * units / fill.length()), bar->height() / 2));
     }
 
-    // A free rod of number k: the tray's, or a further rod of the same number.
+    // A free rod of number k: a further rod of the number first, since it
+    // lies above the tray's on the same place, then the tray's.
     static brasti::Rod* freeRod(brasti::WrittenScreen* screen, int k)
     {
-        if (screen->rod(k)->isEnabled())
-            return screen->rod(k);
         for (brasti::Rod* r : screen->extraRods())
             if (r->number() == k && r->isEnabled())
                 return r;
+        if (screen->rod(k)->isEnabled())
+            return screen->rod(k);
         throw std::runtime_error("no free rod of " + std::to_string(k));
     }
 
