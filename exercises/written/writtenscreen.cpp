@@ -10,7 +10,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
+#include <algorithm>
 
 namespace brasti {
 namespace {
