@@ -4,6 +4,7 @@
 #include "exercises/composing/composing.h"
 #include "exercises/ordering/orderingscreen.h"
 #include "exercises/rodnumber/rodnumberscreen.h"
+#include "exercises/written/writtenscreen.h"
 
 namespace brasti {
 
@@ -23,17 +24,17 @@ const std::array<CatalogueEntry, kExerciseCount> kCatalogue = {{
     {14, "trova la somma", 2, 5, 11.25, createComposingScreen},
     {15, "trova la differenza", 2, 6, 11.25, createComposingScreen},
     {16, "somma - differenza", 2, 7, 11.25, createComposingScreen},
-    {17, "scrivi l'addizione (entro il 10)", 3, 7, 9.75, nullptr},
+    {17, "scrivi l'addizione (entro il 10)", 3, 7, 9.75, createWrittenScreen},
     {18, "componi il brasto", 2, 4, 11.25, createComposingScreen},
-    {19, "scrivi la sottrazione (entro il 10)", 4, 2, 9.75, nullptr},
+    {19, "scrivi la sottrazione (entro il 10)", 4, 2, 9.75, createWrittenScreen},
     {20, "numeri fino al 20 (utilizzando sempre il 10)", 3, 3, 9, createRodNumberScreen},
     {21, "componi i numeri fino al 20", 3, 4, 9, createComposingScreen},
-    {22, "addizioni entro il 10", 3, 6, 9, nullptr},
-    {23, "addizioni entro il 20", 4, 3, 9, nullptr},
-    {24, "sottrazioni entro il 10", 4, 1, 9, nullptr},
-    {25, "scrivi l'addizione (entro il 20)", 4, 4, 9.75, nullptr},
-    {26, "sottrazioni entro il 20", 4, 5, 9, nullptr},
-    {27, "scrivi la sottrazione (entro il 20)", 4, 6, 9.75, nullptr},
+    {22, "addizioni entro il 10", 3, 6, 9, createWrittenScreen},
+    {23, "addizioni entro il 20", 4, 3, 9, createWrittenScreen},
+    {24, "sottrazioni entro il 10", 4, 1, 9, createWrittenScreen},
+    {25, "scrivi l'addizione (entro il 20)", 4, 4, 9.75, createWrittenScreen},
+    {26, "sottrazioni entro il 20", 4, 5, 9, createWrittenScreen},
+    {27, "scrivi la sottrazione (entro il 20)", 4, 6, 9.75, createWrittenScreen},
     {28, "componi il 20", 3, 5, 9, createComposingScreen},
 }};
 

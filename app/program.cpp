@@ -9,7 +9,9 @@
 #include "common/sound.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QPixmapCache>
+#include <QTranslator>
 
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -17,9 +19,28 @@
 
 namespace brasti {
 
+bool installQtItalian()
+{
+    // Once per application, however often the set-up runs.
+    constexpr const char* kName = "qtbase_it";
+    if (qApp->findChild<QTranslator*>(QString::fromLatin1(kName), Qt::FindDirectChildrenOnly))
+        return true;
+    auto* translator = new QTranslator(qApp);
+    translator->setObjectName(QString::fromLatin1(kName));
+    if (!translator->load(QString::fromLatin1(kName), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        // Without the file the standard texts stay in English; nothing else changes.
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    return true;
+}
+
 void setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Brasti"));
+    // Qt's own texts (a text box's context menu, standard buttons) in Italian, as everything else.
+    installQtItalian();
     QApplication::setWindowIcon(pictureIcon(Picture::Window));
     // The style caches button faces under keys that include each palette, and
     // every screen brings new palettes with its random background. With the

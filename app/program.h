@@ -8,6 +8,10 @@ namespace brasti {
 
 class Shell;
 
+// Loads Qt's own Italian translation of its standard texts, if the system
+// has it; false when it is missing, and the program goes on without it.
+bool installQtItalian();
+
 // The application-wide settings the program runs with. Called by runProgram;
 // tests that measure the program's own behaviour call it too.
 void setUpApplication();

@@ -21,6 +21,7 @@
 #include "exercises/rodnumber/numberswithtenscreen.h"
 #include "exercises/rodnumber/numbertorodscreen.h"
 #include "exercises/rodnumber/rodtonumberscreen.h"
+#include "exercises/written/writtenscreen.h"
 #include "harness/harness.h"
 
 #include <QApplication>
@@ -274,7 +275,86 @@ public:
         return ms;
     }
 
+    // Plays the written-arithmetic screens: each rod that fills the target
+    // bar is timed from its release to the paint that shows it there, and
+    // the right answer typed into the box from the release of Enter to the
+    // paint that shows the verdict.
+    void writtenDropsAndVerdicts(std::vector<double>& drops, std::vector<double>& verdicts)
+    {
+        std::vector<int> screens;
+        for (int n : brasti::kWrittenScreens)
+            if (brasti::isExerciseBuilt(n))
+                screens.push_back(n);
+        if (screens.empty())
+            throw std::runtime_error("no written-arithmetic screen is built");
+        for (std::size_t i = 0; verdicts.size() < static_cast<std::size_t>(repetitions_)
+                                || drops.size() < static_cast<std::size_t>(repetitions_);
+             ++i) {
+            const int n = screens[i % screens.size()];
+            switchTo([this, n] { shell_.openExercise(n); });
+            auto* screen = qobject_cast<brasti::WrittenScreen*>(shell_.current());
+            for (int problem = 0; problem < 4; ++problem) {
+                fillBar(screen, drops);
+                typeRightAnswer(screen, verdicts);
+                clickUntimed(screen->avantiButton());
+            }
+        }
+    }
+
 private:
+    static QPoint gapOf(brasti::WrittenScreen* screen)
+    {
+        QWidget* bar = screen->targetBar();
+        const brasti::BarFill& fill = screen->barFill();
+        const double units = fill.filled() + (fill.length() - fill.filled()) / 2.0;
+        return bar->mapTo(screen, QPoint(static_cast<int>(bar->width() * units / fill.length()), bar->height() / 2));
+    }
+
+    // A free rod of number k: a further rod of the number first, since it
+    // lies above the tray's on the same place, then the tray's.
+    static brasti::Rod* freeRod(brasti::WrittenScreen* screen, int k)
+    {
+        for (brasti::Rod* r : screen->extraRods())
+            if (r->number() == k && r->isEnabled())
+                return r;
+        if (screen->rod(k)->isEnabled())
+            return screen->rod(k);
+        throw std::runtime_error("no free rod of " + std::to_string(k));
+    }
+
+    void fillBar(brasti::WrittenScreen* screen, std::vector<double>& drops)
+    {
+        while (!screen->barFill().isFull()) {
+            const int remaining = screen->barFill().length() - screen->barFill().filled();
+            brasti::Rod* rod = freeRod(screen, std::min(remaining, 10));
+            drops.push_back(timedDropAt(screen, rod, gapOf(screen)));
+            if (rod->isEnabled())
+                throw std::runtime_error("a rod that fits was not laid on the bar");
+        }
+        if (!screen->answerBox()->isEnabled())
+            throw std::runtime_error("the full bar did not open the answer box");
+    }
+
+    void typeRightAnswer(brasti::WrittenScreen* screen, std::vector<double>& verdicts)
+    {
+        const brasti::WrittenProblem& p = screen->problem();
+        const QString answer = screen->config().mode == brasti::AnswerMode::ResultMode
+                                   ? QString::number(p.result())
+                                   : QString::fromStdString(brasti::writtenOperation(p));
+        QWidget* box = screen->answerBox();
+        QTest::keyClicks(box, answer);
+        QTest::keyPress(box, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        const int before = context_.rightCount;
+        spy_.expect(bench::PaintSpy::inWindow(screen));
+        const Clock::time_point t0 = Clock::now();
+        QTest::keyRelease(box, Qt::Key_Return);
+        spy_.waitPainted();
+        verdicts.push_back(msBetween(t0, Clock::now()));
+        if (context_.rightCount != before + 1)
+            throw std::runtime_error("the typed answer did not count right");
+    }
+
     double answerRodNumber(brasti::ExerciseScreen* screen, bool right)
     {
         QWidget* from = nullptr;
@@ -401,9 +481,14 @@ private:
     // causes; with `shows`, the pass that paints that control.
     double timedDrop(QWidget* window, brasti::Rod* rod, QWidget* target, QWidget* shows = nullptr)
     {
+        return timedDropAt(window, rod, centreIn(target, window), shows);
+    }
+
+    // The same, released at a window point.
+    double timedDropAt(QWidget* window, brasti::Rod* rod, QPoint to, QWidget* shows = nullptr)
+    {
         QWindow* handle = window->windowHandle();
         const QPoint from = centreIn(rod, window);
-        const QPoint to = centreIn(target, window);
         QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, from);
         constexpr int kSteps = 4;
         for (int step = 1; step <= kSteps; ++step)
@@ -445,6 +530,14 @@ private:
     bench::PaintSpy spy_;
 };
 
+void reportWritten(Interaction& interaction)
+{
+    std::vector<double> drops, verdicts;
+    interaction.writtenDropsAndVerdicts(drops, verdicts);
+    report("drop.written", drops);
+    report("verdict.written", verdicts);
+}
+
 int runInteraction(char* argv0, int repetitions)
 {
     int argc = 1;
@@ -459,6 +552,7 @@ int runInteraction(char* argv0, int repetitions)
     report("verdict.comparison", interaction.comparisonVerdicts());
     report("verdict.rodnumber", interaction.rodNumberVerdicts());
     report("verdict.composing", interaction.composingVerdicts());
+    reportWritten(interaction);
     return 0;
 }
 
@@ -769,6 +863,8 @@ void printTable(const std::vector<Column>& columns)
         latency("comparison answer -> verdict shown", "verdict.comparison", 2),
         latency("rod/number answer -> verdict shown", "verdict.rodnumber", 2),
         latency("composing: answering drop -> verdict", "verdict.composing", 2),
+        latency("written: rod release on bar -> shown", "drop.written", 2),
+        latency("written: Enter release -> verdict shown", "verdict.written", 2),
     };
 
     constexpr int kLabel = 38;

@@ -139,7 +139,8 @@ private slots:
         QCOMPARE(child.wait(), 0);
         // One line per interaction figure.
         const std::vector<const char*> keys = {"click.menu",         "drop.slot",         "click.conferma",
-                                               "verdict.comparison", "verdict.rodnumber", "verdict.composing"};
+                                               "verdict.comparison", "verdict.rodnumber", "verdict.composing",
+                                               "drop.written",       "verdict.written"};
         QCOMPARE(lines.size(), keys.size());
         for (const char* key : keys) {
             const auto line = std::find_if(lines.begin(), lines.end(),

@@ -1,6 +1,7 @@
 // A seeded random-event run over the whole program: drags of random rods to
-// random places, clicks, menu items, keys, resizes, "Esci" answered either
-// way, windows closed. After every event it checks what must always hold.
+// random places, clicks, menu items, keys (to the focused control: typed
+// numbers, operations, Enter and junk in a text box), resizes, "Esci"
+// answered either way, windows closed. After every event it checks what must always hold.
 // The seed is printed, so a failure replays exactly with --seed.
 //
 //   robustness [--seed N] [--events N] [--seconds S] [--verbose 1]
@@ -19,7 +20,9 @@
 #include <QAbstractButton>
 #include <QFrame>
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -206,11 +209,15 @@ private:
             }
         }
         if (kind < 89) {
+            // Keys go where a keyboard sends them: to the control with the focus.
+            QWidget* focused = w->focusWidget();
+            if (auto* box = qobject_cast<QLineEdit*>(focused); box && box->isEnabled() && chance(70))
+                return typeInto(box);
             static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Tab,
                                            Qt::Key_Escape, Qt::Key_F11,   Qt::Key_A,     Qt::Key_5,
                                            Qt::Key_Backspace, Qt::Key_Left, Qt::Key_Up};
             const Qt::Key key = keys[pick(int(std::size(keys)))];
-            QTest::keyClick(w, key);
+            QTest::keyClick(focused && chance(50) ? focused : static_cast<QWidget*>(w), key);
             return "key " + std::to_string(int(key));
         }
         if (kind < 94) {
@@ -230,6 +237,45 @@ private:
         w->close();
         quit_ = true;
         return "window closed";
+    }
+
+    // What a child types into a text box: a number, an operation, Enter
+    // (either key), a key to correct with, or long junk pasted in.
+    std::string typeInto(QLineEdit* box)
+    {
+        const int what = pick(100);
+        if (what < 30) {
+            box->clear();
+            QTest::keyClicks(box, QString::number(pick(22)));
+            return "typed a number";
+        }
+        if (what < 45) {
+            const char* signs[] = {"+", "-", "=", " + ", "*"};
+            QTest::keyClicks(box, QString::number(pick(21)) + QString::fromLatin1(signs[pick(5)]) + QString::number(pick(21))
+                                      + QStringLiteral("=") + QString::number(pick(21)));
+            return "typed an operation";
+        }
+        if (what < 80) {
+            const Qt::Key key = chance(70) ? Qt::Key_Return : Qt::Key_Enter;
+            QTest::keyClick(box, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            return "Enter in the box";
+        }
+        if (what < 92) {
+            static const Qt::Key keys[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_End, Qt::Key_Space};
+            QTest::keyClick(box, keys[pick(int(std::size(keys)))]);
+            return "a correcting key in the box";
+        }
+        // Control characters, other scripts, text far longer than any answer.
+        QString junk;
+        const int length = chance(20) ? 20000 + pick(30000) : pick(300);
+        junk.reserve(length);
+        static const char16_t pool[] = {u'\t', u'\n', u'\r', 0x07, 0x1b, u'&', u'H', u'e', u'.', u'-', u'7',
+                                        0x0667, 0x4e03, 0xff17, 0x2212, 0x00a0, 0x200b, 0xfffd};
+        for (int i = 0; i < length; ++i)
+            junk += QChar(chance(50) ? pool[pick(int(std::size(pool)))] : char16_t(1 + pick(0xd7ff)));
+        QApplication::clipboard()->setText(junk);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        return "pasted " + std::to_string(length) + " characters of junk";
     }
 
     std::string dragRod(ScreenWindow* w, Rod* rod)

@@ -1,0 +1,158 @@
+#include "exercises/written/typedanswer.h"
+
+#include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <locale.h>
+
+namespace brasti {
+namespace {
+
+// Hexadecimal and octal numbers hold 32 bits at most.
+constexpr std::uint64_t kLargestBasedNumber = 0xFFFFFFFFu;
+
+bool isSkipped(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
+
+int digitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return 99;
+}
+
+bool isDecimalDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Walks a text, stepping over the characters the reader skips.
+class Cursor {
+public:
+    explicit Cursor(std::string_view text) : text_(text) {}
+    // The next character that is not skipped, or '\0' at the end.
+    char peek()
+    {
+        while (i_ < text_.size() && isSkipped(text_[i_]))
+            ++i_;
+        return i_ < text_.size() ? text_[i_] : '\0';
+    }
+    void take() { ++i_; }
+    std::size_t position() const { return i_; }
+    void rewind(std::size_t position) { i_ = position; }
+
+private:
+    std::string_view text_;
+    std::size_t i_ = 0;
+};
+
+std::optional<double> readBased(Cursor& in)
+{
+    const char letter = in.peek();
+    int base = 0;
+    if (letter == 'h' || letter == 'H')
+        base = 16;
+    else if (letter == 'o' || letter == 'O')
+        base = 8;
+    else
+        return 0.0;
+    in.take();
+    std::uint64_t value = 0;
+    for (int digit = digitValue(in.peek()); digit < base; digit = digitValue(in.peek())) {
+        value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
+        if (value > kLargestBasedNumber)
+            return std::nullopt;
+        in.take();
+    }
+    return static_cast<double>(value);
+}
+
+// Converts plain ASCII "[sign]digits[.digits][e[sign]digits]" whatever the
+// program's locale says a decimal point is.
+double toDouble(const std::string& number)
+{
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    return strtod_l(number.c_str(), nullptr, cLocale);
+}
+
+} // namespace
+
+std::string removeBlanks(std::string_view text)
+{
+    std::string compact;
+    compact.reserve(text.size());
+    for (char c : text)
+        if (c != ' ')
+            compact += c;
+    return compact;
+}
+
+std::optional<double> readLeadingNumber(std::string_view text)
+{
+    Cursor in(text);
+    if (in.peek() == '&') {
+        in.take();
+        return readBased(in);
+    }
+
+    std::string number;
+    if (in.peek() == '+' || in.peek() == '-') {
+        number += in.peek();
+        in.take();
+    }
+    bool point = false;
+    int digits = 0;
+    for (char c = in.peek(); isDecimalDigit(c) || (c == '.' && !point); c = in.peek()) {
+        point = point || c == '.';
+        digits += c == '.' ? 0 : 1;
+        number += c;
+        in.take();
+    }
+    if (digits == 0)
+        return 0.0;
+
+    // An exponent counts only with at least one digit: "7e" and "7e+" read as 7.
+    if (in.peek() == 'e' || in.peek() == 'E') {
+        const std::size_t before = in.position();
+        std::string exponent = "e";
+        in.take();
+        if (in.peek() == '+' || in.peek() == '-') {
+            exponent += in.peek();
+            in.take();
+        }
+        bool any = false;
+        for (char c = in.peek(); isDecimalDigit(c); c = in.peek()) {
+            exponent += c;
+            any = true;
+            in.take();
+        }
+        if (any)
+            number += exponent;
+        else
+            in.rewind(before);
+    }
+
+    const double value = toDouble(number);
+    // Too small to hold reads as (nearly) 0; too large is no number at all.
+    if (std::isinf(value))
+        return std::nullopt;
+    return value;
+}
+
+bool CheckTypedAnswer(std::string_view typed, AnswerMode mode, const ExpectedAnswer& expected)
+{
+    const std::string compact = removeBlanks(typed);
+    if (mode == AnswerMode::OperationMode)
+        return compact == expected.operation;
+    const std::optional<double> value = readLeadingNumber(compact);
+    return value && *value == static_cast<double>(expected.result);
+}
+
+} // namespace brasti

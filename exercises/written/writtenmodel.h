@@ -1,0 +1,120 @@
+#pragma once
+// The decisions of the written-arithmetic screens, free of any widget: what
+// each screen looks like, the problems they draw, what they print and
+// expect, and how the target bar takes the rods dropped on it.
+#include "exercises/written/typedanswer.h"
+
+#include <array>
+#include <string>
+
+namespace brasti {
+
+class RandomSource;
+
+// The four boards; two screens share each, one in each answer mode.
+enum class WrittenBoard { Addition10, Subtraction10, Addition20, Subtraction20 };
+
+struct TwipsRect {
+    int left, top, width, height;
+};
+
+struct WrittenConfig {
+    int screen;          // FormN
+    const char* caption; // the menu caption, also the window title
+    WrittenBoard board;
+    AnswerMode mode;
+    int clientWidth, clientHeight;
+    TwipsRect frame;     // the container, on the window
+    int barLeft;         // the bars' common Left, inside the container
+    TwipsRect label3;    // the printed operation; zero width on screens without one
+    TwipsRect text1;     // the answer box
+    double text1Points;
+};
+
+inline constexpr std::array<int, 8> kWrittenScreens = {21, 16, 23, 18, 22, 24, 25, 26};
+
+// The screen's row of the table, or nullptr for a screen of another family.
+const WrittenConfig* writtenConfig(int screen);
+
+bool isAddition(WrittenBoard board);
+bool isWithinTwenty(WrittenBoard board);
+
+// The bars' Tops inside the container: the upper one and the lower one.
+int upperBarTop(WrittenBoard board);
+int lowerBarTop(WrittenBoard board);
+
+// One problem. An addition is first + second = result, a subtraction
+// first - second = result.
+struct WrittenProblem {
+    WrittenBoard board = WrittenBoard::Addition10;
+    int first = 1;  // Addend1 or Minuend
+    int second = 1; // Addend2 or Subtrahend
+
+    int result() const; // Sum or Difference
+    // The target bar's length in units, and the units already covered by a
+    // given rod when the child starts (the subtrahend's rod).
+    int barLength() const;
+    int barStart() const;
+};
+
+// Draws a problem of the board:
+//   within 10, addition:    Sum 2..10, then Addend1 1..Sum-1;
+//   within 10, subtraction: Minuend 2..10, then Subtrahend 1..Minuend-1;
+//   within 20, addition:    Addend1 1..10, then Addend2 1..10;
+//   within 20, subtraction: Minuend 11..20, then Subtrahend 1..10.
+WrittenProblem drawProblem(WrittenBoard board, RandomSource& random);
+
+// The printed operation: " 3 +  4 = ", " 7 -  3 = " (each number with the
+// blank of its sign).
+std::string printedOperation(const WrittenProblem& problem);
+// The operation as the child types it whole: "3+4=7", "14-6=8".
+std::string writtenOperation(const WrittenProblem& problem);
+ExpectedAnswer expectedAnswer(const WrittenProblem& problem);
+
+// How a target bar takes rods.
+enum class BarRule {
+    OneRod,    // only the one rod that fills the whole gap
+    TensFirst, // rods laid end to end; while ten or more units are missing, only a 10
+};
+
+enum class DropVerdict {
+    Refused,   // shorter than 10 while ten or more units are missing: a hint, nothing counted
+    Placed,    // laid on the bar, a gap is left
+    Completed, // laid on the bar, which is now exactly full
+    Wrong,     // not taken: counts a wrong answer
+};
+
+struct DropOutcome {
+    DropVerdict verdict;
+    int atUnits; // where a rod taken lands, in units from the bar's left end
+};
+
+// The units of the target bar covered so far, from its left end, and the
+// rule by which it takes a rod of length n:
+//   TensFirst: while ten or more units are missing, a rod shorter than 10 is
+//     refused (a hint, nothing counted); else a rod that fits is laid right
+//     after the others, and the one that fills the bar exactly completes it;
+//   OneRod: only the rod that fills the gap exactly is laid, and completes it;
+// any other rod is too long, or not the one: a wrong answer, and it stays
+// where it was. The filled length never goes past the bar; once the bar is
+// full it takes nothing more, so no rod can complete it a second time.
+class BarFill {
+public:
+    BarFill() = default;
+    BarFill(BarRule rule, int length, int start);
+
+    DropOutcome drop(int rod);
+
+    int length() const { return length_; }
+    int filled() const { return filled_; }
+    bool isFull() const { return filled_ == length_; }
+
+private:
+    BarRule rule_ = BarRule::OneRod;
+    int length_ = 0;
+    int filled_ = 0;
+};
+
+BarRule barRule(WrittenBoard board);
+
+} // namespace brasti

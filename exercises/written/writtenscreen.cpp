@@ -1,0 +1,290 @@
+#include "exercises/written/writtenscreen.h"
+
+#include "common/appcontext.h"
+#include "common/board.h"
+#include "common/colours.h"
+#include "common/controls.h"
+#include "common/dialogs.h"
+#include "common/pictures.h"
+#include "common/tray.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <algorithm>
+
+namespace brasti {
+namespace {
+
+constexpr Bgr kTargetGrey = 0xC0C0C0;
+constexpr Bgr kWhite = 0xFFFFFF;
+constexpr int kCopyHeight = 375;
+constexpr int kTrayLeft = 350;
+
+QRect toRect(const TwipsRect& r)
+{
+    return QRect(r.left, r.top, r.width, r.height);
+}
+
+// The counters, the icons and "avanti" in one row under the container.
+FrameLayout frameLayoutFor(const WrittenConfig& config)
+{
+    FrameLayout layout;
+    layout.client = QSize(config.clientWidth, config.clientHeight);
+    const int top = config.frame.top + config.frame.height + 60;
+    const int height = std::min(855, config.clientHeight - top - 60);
+    layout.icons = QRect(360, top, height, height);
+    layout.label1 = QRect(1560, top, 975, 255);
+    layout.esatti = QRect(1560, top + 300, 975, 255);
+    layout.label2 = QRect(2760, top, 975, 255);
+    layout.errati = QRect(2760, top + 300, 975, 255);
+    layout.avanti = QRect(config.frame.left + config.frame.width - 1425, top, 1425, height);
+    return layout;
+}
+
+bool isEnter(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+AnswerBox::AnswerBox(QWidget* parent) : QLineEdit(parent)
+{
+}
+
+void AnswerBox::keyPressEvent(QKeyEvent* event)
+{
+    if (isEnter(event) && !event->isAutoRepeat()) {
+        // A repeat of a held key comes as a release and a press stamped with
+        // one time. The window system's flag for it can be missing when the
+        // two arrive apart; the shared stamp still tells the key never went
+        // up, and the hold, already judged, stays judged.
+        const bool stillHeld = lastRelease_ != 0 && event->timestamp() == lastRelease_;
+        if (!stillHeld)
+            judged_ = false;
+        enterDown_ = true;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void AnswerBox::keyReleaseEvent(QKeyEvent* event)
+{
+    if (!isEnter(event)) {
+        QLineEdit::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    // Only the release that ends a press made here: not a repeat of a held
+    // key, not the release of a press that began elsewhere.
+    if (event->isAutoRepeat() || !enterDown_)
+        return;
+    enterDown_ = false;
+    lastRelease_ = event->timestamp();
+    if (judged_)
+        return;
+    judged_ = true;
+    if (onEnterReleased)
+        onEnterReleased();
+}
+
+void AnswerBox::focusOutEvent(QFocusEvent* event)
+{
+    enterDown_ = false;
+    QLineEdit::focusOutEvent(event);
+}
+
+void AnswerBox::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange && !isEnabled())
+        enterDown_ = false;
+    QLineEdit::changeEvent(event);
+}
+
+WrittenScreen::WrittenScreen(int screen, AppContext& context, QWidget* parent)
+    : ExerciseScreen(context, QString::fromUtf8(writtenConfig(screen)->caption), frameLayoutFor(*writtenConfig(screen)),
+                     RodStance::Flat, parent),
+      config_(*writtenConfig(screen))
+{
+    setObjectName(QStringLiteral("Form%1").arg(screen));
+    Board* b = board();
+    const WrittenBoard kind = config_.board;
+    const bool addition = isAddition(kind);
+
+    frame_ = new QWidget(b);
+    frame_->setObjectName(QStringLiteral("frame"));
+    frame_->setAccessibleName(QStringLiteral("piano di lavoro"));
+    b->place(frame_, toRect(config_.frame));
+    Board::setControlColour(frame_, kContainerGrey);
+
+    // The target is Picture1, but on the subtraction board within 10 the
+    // minuend is Picture1 and the target below it Picture2. Widths follow the problem.
+    const bool targetIsUpper = addition;
+    const bool upperIsPicture1 = kind != WrittenBoard::Subtraction20;
+    const QString upperName = upperIsPicture1 ? QStringLiteral("Picture1") : QStringLiteral("Picture2");
+    const QString lowerName = upperIsPicture1 ? QStringLiteral("Picture2") : QStringLiteral("Picture1");
+    const QString upperAccessible = addition ? QStringLiteral("barra della somma") : QStringLiteral("barra del minuendo");
+    const QString lowerAccessible =
+        addition ? QStringLiteral("barra degli addendi") : QStringLiteral("barra della differenza");
+    upper_ = makeBox(b, frame_, upperName, upperAccessible,
+                     QRect(config_.barLeft, upperBarTop(kind), kUnitTwips, kUnitTwips),
+                     targetIsUpper ? kTargetGrey : kButtonFace);
+    lower_ = makeBox(b, frame_, lowerName, lowerAccessible,
+                     QRect(config_.barLeft, lowerBarTop(kind), kUnitTwips, kUnitTwips),
+                     targetIsUpper ? kButtonFace : kTargetGrey);
+    target_ = targetIsUpper ? upper_ : lower_;
+    given_ = targetIsUpper ? lower_ : upper_;
+    dragger()->setDropHandler(target_, [this](Rod* rod) { dropOnBar(rod); });
+
+    // The given rods lie on the bars, above them and below the tray rods.
+    copy1_ = new RodCopy(QStringLiteral("brasto1"), frame_);
+    if (kind != WrittenBoard::Subtraction10)
+        copy2_ = new RodCopy(QStringLiteral("brasto2"), frame_);
+    if (kind == WrittenBoard::Subtraction20)
+        copy3_ = new RodCopy(QStringLiteral("Brasto3"), frame_);
+
+    if (config_.label3.width > 0) {
+        label3_ = new QLabel(frame_);
+        label3_->setObjectName(QStringLiteral("Label3"));
+        label3_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        b->place(label3_, toRect(config_.label3));
+        b->setFontPoints(label3_, 24);
+        Board::setControlColour(label3_, kWhite);
+    }
+
+    text1_ = new AnswerBox(frame_);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setAccessibleName(QStringLiteral("risposta"));
+    b->place(text1_, toRect(config_.text1));
+    b->setFontPoints(text1_, config_.text1Points);
+    text1_->onEnterReleased = [this] { judgeTypedAnswer(); };
+
+    // Created last, so the rods lie above the bars and the given rods.
+    putRodsIn(frame_);
+    // Within 20 the bar may need two tens (10 + 10): a second rod of 10
+    // lies on the tray rod 10's place.
+    if (isWithinTwenty(kind))
+        secondTen_ = addExtraRod(QStringLiteral("brasti2"), 10, frame_);
+}
+
+void WrittenScreen::showCopy(RodCopy* copy, int k, int left, int top)
+{
+    copy->showRod(k);
+    board()->place(copy, QRect(left, top, k * kUnitTwips, kCopyHeight));
+}
+
+void WrittenScreen::newProblem()
+{
+    problem_ = drawProblem(config_.board, *context_.random);
+    text1_->clear();
+    text1_->setEnabled(false);
+
+    const int left = config_.barLeft;
+    const int width = problem_.barLength() * kUnitTwips;
+    for (QWidget* bar : {upper_, lower_})
+        board()->place(bar, QRect(QPoint(left, Board::designRect(bar).top()), QSize(width, kUnitTwips)));
+
+    const int givenTop = Board::designRect(given_).top();
+    switch (config_.board) {
+    case WrittenBoard::Addition10:
+    case WrittenBoard::Addition20:
+        showCopy(copy1_, problem_.first, left, givenTop);
+        showCopy(copy2_, problem_.second, left + problem_.first * kUnitTwips, givenTop);
+        break;
+    case WrittenBoard::Subtraction10:
+        Board::setControlColour(given_, rodColour(problem_.first));
+        showCopy(copy1_, problem_.second, left, Board::designRect(target_).top());
+        break;
+    case WrittenBoard::Subtraction20:
+        // The minuend as a 10 and its units; the subtrahend starts the target bar.
+        showCopy(copy1_, 10, left, givenTop);
+        showCopy(copy2_, problem_.first - 10, left + 10 * kUnitTwips, givenTop);
+        showCopy(copy3_, problem_.second, left, Board::designRect(target_).top());
+        break;
+    }
+    if (label3_)
+        label3_->setText(QString::fromStdString(printedOperation(problem_)));
+    fill_ = BarFill(barRule(config_.board), problem_.barLength(), problem_.barStart());
+    SpostaBrasti();
+}
+
+void WrittenScreen::SpostaBrasti()
+{
+    const std::array<int, 10> order = probeShuffle(*context_.random);
+    for (std::size_t slot = 0; slot < order.size(); ++slot) {
+        Rod* r = rod(order[slot]);
+        r->setEnabled(true);
+        board()->moveTo(r, QPoint(kTrayLeft, 200 + 400 * static_cast<int>(slot)));
+    }
+    if (secondTen_) {
+        // Always the one on top, so the tray's 10 is taken second.
+        secondTen_->setEnabled(true);
+        board()->place(secondTen_, QRect(QPoint(kTrayLeft, Board::designRect(rod(10)).top()),
+                                         QSize(10 * kUnitTwips, kCopyHeight)));
+        secondTen_->raise();
+    }
+}
+
+void WrittenScreen::dropOnBar(Rod* rod)
+{
+    const DropOutcome outcome = fill_.drop(rod->number());
+    if (outcome.verdict == DropVerdict::Refused) {
+        // Only a hint: nothing moves, nothing is counted, the icons stay.
+        context_.dialogs->inform(this, MessageIcon::None, kAppName, QStringLiteral("puoi usare il brasto da 10"));
+        return;
+    }
+    if (outcome.verdict == DropVerdict::Wrong) {
+        // Too long or not the one: the rod stays where it was.
+        wrongAnswer();
+        return;
+    }
+    if (barRule(config_.board) == BarRule::TensFirst) {
+        // Each rod that fits is a step well taken, shown without a count.
+        rightIcon()->show();
+        wrongIcon()->hide();
+    }
+    // Laid on the bar for the rest of the problem: dragged again, it could
+    // fill the bar a second time and be counted twice.
+    rod->setEnabled(false);
+    const QRect bar = Board::designRect(target_);
+    board()->moveTo(rod, QPoint(bar.left() + outcome.atUnits * kUnitTwips, bar.top()));
+    if (outcome.verdict == DropVerdict::Completed) {
+        text1_->setEnabled(true);
+        text1_->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void WrittenScreen::judgeTypedAnswer()
+{
+    // A release queued before the box was closed must not count.
+    if (!text1_->isEnabled())
+        return;
+    const std::string typed = text1_->text().toStdString();
+    if (CheckTypedAnswer(typed, config_.mode, expectedAnswer(problem_)))
+        rightAnswer();
+    else
+        wrongAnswer(); // the text stays, to be corrected
+}
+
+void WrittenScreen::lockAnswer()
+{
+    text1_->setEnabled(false);
+}
+
+void WrittenScreen::unlockAnswer()
+{
+    // The box opens again only when the next problem's bar is filled.
+}
+
+bool isWrittenScreen(int screen)
+{
+    return writtenConfig(screen) != nullptr;
+}
+
+ExerciseScreen* createWrittenScreen(int screen, AppContext& context)
+{
+    if (!isWrittenScreen(screen))
+        return nullptr;
+    return new WrittenScreen(screen, context);
+}
+
+} // namespace brasti
