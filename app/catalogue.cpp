@@ -8,7 +8,7 @@
 
 namespace brasti {
 
-const std::array<CatalogueEntry, kExerciseCount> kCatalogue = {{
+constexpr std::array<CatalogueEntry, kExerciseCount> kCatalogue = {{
     {2, "ordina 3 brasti", 1, 1, 12, createOrderingScreen},
     {3, "ordina 4 brasti", 1, 2, 12, createOrderingScreen},
     {4, "ordina 5 brasti", 1, 3, 12, createOrderingScreen},
@@ -38,6 +38,18 @@ const std::array<CatalogueEntry, kExerciseCount> kCatalogue = {{
     {28, "componi il 20", 3, 5, 9, createComposingScreen},
 }};
 
+// Every button opens a screen of its own: buttons 2 to 28, each once, each with its factory.
+static_assert([] {
+    std::array<bool, kExerciseCount> seen{};
+    for (const CatalogueEntry& entry : kCatalogue) {
+        const int screen = screenOfButton(entry.button);
+        if (screen < 1 || screen > kExerciseCount || seen[static_cast<std::size_t>(screen - 1)] || !entry.factory)
+            return false;
+        seen[static_cast<std::size_t>(screen - 1)] = true;
+    }
+    return true;
+}());
+
 namespace {
 
 const CatalogueEntry* entryOfScreen(int screen)
@@ -50,16 +62,10 @@ const CatalogueEntry* entryOfScreen(int screen)
 
 } // namespace
 
-bool isExerciseBuilt(int screen)
-{
-    const CatalogueEntry* entry = entryOfScreen(screen);
-    return entry && entry->factory;
-}
-
 ExerciseScreen* createExerciseScreen(int screen, AppContext& context)
 {
     const CatalogueEntry* entry = entryOfScreen(screen);
-    return entry && entry->factory ? entry->factory(screen, context) : nullptr;
+    return entry ? entry->factory(screen, context) : nullptr;
 }
 
 } // namespace brasti

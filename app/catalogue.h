@@ -17,7 +17,7 @@ struct CatalogueEntry {
     int column;            // 1 (left) to 4
     int row;               // 1 (top) to 7
     double fontPoints;
-    ScreenFactory factory; // the family of screen button - 1; nullptr while not built
+    ScreenFactory factory; // the family of screen button - 1
 };
 
 inline constexpr int kExerciseCount = 27;
@@ -26,9 +26,7 @@ extern const std::array<CatalogueEntry, kExerciseCount> kCatalogue;
 // The screen a button opens: button K opens screen K - 1.
 constexpr int screenOfButton(int button) { return button - 1; }
 
-// Whether screen n (1 to 27) is built; the menu disables the others.
-bool isExerciseBuilt(int screen);
-// A fresh, not yet loaded screen n, or nullptr if it is not built.
+// A fresh, not yet loaded screen n (1 to 27); nullptr for any other number.
 ExerciseScreen* createExerciseScreen(int screen, AppContext& context);
 
 } // namespace brasti

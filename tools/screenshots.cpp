@@ -216,8 +216,6 @@ int main(int argc, char** argv)
         ok &= save(run.shell.current(), folder, QStringLiteral("menu"));
     }
     for (int screen = 1; screen <= kExerciseCount; ++screen) {
-        if (!isExerciseBuilt(screen))
-            continue;
         const std::vector<Move> moves = chooseMoves(screen);
         Run run(screen);
         ExerciseScreen* exercise = open(run, screen);

@@ -115,7 +115,7 @@ private slots:
             const int left = QList<int>{120, 2520, 4920, 7320}.at(e.column - 1);
             QCOMPARE(Board::designRect(b), QRect(left, 600 + 720 * (e.row - 1), 2280, 550));
             QCOMPARE(b->font().pixelSize(), qRound(e.fontPoints * 20 / 15));
-            QCOMPARE(b->isEnabled(), isExerciseBuilt(screenOfButton(e.button)));
+            QVERIFY(b->isEnabled());
         }
         // Each place of the grid holds one button, but for the one left free under column 4.
         QSet<QPair<int, int>> places;
@@ -169,18 +169,19 @@ private slots:
         QCOMPARE(screensAlive().size(), 0);
     }
 
-    void disabledButtonsOpenNothing()
+    void everyButtonOpensItsScreen()
     {
         App a;
-        a.shell.showMenu();
-        auto* menu = qobject_cast<MenuScreen*>(a.shell.current());
         for (const CatalogueEntry& e : kCatalogue) {
-            if (isExerciseBuilt(screenOfButton(e.button)))
-                continue;
+            a.shell.showMenu();
+            auto* menu = qobject_cast<MenuScreen*>(a.shell.current());
+            QVERIFY(menu->exerciseButton(e.button)->isEnabled());
             harness::clickThroughWindow(menu->exerciseButton(e.button));
-            a.shell.openExercise(screenOfButton(e.button));
-            QCOMPARE(a.shell.current(), menu);
+            QCOMPARE(a.shell.current()->objectName(), QStringLiteral("Form%1").arg(e.button - 1));
         }
+        // Numbers outside the catalogue open nothing.
+        a.shell.showMenu();
+        ScreenWindow* menu = a.shell.current();
         a.shell.openExercise(0);
         a.shell.openExercise(28);
         QCOMPARE(a.shell.current(), menu);
@@ -221,8 +222,6 @@ private slots:
         a.shell.showMenu();
         const auto round = [&a] {
             for (int n = 1; n <= kExerciseCount; ++n) {
-                if (!isExerciseBuilt(n))
-                    continue;
                 a.shell.openExercise(n);
                 a.shell.current()->grab();
                 a.shell.showMenu();

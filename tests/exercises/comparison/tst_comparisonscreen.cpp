@@ -105,7 +105,6 @@ private slots:
                                     "inserisci   > < ="};
         const std::vector<Bgr> backgrounds = {0xFFC0FF, 0xC0C0FF, 0x008080, 0x008080};
         for (int n = 6; n <= 9; ++n) {
-            QVERIFY(isExerciseBuilt(n));
             std::unique_ptr<ExerciseScreen> s(createExerciseScreen(n, t.context));
             s->load();
             QCOMPARE(s->objectName(), QStringLiteral("Form%1").arg(n));
