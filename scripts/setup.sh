@@ -3,7 +3,7 @@
 # Idempotent: a machine that has everything runs no apt command at all.
 set -euo pipefail
 
-packages=(cmake g++ make ccache qt6-base-dev qt6-multimedia-dev libgl-dev fonts-liberation)
+packages=(cmake g++ make ccache qt6-base-dev libpulse-dev libgl-dev fonts-liberation)
 # Extra tools for the test suite: a real X server and an audio server.
 if [ "${1:-}" = "--test" ]; then
     packages+=(xvfb xauth xdotool pulseaudio pulseaudio-utils)
