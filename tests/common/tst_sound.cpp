@@ -632,7 +632,11 @@ private:
         for (int round = 0; round < 3; ++round)
             burst();
         QCOMPARE(threadCount(), threads);
+#if !defined(__SANITIZE_ADDRESS__) // which holds freed memory back on purpose
         QVERIFY2(residentKb() - rss < 1024, qPrintable(QString::number(residentKb() - rss) + " kB more"));
+#else
+        Q_UNUSED(rss);
+#endif
         QVERIFY(sinkInputs().size() <= 1);
         QTRY_VERIFY_WITH_TIMEOUT(sinkInputs().isEmpty(), 3000);
 
