@@ -650,6 +650,19 @@ private:
             QVERIFY(eventLoopTurn() < kNoWaitMs);
             QTest::qWait(10);
         }
+        {
+            // Nor does a player that goes while the server hangs: its thread
+            // never waits for the server.
+            QElapsedTimer clock;
+            clock.start();
+            {
+                SystemSoundPlayer shortLived(soundsFolder(), soundModule());
+                QVERIFY(shortLived.load());
+                shortLived.play(Sound::Wrong);
+                QTest::qWait(20);
+            }
+            QVERIFY(clock.elapsed() < 20 + kNoWaitMs);
+        }
         server.signal(SIGCONT);
         // The answers given meanwhile are stale by now; a new one sounds.
         QTRY_VERIFY_WITH_TIMEOUT(sinkInputs().isEmpty(), 3000);
