@@ -13,6 +13,7 @@
 
 #include <dlfcn.h>
 #include <optional>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -64,6 +65,9 @@ SystemSoundPlayer::SystemSoundPlayer(QString folder, QString module, QObject* pa
 
 SystemSoundPlayer::~SystemSoundPlayer()
 {
+    if (loader_.joinable())
+        loader_.join();
+    takeLoaded(); // what a loader finished just now
     if (player_)
         api_->close(player_);
     // The module stays mapped: other players may use it, and the audio
@@ -76,38 +80,83 @@ void SystemSoundPlayer::play(Sound sound)
         api_->play(player_, indexOf(sound));
 }
 
-bool SystemSoundPlayer::load()
+SystemSoundPlayer::Loaded SystemSoundPlayer::loadModule(const QString& modulePath, const QString& folder)
 {
-    if (std::exchange(tried_, true))
-        return isLoaded();
-
+    Loaded loaded;
     // Local binding: the audio libraries' symbols stay out of the program's sight.
-    void* module = module_.isEmpty() ? nullptr : ::dlopen(QFile::encodeName(module_).constData(), RTLD_NOW | RTLD_LOCAL);
+    void* module = modulePath.isEmpty() ? nullptr
+                                        : ::dlopen(QFile::encodeName(modulePath).constData(), RTLD_NOW | RTLD_LOCAL);
     if (!module) {
         ::dlerror(); // forget the reason: a computer without sound is an ordinary case
-        return false;
+        return loaded;
     }
     using Entry = const BrastiSoundModule* (*)();
     const auto entry = reinterpret_cast<Entry>(::dlsym(module, kSoundModuleEntry));
     const BrastiSoundModule* api = entry ? entry() : nullptr;
     if (!api || api->version != kSoundModuleVersion)
-        return false;
+        return loaded;
 
     // Read once, here: no answer ever waits for a file.
     std::vector<std::optional<PcmSound>> sounds;
     std::vector<BrastiPcm> pcm;
     for (Sound sound : kSounds) {
-        sounds.push_back(readWaveFile(QFile::encodeName(QDir(folder_).filePath(soundFileName(sound))).toStdString()));
+        sounds.push_back(readWaveFile(QFile::encodeName(QDir(folder).filePath(soundFileName(sound))).toStdString()));
         const std::optional<PcmSound>& s = sounds.back();
         pcm.push_back(s ? BrastiPcm{s->rate, s->channels, s->bits, s->data.data(), s->data.size()}
                         : BrastiPcm{0, 0, 0, nullptr, 0});
-        soundsRead_ += s ? 1 : 0;
+        loaded.soundsRead += s ? 1 : 0;
     }
     // The module copies what it needs.
-    player_ = api->open(pcm.data(), static_cast<int>(pcm.size()));
-    if (player_)
-        api_ = api;
+    loaded.player = api->open(pcm.data(), static_cast<int>(pcm.size()));
+    loaded.api = loaded.player ? api : nullptr;
+    return loaded;
+}
+
+bool SystemSoundPlayer::load()
+{
+    if (std::exchange(tried_, true))
+        return isLoaded();
+    adopt(loadModule(module_, folder_));
     return isLoaded();
+}
+
+void SystemSoundPlayer::loadInBackground()
+{
+    if (std::exchange(tried_, true))
+        return;
+    try {
+        loader_ = std::thread([this, module = module_, folder = folder_] {
+            const Loaded loaded = loadModule(module, folder);
+            {
+                const std::lock_guard<std::mutex> lock(loadedMutex_);
+                loaded_ = loaded;
+            }
+            QMetaObject::invokeMethod(this, &SystemSoundPlayer::takeLoaded, Qt::QueuedConnection);
+        });
+    } catch (const std::system_error&) {
+        // No thread to spare: no sound.
+    }
+}
+
+void SystemSoundPlayer::takeLoaded()
+{
+    std::optional<Loaded> loaded;
+    {
+        const std::lock_guard<std::mutex> lock(loadedMutex_);
+        loaded = std::exchange(loaded_, std::nullopt);
+    }
+    if (!loaded)
+        return;
+    if (loader_.joinable())
+        loader_.join(); // it has nothing left to do but end
+    adopt(*loaded);
+}
+
+void SystemSoundPlayer::adopt(const Loaded& loaded)
+{
+    api_ = loaded.api;
+    player_ = loaded.player;
+    soundsRead_ = loaded.soundsRead;
 }
 
 void SystemSoundPlayer::loadAfterFirstPaint(QWidget* window)
@@ -136,7 +185,7 @@ bool SystemSoundPlayer::eventFilter(QObject* watched, QEvent* event)
         // Queued twice: the first call comes round with whatever else the
         // paint pass queued, the second after all of it, once the frame is out.
         QMetaObject::invokeMethod(
-            this, [this] { QMetaObject::invokeMethod(this, [this] { load(); }, Qt::QueuedConnection); },
+            this, [this] { QMetaObject::invokeMethod(this, [this] { loadInBackground(); }, Qt::QueuedConnection); },
             Qt::QueuedConnection);
     }
     return false;

@@ -3,6 +3,9 @@
 // plays them is a SoundPlayer, so tests can record instead of play.
 #include <QObject>
 #include <QString>
+#include <mutex>
+#include <optional>
+#include <thread>
 
 class QEvent;
 class QWidget;
@@ -29,11 +32,11 @@ public:
 Sound drawRightSound(RandomSource& random);
 
 // Plays through the system's audio server by way of the sound module, a
-// shared object loaded by load(), which the program calls once its first
-// frame is out: until then nothing of the audio stack is in the process,
-// and play() is silent. load() reads the five files once; each play() then
-// only hands the module a number, and the module's own thread starts the
-// sound, so no server, a hung server or a missing file never holds anything up.
+// shared object loaded once the program's first frame is out: until then
+// nothing of the audio stack is in the process, and play() is silent. The
+// five files are read once, at loading; each play() then only hands the
+// module a number, and the module's own thread starts the sound, so no
+// server, a hung server or a missing file never holds anything up.
 class SystemSoundPlayer final : public QObject, public SoundPlayer {
     Q_OBJECT
 public:
@@ -41,13 +44,15 @@ public:
     ~SystemSoundPlayer() override;
     void play(Sound sound) override;
 
-    // Loads the module and hands it the sounds of the folder. Does its work
-    // once; returns whether sounds can be played now. A missing or broken
-    // module leaves the player silent, and says nothing.
+    // Loads the module and hands it the sounds of the folder, here and now.
+    // Does its work once; returns whether sounds can be played. A missing or
+    // broken module leaves the player silent, and says nothing.
     bool load();
     bool isLoaded() const { return player_ != nullptr; }
-    // Calls load() from the event loop once the paint pass that first draws
-    // `window` is over.
+    // Loads once the paint pass that first draws `window` is over: the
+    // libraries and the files are read on a short-lived thread, so the event
+    // loop does not wait for the disk either, and the player takes up the
+    // result from the event loop.
     void loadAfterFirstPaint(QWidget* window);
 
     QString folder() const { return folder_; }
@@ -58,6 +63,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct Loaded {
+        const BrastiSoundModule* api = nullptr;
+        void* player = nullptr;
+        int soundsRead = 0;
+    };
+    static Loaded loadModule(const QString& module, const QString& folder);
+    void loadInBackground();
+    void takeLoaded();
+    void adopt(const Loaded& loaded);
+
     QString folder_;
     QString module_;
     bool tried_ = false;
@@ -65,6 +80,9 @@ private:
     const BrastiSoundModule* api_ = nullptr;
     void* player_ = nullptr;
     QObject* watched_ = nullptr;
+    std::thread loader_;
+    std::mutex loadedMutex_;
+    std::optional<Loaded> loaded_;
 };
 
 // The suoni folder: beside the executable, else in the installed data folder.
