@@ -77,6 +77,9 @@ private:
         if (context_.sound)
             context_.sound->play(Sound::Wrong);
         writeLine(stdout, QStringLiteral("suoni: %1 %2/5").arg(QDir::cleanPath(folder)).arg(found));
+        const QString module = findSoundModule();
+        writeLine(stdout, QStringLiteral("modulo dei suoni: %1")
+                              .arg(module.isEmpty() ? QStringLiteral("nessuno") : QDir::cleanPath(module)));
         shell_.quitProgram();
     }
 

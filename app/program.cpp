@@ -69,7 +69,7 @@ int runProgram(int argc, char** argv, const std::function<void(QApplication&, Sh
         return answerCommandLine(options);
 
     ClockRandom random; // seeded from the clock
-    SystemSoundPlayer sound(findSoundFolder());
+    SystemSoundPlayer sound(findSoundFolder(), findSoundModule());
     MessageBoxDialogs dialogs;
     AppContext context;
     context.random = &random;
@@ -85,6 +85,9 @@ int runProgram(int argc, char** argv, const std::function<void(QApplication&, Sh
     if (beforeStart)
         beforeStart(app, shell);
     shell.showStart();
+    // Nothing sounds before the first answer: the audio stack comes in only
+    // once the start screen is on the screen, and adds nothing to start-up.
+    sound.loadAfterFirstPaint(shell.current());
     const int status = QApplication::exec();
     // A window unloaded on the way out is deleted before the services it uses.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

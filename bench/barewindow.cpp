@@ -4,6 +4,7 @@
 //
 //   brasti_bare            prints "painted" at the first frame and exits
 //   brasti_bare --memory   prints "mem shown <VmRSS kB> <VmHWM kB>" after the first frame
+//   brasti_bare --libraries  prints "libs <file>..." for the shared objects mapped at the first frame
 #include "bench/paintspy.h"
 #include "bench/procutil.h"
 
@@ -19,13 +20,17 @@
 
 int main(int argc, char** argv)
 {
-    const bool memory = argc > 1 && std::string(argv[1]) == "--memory";
+    const std::string mode = argc > 1 ? argv[1] : "";
+    const bool memory = mode == "--memory";
+    const bool libraries = mode == "--libraries";
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
 
     bench::PaintSpy spy;
-    spy.expect(bench::PaintSpy::inWindowNamed(QStringLiteral("BareWindow")), [memory] {
+    spy.expect(bench::PaintSpy::inWindowNamed(QStringLiteral("BareWindow")), [memory, libraries] {
         std::string line = "painted\n";
+        if (libraries)
+            line = bench::mappedObjectsLine() + "\n";
         if (memory) {
             const bench::Memory m = bench::readMemory(getpid());
             line = "mem shown " + std::to_string(m.rssKb) + " " + std::to_string(m.peakKb) + "\n";

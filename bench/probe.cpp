@@ -7,6 +7,8 @@
 //                                opening and leaving every built exercise screen
 //   brasti_probe --idle WHERE    shows WHERE (start, menu or exercise), prints "ready" and
 //                                stays idle until killed
+//   brasti_probe --libraries     prints "libs <file>..." for the shared objects mapped at the
+//                                start screen's first frame, and exits
 #include "app/catalogue.h"
 #include "app/program.h"
 #include "app/shell.h"
@@ -78,8 +80,8 @@ int main(int argc, char** argv)
 {
     const std::string mode = argc > 1 ? argv[1] : "";
     const std::string value = argc > 2 ? argv[2] : "";
-    if (!mode.empty() && mode != "--memory" && mode != "--idle") {
-        std::fprintf(stderr, "usage: %s [--memory ROUNDS | --idle start|menu|exercise]\n", argv[0]);
+    if (!mode.empty() && mode != "--memory" && mode != "--idle" && mode != "--libraries") {
+        std::fprintf(stderr, "usage: %s [--memory ROUNDS | --idle start|menu|exercise | --libraries]\n", argv[0]);
         return 2;
     }
     // Qt sees only the program name, as when the program is started plainly.
@@ -90,6 +92,9 @@ int main(int argc, char** argv)
                 runRounds(*spy, shell, std::max(10, std::atoi(value.c_str())));
             } else if (mode == "--idle") {
                 goIdle(*spy, shell, value);
+            } else if (mode == "--libraries") {
+                say(bench::mappedObjectsLine());
+                std::_Exit(0);
             } else {
                 say("painted");
                 std::_Exit(0);

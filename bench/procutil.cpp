@@ -78,6 +78,41 @@ long long parseContextSwitches(std::string_view procStatus)
            + std::max(0LL, fieldOf(procStatus, "nonvoluntary_ctxt_switches"));
 }
 
+std::vector<std::string> parseMappedObjects(std::string_view procMaps)
+{
+    std::vector<std::string> names;
+    std::size_t at = 0;
+    while (at < procMaps.size()) {
+        std::size_t end = procMaps.find('\n', at);
+        if (end == std::string_view::npos)
+            end = procMaps.size();
+        const std::string_view line = procMaps.substr(at, end - at);
+        at = end + 1;
+        // The path is the sixth field and the only one that starts with '/'.
+        const std::size_t path = line.find('/');
+        if (path == std::string_view::npos)
+            continue;
+        std::string_view file = line.substr(line.rfind('/') + 1);
+        // A file replaced on disk since it was mapped is still the same library.
+        constexpr std::string_view kDeleted = " (deleted)";
+        if (file.ends_with(kDeleted))
+            file.remove_suffix(kDeleted.size());
+        if (file.find(".so") != std::string_view::npos)
+            names.emplace_back(file);
+    }
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
+}
+
+std::string mappedObjectsLine()
+{
+    std::string line = "libs";
+    for (const std::string& name : parseMappedObjects(readFile("/proc/self/maps")))
+        line += " " + name;
+    return line;
+}
+
 std::string readFile(const std::string& path)
 {
     std::ifstream in(path);

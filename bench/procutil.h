@@ -43,6 +43,12 @@ Activity readActivity(pid_t pid);
 ThreadActivity activityBetween(const Activity& before, const Activity& after);
 Memory readMemory(pid_t pid);
 
+// The file names of the shared objects mapped in a /proc/<pid>/maps text,
+// sorted, each once.
+std::vector<std::string> parseMappedObjects(std::string_view procMaps);
+// "libs" and the shared objects this process has mapped now, separated by blanks.
+std::string mappedObjectsLine();
+
 std::string readFile(const std::string& path);
 // The folder of the running executable.
 std::string ownFolder();

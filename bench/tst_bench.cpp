@@ -82,6 +82,21 @@ private slots:
         QCOMPARE(none.cpuNs, 0LL);
     }
 
+    void mappedObjectsFromProcMaps()
+    {
+        const std::string maps =
+            "55d0c000-55d0d000 r--p 00000000 08:01 123 /usr/bin/brasti\n"
+            "7f00a000-7f00b000 r--p 00000000 08:01 456 /usr/lib/x86_64-linux-gnu/libQt6Core.so.6.4.2\n"
+            "7f00b000-7f00c000 r-xp 00001000 08:01 456 /usr/lib/x86_64-linux-gnu/libQt6Core.so.6.4.2\n"
+            "7f00c000-7f00d000 rw-p 00000000 00:00 0 \n"
+            "7f00d000-7f00e000 r--p 00000000 08:01 789 /usr/lib/brasti/libbrasti_sound.so (deleted)\n"
+            "7f00e000-7f00f000 r--s 00000000 08:01 790 /usr/share/fonts/x.ttf\n"
+            "7ffd0000-7ffd1000 r-xp 00000000 00:00 0 [vdso]";
+        const std::vector<std::string> expected = {"libQt6Core.so.6.4.2", "libbrasti_sound.so"};
+        QCOMPARE(bench::parseMappedObjects(maps), expected);
+        QVERIFY(bench::mappedObjectsLine().rfind("libs ", 0) == 0);
+    }
+
     void childLinesAndStatus()
     {
         Child child({"sh", "-c", "echo one; printf two; exit 3"}, STDERR_FILENO);
@@ -129,6 +144,42 @@ private slots:
             QCOMPARE(child.readLine(120s), std::optional<std::string>("ready"));
             child.kill(SIGTERM);
             QCOMPARE(child.wait(), -1);
+        }
+    }
+
+    void probesListTheirLibrariesWithoutAudio()
+    {
+        for (const char* exe : {"brasti_probe", "brasti_bare"}) {
+            Child child({kFolder + "/" + exe, "--libraries"}, STDERR_FILENO);
+            const std::optional<std::string> line = child.readLine(120s);
+            QCOMPARE(child.wait(), 0);
+            QVERIFY(line && line->rfind("libs ", 0) == 0);
+            QVERIFY(line->find("libQt6Widgets") != std::string::npos);
+            // The sound module comes only after the first frame.
+            QVERIFY2(line->find("libpulse") == std::string::npos, exe);
+            QVERIFY2(line->find("libbrasti_sound") == std::string::npos, exe);
+        }
+    }
+
+    void soundRunReportsFirstAndLaterSounds()
+    {
+        if (!bench::onPath("pulseaudio"))
+            QSKIP("pulseaudio is needed for the sound row");
+        Child child({kFolder + "/brasti_bench", "--sound", "3"}, STDERR_FILENO);
+        const std::vector<std::string> lines = linesOf(child);
+        QCOMPARE(child.wait(), 0);
+        QCOMPARE(lines.size(), 2u);
+        const char* keys[] = {"sound.first", "sound.later"};
+        const int counts[] = {1, 2};
+        for (int i = 0; i < 2; ++i) {
+            std::istringstream in(lines[std::size_t(i)]);
+            std::string key;
+            QVERIFY(in >> key);
+            QCOMPARE(key, std::string(keys[i]));
+            int samples = 0;
+            for (double v = 0; in >> v; ++samples)
+                QVERIFY(v >= 0 && v < 2000);
+            QCOMPARE(samples, counts[i]);
         }
     }
 

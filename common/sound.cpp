@@ -1,20 +1,21 @@
 #include "common/sound.h"
 
 #include "common/random.h"
+#include "common/soundfile.h"
+#include "common/soundmodule.h"
 
-#include <QAudioDevice>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QThread>
-#include <QUrl>
-#include <QtEndian>
+#include <QWidget>
 
-#include <cstring>
+#include <dlfcn.h>
+#include <optional>
+#include <system_error>
 #include <utility>
+#include <vector>
 
 namespace brasti {
 
@@ -42,110 +43,152 @@ Sound drawRightSound(RandomSource& random)
 
 namespace {
 
-// The audio backend writes a warning to stderr when no audio server runs.
-// A computer without sound is an ordinary case here, so the one query that
-// provokes it is made with the warnings of this thread set aside.
-QtMessageHandler forwardTo = nullptr;
-QThread* probingThread = nullptr;
+constexpr Sound kSounds[] = {Sound::Right1, Sound::Right2, Sound::Right3, Sound::Right4, Sound::Wrong};
 
-void dropProbeWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
+int indexOf(Sound sound)
 {
-    if (type == QtWarningMsg && QThread::currentThread() == probingThread)
-        return;
-    if (forwardTo)
-        forwardTo(type, context, message);
+    return static_cast<int>(sound);
 }
 
-bool hasAudioOutput()
+// A folder relative to the executable's, given as "from the binaries folder".
+QString besideProgram(const char* relative)
 {
-    probingThread = QThread::currentThread();
-    forwardTo = qInstallMessageHandler(dropProbeWarnings);
-    const bool found = !QMediaDevices::defaultAudioOutput().isNull();
-    qInstallMessageHandler(forwardTo);
-    probingThread = nullptr;
-    return found;
-}
-
-// Whether the file is a whole PCM WAV file, as far as its headers show. Given
-// anything else QSoundEffect writes a warning, and worse: a file cut short
-// leaves Qt's loader thread waiting for the missing bytes forever, and every
-// later sound change then blocks on that thread. Reads a few dozen bytes.
-bool isCompletePcmWave(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    char riff[12];
-    if (file.read(riff, 12) != 12 || std::memcmp(riff, "RIFF", 4) != 0 || std::memcmp(riff + 8, "WAVE", 4) != 0)
-        return false;
-    bool formatSeen = false;
-    for (int chunk = 0; chunk < 32; ++chunk) { // real files have a handful
-        char header[8];
-        if (file.read(header, 8) != 8)
-            return false;
-        const qint64 length = qFromLittleEndian<quint32>(header + 4);
-        if (std::memcmp(header, "data", 4) == 0)
-            return formatSeen && length > 0 && file.pos() + length <= file.size();
-        qint64 skip = length + (length & 1);
-        if (std::memcmp(header, "fmt ", 4) == 0) {
-            char fmt[16];
-            if (length < 16 || file.read(fmt, 16) != 16)
-                return false;
-            const auto format = qFromLittleEndian<quint16>(fmt);
-            const auto channels = qFromLittleEndian<quint16>(fmt + 2);
-            const auto rate = qFromLittleEndian<quint32>(fmt + 4);
-            const auto bits = qFromLittleEndian<quint16>(fmt + 14);
-            if (format != 1 || channels == 0 || rate == 0 || (bits != 8 && bits != 16 && bits != 32))
-                return false;
-            formatSeen = true;
-            skip -= 16;
-        }
-        if (file.pos() + skip > file.size() || !file.seek(file.pos() + skip))
-            return false;
-    }
-    return false;
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(relative));
 }
 
 } // namespace
 
-SystemSoundPlayer::SystemSoundPlayer(QString folder, QObject* parent)
-    : QObject(parent), folder_(std::move(folder))
+SystemSoundPlayer::SystemSoundPlayer(QString folder, QString module, QObject* parent)
+    : QObject(parent), folder_(std::move(folder)), module_(std::move(module))
 {
 }
 
-// Out of line, where QSoundEffect is complete.
-SystemSoundPlayer::~SystemSoundPlayer() = default;
+SystemSoundPlayer::~SystemSoundPlayer()
+{
+    if (loader_.joinable())
+        loader_.join();
+    takeLoaded(); // what a loader finished just now
+    if (player_)
+        api_->close(player_);
+    // The module stays mapped: other players may use it, and the audio
+    // libraries it brought in do not expect to be unloaded.
+}
 
 void SystemSoundPlayer::play(Sound sound)
 {
-    // Destroying the effect silences it at once; stop() would let it ring on.
-    current_.reset();
-
-    // Asked once, here rather than at start-up: the first query connects to
-    // the audio server. Without a device QSoundEffect would warn on every play.
-    if (hasDevice_ < 0)
-        hasDevice_ = hasAudioOutput() ? 1 : 0;
-    if (hasDevice_ == 0)
-        return;
-
-    const QString path = QDir(folder_).filePath(soundFileName(sound));
-    if (!QFileInfo(path).isFile() || !isCompletePcmWave(path))
-        return;
-
-    current_ = std::make_unique<QSoundEffect>();
-    current_->setSource(QUrl::fromLocalFile(path));
-    current_->play();
+    if (player_)
+        api_->play(player_, indexOf(sound));
 }
 
-QString SystemSoundPlayer::currentSource() const
+SystemSoundPlayer::Loaded SystemSoundPlayer::loadModule(const QString& modulePath, const QString& folder)
 {
-    return current_ ? current_->source().toLocalFile() : QString();
+    Loaded loaded;
+    // Local binding: the audio libraries' symbols stay out of the program's sight.
+    void* module = modulePath.isEmpty() ? nullptr
+                                        : ::dlopen(QFile::encodeName(modulePath).constData(), RTLD_NOW | RTLD_LOCAL);
+    if (!module) {
+        ::dlerror(); // forget the reason: a computer without sound is an ordinary case
+        return loaded;
+    }
+    using Entry = const BrastiSoundModule* (*)();
+    const auto entry = reinterpret_cast<Entry>(::dlsym(module, kSoundModuleEntry));
+    const BrastiSoundModule* api = entry ? entry() : nullptr;
+    if (!api || api->version != kSoundModuleVersion)
+        return loaded;
+
+    // Read once, here: no answer ever waits for a file.
+    std::vector<std::optional<PcmSound>> sounds;
+    std::vector<BrastiPcm> pcm;
+    for (Sound sound : kSounds) {
+        sounds.push_back(readWaveFile(QFile::encodeName(QDir(folder).filePath(soundFileName(sound))).toStdString()));
+        const std::optional<PcmSound>& s = sounds.back();
+        pcm.push_back(s ? BrastiPcm{s->rate, s->channels, s->bits, s->data.data(), s->data.size()}
+                        : BrastiPcm{0, 0, 0, nullptr, 0});
+        loaded.soundsRead += s ? 1 : 0;
+    }
+    // The module copies what it needs.
+    loaded.player = api->open(pcm.data(), static_cast<int>(pcm.size()));
+    loaded.api = loaded.player ? api : nullptr;
+    return loaded;
 }
 
-bool SystemSoundPlayer::isPlaying() const
+bool SystemSoundPlayer::load()
 {
-    // QSoundEffect says it is playing from play() on, while still loading.
-    return current_ && current_->status() == QSoundEffect::Ready && current_->isPlaying();
+    if (std::exchange(tried_, true))
+        return isLoaded();
+    adopt(loadModule(module_, folder_));
+    return isLoaded();
+}
+
+void SystemSoundPlayer::loadInBackground()
+{
+    if (std::exchange(tried_, true))
+        return;
+    try {
+        loader_ = std::thread([this, module = module_, folder = folder_] {
+            const Loaded loaded = loadModule(module, folder);
+            {
+                const std::lock_guard<std::mutex> lock(loadedMutex_);
+                loaded_ = loaded;
+            }
+            QMetaObject::invokeMethod(this, &SystemSoundPlayer::takeLoaded, Qt::QueuedConnection);
+        });
+    } catch (const std::system_error&) {
+        // No thread to spare: no sound.
+    }
+}
+
+void SystemSoundPlayer::takeLoaded()
+{
+    std::optional<Loaded> loaded;
+    {
+        const std::lock_guard<std::mutex> lock(loadedMutex_);
+        loaded = std::exchange(loaded_, std::nullopt);
+    }
+    if (!loaded)
+        return;
+    if (loader_.joinable())
+        loader_.join(); // it has nothing left to do but end
+    adopt(*loaded);
+}
+
+void SystemSoundPlayer::adopt(const Loaded& loaded)
+{
+    api_ = loaded.api;
+    player_ = loaded.player;
+    soundsRead_ = loaded.soundsRead;
+}
+
+void SystemSoundPlayer::loadAfterFirstPaint(QWidget* window)
+{
+    if (tried_ || !window || watched_)
+        return;
+    watched_ = window;
+    // The window's children may cover it whole, and then only they get
+    // painted: so every paint in the application is looked at, until the first
+    // one in this window.
+    QCoreApplication::instance()->installEventFilter(this);
+    connect(window, &QObject::destroyed, this, [this](QObject* gone) {
+        if (gone == watched_) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            watched_ = nullptr;
+        }
+    });
+}
+
+bool SystemSoundPlayer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched_ && event->type() == QEvent::Paint && watched->isWidgetType()
+        && static_cast<QWidget*>(watched)->window() == watched_) {
+        QCoreApplication::instance()->removeEventFilter(this);
+        watched_ = nullptr;
+        // Queued twice: the first call comes round with whatever else the
+        // paint pass queued, the second after all of it, once the frame is out.
+        QMetaObject::invokeMethod(
+            this, [this] { QMetaObject::invokeMethod(this, [this] { loadInBackground(); }, Qt::QueuedConnection); },
+            Qt::QueuedConnection);
+    }
+    return false;
 }
 
 QString findSoundFolder()
@@ -157,13 +200,25 @@ QString findSoundFolder()
     // Installed: found from the executable's own folder, not from the prefix
     // configured at build time, so the same binary works wherever it is
     // installed or unpacked (and never takes another installation's files).
-    const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath()
-                                              + QStringLiteral("/" BRASTI_DATA_FROM_BIN "/suoni"));
+    const QString installed = besideProgram(BRASTI_DATA_FROM_BIN "/suoni");
     if (QFileInfo(installed).isDir())
         return installed;
 #endif
     // Nothing found: the player then finds no files and stays silent.
     return beside;
+}
+
+QString findSoundModule()
+{
+    const QString beside = besideProgram(BRASTI_SOUND_MODULE_FILE);
+    if (QFileInfo(beside).isFile())
+        return beside;
+#ifdef BRASTI_MODULE_FROM_BIN
+    const QString installed = besideProgram(BRASTI_MODULE_FROM_BIN "/" BRASTI_SOUND_MODULE_FILE);
+    if (QFileInfo(installed).isFile())
+        return installed;
+#endif
+    return {};
 }
 
 } // namespace brasti

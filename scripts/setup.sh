@@ -3,7 +3,7 @@
 # Idempotent: a machine that has everything runs no apt command at all.
 set -euo pipefail
 
-packages=(cmake g++ make ccache qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev fonts-liberation)
+packages=(cmake g++ make ccache qt6-base-dev qt6-translations-l10n libpulse-dev libgl-dev fonts-liberation)
 # Extra tools for the test suite: a real X server, an audio server, and the
 # checkers of the Debian package and the desktop metadata.
 if [ "${1:-}" = "--test" ]; then

@@ -59,6 +59,8 @@ check_program() {
     grep -qx "finestra: FormAvvio normale" <<<"$out" || fail "no start screen painted: $out"
     grep -qxF "suoni: $root/share/brasti/suoni 5/5" <<<"$out" \
         || fail "sounds not found in $root/share/brasti/suoni: $out"
+    grep -qx "modulo dei suoni: $root/lib.*/brasti/libbrasti_sound.so" <<<"$out" \
+        || fail "the sound module was not found under $root: $out"
 
     # Qt's own options stay allowed beside the program's.
     out=$(run_bare "$program" -platform offscreen --fullscreen --verifica-avvio) \
@@ -135,7 +137,7 @@ package)
     deb=$(ls "$scratch"/out/brasti_*.deb)
 
     depends=$(dpkg-deb -f "$deb" Depends)
-    for lib in libqt6widgets6 libqt6multimedia6 libc6; do
+    for lib in libqt6widgets6 libpulse0 libc6; do
         grep -q "$lib (>=" <<<"$depends" || fail "Depends lacks $lib: $depends"
     done
 
