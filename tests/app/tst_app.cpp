@@ -175,6 +175,7 @@ private slots:
         for (const CatalogueEntry& e : kCatalogue) {
             a.shell.showMenu();
             auto* menu = qobject_cast<MenuScreen*>(a.shell.current());
+            QVERIFY(e.factory);
             QVERIFY(menu->exerciseButton(e.button)->isEnabled());
             harness::clickThroughWindow(menu->exerciseButton(e.button));
             QCOMPARE(a.shell.current()->objectName(), QStringLiteral("Form%1").arg(e.button - 1));
