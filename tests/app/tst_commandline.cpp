@@ -6,6 +6,9 @@
 #include "harness/harness.h"
 #include "harness/testmain.h"
 
+#include <QFontInfo>
+#include <QMenuBar>
+
 using namespace brasti;
 using Action = CommandLine::Action;
 
@@ -77,6 +80,7 @@ private slots:
         Shell shell(t.context);
         shell.setQuitAction([] {});
         shell.setStartState(Qt::WindowFullScreen);
+        const int menuPixels = QFontInfo(QApplication::font("QMenuBar")).pixelSize();
         shell.showStart();
         QVERIFY(shell.current()->windowState() & Qt::WindowFullScreen);
         shell.showMenu();
@@ -84,6 +88,10 @@ private slots:
         for (int n = 1; n <= kExerciseCount; ++n) {
             shell.openExercise(n);
             QVERIFY(shell.current()->windowState() & Qt::WindowFullScreen);
+            // The menu bar grows with the board, not only the board's controls.
+            QTRY_VERIFY(shell.current()->zoom() > 1.1);
+            QMenuBar* bar = shell.current()->menuBar();
+            QTRY_VERIFY(std::abs(QFontInfo(bar->font()).pixelSize() - menuPixels * shell.current()->zoom()) <= 1);
             shell.showMenu();
             QVERIFY(shell.current()->windowState() & Qt::WindowFullScreen);
         }
