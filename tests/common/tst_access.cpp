@@ -7,6 +7,7 @@
 #include "common/board.h"
 #include "common/controls.h"
 #include "common/exercisescreen.h"
+#include "common/colours.h"
 #include "common/pictures.h"
 #include "harness/harness.h"
 #include "harness/testmain.h"
@@ -38,7 +39,8 @@ QString description(QWidget* widget)
 // strip on the board itself lies where the tray is, but in another container.
 class ShelfScreen final : public ExerciseScreen {
 public:
-    explicit ShelfScreen(AppContext& context) : ExerciseScreen(context, QStringLiteral("scaffale"), FrameLayout{}, RodStance::Flat)
+    explicit ShelfScreen(AppContext& context, RodStance stance = RodStance::Flat)
+        : ExerciseScreen(context, QStringLiteral("scaffale"), FrameLayout{}, stance)
     {
         frame = new QWidget(board());
         board()->place(frame, QRect(0, 0, 7600, 5200));
@@ -72,7 +74,8 @@ protected:
     {
         for (int k = 1; k <= 10; ++k) {
             rod(k)->setEnabled(true);
-            board()->moveTo(rod(k), QPoint(200, 200 + 400 * (k - 1)));
+            board()->moveTo(rod(k), stance() == RodStance::Flat ? QPoint(200, 200 + 400 * (k - 1))
+                                                                 : QPoint(200 + 400 * (k - 1), 1500));
         }
         copy->showRod(3);
         board()->place(copy, QRect(3000, 1600, 3 * kUnitTwips, kUnitTwips));
@@ -104,6 +107,24 @@ std::optional<QPoint> openPointOf(ExerciseScreen* w, QWidget* target, Rod* rod)
         }
     }
     return std::nullopt;
+}
+
+// Where the text lies in a picture of a rod: the pixels nearer the text's
+// colour than the rod's (the antialiased glyphs' cores), its thin edge left aside.
+QRect inkOf(const QImage& image, QColor text, QColor rod)
+{
+    const auto distance = [](QColor a, QColor b) {
+        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+    };
+    QRect ink;
+    for (int y = 1; y < image.height() - 1; ++y) {
+        for (int x = 1; x < image.width() - 1; ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (distance(pixel, text) < distance(pixel, rod))
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
 }
 
 struct Event {
@@ -236,6 +257,52 @@ private slots:
                 }
             }
             QVERIFY2(landed, qPrintable(screen + ": no rod landed in a box"));
+        }
+    }
+
+    void rodsShowTheirNumbersWhenAsked_data()
+    {
+        QTest::addColumn<bool>("upright");
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("flat") << false << 1.0;
+        QTest::newRow("flat, small window") << false << 0.75;
+        QTest::newRow("flat, whiteboard") << false << 2.5;
+        QTest::newRow("upright") << true << 1.0;
+        QTest::newRow("upright, small window") << true << 0.75;
+        QTest::newRow("upright, whiteboard") << true << 2.5;
+    }
+
+    void rodsShowTheirNumbersWhenAsked()
+    {
+        QFETCH(bool, upright);
+        QFETCH(double, zoom);
+        for (bool numbers : {true, false}) {
+            harness::TestContext t;
+            t.context.numbersOnRods = numbers;
+            ShelfScreen w(t.context, upright ? RodStance::Upright : RodStance::Flat);
+            w.load();
+            w.resize(w.designedWindowSize() * zoom);
+            w.show();
+            QTRY_VERIFY(std::abs(w.zoom() - zoom) < 0.01);
+            std::vector<QWidget*> pieces;
+            for (int k = 1; k <= 10; ++k)
+                pieces.push_back(w.rod(k));
+            pieces.push_back(w.copy);
+            for (QWidget* piece : pieces) {
+                const int k = piece == w.copy ? w.copy->number() : static_cast<Rod*>(piece)->number();
+                const QImage image = piece->grab().toImage();
+                const QRect ink = inkOf(image, toQColor(textColourOn(rodColour(k))), toQColor(rodColour(k)));
+                const QString what = QStringLiteral("%1 (%2x%3)").arg(piece->objectName()).arg(image.width()).arg(image.height());
+                if (!numbers) {
+                    QVERIFY2(ink.isEmpty(), qPrintable(what));
+                    continue;
+                }
+                // Whole within the rod, and as tall as a good part of its thickness.
+                const int thickness = std::min(image.width(), image.height());
+                QVERIFY2(!ink.isEmpty(), qPrintable(what));
+                QVERIFY2(ink.height() >= thickness * 2 / 5, qPrintable(what));
+                QVERIFY2(ink.left() > 1 && ink.right() < image.width() - 2, qPrintable(what));
+            }
         }
     }
 
