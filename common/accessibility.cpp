@@ -32,8 +32,9 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
+        // A copy showing no rod has no name, and lies nowhere worth telling.
         if (t == QAccessible::Description && widget()->accessibleDescription().isEmpty())
-            return whereItLies(widget());
+            return widget()->accessibleName().isEmpty() ? QString() : whereItLies(widget());
         return QAccessibleWidget::text(t);
     }
 };
