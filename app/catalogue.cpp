@@ -38,12 +38,14 @@ constexpr std::array<CatalogueEntry, kExerciseCount> kCatalogue = {{
     {28, "componi il 20", 3, 5, 9, createComposingScreen},
 }};
 
-// Every button opens a screen of its own: buttons 2 to 28, each once, each with its factory.
+// Every button opens a screen of its own: buttons 2 to 28, each once. (That
+// each has its factory is left to the tests: with the sanitizers on, the
+// compiler cannot compare a function's address with null at compile time.)
 static_assert([] {
     std::array<bool, kExerciseCount> seen{};
     for (const CatalogueEntry& entry : kCatalogue) {
         const int screen = screenOfButton(entry.button);
-        if (screen < 1 || screen > kExerciseCount || seen[static_cast<std::size_t>(screen - 1)] || !entry.factory)
+        if (screen < 1 || screen > kExerciseCount || seen[static_cast<std::size_t>(screen - 1)])
             return false;
         seen[static_cast<std::size_t>(screen - 1)] = true;
     }
@@ -65,7 +67,7 @@ const CatalogueEntry* entryOfScreen(int screen)
 ExerciseScreen* createExerciseScreen(int screen, AppContext& context)
 {
     const CatalogueEntry* entry = entryOfScreen(screen);
-    return entry ? entry->factory(screen, context) : nullptr;
+    return entry && entry->factory ? entry->factory(screen, context) : nullptr;
 }
 
 } // namespace brasti
