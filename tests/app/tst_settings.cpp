@@ -55,40 +55,21 @@ struct Run {
 class TestSettings : public QObject {
     Q_OBJECT
 private slots:
-    void switches_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<std::optional<bool>>("value");
-        QTest::newRow("true") << QStringLiteral("true") << std::optional<bool>(true);
-        QTest::newRow("capitals and blanks") << QStringLiteral(" TRUE ") << std::optional<bool>(true);
-        QTest::newRow("one") << QStringLiteral("1") << std::optional<bool>(true);
-        QTest::newRow("false") << QStringLiteral("False") << std::optional<bool>(false);
-        QTest::newRow("zero") << QStringLiteral("0") << std::optional<bool>(false);
-        QTest::newRow("italian") << QStringLiteral("si") << std::optional<bool>();
-        QTest::newRow("word") << QStringLiteral("forse") << std::optional<bool>();
-        QTest::newRow("number") << QStringLiteral("2") << std::optional<bool>();
-        QTest::newRow("empty") << QString() << std::optional<bool>();
-    }
-
-    void switches()
-    {
-        QFETCH(QString, text);
-        QFETCH(std::optional<bool>, value);
-        QCOMPARE(parseSwitch(text), value);
-    }
-
     void files_data()
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("numbers");
         QTest::newRow("on") << QByteArray("numeriSuiBrasti=true\n") << true;
         QTest::newRow("on in its group") << QByteArray("[General]\nnumeriSuiBrasti = 1\n") << true;
+        QTest::newRow("capitals and blanks") << QByteArray("numeriSuiBrasti= TRUE \n") << true;
         QTest::newRow("as QSettings writes it") << QByteArray("numeriSuiBrasti=@Variant(\\0\\0\\0\\x1\\x1)\n") << true;
         QTest::newRow("written on another system") << QByteArray("\xef\xbb\xbfnumeriSuiBrasti=true\r\n") << true;
         QTest::newRow("off") << QByteArray("numeriSuiBrasti=false\n") << false;
         QTest::newRow("empty file") << QByteArray() << false;
         QTest::newRow("other key") << QByteArray("numeri=true\n") << false;
         QTest::newRow("not a yes or no") << QByteArray("numeriSuiBrasti=forse\n") << false;
+        QTest::newRow("italian") << QByteArray("numeriSuiBrasti=si\n") << false;
+        QTest::newRow("other number") << QByteArray("numeriSuiBrasti=2\n") << false;
         QTest::newRow("a list") << QByteArray("numeriSuiBrasti=true, false\n") << false;
         QTest::newRow("key without value") << QByteArray("numeriSuiBrasti\n") << false;
         // Garbage around a good line: the file as a whole is not trusted.
@@ -124,19 +105,6 @@ private slots:
         QCOMPARE(snapshot(dir.path()).size(), 2);
     }
 
-    void fileLiesInTheConfigurationFolder()
-    {
-        QTemporaryDir dir;
-        const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
-        const QString path = settingsFilePath();
-        if (saved.isNull())
-            qunsetenv("XDG_CONFIG_HOME");
-        else
-            qputenv("XDG_CONFIG_HOME", saved);
-        QCOMPARE(path, dir.filePath(QStringLiteral("brasti/brasti.conf")));
-    }
-
     // Whole runs of the program, each with its own configuration folder and
     // home: the file is read, never created, never changed, and a broken
     // one is passed over in silence.
@@ -153,8 +121,6 @@ private slots:
         QTest::newRow("file off, command line on") << std::optional<QByteArray>("numeriSuiBrasti=false\n")
                                                    << QStringList{QStringLiteral("--numeri-sui-brasti")}
                                                    << QStringLiteral("si");
-        QTest::newRow("not a yes or no") << std::optional<QByteArray>("numeriSuiBrasti=forse\n") << QStringList()
-                                         << QStringLiteral("no");
         QTest::newRow("corrupt") << std::optional<QByteArray>(QByteArray("\xff\xfe\x00[[[numeri", 12))
                                  << QStringList() << QStringLiteral("no");
     }
