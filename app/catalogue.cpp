@@ -67,7 +67,7 @@ const CatalogueEntry* entryOfScreen(int screen)
 ExerciseScreen* createExerciseScreen(int screen, AppContext& context)
 {
     const CatalogueEntry* entry = entryOfScreen(screen);
-    return entry ? entry->factory(screen, context) : nullptr;
+    return entry && entry->factory ? entry->factory(screen, context) : nullptr;
 }
 
 } // namespace brasti

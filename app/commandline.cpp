@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QWidget>
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -30,11 +31,16 @@ struct Options {
                                QStringLiteral("mostra la versione ed esce")};
     QCommandLineOption fullScreen{QStringLiteral("fullscreen"),
                                   QStringLiteral("apre ogni finestra a schermo intero, per la lavagna interattiva")};
+    QCommandLineOption numbersOnRods{QStringLiteral("numeri-sui-brasti"),
+                                     QStringLiteral("scrive su ogni brasto il suo numero, per chi non distingue i colori")};
     QCommandLineOption startCheck{QStringLiteral("verifica-avvio"),
                                   QStringLiteral("esce dopo il primo disegno della finestra")};
 
     Options() { startCheck.setFlags(QCommandLineOption::HiddenFromHelp); }
-    std::vector<const QCommandLineOption*> all() const { return {&help, &version, &fullScreen, &startCheck}; }
+    std::vector<const QCommandLineOption*> all() const
+    {
+        return {&help, &version, &fullScreen, &numbersOnRods, &startCheck};
+    }
 };
 
 void writeLine(std::FILE* stream, const QString& text)
@@ -80,6 +86,8 @@ private:
         const QString module = findSoundModule();
         writeLine(stdout, QStringLiteral("modulo dei suoni: %1")
                               .arg(module.isEmpty() ? QStringLiteral("nessuno") : QDir::cleanPath(module)));
+        writeLine(stdout, QStringLiteral("numeri sui brasti: %1")
+                              .arg(context_.numbersOnRods ? QStringLiteral("si") : QStringLiteral("no")));
         shell_.quitProgram();
     }
 
@@ -116,6 +124,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
         result.error = QStringLiteral("argomento inatteso: %1").arg(parser.positionalArguments().constFirst());
     }
     result.fullScreen = parser.isSet(options.fullScreen);
+    result.numbersOnRods = parser.isSet(options.numbersOnRods);
     result.startCheck = parser.isSet(options.startCheck);
     return result;
 }
@@ -127,14 +136,21 @@ QString helpText()
                                   "per i primi anni della scuola primaria.\n\n"
                                   "Opzioni:\n");
     const Options options;
+    std::vector<std::pair<QString, QString>> rows;
     for (const QCommandLineOption* option : options.all()) {
         if (option->flags() & QCommandLineOption::HiddenFromHelp)
             continue;
         QStringList names;
         for (const QString& name : option->names())
             names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
-        text += QStringLiteral("  %1  %2\n").arg(names.join(QStringLiteral(", ")), -16).arg(option->description());
+        rows.emplace_back(names.join(QStringLiteral(", ")), option->description());
     }
+    // The descriptions start in one column, after the longest names.
+    qsizetype width = 0;
+    for (const auto& row : rows)
+        width = std::max(width, row.first.size());
+    for (const auto& [names, description] : rows)
+        text += QStringLiteral("  %1  %2\n").arg(names, -static_cast<int>(width)).arg(description);
     return text;
 }
 

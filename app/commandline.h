@@ -1,6 +1,7 @@
 #pragma once
-// The program's few options: --help, --version, --fullscreen, and a hidden
-// start check that packaging tests use to prove the installed program runs.
+// The program's few options: --help, --version, --fullscreen,
+// --numeri-sui-brasti, and a hidden start check that packaging tests use to
+// prove the installed program runs.
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -14,6 +15,8 @@ struct CommandLine {
     enum class Action { Run, ShowHelp, ShowVersion, Fail };
     Action action = Action::Run;
     bool fullScreen = false;
+    // Every rod shows its number (the settings file may ask for it too).
+    bool numbersOnRods = false;
     // Quit after the start screen's first frame, saying what was found.
     bool startCheck = false;
     // With Fail: the one line of the error, without the program's name.
@@ -39,8 +42,9 @@ std::optional<int> answerBeforeStart(int argc, char** argv);
 void describeApplication();
 
 // For --verifica-avvio: once the first window has painted, play the wrong
-// sound (silent without device or file), write what was found to standard
-// output and end the program through the shell, as "Esci" would.
+// sound (silent without device or file), write what was found (the window,
+// the sounds, whether the rods show their numbers) to standard output and
+// end the program through the shell, as "Esci" would.
 void checkStartThenQuit(Shell& shell, AppContext& context);
 
 } // namespace brasti

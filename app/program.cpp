@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/commandline.h"
+#include "app/settings.h"
 #include "app/shell.h"
 #include "common/appcontext.h"
 #include "common/dialogs.h"
@@ -76,6 +77,8 @@ int runProgram(int argc, char** argv, const std::function<void(QApplication&, Sh
     context.sound = &sound;
     context.dialogs = &dialogs;
     context.autoAdvance = false;
+    // The file is read only when the command line has not already asked.
+    context.numbersOnRods = options.numbersOnRods || readNumbersOnRods();
 
     Shell shell(context);
     if (options.fullScreen)

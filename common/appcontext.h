@@ -26,6 +26,9 @@ struct AppContext {
     Navigator* navigator = nullptr;
 
     bool autoAdvance = false;
+    // Every rod shows its number, for children who do not tell the colours
+    // apart: a teacher's choice, read once at start.
+    bool numbersOnRods = false;
     std::int16_t rightCount = 0;
     std::int16_t wrongCount = 0;
 };

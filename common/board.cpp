@@ -50,6 +50,7 @@ void Board::place(QWidget* control, QRect twips)
 {
     control->setProperty(kRectProperty, twips);
     apply(control);
+    emit placed(control);
 }
 
 void Board::moveTo(QWidget* control, QPoint topLeftTwips)

@@ -39,6 +39,10 @@ public:
 
     QSize sizeHint() const override { return designPixels(); }
 
+signals:
+    // A control was given its place (it may have moved in or out of a box).
+    void placed(QWidget* control);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

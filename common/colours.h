@@ -28,4 +28,11 @@ Bgr drawBackground(RandomSource& random, const ColourTable& table);
 // Rod k's colour, k from 1 to 10.
 Bgr rodColour(int k);
 
+// The contrast ratio of two colours as readers of text perceive it: 1 for
+// the same colour, 21 for black on white.
+double contrastRatio(Bgr a, Bgr b);
+// Black or white, whichever reads better on the given colour: a number
+// written on a rod.
+Bgr textColourOn(Bgr background);
+
 } // namespace brasti

@@ -1,5 +1,6 @@
 #include "common/controls.h"
 
+#include "common/accessibility.h"
 #include "common/board.h"
 
 #include <QFrame>
@@ -21,6 +22,7 @@ QFrame* makeBox(Board* board, QWidget* parent, const QString& objectName, const 
     auto* box = new QFrame(parent);
     box->setObjectName(objectName);
     box->setAccessibleName(accessibleName);
+    markAsHolder(box);
     box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     board->place(box, twips);
     Board::setControlColour(box, colour);

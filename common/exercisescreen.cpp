@@ -1,5 +1,6 @@
 #include "common/exercisescreen.h"
 
+#include "common/accessibility.h"
 #include "common/appcontext.h"
 #include "common/board.h"
 #include "common/controls.h"
@@ -39,6 +40,9 @@ ExerciseScreen::ExerciseScreen(AppContext& context, const QString& title, const 
 {
     setWindowTitle(title);
     Board* b = board();
+    // Before the rods and icons are made: they describe themselves to screen readers.
+    installAccessibility();
+    connect(b, &Board::placed, this, &notePlaced);
 
     for (int k = 1; k <= 10; ++k) {
         auto* r = new Rod(k, b);
@@ -108,6 +112,7 @@ void ExerciseScreen::load()
     }
     esatti_->setText(QStringLiteral("0"));
     errati_->setText(QStringLiteral("0"));
+    showCountsOnIcons();
     newProblem();
 }
 
@@ -126,11 +131,14 @@ void ExerciseScreen::sizeRod(Rod* r)
 
 void ExerciseScreen::rightAnswer()
 {
+    const bool wasShowing = !iconSi_->isHidden();
     iconSi_->show();
     iconNo_->hide();
     context_.rightCount = countUp(context_.rightCount);
     PlayRightSound(context_);
     esatti_->setText(QString::fromStdString(countCaption(context_.rightCount)));
+    showCountsOnIcons();
+    announce(iconSi_, wasShowing);
     afterRightAnswer();
     if (!avanti_->isHidden()) {
         avanti_->setEnabled(true);
@@ -144,9 +152,29 @@ void ExerciseScreen::wrongAnswer()
 {
     context_.wrongCount = countUp(context_.wrongCount);
     errati_->setText(QString::fromStdString(countCaption(context_.wrongCount)));
+    const bool wasShowing = !iconNo_->isHidden();
     iconSi_->hide();
     iconNo_->show();
     PlayWrongSound(context_);
+    showCountsOnIcons();
+    announce(iconNo_, wasShowing);
+}
+
+void ExerciseScreen::rightStep()
+{
+    const bool wasShowing = !iconSi_->isHidden();
+    iconSi_->show();
+    iconNo_->hide();
+    setNoticeDetail(iconSi_, QStringLiteral("passo giusto"));
+    announce(iconSi_, wasShowing);
+}
+
+void ExerciseScreen::showCountsOnIcons()
+{
+    const QString counts =
+        QStringLiteral("esatti %1, errati %2").arg(context_.rightCount).arg(context_.wrongCount);
+    setNoticeDetail(iconSi_, counts);
+    setNoticeDetail(iconNo_, counts);
 }
 
 void ExerciseScreen::avantiClicked()
@@ -162,6 +190,7 @@ void ExerciseScreen::azzeraConteggio()
     errati_->setText(QStringLiteral("0"));
     context_.rightCount = 0;
     context_.wrongCount = 0;
+    showCountsOnIcons();
     if (operations_)
         operations_->clear();
     newProblem();

@@ -72,9 +72,13 @@ protected:
     // "avanti": by default disable it, unlock, then a new problem.
     virtual void avantiClicked();
 
-    // The verdicts, run by a screen's answer handlers.
+    // The verdicts, run by a screen's answer handlers. Each is also told to
+    // screen readers: "risposta esatta", with the counts.
     void rightAnswer();
     void wrongAnswer();
+    // A step towards the answer, neither counted nor sounded: the right icon
+    // shows, and screen readers hear "risposta esatta, passo giusto".
+    void rightStep();
 
     // Adds the screen's own menu between "Azzera conteggio" and "Informazioni".
     QMenu* addOwnMenu(const QString& objectName, const QString& caption);
@@ -97,6 +101,9 @@ protected:
     void showOperations(bool visible);
 
 private:
+    // Both icons' detail: the counts as they stand now.
+    void showCountsOnIcons();
+
     RodStance stance_;
     RodDragger* dragger_;
     std::array<Rod*, 10> rods_{};

@@ -1,7 +1,9 @@
 #include "common/rod.h"
 
+#include "common/appcontext.h"
 #include "common/board.h"
 #include "common/colours.h"
+#include "common/screenwindow.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -34,6 +36,35 @@ protected:
     }
 };
 
+bool numbersShown(const QWidget* widget)
+{
+    const auto* screen = qobject_cast<const ScreenWindow*>(widget->window());
+    return screen && screen->context().numbersOnRods;
+}
+
+// The rod's number in its middle, upright whichever way the rod lies, as
+// large as the rod's thickness allows, in black or white, whichever reads
+// better on the rod's colour.
+void paintNumber(QPainter& p, const QRect& area, int number)
+{
+    const QString text = QString::number(number);
+    const int thickness = std::min(area.width(), area.height());
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    int pixels = std::max(1, static_cast<int>(thickness * 0.72));
+    font.setPixelSize(pixels);
+    // An upright rod is one unit wide, and "10" must still fit across it.
+    const int room = std::max(1, area.width() - 2);
+    const int advance = QFontMetrics(font).horizontalAdvance(text);
+    if (advance > room) {
+        pixels = std::max(1, pixels * room / advance);
+        font.setPixelSize(pixels);
+    }
+    p.setFont(font);
+    p.setPen(toQColor(textColourOn(rodColour(number))));
+    p.drawText(area, Qt::AlignCenter, text);
+}
+
 void paintRod(QWidget* widget, int number)
 {
     QPainter p(widget);
@@ -41,6 +72,8 @@ void paintRod(QWidget* widget, int number)
     // A thin edge keeps the white rod visible on light backgrounds.
     p.setPen(QColor(0, 0, 0, 90));
     p.drawRect(widget->rect().adjusted(0, 0, -1, -1));
+    if (numbersShown(widget))
+        paintNumber(p, widget->rect(), number);
 }
 
 } // namespace

@@ -2,8 +2,11 @@
 
 #include "common/board.h"
 
+#include <QFontInfo>
+#include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+#include <cmath>
 
 namespace brasti {
 
@@ -21,9 +24,58 @@ QSize ScreenWindow::designedWindowSize() const
 {
     QSize size = board_->designPixels();
     // The menu bar, where there is one, lies above the client area.
-    if (auto* bar = findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly))
+    if (designedMenuHeight_ > 0)
+        size.rheight() += designedMenuHeight_;
+    else if (auto* bar = qobject_cast<QMenuBar*>(menuWidget()))
         size.rheight() += bar->sizeHint().height();
     return size;
+}
+
+void ScreenWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    scaleMenuBar();
+}
+
+void ScreenWindow::scaleMenuBar()
+{
+    auto* bar = qobject_cast<QMenuBar*>(menuWidget());
+    if (!bar)
+        return;
+    if (designedMenuHeight_ == 0) {
+        // The first time, the bar is still as designed.
+        menuFont_ = bar->font();
+        menuFontPixels_ = std::max(1, QFontInfo(menuFont_).pixelSize());
+        designedMenuHeight_ = std::max(1, bar->sizeHint().height());
+        appliedMenuPixels_ = menuFontPixels_;
+        appliedMenuHeight_ = designedMenuHeight_;
+    }
+    // The zoom of the whole window, bar included, as the board would have it
+    // if the bar grew in proportion; it does not depend on the bar's own
+    // height, so changing the bar cannot feed back into it.
+    const QSize design = board_->designPixels();
+    const double zoom = std::min(width() / double(design.width()),
+                                 height() / double(design.height() + designedMenuHeight_));
+    if (zoom <= 0)
+        return;
+    const int pixels = std::max(1, static_cast<int>(std::lround(menuFontPixels_ * zoom)));
+    if (pixels != appliedMenuPixels_) {
+        QFont font = menuFont_;
+        font.setPixelSize(pixels);
+        bar->setFont(font);
+        // The menus drop down as windows of their own, which take no font from the bar.
+        for (QMenu* menu : findChildren<QMenu*>())
+            menu->setFont(font);
+        appliedMenuPixels_ = pixels;
+    }
+    // As tall as the board's proportion asks, but never shorter than its
+    // items need (a small window keeps the style's fixed margins).
+    const int wanted = std::max(static_cast<int>(std::lround(designedMenuHeight_ * zoom)),
+                                bar->heightForWidth(width()));
+    if (wanted != appliedMenuHeight_) {
+        bar->setFixedHeight(wanted);
+        appliedMenuHeight_ = wanted;
+    }
 }
 
 double ScreenWindow::zoom() const

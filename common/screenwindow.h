@@ -1,6 +1,9 @@
 #pragma once
 // The base of every window of the program: a main window whose client area
-// is a Board designed in twips. F11 toggles full screen.
+// is a Board designed in twips. F11 toggles full screen. The menu bar, where
+// there is one, grows and shrinks with the window as the board does, so it
+// stays in proportion on a whiteboard.
+#include <QFont>
 #include <QMainWindow>
 
 namespace brasti {
@@ -24,10 +27,21 @@ public:
     double zoom() const;
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
+
     AppContext& context_;
 
 private:
+    // The menu bar's font and height follow the window's zoom.
+    void scaleMenuBar();
+
     Board* board_;
+    // The menu bar as designed, taken when it is first scaled.
+    QFont menuFont_;
+    int menuFontPixels_ = 0;
+    int designedMenuHeight_ = 0;
+    int appliedMenuPixels_ = 0;
+    int appliedMenuHeight_ = 0;
 };
 
 } // namespace brasti

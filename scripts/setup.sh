@@ -4,10 +4,11 @@
 set -euo pipefail
 
 packages=(cmake g++ make ccache qt6-base-dev qt6-translations-l10n libpulse-dev libgl-dev fonts-liberation)
-# Extra tools for the test suite: a real X server, an audio server, and the
-# checkers of the Debian package and the desktop metadata.
+# Extra tools for the test suite: a real X server, an audio server, a
+# private session bus with the accessibility bus that screen readers use,
+# and the checkers of the Debian package and the desktop metadata.
 if [ "${1:-}" = "--test" ]; then
-    packages+=(xvfb xauth xdotool pulseaudio pulseaudio-utils
+    packages+=(xvfb xauth xdotool pulseaudio pulseaudio-utils dbus-daemon at-spi2-core
               desktop-file-utils appstream dpkg-dev fakeroot lintian)
 fi
 

@@ -139,8 +139,7 @@ void CompositionScreen::dropOnRow(Rod* rod)
     switch (composition_.add(rod->number())) {
     case Composition::Step::Fits:
         // A step towards the answer: the right icon, but no count and no sound.
-        rightIcon()->show();
-        wrongIcon()->hide();
+        rightStep();
         layInRow(rod, before);
         break;
     case Composition::Step::Closes:

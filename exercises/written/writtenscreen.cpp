@@ -239,8 +239,7 @@ void WrittenScreen::dropOnBar(Rod* rod)
     }
     if (barRule(config_.board) == BarRule::TensFirst) {
         // Each rod that fits is a step well taken, shown without a count.
-        rightIcon()->show();
-        wrongIcon()->hide();
+        rightStep();
     }
     // Laid on the bar for the rest of the problem: dragged again, it could
     // fill the bar a second time and be counted twice.

@@ -6,6 +6,10 @@
 #include "harness/harness.h"
 #include "harness/testmain.h"
 
+#include <QFontInfo>
+#include <QMenuBar>
+#include <QRegularExpression>
+
 using namespace brasti;
 using Action = CommandLine::Action;
 
@@ -62,11 +66,29 @@ private slots:
     {
         const QString help = helpText();
         QVERIFY(help.startsWith(QStringLiteral("Uso: brasti [opzioni]\n")));
-        for (const char* option : {"-h, --help", "-v, --version", "--fullscreen"})
+        for (const char* option : {"-h, --help", "-v, --version", "--fullscreen", "--numeri-sui-brasti"})
             QVERIFY2(help.contains(QLatin1String(option)), option);
+        // The descriptions start in one column, however long the names.
+        const QStringList lines = help.section(QStringLiteral("Opzioni:\n"), 1).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 4);
+        const QRegularExpression names(QStringLiteral("^  -[^ ,]+(, -[^ ,]+)* +"));
+        for (const QString& line : lines)
+            QCOMPARE(names.match(line).capturedEnd(), names.match(lines.front()).capturedEnd());
         QVERIFY(!help.contains(QStringLiteral("verifica")));
         QVERIFY(parseCommandLine({QStringLiteral("brasti"), QStringLiteral("--verifica-avvio")}).startCheck);
         QVERIFY(versionText().startsWith(QStringLiteral("Brasti ")));
+    }
+
+    // For a child who does not tell the colours apart, with any other option.
+    void numbersOnRods()
+    {
+        const CommandLine both = parseCommandLine({QStringLiteral("brasti"), QStringLiteral("--fullscreen"),
+                                                   QStringLiteral("--numeri-sui-brasti")});
+        QCOMPARE(both.action, Action::Run);
+        QVERIFY(both.numbersOnRods && both.fullScreen);
+        QVERIFY(!parseCommandLine({QStringLiteral("brasti")}).numbersOnRods);
+        QCOMPARE(parseCommandLine({QStringLiteral("brasti"), QStringLiteral("--numeri-sui-brasti=si")}).action,
+                 Action::Fail);
     }
 
     // For the whiteboard: the first window opens full screen and every
@@ -77,6 +99,7 @@ private slots:
         Shell shell(t.context);
         shell.setQuitAction([] {});
         shell.setStartState(Qt::WindowFullScreen);
+        const int menuPixels = QFontInfo(QApplication::font("QMenuBar")).pixelSize();
         shell.showStart();
         QVERIFY(shell.current()->windowState() & Qt::WindowFullScreen);
         shell.showMenu();
@@ -84,6 +107,10 @@ private slots:
         for (int n = 1; n <= kExerciseCount; ++n) {
             shell.openExercise(n);
             QVERIFY(shell.current()->windowState() & Qt::WindowFullScreen);
+            // The menu bar grows with the board, not only the board's controls.
+            QTRY_VERIFY(shell.current()->zoom() > 1.1);
+            QMenuBar* bar = shell.current()->menuBar();
+            QTRY_VERIFY(std::abs(QFontInfo(bar->font()).pixelSize() - menuPixels * shell.current()->zoom()) <= 1);
             shell.showMenu();
             QVERIFY(shell.current()->windowState() & Qt::WindowFullScreen);
         }

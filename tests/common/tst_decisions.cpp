@@ -72,6 +72,22 @@ private slots:
         QCOMPARE(int(distinct.size()), 10);
     }
 
+    // The number written on a rod reads well on every rod: white and light
+    // rods get dark text, dark rods light text.
+    void numbersReadOnEveryRod()
+    {
+        QCOMPARE(contrastRatio(0x000000, 0xFFFFFF), 21.0);
+        QCOMPARE(contrastRatio(0x0000FF, 0x0000FF), 1.0);
+        QCOMPARE(contrastRatio(0x00FF00, 0xC00000), contrastRatio(0xC00000, 0x00FF00));
+        const std::set<int> dark = {6, 7, 8, 9};
+        for (int k = 1; k <= 10; ++k) {
+            const Bgr text = textColourOn(rodColour(k));
+            QCOMPARE(text, dark.count(k) ? Bgr(0xFFFFFF) : Bgr(0x000000));
+            // The contrast asked of ordinary text.
+            QVERIFY2(contrastRatio(text, rodColour(k)) >= 4.5, qPrintable(QString::number(k)));
+        }
+    }
+
     void probeShuffleTakesNextFreeRod()
     {
         harness::ScriptedRandom random;

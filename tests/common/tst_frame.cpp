@@ -7,7 +7,9 @@
 #include "harness/testmain.h"
 
 #include <QLabel>
+#include <QFontInfo>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTouchEvent>
@@ -347,15 +349,33 @@ private slots:
     {
         Fixture f;
         BoxScreen& s = *f.screen;
-        const int menuHeight = s.menuBar()->height();
-        s.resize(668 * 2, 477 * 2 + menuHeight);
+        QMenuBar* bar = s.menuBar();
+        const int menuHeight = bar->height();
+        const int menuPixels = QFontInfo(bar->font()).pixelSize();
+        QCOMPARE(s.designedWindowSize(), QSize(668, 477 + menuHeight));
+        // At twice the designed size everything doubles, the menu bar with
+        // its font and its menus' font (as on a whiteboard).
+        s.resize(s.designedWindowSize() * 2);
+        QTRY_COMPARE(bar->height(), 2 * menuHeight);
         QTRY_COMPARE(s.board()->size(), QSize(1336, 954));
         QCOMPARE(s.box->geometry(), QRect(533, 80, 480, 160)); // 4000 twips at 2/15 px
         QCOMPARE(s.rightLabel()->font().pixelSize(), 26); // 9.75 pt at twice the size
         QCOMPARE(s.zoom(), 2.0);
+        QVERIFY(std::abs(QFontInfo(bar->font()).pixelSize() - 2 * menuPixels) <= 1);
+        auto* own = s.findChild<QMenu*>(QStringLiteral("mnuProva"));
+        QCOMPARE(QFontInfo(own->font()).pixelSize(), QFontInfo(bar->font()).pixelSize());
+        // The designed size stays what it was, so the next screen opens at this zoom.
+        QCOMPARE(s.designedWindowSize(), QSize(668, 477 + menuHeight));
+        // A whiteboard's screen: the bar's font keeps the board's proportion.
+        s.resize(1920, 1080);
+        QTRY_COMPARE(s.board()->height(), 1080 - bar->height());
+        QVERIFY(std::abs(QFontInfo(bar->font()).pixelSize() - menuPixels * s.zoom()) <= 1);
+        QVERIFY(std::abs(bar->height() - menuHeight * s.zoom()) <= 1);
         // A wider window keeps the proportions and centres the board.
         s.resize(668 * 3, 477 + menuHeight);
-        QTRY_COMPARE(s.board()->width(), 668 * 3);
+        QTRY_COMPARE(bar->height(), menuHeight);
+        QCOMPARE(QFontInfo(bar->font()).pixelSize(), menuPixels);
+        QTRY_COMPARE(s.board()->size(), QSize(668 * 3, 477));
         QCOMPARE(s.box->geometry(), QRect(668 + 267, 40, 240, 80));
         // The drop still lands after scaling.
         harness::dragRodOnto(s.rod(2), s.box);

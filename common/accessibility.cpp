@@ -1,0 +1,159 @@
+#include "common/accessibility.h"
+
+#include "common/board.h"
+#include "common/pictures.h"
+#include "common/rod.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QVariant>
+
+namespace brasti {
+namespace {
+
+constexpr const char* kHolderProperty = "brastiHolder";
+constexpr const char* kDetailProperty = "brastiNoticeDetail";
+
+bool isPiece(const QObject* object)
+{
+    return qobject_cast<const Rod*>(object) || qobject_cast<const RodCopy*>(object);
+}
+
+bool isNotice(const QObject* object)
+{
+    const auto* box = qobject_cast<const PictureBox*>(object);
+    return box && (box->picture() == Picture::Right || box->picture() == Picture::Wrong);
+}
+
+// A rod or rod copy: its own description if it has one, else where it lies.
+class PieceAccessible final : public QAccessibleWidget {
+public:
+    explicit PieceAccessible(QWidget* piece) : QAccessibleWidget(piece, QAccessible::Client) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        // A copy showing no rod has no name, and lies nowhere worth telling.
+        if (t == QAccessible::Description && widget()->accessibleDescription().isEmpty())
+            return widget()->accessibleName().isEmpty() ? QString() : whereItLies(widget());
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// A verdict icon: "risposta esatta" with its detail, "esatti 3, errati 1".
+class NoticeAccessible final : public QAccessibleWidget {
+public:
+    explicit NoticeAccessible(QWidget* notice) : QAccessibleWidget(notice, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Description)
+            return noticeDetail(widget());
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* makeInterface(const QString& className, QObject* object)
+{
+    // Asked once per class along the object's ancestry: only our own classes answer.
+    if (!className.startsWith(QLatin1String("brasti::")) || !object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (isPiece(object))
+        return new PieceAccessible(widget);
+    if (isNotice(object))
+        return new NoticeAccessible(widget);
+    return nullptr;
+}
+
+void send(QWidget* widget, QAccessible::Event type)
+{
+    QAccessibleEvent event(widget, type);
+    QAccessible::updateAccessibility(&event);
+}
+
+bool isVowel(QChar c)
+{
+    return QStringLiteral("aeiouàèéìòù").contains(c.toLower());
+}
+
+} // namespace
+
+void installAccessibility()
+{
+    // Qt keeps one copy of each factory however often it is installed.
+    QAccessible::installFactory(makeInterface);
+}
+
+void markAsHolder(QWidget* control)
+{
+    control->setProperty(kHolderProperty, true);
+}
+
+bool isHolder(const QWidget* control)
+{
+    return control->property(kHolderProperty).toBool();
+}
+
+QString inPlace(const QString& holderName)
+{
+    if (holderName.isEmpty())
+        return QString();
+    const QString firstWord = holderName.section(QLatin1Char(' '), 0, 0).toLower();
+    if (isVowel(firstWord.front()))
+        return QStringLiteral("nell'") + holderName;
+    if (firstWord.endsWith(QLatin1Char('a')))
+        return QStringLiteral("nella ") + holderName;
+    // "lo" before s and a consonant, z, gn, ps, x and y; else "il".
+    const bool lo = (firstWord.size() > 1 && firstWord.front() == QLatin1Char('s') && !isVowel(firstWord.at(1)))
+                    || firstWord.startsWith(QLatin1Char('z')) || firstWord.startsWith(QLatin1String("gn"))
+                    || firstWord.startsWith(QLatin1String("ps")) || firstWord.startsWith(QLatin1Char('x'))
+                    || firstWord.startsWith(QLatin1Char('y'));
+    return (lo ? QStringLiteral("nello ") : QStringLiteral("nel ")) + holderName;
+}
+
+QString whereItLies(const QWidget* piece)
+{
+    const QWidget* container = piece->parentWidget();
+    if (!container)
+        return QString();
+    // Design rectangles, so the answer does not depend on the window's size.
+    const QPoint middle = Board::designRect(piece).center();
+    const QWidget* holder = nullptr;
+    // Children come in stacking order, bottom first: the last match is on top.
+    for (const QObject* child : container->children()) {
+        const auto* control = qobject_cast<const QWidget*>(child);
+        if (control && control != piece && !control->isHidden() && isHolder(control)
+            && Board::designRect(control).contains(middle))
+            holder = control;
+    }
+    return holder ? inPlace(holder->accessibleName()) : QString();
+}
+
+void notePlaced(QWidget* control)
+{
+    if (QAccessible::isActive() && isPiece(control))
+        send(control, QAccessible::DescriptionChanged);
+}
+
+void setNoticeDetail(QWidget* notice, const QString& detail)
+{
+    notice->setProperty(kDetailProperty, detail);
+}
+
+QString noticeDetail(const QWidget* notice)
+{
+    return notice->property(kDetailProperty).toString();
+}
+
+void announce(QWidget* notice, bool wasShowing)
+{
+    if (!QAccessible::isActive())
+        return;
+    send(notice, QAccessible::DescriptionChanged);
+    // A notice already showing is shown again, as a new one would be.
+    if (wasShowing)
+        send(notice, QAccessible::ObjectShow);
+    send(notice, QAccessible::Alert);
+}
+
+} // namespace brasti

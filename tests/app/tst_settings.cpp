@@ -1,0 +1,196 @@
+// The teacher's settings file: what it may say, what a broken one does (the
+// default, silently), and that a whole run of the program reads it without
+// ever creating or changing it. For the runs the test starts itself again as
+// the program.
+#include "app/program.h"
+#include "app/settings.h"
+#include "harness/testmain.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <optional>
+#include <sys/stat.h>
+
+using namespace brasti;
+
+namespace {
+
+const char* const kRunProgram = "BRASTI_RUN_AS_PROGRAM";
+
+bool writeFile(const QString& path, const QByteArray& content)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+// Every file and folder below a folder, with its size and time of change.
+QStringList snapshot(const QString& folder)
+{
+    QStringList entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        entries << QStringLiteral("%1 %2 %3")
+                       .arg(info.filePath())
+                       .arg(info.size())
+                       .arg(info.lastModified().toMSecsSinceEpoch());
+    }
+    entries.sort();
+    return entries;
+}
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+} // namespace
+
+class TestSettings : public QObject {
+    Q_OBJECT
+private slots:
+    void files_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("numbers");
+        QTest::newRow("on") << QByteArray("numeriSuiBrasti=true\n") << true;
+        QTest::newRow("on in its group") << QByteArray("[General]\nnumeriSuiBrasti = 1\n") << true;
+        QTest::newRow("capitals and blanks") << QByteArray("numeriSuiBrasti= TRUE \n") << true;
+        QTest::newRow("as QSettings writes it") << QByteArray("numeriSuiBrasti=@Variant(\\0\\0\\0\\x1\\x1)\n") << true;
+        QTest::newRow("written on another system") << QByteArray("\xef\xbb\xbfnumeriSuiBrasti=true\r\n") << true;
+        QTest::newRow("off") << QByteArray("numeriSuiBrasti=false\n") << false;
+        QTest::newRow("empty file") << QByteArray() << false;
+        QTest::newRow("other key") << QByteArray("numeri=true\n") << false;
+        QTest::newRow("not a yes or no") << QByteArray("numeriSuiBrasti=forse\n") << false;
+        QTest::newRow("italian") << QByteArray("numeriSuiBrasti=si\n") << false;
+        QTest::newRow("other number") << QByteArray("numeriSuiBrasti=2\n") << false;
+        QTest::newRow("a list") << QByteArray("numeriSuiBrasti=true, false\n") << false;
+        QTest::newRow("key without value") << QByteArray("numeriSuiBrasti\n") << false;
+        // Garbage around a good line: the file as a whole is not trusted.
+        QTest::newRow("corrupt") << QByteArray("\x01\x02\xff\xfe[[[\nnumeriSuiBrasti=true\n", 28) << false;
+        QTest::newRow("not UTF-8") << QByteArray("numeriSuiBrasti=true\n\xc3\x28\n") << false;
+        QTest::newRow("oversized") << QByteArray("numeriSuiBrasti=true\n") + QByteArray(100 * 1024, '#') << false;
+    }
+
+    void files()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, numbers);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("brasti.conf"));
+        QVERIFY(writeFile(path, content));
+        const QStringList before = snapshot(dir.path());
+        QCOMPARE(readNumbersOnRods(path), numbers);
+        // Reading changes nothing, whatever the file said.
+        QCOMPARE(snapshot(dir.path()), before);
+    }
+
+    void whatIsNoFile()
+    {
+        QTemporaryDir dir;
+        QVERIFY(!readNumbersOnRods(dir.filePath(QStringLiteral("mancante.conf"))));
+        QVERIFY(!readNumbersOnRods(QString()));
+        // A folder or a pipe where the file should be: nothing is read, nothing waits.
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("cartella.conf")));
+        QVERIFY(!readNumbersOnRods(dir.filePath(QStringLiteral("cartella.conf"))));
+        const QByteArray pipe = dir.filePath(QStringLiteral("tubo.conf")).toLocal8Bit();
+        QCOMPARE(::mkfifo(pipe.constData(), 0600), 0);
+        QVERIFY(!readNumbersOnRods(QString::fromLocal8Bit(pipe)));
+        QCOMPARE(snapshot(dir.path()).size(), 2);
+    }
+
+    // Whole runs of the program, each with its own configuration folder and
+    // home: the file is read, never created, never changed, and a broken
+    // one is passed over in silence.
+    void runsReadTheFileAndNeverWriteIt_data()
+    {
+        QTest::addColumn<std::optional<QByteArray>>("content");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("numbers");
+        QTest::newRow("no file") << std::optional<QByteArray>() << QStringList() << QStringLiteral("no");
+        QTest::newRow("no file, on the command line")
+            << std::optional<QByteArray>() << QStringList{QStringLiteral("--numeri-sui-brasti")} << QStringLiteral("si");
+        QTest::newRow("file on") << std::optional<QByteArray>("numeriSuiBrasti=true\n") << QStringList()
+                                 << QStringLiteral("si");
+        QTest::newRow("file off, command line on") << std::optional<QByteArray>("numeriSuiBrasti=false\n")
+                                                   << QStringList{QStringLiteral("--numeri-sui-brasti")}
+                                                   << QStringLiteral("si");
+        QTest::newRow("corrupt") << std::optional<QByteArray>(QByteArray("\xff\xfe\x00[[[numeri", 12))
+                                 << QStringList() << QStringLiteral("no");
+    }
+
+    void runsReadTheFileAndNeverWriteIt()
+    {
+        QFETCH(std::optional<QByteArray>, content);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, numbers);
+        QTemporaryDir dir;
+        const QString config = dir.filePath(QStringLiteral("config"));
+        const QString home = dir.filePath(QStringLiteral("home"));
+        const QString runtime = dir.filePath(QStringLiteral("runtime"));
+        QVERIFY(QDir().mkpath(config) && QDir().mkpath(home) && QDir().mkpath(runtime));
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (content)
+            QVERIFY(writeFile(QDir(config).filePath(QStringLiteral("brasti/brasti.conf")), *content));
+        const QStringList configBefore = snapshot(config);
+        const QStringList homeBefore = snapshot(home);
+
+        const Run run = runAsProgram(arguments, config, home, runtime);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.contains(QStringLiteral("numeri sui brasti: ") + numbers), qPrintable(run.out));
+        QVERIFY2(!run.err.contains(QStringLiteral("brasti.conf")) && !run.err.contains(QStringLiteral("QSettings")),
+                 qPrintable(run.err));
+        QCOMPARE(snapshot(config), configBefore);
+        QCOMPARE(snapshot(home), homeBefore);
+    }
+
+private:
+    static Run runAsProgram(const QStringList& arguments, const QString& config, const QString& home,
+                          const QString& runtime)
+    {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QString::fromLatin1(kRunProgram), QStringLiteral("1"));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+        env.insert(QStringLiteral("HOME"), home);
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        // No audio server: the start check's sound stays silent.
+        env.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + runtime + QStringLiteral("/no-server"));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(),
+                    QStringList{QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                                QStringLiteral("--verifica-avvio")}
+                        + arguments);
+        Run run;
+        if (!child.waitForFinished(60000))
+            return run;
+        run.exitCode = child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1;
+        run.out = QString::fromLocal8Bit(child.readAllStandardOutput());
+        run.err = QString::fromLocal8Bit(child.readAllStandardError());
+        return run;
+    }
+};
+
+int main(int argc, char** argv)
+{
+    // Started by the test itself: be the program.
+    if (qEnvironmentVariableIsSet(kRunProgram))
+        return brasti::runProgram(argc, argv);
+    QTemporaryDir runtimeDir;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    TestSettings tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
+
+#include "tst_settings.moc"

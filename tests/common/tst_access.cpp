@@ -1,0 +1,405 @@
+// What screen readers are told, read through Qt's accessibility interfaces:
+// where every rod lies, and the verdicts with their counts. The events that
+// carry them are checked under a real X server with the accessibility bus
+// running (the test runs itself again there; skipped without the tools).
+#include "app/catalogue.h"
+#include "common/accessibility.h"
+#include "common/board.h"
+#include "common/controls.h"
+#include "common/exercisescreen.h"
+#include "common/colours.h"
+#include "common/pictures.h"
+#include "harness/harness.h"
+#include "harness/testmain.h"
+
+#include <QAccessible>
+#include <QFrame>
+#include <QProcess>
+#include <QStandardPaths>
+#include <memory>
+
+using namespace brasti;
+
+namespace {
+
+const char* const kInsideAtSpi = "BRASTI_INSIDE_ATSPI";
+const QString kBusLauncher = QStringLiteral("/usr/libexec/at-spi-bus-launcher");
+
+QAccessibleInterface* accessible(QWidget* widget)
+{
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+QString description(QWidget* widget)
+{
+    return accessible(widget)->text(QAccessible::Description);
+}
+
+// A slot that takes rods, a bar with a given rod on it, and the tray; a
+// strip on the board itself lies where the tray is, but in another container.
+class ShelfScreen final : public ExerciseScreen {
+public:
+    explicit ShelfScreen(AppContext& context, RodStance stance = RodStance::Flat)
+        : ExerciseScreen(context, QStringLiteral("scaffale"), FrameLayout{}, stance)
+    {
+        frame = new QWidget(board());
+        board()->place(frame, QRect(0, 0, 7600, 5200));
+        strip = makeBox(board(), board(), QStringLiteral("Picture3"), QStringLiteral("striscia in alto"),
+                        QRect(0, 0, 7600, 5200), kButtonFace);
+        strip->lower();
+        slot = makeBox(board(), frame, QStringLiteral("Picture1"), QStringLiteral("casella 1"),
+                       QRect(3000, 600, 3500, 350), kButtonFace);
+        dragger()->setDropHandler(slot, [this](Rod* r) {
+            board()->moveTo(r, Board::designRect(slot).topLeft());
+            r->setEnabled(false);
+        });
+        bar = makeBox(board(), frame, QStringLiteral("Picture2"), QStringLiteral("unità da comporre"),
+                      QRect(3000, 1600, 3500, 350), kButtonFace);
+        copy = new RodCopy(QStringLiteral("brasto"), frame);
+        putRodsIn(frame);
+    }
+
+    using ExerciseScreen::rightAnswer;
+    using ExerciseScreen::rightStep;
+    using ExerciseScreen::wrongAnswer;
+
+    QWidget* frame;
+    QFrame* strip;
+    QFrame* slot;
+    QFrame* bar;
+    RodCopy* copy;
+
+protected:
+    void newProblem() override
+    {
+        for (int k = 1; k <= 10; ++k) {
+            rod(k)->setEnabled(true);
+            board()->moveTo(rod(k), stance() == RodStance::Flat ? QPoint(200, 200 + 400 * (k - 1))
+                                                                 : QPoint(200 + 400 * (k - 1), 1500));
+        }
+        copy->showRod(3);
+        board()->place(copy, QRect(3000, 1600, 3 * kUnitTwips, kUnitTwips));
+    }
+    void lockAnswer() override {}
+    void unlockAnswer() override {}
+};
+
+struct Shelf {
+    Shelf()
+    {
+        screen = std::make_unique<ShelfScreen>(t.context);
+        screen->load();
+        screen->show();
+    }
+    harness::TestContext t;
+    std::unique_ptr<ShelfScreen> screen;
+};
+
+// A point of the target where a drop of the rod reaches it (not covered by
+// a rod or rod copy lying on it), in window coordinates; none if covered.
+std::optional<QPoint> openPointOf(ExerciseScreen* w, QWidget* target, Rod* rod)
+{
+    for (int y = 2; y < target->height(); y += 4) {
+        for (int x = 2; x < target->width(); x += 4) {
+            const QPoint onBoard = target->mapTo(w->board(), QPoint(x, y));
+            if (w->dragger()->dropTargetAt(onBoard, rod) == target)
+                return target->mapTo(w, QPoint(x, y));
+        }
+    }
+    return std::nullopt;
+}
+
+// Where the text lies in a picture of a rod: the pixels nearer the text's
+// colour than the rod's (the antialiased glyphs' cores), its thin edge left aside.
+QRect inkOf(const QImage& image, QColor text, QColor rod)
+{
+    const auto distance = [](QColor a, QColor b) {
+        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+    };
+    QRect ink;
+    for (int y = 1; y < image.height() - 1; ++y) {
+        for (int x = 1; x < image.width() - 1; ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (distance(pixel, text) < distance(pixel, rod))
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+struct Event {
+    QObject* object;
+    QAccessible::Event type;
+};
+std::vector<Event> g_events;
+
+void recordEvent(QAccessibleEvent* event)
+{
+    g_events.push_back({event->object(), event->type()});
+}
+
+int countEvents(QObject* object, QAccessible::Event type)
+{
+    return static_cast<int>(std::count_if(g_events.begin(), g_events.end(), [&](const Event& e) {
+        return e.object == object && e.type == type;
+    }));
+}
+
+} // namespace
+
+class TestAccess : public QObject {
+    Q_OBJECT
+private slots:
+    void placePhrases_data()
+    {
+        QTest::addColumn<QString>("holder");
+        QTest::addColumn<QString>("phrase");
+        QTest::newRow("casella") << QStringLiteral("casella 2") << QStringLiteral("nella casella 2");
+        QTest::newRow("barra") << QStringLiteral("barra della somma") << QStringLiteral("nella barra della somma");
+        QTest::newRow("adjective first") << QStringLiteral("seconda barra del 10")
+                                         << QStringLiteral("nella seconda barra del 10");
+        QTest::newRow("masculine") << QStringLiteral("brasto da comporre") << QStringLiteral("nel brasto da comporre");
+        QTest::newRow("s and a consonant") << QStringLiteral("spazio vuoto") << QStringLiteral("nello spazio vuoto");
+        QTest::newRow("feminine with s") << QStringLiteral("striscia in basso")
+                                         << QStringLiteral("nella striscia in basso");
+        QTest::newRow("vowel") << QStringLiteral("unità da comporre") << QStringLiteral("nell'unità da comporre");
+        QTest::newRow("capital vowel") << QStringLiteral("Angolo") << QStringLiteral("nell'Angolo");
+        QTest::newRow("no name") << QString() << QString();
+    }
+
+    void placePhrases()
+    {
+        QFETCH(QString, holder);
+        QFETCH(QString, phrase);
+        QCOMPARE(inPlace(holder), phrase);
+    }
+
+    void rodsSayWhereTheyLie()
+    {
+        Shelf s;
+        ShelfScreen& w = *s.screen;
+        // In the tray: nowhere, though a box of another container lies under it.
+        QCOMPARE(description(w.rod(4)), QString());
+        QCOMPARE(accessible(w.rod(4))->text(QAccessible::Name), QStringLiteral("brasto 4"));
+        QCOMPARE(description(w.copy), QStringLiteral("nell'unità da comporre"));
+
+        harness::dragRodOnto(w.rod(4), w.slot);
+        QCOMPARE(description(w.rod(4)), QStringLiteral("nella casella 1"));
+        // What the screen reader hears does not depend on the window's size.
+        w.resize(w.designedWindowSize() * 3 / 2);
+        QTRY_COMPARE(w.zoom(), 1.5);
+        QCOMPARE(description(w.rod(4)), QStringLiteral("nella casella 1"));
+        // A rod that covers only the box's edge does not lie in it.
+        w.board()->moveTo(w.rod(9), QPoint(3000 - 9 * kUnitTwips / 2 - 100, 600));
+        QCOMPARE(description(w.rod(9)), QString());
+        // A hidden box holds nothing; a rod's own description wins.
+        w.slot->hide();
+        QCOMPARE(description(w.rod(4)), QString());
+        w.slot->show();
+        w.rod(4)->setAccessibleDescription(QStringLiteral("brasto dato"));
+        QCOMPARE(description(w.rod(4)), QStringLiteral("brasto dato"));
+        w.rod(4)->setAccessibleDescription(QString());
+
+        // Back in the tray with the next problem.
+        w.azzeraConteggio();
+        QCOMPARE(description(w.rod(4)), QString());
+    }
+
+    // On every screen: tray rods lie nowhere; the given rods and the rods
+    // dropped into a box, bar or slot say which.
+    void everyScreenTellsWhereItsRodsLie()
+    {
+        for (int n = 1; n <= kExerciseCount; ++n) {
+            harness::TestContext t;
+            std::unique_ptr<ExerciseScreen> w(createExerciseScreen(n, t.context));
+            QVERIFY(w);
+            w->load();
+            w->show();
+            const QString screen = w->objectName();
+            std::vector<QWidget*> pieces;
+            for (Rod* r : w->findChildren<Rod*>())
+                pieces.push_back(r);
+            for (RodCopy* c : w->findChildren<RodCopy*>())
+                if (c->number() > 0)
+                    pieces.push_back(c);
+            for (QWidget* piece : pieces) {
+                if (!piece->isVisible())
+                    continue;
+                const QString where = description(piece);
+                const bool inTray = qobject_cast<Rod*>(piece) && piece->isEnabled();
+                QVERIFY2(inTray ? where.isEmpty() : where.startsWith(QStringLiteral("nel")),
+                         qPrintable(screen + " " + piece->objectName() + ": '" + where + "'"));
+            }
+
+            // The boxes that take drops: rods are dropped until one lands in one.
+            std::vector<QWidget*> targets;
+            for (QFrame* box : w->findChildren<QFrame*>())
+                if (isHolder(box) && w->dragger()->hasDropHandler(box) && box->isEnabled() && box->isVisible())
+                    targets.push_back(box);
+            if (targets.empty())
+                continue;
+            bool landed = false;
+            for (QWidget* target : targets) {
+                for (Rod* r : w->findChildren<Rod*>()) {
+                    // Only a rod on top of its pile can be picked up.
+                    const QPoint middle = r->mapTo(w.get(), r->rect().center());
+                    if (landed || !r->isEnabled() || !r->isVisible() || !target->isEnabled() || w->childAt(middle) != r)
+                        continue;
+                    const std::optional<QPoint> point = openPointOf(w.get(), target, r);
+                    if (!point)
+                        continue;
+                    const QRect before = Board::designRect(r);
+                    harness::dragRodTo(r, w.get(), *point);
+                    if (Board::designRect(r) == before)
+                        continue;
+                    landed = true;
+                    QCOMPARE(description(r), inPlace(target->accessibleName()));
+                }
+            }
+            QVERIFY2(landed, qPrintable(screen + ": no rod landed in a box"));
+        }
+    }
+
+    void rodsShowTheirNumbersWhenAsked_data()
+    {
+        QTest::addColumn<bool>("upright");
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("flat") << false << 1.0;
+        QTest::newRow("flat, small window") << false << 0.75;
+        QTest::newRow("flat, whiteboard") << false << 2.5;
+        QTest::newRow("upright") << true << 1.0;
+        QTest::newRow("upright, small window") << true << 0.75;
+        QTest::newRow("upright, whiteboard") << true << 2.5;
+    }
+
+    void rodsShowTheirNumbersWhenAsked()
+    {
+        QFETCH(bool, upright);
+        QFETCH(double, zoom);
+        for (bool numbers : {true, false}) {
+            harness::TestContext t;
+            t.context.numbersOnRods = numbers;
+            ShelfScreen w(t.context, upright ? RodStance::Upright : RodStance::Flat);
+            w.load();
+            w.resize(w.designedWindowSize() * zoom);
+            w.show();
+            QTRY_VERIFY(std::abs(w.zoom() - zoom) < 0.01);
+            std::vector<QWidget*> pieces;
+            for (int k = 1; k <= 10; ++k)
+                pieces.push_back(w.rod(k));
+            pieces.push_back(w.copy);
+            for (QWidget* piece : pieces) {
+                const int k = piece == w.copy ? w.copy->number() : static_cast<Rod*>(piece)->number();
+                const QImage image = piece->grab().toImage();
+                const QRect ink = inkOf(image, toQColor(textColourOn(rodColour(k))), toQColor(rodColour(k)));
+                const QString what = QStringLiteral("%1 (%2x%3)").arg(piece->objectName()).arg(image.width()).arg(image.height());
+                if (!numbers) {
+                    QVERIFY2(ink.isEmpty(), qPrintable(what));
+                    continue;
+                }
+                // Whole within the rod, and as tall as a good part of its thickness.
+                const int thickness = std::min(image.width(), image.height());
+                QVERIFY2(!ink.isEmpty(), qPrintable(what));
+                QVERIFY2(ink.height() >= thickness * 2 / 5, qPrintable(what));
+                QVERIFY2(ink.left() > 1 && ink.right() < image.width() - 2, qPrintable(what));
+            }
+        }
+    }
+
+    void verdictsReadWithTheCounts()
+    {
+        Shelf s;
+        ShelfScreen& w = *s.screen;
+        QAccessibleInterface* right = accessible(w.rightIcon());
+        QAccessibleInterface* wrong = accessible(w.wrongIcon());
+        QCOMPARE(right->role(), QAccessible::Notification);
+        QCOMPARE(wrong->role(), QAccessible::Notification);
+        QCOMPARE(right->text(QAccessible::Name), QStringLiteral("risposta esatta"));
+        QCOMPARE(wrong->text(QAccessible::Name), QStringLiteral("risposta sbagliata"));
+        QCOMPARE(right->text(QAccessible::Description), QStringLiteral("esatti 0, errati 0"));
+
+        for (int i = 0; i < 3; ++i)
+            w.wrongAnswer();
+        QCOMPARE(wrong->text(QAccessible::Description), QStringLiteral("esatti 0, errati 3"));
+        QVERIFY(wrong->state().invisible == false && right->state().invisible == true);
+        w.rightStep();
+        QCOMPARE(right->text(QAccessible::Description), QStringLiteral("passo giusto"));
+        QVERIFY(!right->state().invisible && wrong->state().invisible);
+        QCOMPARE(s.t.context.rightCount, std::int16_t(0));
+        w.rightAnswer();
+        QCOMPARE(right->text(QAccessible::Description), QStringLiteral("esatti 1, errati 3"));
+        w.azzeraConteggio();
+        QCOMPARE(right->text(QAccessible::Description), QStringLiteral("esatti 0, errati 0"));
+        QCOMPARE(wrong->text(QAccessible::Description), QStringLiteral("esatti 0, errati 0"));
+    }
+
+    void eventsReachTheScreenReader()
+    {
+        if (qEnvironmentVariableIsSet(kInsideAtSpi)) {
+            insideAtSpi();
+            return;
+        }
+        const QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
+        const QString session = QStandardPaths::findExecutable(QStringLiteral("dbus-run-session"));
+        if (xvfbRun.isEmpty() || session.isEmpty() || !QFileInfo(kBusLauncher).isExecutable())
+            QSKIP("needs xvfb-run, dbus-run-session and at-spi-bus-launcher");
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QString::fromLatin1(kInsideAtSpi), QStringLiteral("1"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        // Qt then talks to the accessibility bus without a screen reader asking.
+        env.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+        if (env.contains(QStringLiteral("ASAN_OPTIONS")))
+            env.insert(QStringLiteral("ASAN_OPTIONS"),
+                       env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":strict_string_checks=0"));
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        // The bus launcher lives as long as the private session bus.
+        child.start(xvfbRun, {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1280x1024x24"),
+                              session, QStringLiteral("--"), QStringLiteral("sh"), QStringLiteral("-c"),
+                              QStringLiteral("\"$0\" & exec \"$1\" eventsReachTheScreenReader"), kBusLauncher,
+                              QCoreApplication::applicationFilePath()});
+        QVERIFY(child.waitForFinished(60000));
+        const QByteArray output = child.readAll();
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output.constData());
+        if (output.contains("SKIP"))
+            QSKIP(output.constData());
+    }
+
+private:
+    void insideAtSpi()
+    {
+        if (!QTest::qWaitFor([] { return QAccessible::isActive(); }, 10000))
+            QSKIP("the accessibility bus did not come up");
+        // Events stop here instead of going out on the bus.
+        QAccessible::installUpdateHandler(recordEvent);
+        Shelf s;
+        ShelfScreen& w = *s.screen;
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+        g_events.clear();
+        harness::dragRodOnto(w.rod(2), w.slot);
+        QCOMPARE(countEvents(w.rod(2), QAccessible::DescriptionChanged), 1);
+        QCOMPARE(countEvents(w.slot, QAccessible::DescriptionChanged), 0);
+
+        // Each verdict is an alert on its icon, which shows (again) with the new counts.
+        g_events.clear();
+        w.wrongAnswer();
+        QCOMPARE(countEvents(w.wrongIcon(), QAccessible::Alert), 1);
+        QCOMPARE(countEvents(w.wrongIcon(), QAccessible::ObjectShow), 1);
+        w.wrongAnswer();
+        QCOMPARE(countEvents(w.wrongIcon(), QAccessible::Alert), 2);
+        QCOMPARE(countEvents(w.wrongIcon(), QAccessible::ObjectShow), 2);
+        QVERIFY(countEvents(w.wrongIcon(), QAccessible::DescriptionChanged) >= 2);
+        g_events.clear();
+        w.rightStep();
+        w.rightAnswer();
+        QCOMPARE(countEvents(w.rightIcon(), QAccessible::Alert), 2);
+        QCOMPARE(countEvents(w.rightIcon(), QAccessible::ObjectShow), 2);
+        QCOMPARE(countEvents(w.wrongIcon(), QAccessible::Alert), 0);
+        QAccessible::installUpdateHandler(nullptr);
+    }
+};
+
+BRASTI_TEST_MAIN(TestAccess)
+#include "tst_access.moc"
