@@ -1,14 +1,18 @@
 #include "common/screenwindow.h"
 
 #include "common/board.h"
+#include "common/keyboard.h"
 
+#include <QAbstractButton>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QShortcut>
 
 namespace brasti {
 
 ScreenWindow::ScreenWindow(AppContext& context, QSize clientTwips, QWidget* parent)
-    : QMainWindow(parent), context_(context), board_(new Board(clientTwips, this))
+    : QMainWindow(parent), context_(context), board_(new Board(clientTwips, this)),
+      focusFrame_(new FocusFrame(board_))
 {
     setCentralWidget(board_);
     auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
@@ -29,6 +33,81 @@ QSize ScreenWindow::designedWindowSize() const
 double ScreenWindow::zoom() const
 {
     return board_->scale() * kTwipsPerPixel;
+}
+
+void ScreenWindow::focusFirstControl()
+{
+    const QList<QWidget*> stops = tabStops(board_);
+    if (!stops.isEmpty())
+        stops.first()->setFocus(Qt::TabFocusReason);
+}
+
+bool ScreenWindow::keyboardInUse() const
+{
+    return focusFrame_->keyboardInUse();
+}
+
+void ScreenWindow::setKeyboardInUse(bool inUse)
+{
+    focusFrame_->setKeyboardInUse(inUse);
+}
+
+bool ScreenWindow::focusNextPrevChild(bool next)
+{
+    // Qt also moves the focus on when the focused control is hidden or
+    // disabled; a window on its way out keeps Qt's own way.
+    if (!isVisible())
+        return QMainWindow::focusNextPrevChild(next);
+    QWidget* to = stopAfter(board_, tabStops(board_), focusWidget(), next);
+    if (!to)
+        return false;
+    to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void ScreenWindow::changeEvent(QEvent* event)
+{
+    // Back from a message box opened from the menu bar, the focus would
+    // stay with the bar: it goes back to the control the keyboard was on.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()) {
+        QWidget* focused = focusWidget();
+        if (!focused || !board_->isAncestorOf(focused)) {
+            QWidget* last = focusFrame_->lastFocused();
+            if (last && tabStops(board_).contains(last))
+                last->setFocus(Qt::ActiveWindowFocusReason);
+            else
+                focusFirstControl();
+        }
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void ScreenWindow::keyPressEvent(QKeyEvent* event)
+{
+    // A button here is no dialog's default button, so Enter reaches the window.
+    auto* button = qobject_cast<QAbstractButton*>(focusWidget());
+    if (isEnterKey(event) && button && board_->isAncestorOf(button)) {
+        if (!event->isAutoRepeat())
+            enterDown_ = button;
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void ScreenWindow::keyReleaseEvent(QKeyEvent* event)
+{
+    if (isEnterKey(event) && !event->isAutoRepeat() && enterDown_) {
+        // Clicked on the release, as Space clicks: a key held down clicks once,
+        // and a release whose press went elsewhere clicks nothing.
+        QPointer<QAbstractButton> button = enterDown_;
+        enterDown_ = nullptr;
+        event->accept();
+        if (button == focusWidget() && button->isEnabled() && button->isVisible())
+            button->click();
+        return;
+    }
+    QMainWindow::keyReleaseEvent(event);
 }
 
 } // namespace brasti

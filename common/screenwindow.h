@@ -1,11 +1,17 @@
 #pragma once
 // The base of every window of the program: a main window whose client area
-// is a Board designed in twips. F11 toggles full screen.
+// is a Board designed in twips. F11 toggles full screen. Tab and Shift+Tab
+// go through the board's controls in reading order, and Enter works a
+// focused button as Space does.
 #include <QMainWindow>
+#include <QPointer>
+
+class QAbstractButton;
 
 namespace brasti {
 
 class Board;
+class FocusFrame;
 struct AppContext;
 
 class ScreenWindow : public QMainWindow {
@@ -23,11 +29,27 @@ public:
     // How much larger than designed the board is drawn now (1 at the designed size).
     double zoom() const;
 
+    // Gives the keyboard focus to the first control in reading order.
+    void focusFirstControl();
+    // Whether the child is playing by keyboard: the last press was a key,
+    // not the mouse or a finger. The focus frame shows only then.
+    bool keyboardInUse() const;
+    void setKeyboardInUse(bool inUse);
+    FocusFrame* focusFrame() const { return focusFrame_; }
+
 protected:
+    bool focusNextPrevChild(bool next) override;
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
     AppContext& context_;
 
 private:
     Board* board_;
+    FocusFrame* focusFrame_;
+    // The button Enter went down on; it is clicked when Enter comes up on it.
+    QPointer<QAbstractButton> enterDown_;
 };
 
 } // namespace brasti
