@@ -105,6 +105,10 @@ const std::vector<Play>& plays()
          9,
          draws(D{{3, 10}, {7, 10}, {1, 4}}),
          {{Step::Press, "Command1", "Enter", 0, 1}, {Step::Press, "Command2", "Space", 1, 1}}},
+        {"composing: 2 + 2, the covered strip out of reach",
+         15,
+         draws(D{{2, 2}, {3, 9}, {2, 3}}, tray(1), D{{1, 4}}),
+         {{Step::Carry, "brasti_2", "Picture1", 0, 1}, {Step::Carry, "brasti_4", "Picture1", 1, 1}}},
         {"rod and number: rod 7, the numbers",
          10,
          draws(D{{7, 10}, {1, 4}}),
@@ -210,12 +214,23 @@ private slots:
                 QVERIFY(rod);
                 key(a, pick);
                 QCOMPARE(w->dragger()->draggedRod(), rod);
-                QVERIFY2(tabTo(a, QLatin1String(step.detail)), qPrintable(what));
-                // The outline went with the focus, the rod's size.
+                // A round of the targets: the outline goes with the focus, and
+                // lies where a mouse drop reaches the focused target.
                 auto* outline = w->board()->findChild<QWidget*>(QStringLiteral("contornoTrascinamento"));
-                QVERIFY(outline->isVisible());
-                QCOMPARE(outline->size(), rod->size());
-                QVERIFY(placeOnBoard(w->board(), w->focusWidget()).intersects(outline->geometry()));
+                QList<QWidget*> round;
+                for (key(a, Qt::Key_Tab); !round.contains(w->focusWidget()); key(a, Qt::Key_Tab)) {
+                    QWidget* target = w->focusWidget();
+                    round << target;
+                    QVERIFY(outline->isVisible());
+                    QCOMPARE(outline->size(), rod->size());
+                    const QPoint inside = outline->geometry().topLeft()
+                                        + QPoint(1, std::min(outline->height(), target->height()) / 2);
+                    QCOMPARE(w->dragger()->dropTargetAt(inside, rod), target);
+                    QCOMPARE(w->dragger()->draggedRod(), rod);
+                }
+                if (p.screen == 15) // the lower strip lies under the given rods
+                    QVERIFY(!round.contains(w->findChild<QWidget*>(QStringLiteral("Picture2"))));
+                QVERIFY2(tabTo(a, QLatin1String(step.detail)), qPrintable(what));
                 key(a, drop);
                 QVERIFY(!w->dragger()->draggedRod());
                 QVERIFY(!outline->isVisible());
