@@ -82,32 +82,32 @@ void ScreenWindow::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
 }
 
-void ScreenWindow::keyPressEvent(QKeyEvent* event)
+void ScreenWindow::showEvent(QShowEvent* event)
 {
-    // A button here is no dialog's default button, so Enter reaches the window.
-    auto* button = qobject_cast<QAbstractButton*>(focusWidget());
-    if (isEnterKey(event) && button && board_->isAncestorOf(button)) {
-        if (!event->isAutoRepeat())
-            enterDown_ = button;
-        event->accept();
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
+    // A button here is no dialog's default button, so Enter would pass it by.
+    for (QAbstractButton* button : board_->findChildren<QAbstractButton*>())
+        button->installEventFilter(this);
+    QMainWindow::showEvent(event);
 }
 
-void ScreenWindow::keyReleaseEvent(QKeyEvent* event)
+bool ScreenWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (isEnterKey(event) && !event->isAutoRepeat() && enterDown_) {
-        // Clicked on the release, as Space clicks: a key held down clicks once,
-        // and a release whose press went elsewhere clicks nothing.
-        QPointer<QAbstractButton> button = enterDown_;
+    auto* button = qobject_cast<QAbstractButton*>(watched);
+    const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    if (!button || !keyEvent || !isEnterKey(static_cast<QKeyEvent*>(event)))
+        return QMainWindow::eventFilter(watched, event);
+    // Enter clicks a focused button on its release, as Space does: a key
+    // held down clicks once, and a release whose press went elsewhere clicks nothing.
+    if (static_cast<QKeyEvent*>(event)->isAutoRepeat())
+        return true;
+    if (event->type() == QEvent::KeyPress) {
+        enterDown_ = button;
+    } else if (enterDown_ == button) {
         enterDown_ = nullptr;
-        event->accept();
-        if (button == focusWidget() && button->isEnabled() && button->isVisible())
+        if (button->isEnabled() && button->isVisible())
             button->click();
-        return;
     }
-    QMainWindow::keyReleaseEvent(event);
+    return true;
 }
 
 } // namespace brasti
