@@ -71,8 +71,15 @@ void Shell::switchTo(ScreenWindow* next)
     } else if (startState_ != Qt::WindowNoState) {
         next->setWindowState(startState_);
     }
+    if (old)
+        next->setKeyboardInUse(old->keyboardInUse());
     current_ = next;
     next->show();
+    // The new window takes the keyboard at once, its first control focused,
+    // so a child playing by keyboard never has to reach for the mouse.
+    next->raise();
+    next->activateWindow();
+    next->focusFirstControl();
     if (old) {
         old->hide();
         old->deleteLater();

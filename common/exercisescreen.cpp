@@ -58,8 +58,11 @@ ExerciseScreen::ExerciseScreen(AppContext& context, const QString& title, const 
     b->setFontPoints(avanti_, 9.75);
     connect(avanti_, &QPushButton::clicked, this, [this] {
         // A queued click can arrive after the button was disabled again.
-        if (avanti_->isEnabled())
-            avantiClicked();
+        if (!avanti_->isEnabled())
+            return;
+        avantiClicked();
+        // The keyboard starts the new problem from the first control, as on a new screen.
+        focusFirstControl();
     });
 
     makeLabel(b, QStringLiteral("Label1"), QStringLiteral("Esatti"), layout.label1, layout.counterFontPoints);
@@ -143,6 +146,9 @@ void ExerciseScreen::rightAnswer()
     if (!avanti_->isHidden()) {
         avanti_->setEnabled(true);
         lockAnswer();
+        // Playing by keyboard, the next step is "avanti".
+        if (keyboardInUse())
+            avanti_->setFocus(Qt::OtherFocusReason);
     } else {
         newProblem();
     }

@@ -3,9 +3,12 @@
 #include "common/appcontext.h"
 #include "common/board.h"
 #include "common/colours.h"
+#include "common/controls.h"
+#include "common/keyboard.h"
 #include "common/screenwindow.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -83,6 +86,8 @@ Rod::Rod(int number, QWidget* parent, const QString& set) : QWidget(parent), num
     setObjectName(QStringLiteral("%1_%2").arg(set).arg(number));
     setAccessibleName(QStringLiteral("brasto %1").arg(number));
     setCursor(Qt::OpenHandCursor);
+    // Reached by Tab; a click does not take the focus, since it drags.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void Rod::paintEvent(QPaintEvent*)
@@ -127,6 +132,10 @@ void RodDragger::addRod(Rod* rod)
 void RodDragger::setDropHandler(QWidget* target, DropHandler handler)
 {
     handlers_.emplace_back(target, std::move(handler));
+    if (target->focusPolicy() == Qt::NoFocus)
+        target->setFocusPolicy(Qt::TabFocus);
+    // Keys on a focused target carry a rod on or drop it.
+    target->installEventFilter(this);
 }
 
 bool RodDragger::hasDropHandler(const QWidget* target) const
@@ -147,21 +156,47 @@ QWidget* RodDragger::dropTargetAt(QPoint boardPoint, const Rod* ignore) const
         auto* rod = const_cast<Rod*>(ignore);
         const bool wasTransparent = rod->testAttribute(Qt::WA_TransparentForMouseEvents);
         rod->setAttribute(Qt::WA_TransparentForMouseEvents, true);
-        hit = board_->childAt(boardPoint);
+        hit = controlAt(board_, boardPoint);
         rod->setAttribute(Qt::WA_TransparentForMouseEvents, wasTransparent);
     } else {
-        hit = board_->childAt(boardPoint);
+        hit = controlAt(board_, boardPoint);
     }
-    // Walk up from an internal part (a list's viewport) to its control.
-    while (hit && hit != board_ && !isControl(hit))
-        hit = hit->parentWidget();
-    if (!hit || hit == board_ || !hasDropHandler(hit) || !hit->isEnabled())
+    if (!hit || !hasDropHandler(hit) || !hit->isEnabled())
         return nullptr;
     return hit;
 }
 
+std::optional<QPoint> RodDragger::dropPoint(const QWidget* target, const Rod* rod) const
+{
+    return reachablePoint(board_, target, [&](QPoint p) { return dropTargetAt(p, rod) == target; });
+}
+
+QList<QWidget*> RodDragger::keyboardTargets(const Rod* rod) const
+{
+    QList<QWidget*> targets;
+    for (const auto& entry : handlers_) {
+        QWidget* target = entry.first;
+        if (target && !targets.contains(target) && target->isVisible() && target->isEnabled()
+            && tag(target) != kOccupato && dropPoint(target, rod))
+            targets << target;
+    }
+    return inReadingOrder(board_, targets);
+}
+
 bool RodDragger::eventFilter(QObject* watched, QEvent* event)
 {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget)
+        return false;
+    if (event->type() == QEvent::KeyPress)
+        return keyPress(widget, static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::FocusOut) {
+        // The keyboard went elsewhere (a click on a button, a menu, another
+        // window): the rod it carried is put down.
+        if (carriedByKeyboard() && !movingFocus_)
+            cancel();
+        return false;
+    }
     auto* rod = qobject_cast<Rod*>(watched);
     if (!rod)
         return false;
@@ -169,17 +204,20 @@ bool RodDragger::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
         auto* me = static_cast<QMouseEvent*>(event);
+        // The mouse takes over from the keyboard: its rod is put down first.
+        if (carriedByKeyboard())
+            cancel();
         // Disabled rods still reach this filter: they must not be dragged.
         if (me->button() == Qt::LeftButton && rod->isEnabled() && rod->isVisible() && !dragged_)
             begin(rod, rod->mapTo(board_, me->position().toPoint()));
         return true;
     }
     case QEvent::MouseMove:
-        if (rod == dragged_)
+        if (rod == dragged_ && !byKeyboard_)
             follow(rod->mapTo(board_, static_cast<QMouseEvent*>(event)->position().toPoint()));
         return true;
     case QEvent::MouseButtonRelease:
-        if (rod == dragged_ && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        if (rod == dragged_ && !byKeyboard_ && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
             finish(rod->mapTo(board_, static_cast<QMouseEvent*>(event)->position().toPoint()));
         return true;
     case QEvent::Hide:
@@ -227,7 +265,114 @@ void RodDragger::finish(QPoint boardPoint)
 void RodDragger::cancel()
 {
     dragged_ = nullptr;
+    byKeyboard_ = false;
     outline_->hide();
+}
+
+bool RodDragger::keyPress(QWidget* watched, QKeyEvent* event)
+{
+    const int key = event->key();
+    const bool tab = (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+                  && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    auto* rod = qobject_cast<Rod*>(watched);
+    if (key == Qt::Key_Escape && dragged_) {
+        // Put down without a drop, by whichever means it was carried.
+        Rod* carried = dragged_;
+        const bool keyboard = byKeyboard_;
+        cancel();
+        if (keyboard)
+            carried->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    if (carriedByKeyboard() && tab)
+        return carryOn(watched, key == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
+    if (!isActivationKey(event))
+        return false;
+    // A key held down picks up or drops once.
+    if (event->isAutoRepeat())
+        return rod || carriedByKeyboard();
+    if (carriedByKeyboard()) {
+        if (watched == dragged_)
+            cancel(); // put back where it lies
+        else if (hasDropHandler(watched))
+            dropOn(watched);
+        return true;
+    }
+    if (!rod)
+        return false;
+    // While the mouse drags a rod, the keyboard picks up none.
+    if (!dragged_)
+        pickUp(rod);
+    return true;
+}
+
+void RodDragger::pickUp(Rod* rod)
+{
+    // A rod with nowhere to go is not picked up: Tab would have nothing to reach.
+    if (!rod->isEnabled() || !rod->isVisible() || keyboardTargets(rod).isEmpty())
+        return;
+    pickedFrom_ = placeOnBoard(board_, rod);
+    begin(rod, pickedFrom_.center());
+    byKeyboard_ = true;
+}
+
+bool RodDragger::carryOn(QWidget* from, bool forward)
+{
+    const QList<QWidget*> targets = keyboardTargets(dragged_);
+    if (targets.isEmpty()) {
+        // Nowhere left to go: the rod is put down and Tab moves on as usual.
+        cancel();
+        return false;
+    }
+    // From the rod itself, the first target (going back, the last).
+    const auto at = targets.indexOf(from);
+    const auto n = targets.size();
+    QWidget* to = at < 0 ? (forward ? targets.first() : targets.last()) : targets.at((at + (forward ? 1 : n - 1)) % n);
+    carryTo(to, forward);
+    return true;
+}
+
+void RodDragger::carryTo(QWidget* target, bool forward)
+{
+    movingFocus_ = true;
+    target->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    movingFocus_ = false;
+    if (!dragged_)
+        return;
+    // The outline lies where the drop would reach the target: past whatever covers its left part.
+    if (const std::optional<QPoint> point = dropPoint(target, dragged_)) {
+        outline_->setGeometry(QRect(QPoint(point->x(), placeOnBoard(board_, target).top()), dragged_->size()));
+        outline_->raise();
+        outline_->show();
+    }
+}
+
+void RodDragger::dropOn(QWidget* target)
+{
+    Rod* rod = dragged_;
+    const std::optional<QPoint> point = dropPoint(target, rod);
+    if (!point)
+        return; // covered meanwhile: the rod stays carried
+    const QRect from = pickedFrom_;
+    const QPointer<RodDragger> self(this);
+    const QPointer<QWidget> guardedTarget(target);
+    const QPointer<Rod> guardedRod(rod);
+    // The very road of a mouse drop at that point.
+    finish(*point);
+    if (!self || !guardedTarget || guardedTarget->window()->focusWidget() != guardedTarget)
+        return; // the drop moved the keyboard on itself (an answer box opened, a target locked)
+    // Back to the tray: the rod itself if it may be carried again, else the next rod.
+    const QList<QWidget*> stops = tabStops(board_);
+    if (guardedRod && stops.contains(guardedRod.data())) {
+        guardedRod->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    QList<QWidget*> rods;
+    for (QWidget* stop : stops)
+        if (qobject_cast<Rod*>(stop))
+            rods << stop;
+    if (QWidget* next = stopAfter(board_, rods, from, true))
+        next->setFocus(Qt::TabFocusReason);
 }
 
 } // namespace brasti

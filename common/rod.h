@@ -3,7 +3,10 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <vector>
+
+class QKeyEvent;
 
 namespace brasti {
 
@@ -55,18 +58,31 @@ using DropHandler = std::function<void(Rod*)>;
 // enabled rod starts the drag at once and an outline follows the pointer; on
 // release the topmost control under the pointer receives the drop if it is
 // enabled and has a handler. The rod itself moves only if a handler moves it.
-// Mouse events synthesised from touch take the same road.
+// Mouse events synthesised from touch take the same road; only the first
+// finger drives them.
+//
+// The keyboard carries rods too: Space or Enter on a focused rod picks it up
+// (the outline shows on it), Tab and Shift+Tab take it, focus and outline,
+// from target to target, Space or Enter drops it on the focused target at a
+// point a mouse drop there would reach, Esc puts it down and gives the focus
+// back to the rod. One rod at most is carried, by either means.
 class RodDragger final : public QObject {
     Q_OBJECT
 public:
     explicit RodDragger(Board* board);
 
     void addRod(Rod* rod);
+    // Makes the target a Tab stop as well.
     void setDropHandler(QWidget* target, DropHandler handler);
     bool hasDropHandler(const QWidget* target) const;
     Rod* draggedRod() const { return dragged_; }
+    bool carriedByKeyboard() const { return dragged_ && byKeyboard_; }
     // The control a drop at this board point would reach, or nullptr.
     QWidget* dropTargetAt(QPoint boardPoint, const Rod* ignore) const;
+    // Where the keyboard can take this rod now, in reading order: targets
+    // with a handler, shown, enabled, not holding a rod ("occupato"), and
+    // reached by a drop somewhere (a target covered all over is not).
+    QList<QWidget*> keyboardTargets(const Rod* rod) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -77,11 +93,23 @@ private:
     void finish(QPoint boardPoint);
     void cancel();
 
+    bool keyPress(QWidget* watched, QKeyEvent* event);
+    void pickUp(Rod* rod);
+    bool carryOn(QWidget* from, bool forward);
+    void carryTo(QWidget* target, bool forward);
+    void dropOn(QWidget* target);
+    std::optional<QPoint> dropPoint(const QWidget* target, const Rod* rod) const;
+
     Board* board_;
     QWidget* outline_;
     QPointer<Rod> dragged_;
     QPoint grabOffset_;
     std::vector<std::pair<QPointer<QWidget>, DropHandler>> handlers_;
+    bool byKeyboard_ = false;
+    // Set while the keyboard carry itself moves the focus.
+    bool movingFocus_ = false;
+    // Where the rod carried by keyboard lay when picked up, in board pixels.
+    QRect pickedFrom_;
 };
 
 } // namespace brasti

@@ -2,13 +2,19 @@
 // The base of every window of the program: a main window whose client area
 // is a Board designed in twips. F11 toggles full screen. The menu bar, where
 // there is one, grows and shrinks with the window as the board does, so it
-// stays in proportion on a whiteboard.
+// stays in proportion on a whiteboard. Tab and Shift+Tab go through the
+// board's controls in reading order, and Enter works a focused button as
+// Space does.
 #include <QFont>
 #include <QMainWindow>
+#include <QPointer>
+
+class QAbstractButton;
 
 namespace brasti {
 
 class Board;
+class FocusFrame;
 struct AppContext;
 
 class ScreenWindow : public QMainWindow {
@@ -26,8 +32,20 @@ public:
     // How much larger than designed the board is drawn now (1 at the designed size).
     double zoom() const;
 
+    // Gives the keyboard focus to the first control in reading order.
+    void focusFirstControl();
+    // Whether the child is playing by keyboard: the last press was a key,
+    // not the mouse or a finger. The focus frame shows only then.
+    bool keyboardInUse() const;
+    void setKeyboardInUse(bool inUse);
+    FocusFrame* focusFrame() const { return focusFrame_; }
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     AppContext& context_;
 
@@ -42,6 +60,9 @@ private:
     int designedMenuHeight_ = 0;
     int appliedMenuPixels_ = 0;
     int appliedMenuHeight_ = 0;
+    FocusFrame* focusFrame_;
+    // The button Enter went down on; it is clicked when Enter comes up on it.
+    QPointer<QAbstractButton> enterDown_;
 };
 
 } // namespace brasti

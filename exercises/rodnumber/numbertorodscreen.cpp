@@ -2,8 +2,10 @@
 
 #include "common/appcontext.h"
 #include "common/board.h"
+#include "common/keyboard.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -99,6 +101,15 @@ bool NumberToRodScreen::eventFilter(QObject* watched, QEvent* event)
     if (!r)
         return RodNumberScreen::eventFilter(watched, event);
     switch (event->type()) {
+    case QEvent::KeyPress: {
+        // Space or Enter on a focused rod clicks it; a key held down clicks once.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (!isActivationKey(key))
+            return false;
+        if (!key->isAutoRepeat())
+            rodClicked(r->number());
+        return true;
+    }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && r->isEnabled() && r->isVisible())

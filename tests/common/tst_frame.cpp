@@ -2,6 +2,8 @@
 // box takes a rod, "Giudica" judges it. Drags go through real window events.
 #include "common/board.h"
 #include "common/exercisescreen.h"
+#include "common/controls.h"
+#include "common/keyboard.h"
 #include "common/pictures.h"
 #include "harness/harness.h"
 #include "harness/testmain.h"
@@ -99,6 +101,11 @@ struct Fixture {
     harness::TestContext t;
     std::unique_ptr<BoxScreen> screen;
 };
+
+void key(QWidget* window, Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(window->windowHandle(), k, modifiers);
+}
 
 QStringList topMenuTexts(QMainWindow* window)
 {
@@ -313,6 +320,188 @@ private slots:
         QTest::touchEvent(s.windowHandle(), device).move(0, end);
         QTest::touchEvent(s.windowHandle(), device).release(0, end);
         QCOMPARE(s.dropped, std::vector<int>{6});
+    }
+
+    void keyboardCarriesOneRodAtATime()
+    {
+        Fixture f;
+        BoxScreen& s = *f.screen;
+        s.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&s));
+        auto* outline = s.board()->findChild<QWidget*>(QStringLiteral("contornoTrascinamento"));
+        const auto focusOn = [&](QWidget* w) {
+            for (int i = 0; i < 30 && s.focusWidget() != w; ++i)
+                key(&s, Qt::Key_Tab);
+            return s.focusWidget() == w;
+        };
+        // A rod under a longer one is out of reach of the mouse, and of Tab.
+        s.board()->moveTo(s.rod(1), Board::designRect(s.rod(9)).topLeft());
+        QVERIFY(!tabStops(s.board()).contains(s.rod(1)));
+        QVERIFY(tabStops(s.board()).contains(s.box));
+
+        // Picked up, the outline on the rod; Tab goes round the targets only.
+        QVERIFY(focusOn(s.rod(3)));
+        key(&s, Qt::Key_Space);
+        QCOMPARE(s.dragger()->draggedRod(), s.rod(3));
+        QCOMPARE(outline->geometry(), placeOnBoard(s.board(), s.rod(3)));
+        const std::vector<QWidget*> expected = {s.box, s.list, s.box};
+        for (QWidget* target : expected) {
+            key(&s, Qt::Key_Tab);
+            QCOMPARE(s.focusWidget(), target);
+            QCOMPARE(s.focusFrame()->framed(), target);
+        }
+        key(&s, Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(s.focusWidget(), s.list);
+        // Esc: put down, nothing dropped, the focus back on the rod.
+        key(&s, Qt::Key_Escape);
+        QVERIFY(!s.dragger()->draggedRod() && !outline->isVisible());
+        QCOMPARE(s.focusWidget(), s.rod(3));
+        QVERIFY(s.dropped.empty() && s.listDrops.empty());
+
+        // A target holding a rod, or disabled, is passed by; with none left, nothing is picked up.
+        setTag(s.box, kOccupato);
+        key(&s, Qt::Key_Return);
+        key(&s, Qt::Key_Tab);
+        QCOMPARE(s.focusWidget(), s.list);
+        key(&s, Qt::Key_Tab);
+        QCOMPARE(s.focusWidget(), s.list);
+        key(&s, Qt::Key_Escape);
+        s.list->setEnabled(false);
+        key(&s, Qt::Key_Space);
+        QVERIFY(!s.dragger()->draggedRod());
+        s.list->setEnabled(true);
+        setTag(s.box, QString());
+
+        // Dropped through the box's own handler; the rod is fixed, so the keyboard goes on to the next rod.
+        key(&s, Qt::Key_Space);
+        key(&s, Qt::Key_Tab);
+        key(&s, Qt::Key_Return);
+        QCOMPARE(s.dropped, std::vector<int>{3});
+        QVERIFY(!s.dragger()->draggedRod() && !outline->isVisible());
+        QCOMPARE(s.focusWidget(), s.rod(4));
+        // A key held down picks up once: its repeats put nothing back.
+        QTest::keyPress(s.windowHandle(), Qt::Key_Space);
+        for (int i = 0; i < 3; ++i) {
+            QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+            QApplication::sendEvent(s.rod(4), &repeat);
+        }
+        QTest::keyRelease(s.windowHandle(), Qt::Key_Space);
+        QCOMPARE(s.dragger()->draggedRod(), s.rod(4));
+        key(&s, Qt::Key_Escape);
+
+        // The mouse takes over from the keyboard: one rod carried, the mouse's.
+        key(&s, Qt::Key_Space);
+        QCOMPARE(s.dragger()->draggedRod(), s.rod(4));
+        QWindow* w = s.windowHandle();
+        const QPoint five = s.rod(5)->mapTo(&s, s.rod(5)->rect().center());
+        QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, five);
+        QCOMPARE(s.dragger()->draggedRod(), s.rod(5));
+        QVERIFY(!s.dragger()->carriedByKeyboard());
+        QVERIFY(!s.focusFrame()->framed()); // the mouse hid the frame
+        // Keys meanwhile pick up nothing; Esc puts the mouse's rod down too.
+        key(&s, Qt::Key_Space);
+        QCOMPARE(s.dragger()->draggedRod(), s.rod(5));
+        key(&s, Qt::Key_Escape);
+        QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, s.list->mapTo(&s, s.list->rect().center()));
+        QVERIFY(!s.dragger()->draggedRod() && s.listDrops.empty());
+        QCOMPARE(s.dropped, std::vector<int>{3});
+        QCOMPARE(s.focusFrame()->framed(), s.focusWidget()); // and the keys brought it back
+
+        // A click elsewhere takes the keyboard away: the carried rod is put down.
+        QVERIFY(focusOn(s.rod(6)));
+        key(&s, Qt::Key_Space);
+        key(&s, Qt::Key_Tab);
+        harness::clickThroughWindow(s.judge);
+        QVERIFY(!s.dragger()->draggedRod() && !outline->isVisible());
+        QCOMPARE(s.problems, 1);
+    }
+
+    void focusFrameScalesAndFollows()
+    {
+        Fixture f;
+        BoxScreen& s = *f.screen;
+        s.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&s));
+        key(&s, Qt::Key_Tab);
+        QWidget* focused = s.focusWidget();
+        FocusFrame* frame = s.focusFrame();
+        QCOMPARE(frame->framed(), focused);
+        QCOMPARE(frame->band(), 2);
+        QCOMPARE(frame->geometry(), placeOnBoard(s.board(), focused).adjusted(-4, -4, 4, 4));
+        // Twice the size, twice the bands; the frame stays round the control.
+        s.resize(668 * 2, 477 * 2 + s.menuBar()->height());
+        QTRY_COMPARE(s.board()->size(), QSize(1336, 954));
+        QCOMPARE(frame->band(), 4);
+        QCOMPARE(frame->geometry(), placeOnBoard(s.board(), focused).adjusted(-8, -8, 8, 8));
+        // Both bands are drawn: black outside, white inside.
+        const QImage picture = s.board()->grab(frame->geometry()).toImage();
+        QCOMPARE(picture.pixelColor(1, picture.height() / 2), QColor(Qt::black));
+        QCOMPARE(picture.pixelColor(5, picture.height() / 2), QColor(Qt::white));
+        // A control moved by its screen takes the frame along; hidden, it passes the focus on.
+        s.board()->moveTo(focused, QPoint(2000, 4000));
+        QCOMPARE(frame->geometry(), placeOnBoard(s.board(), focused).adjusted(-8, -8, 8, 8));
+        focused->hide();
+        QVERIFY(s.focusWidget() != focused);
+        QCOMPARE(frame->framed(), s.focusWidget());
+    }
+
+    void touchDuringADrag_data()
+    {
+        QTest::addColumn<int>("variant");
+        QTest::newRow("long press, then the drag") << 0;
+        QTest::newRow("second finger on another rod") << 1;
+        QTest::newRow("second finger on a button") << 2;
+        QTest::newRow("first finger lifted first") << 3;
+    }
+    void touchDuringADrag()
+    {
+        QFETCH(int, variant);
+        Fixture f;
+        BoxScreen& s = *f.screen;
+        const std::unique_ptr<QPointingDevice> owner(QTest::createTouchDevice());
+        QPointingDevice* device = owner.get();
+        QWindow* w = s.windowHandle();
+        // Nothing may turn a finger held still into a context menu.
+        struct MenuSpy : QObject {
+            int menus = 0;
+            bool eventFilter(QObject*, QEvent* e) override
+            {
+                menus += e->type() == QEvent::ContextMenu ? 1 : 0;
+                return false;
+            }
+        } spy;
+        qApp->installEventFilter(&spy);
+        const QPoint start = s.rod(6)->mapTo(&s, s.rod(6)->rect().center());
+        const QPoint end = s.box->mapTo(&s, s.box->rect().center());
+        const QPoint second = variant == 2 ? s.judge->mapTo(&s, s.judge->rect().center())
+                                           : s.rod(2)->mapTo(&s, s.rod(2)->rect().center());
+        const QPoint list = s.list->mapTo(&s, s.list->rect().center());
+        QTest::touchEvent(w, device).press(0, start);
+        QCOMPARE(s.dragger()->draggedRod(), s.rod(6));
+        if (variant == 0)
+            QTest::qWait(900); // past any press-and-hold time
+        QTest::touchEvent(w, device).move(0, (start + end) / 2);
+        if (variant > 0) {
+            QTest::touchEvent(w, device).move(0, (start + end) / 2).press(1, second);
+            QCOMPARE(s.dragger()->draggedRod(), s.rod(6));
+            QTest::touchEvent(w, device).move(0, end).move(1, list);
+        }
+        if (variant == 3) {
+            QTest::touchEvent(w, device).release(0, end).move(1, list);
+            QTest::touchEvent(w, device).release(1, list);
+        } else {
+            if (variant > 0)
+                QTest::touchEvent(w, device).move(0, end).release(1, list);
+            QTest::touchEvent(w, device).move(0, end);
+            QTest::touchEvent(w, device).release(0, end);
+        }
+        qApp->removeEventFilter(&spy);
+        QCOMPARE(s.dropped, std::vector<int>{6});
+        QVERIFY(s.listDrops.empty());
+        QVERIFY(!s.dragger()->draggedRod());
+        QCOMPARE(f.t.context.wrongCount + f.t.context.rightCount, 0); // the button was not pressed
+        QCOMPARE(spy.menus, 0);
+        QCOMPARE(QGuiApplication::mouseButtons(), Qt::NoButton);
     }
 
     void operationsListAndExtraRods()

@@ -1,7 +1,10 @@
 // A seeded random-event run over the whole program: drags of random rods to
-// random places, clicks, menu items, keys (to the focused control: typed
-// numbers, operations, Enter and junk in a text box), resizes, "Esci"
-// answered either way, windows closed. After every event it checks what must always hold.
+// random places, clicks, menu items, keys (to the window, which hands them to
+// the focused control as a keyboard does: Tab, Shift+Tab, Space, Enter and
+// Esc that carry rods and press buttons, typed numbers, operations and junk
+// in a text box, now and then a key held over the next event), resizes,
+// "Esci" answered either way, windows closed. After every event it checks
+// what must always hold.
 // The seed is printed, so a failure replays exactly with --seed.
 //
 //   robustness [--seed N] [--events N] [--seconds S] [--verbose 1]
@@ -35,6 +38,7 @@
 #include <map>
 #include <memory>
 #include <random>
+#include <utility>
 
 using namespace brasti;
 
@@ -70,10 +74,20 @@ public:
     std::string step()
     {
         ScreenWindow* before = shell_->current();
+        const QPointer<ScreenWindow> leaving(before);
+        const bool wasCarrying = carrying(before);
         const std::int16_t right = context_.rightCount;
         const std::int16_t wrong = context_.wrongCount;
         lastWasReset_ = false;
+        // "Azzera conteggio" may also be chosen by keyboard, through the menu bar.
+        QMetaObject::Connection resetSeen;
+        if (auto* azzera = before->findChild<QAction*>(QStringLiteral("MenuAzzera")))
+            resetSeen = QObject::connect(azzera, &QAction::triggered, [this] { lastWasReset_ = true; });
         std::string event = act();
+        QObject::disconnect(resetSeen);
+        // A screen that was left carries nothing on its way out.
+        if (leaving && leaving != shell_->current() && carrying(leaving))
+            throw Failure{"after \"" + event + "\": a rod still carried on a screen that was left"};
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (quit_) {
             // The program ended ("Esci" → Sì, or its window closed): start it again.
@@ -85,6 +99,9 @@ public:
         try {
             check(before, right, wrong);
             screensOpened_ += shell_->current() != before ? 1 : 0;
+            if (auto* e = qobject_cast<ExerciseScreen*>(shell_->current());
+                e && shell_->current() == before && !wasCarrying && e->dragger()->carriedByKeyboard())
+                ++keyboardCarries_;
         } catch (Failure& f) {
             f.what = "after \"" + event + "\": " + f.what;
             throw;
@@ -100,7 +117,8 @@ public:
             right += played == Sound::Wrong ? 0 : 1;
         return std::to_string(right) + " right and " + std::to_string(long(sound_.played.size()) - right)
              + " wrong answers, " + std::to_string(screensOpened_) + " screens opened, "
-             + std::to_string(restarts_) + " restarts";
+             + std::to_string(keyboardCarries_) + " rods picked up by keyboard, " + std::to_string(restarts_)
+             + " restarts";
     }
 
 private:
@@ -111,6 +129,12 @@ private:
         context_.autoAdvance = false;
         shell_->showStart();
         ++restarts_;
+    }
+
+    static bool carrying(ScreenWindow* w)
+    {
+        auto* e = qobject_cast<ExerciseScreen*>(w);
+        return e && e->dragger()->draggedRod();
     }
 
     int pick(int n) { return static_cast<int>(rng_() % static_cast<std::uint64_t>(n)); }
@@ -158,6 +182,13 @@ private:
             if (QWidget* modal = QApplication::activeModalWidget())
                 modal->close();
         });
+        if (heldKey_) {
+            // The key held over the last event comes up now, wherever the
+            // focus went: an event of its own, since the release may click.
+            const Qt::Key held = std::exchange(heldKey_, Qt::Key(0));
+            QTest::keyRelease(handle, held);
+            return "release of key " + std::to_string(int(held));
+        }
         if (secondClick_) {
             // The second click of a double-click: an event of its own, since
             // each click of it may count.
@@ -166,7 +197,7 @@ private:
             return "second click of a double-click";
         }
         const int kind = pick(100);
-        if (kind < 50) {
+        if (kind < 42) {
             // Mostly rods that can move, sometimes fixed ones.
             const bool movableOnly = chance(80);
             QList<Rod*> rods;
@@ -176,7 +207,7 @@ private:
             if (Rod* rod = any(rods))
                 return dragRod(w, rod);
         }
-        if (kind < 75) {
+        if (kind < 62) {
             // Mostly buttons, as children press them, sometimes anything.
             QList<QWidget*> targets = visibleControls(w);
             if (chance(80)) {
@@ -199,7 +230,7 @@ private:
                 return "click on " + name;
             }
         }
-        if (kind < 81) {
+        if (kind < 67) {
             if (QAction* a = any(menuActions(w))) {
                 if (a->objectName() == QLatin1String("MenuAzzera"))
                     lastWasReset_ = true;
@@ -209,16 +240,12 @@ private:
             }
         }
         if (kind < 89) {
-            // Keys go where a keyboard sends them: to the control with the focus.
+            // Keys go where a keyboard sends them: to the window, which hands
+            // them to the control with the focus.
             QWidget* focused = w->focusWidget();
-            if (auto* box = qobject_cast<QLineEdit*>(focused); box && box->isEnabled() && chance(70))
+            if (auto* box = qobject_cast<QLineEdit*>(focused); box && box->isEnabled() && chance(60))
                 return typeInto(box);
-            static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Tab,
-                                           Qt::Key_Escape, Qt::Key_F11,   Qt::Key_A,     Qt::Key_5,
-                                           Qt::Key_Backspace, Qt::Key_Left, Qt::Key_Up};
-            const Qt::Key key = keys[pick(int(std::size(keys)))];
-            QTest::keyClick(focused && chance(50) ? focused : static_cast<QWidget*>(w), key);
-            return "key " + std::to_string(int(key));
+            return pressKey(handle);
         }
         if (kind < 94) {
             const QSize size(100 + pick(1800), 80 + pick(1200));
@@ -237,6 +264,42 @@ private:
         w->close();
         quit_ = true;
         return "window closed";
+    }
+
+    // A key of keyboard play, most often those that move the focus, pick up,
+    // drop and press; now and then one held down over the next event.
+    std::string pressKey(QWindow* handle)
+    {
+        struct Choice {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            int weight;
+        };
+        static const Choice keys[] = {
+            {Qt::Key_Tab, Qt::NoModifier, 26},   {Qt::Key_Tab, Qt::ShiftModifier, 8},
+            {Qt::Key_Space, Qt::NoModifier, 20}, {Qt::Key_Return, Qt::NoModifier, 14},
+            {Qt::Key_Enter, Qt::KeypadModifier, 4}, {Qt::Key_Escape, Qt::NoModifier, 8},
+            {Qt::Key_Alt, Qt::NoModifier, 2},    {Qt::Key_F11, Qt::NoModifier, 2},
+            {Qt::Key_A, Qt::NoModifier, 2},      {Qt::Key_5, Qt::NoModifier, 2},
+            {Qt::Key_Backspace, Qt::NoModifier, 2}, {Qt::Key_Left, Qt::NoModifier, 3},
+            {Qt::Key_Up, Qt::NoModifier, 2},     {Qt::Key_Down, Qt::NoModifier, 2},
+            {Qt::Key_Right, Qt::NoModifier, 3},
+        };
+        int total = 0;
+        for (const Choice& c : keys)
+            total += c.weight;
+        int at = pick(total);
+        const Choice* choice = keys;
+        while (at >= choice->weight)
+            at -= (choice++)->weight;
+        if (chance(12)) {
+            QTest::keyPress(handle, choice->key, choice->modifiers);
+            heldKey_ = choice->key;
+            return "key " + std::to_string(int(choice->key)) + " held down";
+        }
+        QTest::keyClick(handle, choice->key, choice->modifiers);
+        return "key " + std::to_string(int(choice->key))
+             + (choice->modifiers & Qt::ShiftModifier ? " with Shift" : "");
     }
 
     // What a child types into a text box: a number, an operation, Enter
@@ -374,11 +437,45 @@ private:
                 throw Failure{"rods lying in the row add up to " + std::to_string(lying) + ", counted "
                               + std::to_string(done.filled())};
         }
-        if (auto* e = qobject_cast<ExerciseScreen*>(w); e && e->dragger()->draggedRod())
-            throw Failure{"a drag was left open"};
+        checkCarrying(w);
         checkComparisonTray(w);
         if (QApplication::mouseButtons() != Qt::NoButton)
             throw Failure{"a mouse button was left pressed"};
+    }
+
+    // A mouse drag ends with its release; a rod carried by keyboard stays
+    // carried from key to key, but only one rod on one screen, enabled and
+    // shown, with the keyboard on it or on a target it can be dropped on;
+    // and an outline shows only for the rod carried.
+    static void checkCarrying(ScreenWindow* current)
+    {
+        int carried = 0;
+        int outlines = 0;
+        for (QWidget* t : QApplication::topLevelWidgets()) {
+            auto* e = qobject_cast<ExerciseScreen*>(t);
+            if (!e)
+                continue;
+            Rod* rod = e->dragger()->draggedRod();
+            carried += rod ? 1 : 0;
+            for (QWidget* o : e->board()->findChildren<QWidget*>(QStringLiteral("contornoTrascinamento")))
+                outlines += o->isVisible() ? 1 : 0;
+            if (!rod)
+                continue;
+            if (!e->dragger()->carriedByKeyboard())
+                throw Failure{"a mouse drag was left open"};
+            if (e != current)
+                throw Failure{"a rod carried on a screen that is gone"};
+            if (!rod->isEnabled() || !rod->isVisible())
+                throw Failure{rod->objectName().toStdString() + " carried though it cannot be dragged"};
+            QWidget* focused = e->focusWidget();
+            if (e->isActiveWindow() && focused != rod && !e->dragger()->hasDropHandler(focused))
+                throw Failure{rod->objectName().toStdString() + " carried while the keyboard is elsewhere"};
+        }
+        if (carried > 1)
+            throw Failure{"two rods carried at once"};
+        if (outlines != carried)
+            throw Failure{std::to_string(outlines) + " drag outlines shown for " + std::to_string(carried)
+                          + " rods carried"};
     }
 
     // The comparison screens that drag rods: none is ever lost, each stands
@@ -421,6 +518,8 @@ private:
     long restarts_ = -1;
     bool secondClick_ = false;
     QPoint secondClickAt_;
+    Qt::Key heldKey_ = Qt::Key(0);
+    long keyboardCarries_ = 0;
 };
 
 } // namespace
