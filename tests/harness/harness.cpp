@@ -1,5 +1,6 @@
 #include "harness/harness.h"
 
+#include "common/board.h"
 #include "common/rod.h"
 
 #include <QTest>
@@ -68,6 +69,11 @@ void clickThroughWindow(QWidget* widget, QPoint localPoint)
     const QPoint p = widget->mapTo(window, localPoint);
     QTest::mousePress(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, p);
     QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, p);
+}
+
+QPoint at(const QWidget* control)
+{
+    return brasti::Board::designRect(control).topLeft();
 }
 
 } // namespace harness

@@ -87,4 +87,15 @@ void dragRodOnto(brasti::Rod* rod, QWidget* target);
 // A left click through the window, as a real mouse gives it.
 void clickThroughWindow(QWidget* widget, QPoint localPoint = QPoint(-1, -1));
 
+// Where a control lies on the board, in twips.
+QPoint at(const QWidget* control);
+
+// Opens a screen with the file's openScreen(...), waits until it shows and
+// checks it took every scripted draw: a draw left over means the screen drew
+// less than the test thinks.
+#define OPEN(var, ...)                                                                                            \
+    auto var = openScreen(__VA_ARGS__);                                                                           \
+    QVERIFY(QTest::qWaitForWindowExposed(var->screen.get()));                                                     \
+    QCOMPARE(var->t.random.pending(), std::size_t(0))
+
 } // namespace harness

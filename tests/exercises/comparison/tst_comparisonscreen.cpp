@@ -19,6 +19,7 @@
 #include <memory>
 
 using namespace brasti;
+using harness::at;
 
 Q_DECLARE_METATYPE(brasti::Side)
 Q_DECLARE_METATYPE(brasti::Relation)
@@ -53,11 +54,6 @@ std::unique_ptr<Session> openScreen(int n, bool autoAdvance, const std::function
     s->screen->load();
     s->screen->show();
     return s;
-}
-
-QPoint at(const QWidget* w)
-{
-    return Board::designRect(w).topLeft();
 }
 
 // Rod or copy k standing on the bottom of a box.

@@ -20,6 +20,7 @@
 #include <memory>
 
 using namespace brasti;
+using harness::at;
 
 namespace {
 
@@ -51,16 +52,6 @@ std::unique_ptr<Session> openScreen(int n, const Draws& draws, bool autoAdvance 
     s->screen->load();
     s->screen->show();
     return s;
-}
-
-#define OPEN(var, ...)                                                                                            \
-    auto var = openScreen(__VA_ARGS__);                                                                           \
-    QVERIFY(QTest::qWaitForWindowExposed(var->screen.get()));                                                     \
-    QCOMPARE(var->t.random.pending(), std::size_t(0))
-
-QPoint at(QWidget* w)
-{
-    return Board::designRect(w).topLeft();
 }
 
 QPoint trayPlace(int k)

@@ -21,6 +21,7 @@
 #include <memory>
 
 using namespace brasti;
+using harness::at;
 
 namespace {
 
@@ -56,16 +57,11 @@ std::unique_ptr<Play<Screen>> open(int n, bool autoAdvance, std::initializer_lis
     return p;
 }
 
-#define OPEN(var, Screen, ...)                                                                                    \
+#define OPEN_AS(var, Screen, ...)                                                                                 \
     auto var = open<Screen>(__VA_ARGS__);                                                                         \
     QVERIFY(var->w);                                                                                              \
     QVERIFY(QTest::qWaitForWindowExposed(var->w.get()));                                                          \
     var->allDrawn()
-
-QPoint at(QWidget* w)
-{
-    return Board::designRect(w).topLeft();
-}
 
 // The ten shuffle starts that leave rod k in slot k - 1 (probing from 1 each time).
 constexpr std::initializer_list<int> kInOrder = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
@@ -101,7 +97,7 @@ private slots:
         harness::TestContext other;
         QCOMPARE(createRodNumberScreen(12, other.context), nullptr);
 
-        OPEN(f11, NumberToRodScreen, 11, false, kInOrder);
+        OPEN_AS(f11, NumberToRodScreen, 11, false, kInOrder);
         const QList<QAction*> bar = f11->w->menuBar()->actions();
         QCOMPARE(bar.size(), 4);
         QCOMPARE(bar[1]->text(), QStringLiteral("Numeri in...            "));
@@ -109,7 +105,7 @@ private slots:
         QCOMPARE(f11->action("mnuParola")->text(), QStringLiteral("parola"));
         QCOMPARE(f11->action("mnucifre")->text(), QStringLiteral("cifre"));
 
-        OPEN(f19, NumbersWithTenScreen, 19, false, {4, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+        OPEN_AS(f19, NumbersWithTenScreen, 19, false, {4, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
         NumbersWithTenScreen* w = f19->w.get();
         QCOMPARE(w->menuBar()->actions()[1]->text(), QStringLiteral("Operazioni scritte          "));
         QCOMPARE(w->secondTen()->objectName(), QStringLiteral("brasti2_10"));
@@ -129,7 +125,7 @@ private slots:
     void rodToNumber()
     {
         QFETCH(bool, autoAdvance);
-        OPEN(p, RodToNumberScreen, 10, autoAdvance, {7});
+        OPEN_AS(p, RodToNumberScreen, 10, autoAdvance, {7});
         RodToNumberScreen* w = p->w.get();
         const auto onlyRodShown = [&](int k) {
             QCOMPARE(w->targetRod(), k);
@@ -217,7 +213,7 @@ private slots:
         QFETCH(bool, autoAdvance);
         QFETCH(bool, digits);
         // Probing from 4 every time: rods 4 to 10, then 1 to 3; the number 3.
-        OPEN(p, NumberToRodScreen, 11, autoAdvance, {4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 3});
+        OPEN_AS(p, NumberToRodScreen, 11, autoAdvance, {4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 3});
         NumberToRodScreen* w = p->w.get();
         QVERIFY(p->action("mnuParola")->isChecked());
         QVERIFY(!p->action("mnucifre")->isChecked());
@@ -341,7 +337,7 @@ private slots:
         QFETCH(QString, word);
         QFETCH(QString, line);
         // The number, then the tray probed from 1 each time: rod k in row k - 1.
-        OPEN(p, NumbersWithTenScreen, 19, autoAdvance, {target - 10, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+        OPEN_AS(p, NumbersWithTenScreen, 19, autoAdvance, {target - 10, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
         NumbersWithTenScreen* w = p->w.get();
         QFrame* box = w->numberBox();
         QListWidget* list = w->operationsList();

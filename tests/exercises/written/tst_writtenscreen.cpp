@@ -19,6 +19,7 @@
 #include <memory>
 
 using namespace brasti;
+using harness::at;
 
 namespace {
 
@@ -67,16 +68,6 @@ std::unique_ptr<Session> openScreen(int n, int first, int second, bool autoAdvan
     s->screen->load();
     s->screen->show();
     return s;
-}
-
-#define OPEN(var, ...)                                                                                            \
-    auto var = openScreen(__VA_ARGS__);                                                                           \
-    QVERIFY(QTest::qWaitForWindowExposed(var->screen.get()));                                                     \
-    QCOMPARE(var->t.random.pending(), std::size_t(0))
-
-QPoint at(QWidget* w)
-{
-    return Board::designRect(w).topLeft();
 }
 
 // A point in the free part of the target bar, in window coordinates.
