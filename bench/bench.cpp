@@ -681,6 +681,13 @@ int runColumn()
 {
     const std::string probe = own("brasti_probe");
     const std::string bare = own("brasti_bare");
+    // Each measure is reported as soon as it is taken, so the caller hears
+    // from the column well within its patience even where a platform is slow.
+    const auto flush = [](Samples& done) {
+        for (const auto& [key, values] : done)
+            report(key, values);
+        done.clear();
+    };
     Samples out;
 
     // Once each unmeasured, so both find the libraries in the page cache.
@@ -699,30 +706,30 @@ int runColumn()
         out["startup.brasti"].push_back(brasti);
         out["startup.bare"].push_back(reference);
     }
+    flush(out);
 
     for (int i = 0; i < kMemoryRuns; ++i) {
         collectMemory({probe, "--memory", std::to_string(kLongRounds)}, "brasti", out);
         collectMemory({bare, "--memory"}, "bare", out);
+        const auto growth = [&out](const std::string& what, int from, int to, double toKb) {
+            const auto& a = out["mem.brasti.round" + std::to_string(from) + "." + what];
+            const auto& b = out["mem.brasti.round" + std::to_string(to) + "." + what];
+            auto& g = out["mem.brasti.growth." + what + "." + std::to_string(from) + "." + std::to_string(to)];
+            for (std::size_t j = 0; j < a.size() && j < b.size(); ++j)
+                g.push_back((b[j] - a[j]) * toKb);
+        };
+        growth("rss", 10, kRounds, 1024);
+        growth("rss", kRounds, kLongRounds, 1024);
+        growth("heap", 10, kRounds, 1);
+        growth("heap", kRounds, kLongRounds, 1);
+        flush(out);
     }
-    const auto growth = [&out](const std::string& what, int from, int to, double toKb) {
-        const auto& a = out["mem.brasti.round" + std::to_string(from) + "." + what];
-        const auto& b = out["mem.brasti.round" + std::to_string(to) + "." + what];
-        auto& g = out["mem.brasti.growth." + what + "." + std::to_string(from) + "." + std::to_string(to)];
-        for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
-            g.push_back((b[i] - a[i]) * toKb);
-    };
-    growth("rss", 10, kRounds, 1024);
-    growth("rss", kRounds, kLongRounds, 1024);
-    growth("heap", 10, kRounds, 1);
-    growth("heap", kRounds, kLongRounds, 1);
 
     measureIdle(probe, out);
     measureLibraries(probe, bare, out);
     if (bench::onPath("pulseaudio"))
         measureSound(out);
-
-    for (const auto& [key, values] : out)
-        report(key, values);
+    flush(out);
 
     Child interaction({own("brasti_bench"), "--interaction", std::to_string(kRepetitions)}, STDERR_FILENO);
     while (const std::optional<std::string> line = interaction.readLine(300s)) {
@@ -766,6 +773,13 @@ Column measureColumn(const std::string& name, const std::string& platform, std::
         }
         for (double v = 0; in >> v;)
             column.samples[key].push_back(v);
+    }
+    // Silence is not the end: a column that stops talking is cut off and
+    // said to be, rather than shown as a column that measured nothing.
+    if (!child.ended()) {
+        child.kill(SIGTERM);
+        if (column.error.empty())
+            column.error = "no word from the column run for 10 minutes";
     }
     if (child.wait() != 0 && column.error.empty())
         column.error = "the column run failed";

@@ -71,6 +71,8 @@ public:
     // The next line without its newline; nothing on end of output or when
     // the limit passes first.
     std::optional<std::string> readLine(std::chrono::milliseconds limit);
+    // Whether every line of its output has been read.
+    bool ended() const { return eof_ && buffer_.empty(); }
     // Waits for the end of the process; its exit status, or -1 when a signal ended it.
     int wait();
     void kill(int signal);
