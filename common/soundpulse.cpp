@@ -42,7 +42,7 @@ constexpr auto kRetryAfter = std::chrono::milliseconds(1000);
 constexpr int kNone = -1;
 
 struct Sound {
-    pa_sample_spec spec{};
+    pa_sample_spec sample{};
     pa_channel_map map{};
     std::vector<unsigned char> pcm;
 };
@@ -295,7 +295,7 @@ void Player::startStream()
     if (index == kNone || Clock::now() - waitingAskedAt_ > kStaleAfter)
         return;
     const Sound& s = sound(index);
-    pa_stream* stream = pa_stream_new(context_, "feedback", &s.spec, &s.map);
+    pa_stream* stream = pa_stream_new(context_, "feedback", &s.sample, &s.map);
     if (!stream)
         return;
     pa_stream_set_state_callback(stream, &Player::onStreamState, this);
@@ -322,7 +322,7 @@ void Player::onStreamState(pa_stream* stream, void* self)
         const int index = player->streamSound_;
         if (index == kNone || Clock::now() - player->streamAskedAt_ > kStaleAfter) {
             player->dropStream();
-        } else if (!pa_sample_spec_equal(pa_stream_get_sample_spec(stream), &player->sound(index).spec)) {
+        } else if (!pa_sample_spec_equal(pa_stream_get_sample_spec(stream), &player->sound(index).sample)) {
             // The newest answer's sound needs a stream of another format.
             player->dropStream();
             player->waiting_ = index;
@@ -412,12 +412,12 @@ void* openPlayer(const BrastiPcm* pcm, int count)
     for (std::size_t i = 0; i < sounds.size(); ++i) {
         const BrastiPcm& in = pcm[i];
         Sound& out = sounds[i];
-        out.spec.format = sampleFormat(in.bits);
-        out.spec.rate = in.rate;
-        out.spec.channels = static_cast<std::uint8_t>(std::min<std::uint16_t>(in.channels, 255));
-        if (!in.data || in.bytes == 0 || in.channels > PA_CHANNELS_MAX || !pa_sample_spec_valid(&out.spec)
-            || in.bytes % pa_frame_size(&out.spec) != 0
-            || !pa_channel_map_init_extend(&out.map, out.spec.channels, PA_CHANNEL_MAP_DEFAULT))
+        out.sample.format = sampleFormat(in.bits);
+        out.sample.rate = in.rate;
+        out.sample.channels = static_cast<std::uint8_t>(std::min<std::uint16_t>(in.channels, 255));
+        if (!in.data || in.bytes == 0 || in.channels > PA_CHANNELS_MAX || !pa_sample_spec_valid(&out.sample)
+            || in.bytes % pa_frame_size(&out.sample) != 0
+            || !pa_channel_map_init_extend(&out.map, out.sample.channels, PA_CHANNEL_MAP_DEFAULT))
             continue; // stays without PCM: silent
         out.pcm.assign(in.data, in.data + in.bytes);
     }
