@@ -52,6 +52,7 @@
 using namespace std::chrono_literals;
 using bench::Child;
 using bench::Clock;
+using bench::report;
 
 namespace {
 
@@ -71,18 +72,6 @@ using Samples = std::map<std::string, std::vector<double>>;
 double msBetween(Clock::time_point a, Clock::time_point b)
 {
     return std::chrono::duration<double, std::milli>(b - a).count();
-}
-
-void report(const std::string& key, const std::vector<double>& values)
-{
-    std::string line = key;
-    char number[32];
-    for (double v : values) {
-        std::snprintf(number, sizeof number, " %.4f", v);
-        line += number;
-    }
-    std::puts(line.c_str());
-    std::fflush(stdout);
 }
 
 // ---------------------------------------------------------------------------

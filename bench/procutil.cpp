@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -111,6 +112,18 @@ std::string mappedObjectsLine()
     for (const std::string& name : parseMappedObjects(readFile("/proc/self/maps")))
         line += " " + name;
     return line;
+}
+
+void report(const std::string& key, const std::vector<double>& values)
+{
+    std::string line = key;
+    char number[32];
+    for (double v : values) {
+        std::snprintf(number, sizeof number, " %.4f", v);
+        line += number;
+    }
+    std::puts(line.c_str());
+    std::fflush(stdout);
 }
 
 std::string readFile(const std::string& path)

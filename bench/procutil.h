@@ -50,6 +50,10 @@ std::vector<std::string> parseMappedObjects(std::string_view procMaps);
 std::string mappedObjectsLine();
 
 std::string readFile(const std::string& path);
+
+// Prints "<key> <value> <value>..." on standard output, flushed, as the
+// parent process reads a child's measures.
+void report(const std::string& key, const std::vector<double>& values);
 // The folder of the running executable.
 std::string ownFolder();
 // Whether a program of that name is on PATH.

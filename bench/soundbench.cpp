@@ -205,18 +205,6 @@ QPoint centreIn(QWidget* widget, QWidget* window)
     return widget->mapTo(window, widget->rect().center());
 }
 
-void report(const char* key, const std::vector<double>& values)
-{
-    std::string line = key;
-    char number[32];
-    for (double v : values) {
-        std::snprintf(number, sizeof number, " %.4f", v);
-        line += number;
-    }
-    std::puts(line.c_str());
-    std::fflush(stdout);
-}
-
 } // namespace
 
 int runSound(char* argv0, int verdicts)
