@@ -14,7 +14,6 @@
 
 #include <QAccessible>
 #include <QFrame>
-#include <QProcess>
 #include <QStandardPaths>
 #include <memory>
 
@@ -343,27 +342,17 @@ private slots:
         const QString session = QStandardPaths::findExecutable(QStringLiteral("dbus-run-session"));
         if (xvfbRun.isEmpty() || session.isEmpty() || !QFileInfo(kBusLauncher).isExecutable())
             QSKIP("needs xvfb-run, dbus-run-session and at-spi-bus-launcher");
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QString::fromLatin1(kInsideAtSpi), QStringLiteral("1"));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        // Qt then talks to the accessibility bus without a screen reader asking.
-        env.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
-        if (env.contains(QStringLiteral("ASAN_OPTIONS")))
-            env.insert(QStringLiteral("ASAN_OPTIONS"),
-                       env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":strict_string_checks=0"));
-        child.setProcessEnvironment(env);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        // The bus launcher lives as long as the private session bus.
-        child.start(xvfbRun, {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1280x1024x24"),
-                              session, QStringLiteral("--"), QStringLiteral("sh"), QStringLiteral("-c"),
-                              QStringLiteral("\"$0\" & exec \"$1\" eventsReachTheScreenReader"), kBusLauncher,
-                              QCoreApplication::applicationFilePath()});
-        QVERIFY(child.waitForFinished(60000));
-        const QByteArray output = child.readAll();
-        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output.constData());
-        if (output.contains("SKIP"))
-            QSKIP(output.constData());
+        // Qt then talks to the accessibility bus without a screen reader
+        // asking; the bus launcher lives as long as the private session bus.
+        const harness::UnderX run = harness::runUnderX(
+            kInsideAtSpi,
+            {session, QStringLiteral("--"), QStringLiteral("sh"), QStringLiteral("-c"),
+             QStringLiteral("\"$0\" & exec \"$1\" eventsReachTheScreenReader"), kBusLauncher,
+             QCoreApplication::applicationFilePath()},
+            {QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1")});
+        QVERIFY2(run.ok, run.output.constData());
+        if (run.output.contains("SKIP"))
+            QSKIP(run.output.constData());
     }
 
 private:

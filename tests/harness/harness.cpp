@@ -3,6 +3,8 @@
 #include "common/board.h"
 #include "common/rod.h"
 
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -69,6 +71,34 @@ void clickThroughWindow(QWidget* widget, QPoint localPoint)
     const QPoint p = widget->mapTo(window, localPoint);
     QTest::mousePress(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, p);
     QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, p);
+}
+
+UnderX runUnderX(const char* inside, const QStringList& command, const QStringList& extraEnvironment)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(inside), QStringLiteral("1"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    for (const QString& setting : extraEnvironment)
+        env.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
+    if (env.contains(QStringLiteral("ASAN_OPTIONS")))
+        env.insert(QStringLiteral("ASAN_OPTIONS"),
+                   env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":strict_string_checks=0"));
+    QProcess child;
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QStandardPaths::findExecutable(QStringLiteral("xvfb-run")),
+                QStringList{QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1280x1024x24")}
+                    + command);
+    UnderX result;
+    const bool finished = child.waitForFinished(60000);
+    result.output = child.readAll();
+    if (!finished) {
+        child.kill();
+        child.waitForFinished();
+        result.output += "\n(no end within a minute)";
+    }
+    result.ok = finished && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
+    return result;
 }
 
 QPoint at(const QWidget* control)

@@ -7,8 +7,10 @@
 #include "common/random.h"
 #include "common/sound.h"
 
+#include <QByteArray>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <deque>
 #include <vector>
 
@@ -86,6 +88,19 @@ void dragRodTo(brasti::Rod* rod, QWidget* window, QPoint windowPoint);
 void dragRodOnto(brasti::Rod* rod, QWidget* target);
 // A left click through the window, as a real mouse gives it.
 void clickThroughWindow(QWidget* widget, QPoint localPoint = QPoint(-1, -1));
+
+// Runs a command under a private X server (xvfb-run, a 1280 x 1024 screen)
+// and waits up to a minute for it. Set in its environment: `inside`, so a
+// test that runs itself again knows where it is, the xcb platform and
+// `extraEnvironment` ("NAME=value"). Under AddressSanitizer the strict string
+// checks are off there: the system's X keymap library copies strings with
+// strndup from buffers without an end, which they report, though nothing is
+// read past what is copied.
+struct UnderX {
+    bool ok = false; // ended normally, with status 0
+    QByteArray output; // standard output and error together
+};
+UnderX runUnderX(const char* inside, const QStringList& command, const QStringList& extraEnvironment = {});
 
 // Where a control lies on the board, in twips.
 QPoint at(const QWidget* control);

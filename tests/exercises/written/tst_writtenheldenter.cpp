@@ -51,25 +51,11 @@ private slots:
         const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
         if (xvfbRun.isEmpty() || xdotool.isEmpty())
             QSKIP("needs xvfb-run and xdotool");
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QString::fromLatin1(kInsideX), QStringLiteral("1"));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        // Under AddressSanitizer: the system's X keymap library copies
-        // strings with strndup from buffers without an end, which the strict
-        // string checks report, though nothing is read past what is copied.
-        if (env.contains(QStringLiteral("ASAN_OPTIONS")))
-            env.insert(QStringLiteral("ASAN_OPTIONS"),
-                       env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":strict_string_checks=0"));
-        child.setProcessEnvironment(env);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(xvfbRun, {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1280x1024x24"),
-                              QCoreApplication::applicationFilePath(), QStringLiteral("heldEnterGivesOneVerdict")});
-        QVERIFY(child.waitForFinished(60000));
-        const QByteArray output = child.readAll();
-        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output.constData());
-        if (output.contains("SKIP"))
-            QSKIP(output.constData());
+        const harness::UnderX run = harness::runUnderX(
+            kInsideX, {QCoreApplication::applicationFilePath(), QStringLiteral("heldEnterGivesOneVerdict")});
+        QVERIFY2(run.ok, run.output.constData());
+        if (run.output.contains("SKIP"))
+            QSKIP(run.output.constData());
     }
 
 private:
