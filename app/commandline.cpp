@@ -2,7 +2,7 @@
 
 #include "app/shell.h"
 #include "common/appcontext.h"
-#include "common/sound.h"
+#include "common/sound/sound.h"
 
 #include <QCommandLineParser>
 #include <QDir>

@@ -1,10 +1,8 @@
 #include "app/settings.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStringDecoder>
 
 namespace brasti {
@@ -35,14 +33,6 @@ bool isPlainText(const QString& path)
 }
 
 } // namespace
-
-QString settingsFilePath()
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    if (folder.isEmpty())
-        return QString();
-    return QDir(folder).filePath(QStringLiteral("brasti/brasti.conf"));
-}
 
 std::optional<bool> parseSwitch(const QString& text)
 {

@@ -2,7 +2,7 @@
 
 #include "common/appcontext.h"
 #include "common/dialogs.h"
-#include "common/sound.h"
+#include "common/sound/sound.h"
 
 namespace brasti {
 

@@ -1,6 +1,6 @@
 #include "common/random.h"
-#include "common/sound.h"
-#include "common/soundfile.h"
+#include "common/sound/sound.h"
+#include "common/sound/soundfile.h"
 #include "harness/testmain.h"
 
 #include <QDir>
