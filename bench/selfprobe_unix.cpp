@@ -1,0 +1,28 @@
+#include "bench/selfprobe.h"
+
+#include "bench/procutil.h"
+
+#include <malloc.h>
+#include <unistd.h>
+
+namespace bench {
+
+Memory ownMemory()
+{
+    return readMemory(getpid());
+}
+
+long ownHeapKb()
+{
+    return static_cast<long>(mallinfo2().uordblks / 1024);
+}
+
+std::string mappedObjectsLine()
+{
+    std::string line = "libs";
+    for (const std::string& name : parseMappedObjects(readFile("/proc/self/maps")))
+        line += " " + name;
+    return line;
+}
+
+} // namespace bench
