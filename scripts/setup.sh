@@ -11,6 +11,10 @@ if [ "${1:-}" = "--test" ]; then
     packages+=(xvfb xauth xdotool pulseaudio pulseaudio-utils dbus-daemon at-spi2-core
               desktop-file-utils appstream dpkg-dev fakeroot lintian)
 fi
+# For `make fuzz`: clang with its fuzzing engine and sanitizers.
+if [ "${1:-}" = "--fuzz" ]; then
+    packages+=(clang-14 libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
