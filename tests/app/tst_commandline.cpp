@@ -76,7 +76,11 @@ private slots:
             QCOMPARE(names.match(line).capturedEnd(), names.match(lines.front()).capturedEnd());
         QVERIFY(!help.contains(QStringLiteral("verifica")));
         QVERIFY(parseCommandLine({QStringLiteral("brasti"), QStringLiteral("--verifica-avvio")}).startCheck);
-        QVERIFY(versionText().startsWith(QStringLiteral("Brasti ")));
+        // The version, then the licence that lets schools pass the program on.
+        const QStringList version = versionText().split(u'\n');
+        QCOMPARE(version.size(), 2);
+        QVERIFY(version.at(0).startsWith(QStringLiteral("Brasti ")));
+        QVERIFY(version.at(1).startsWith(QStringLiteral("Licenza GPL-3.0-or-later")));
     }
 
     // For a child who does not tell the colours apart, with any other option.

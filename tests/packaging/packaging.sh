@@ -45,6 +45,7 @@ check_program() {
 
     out=$(run_bare "$program" --version) || fail "--version ended with status $?"
     [[ $out =~ ^Brasti\ [0-9]+\.[0-9]+ ]] || fail "--version said '$out'"
+    grep -q '^Licenza GPL-3.0-or-later' <<<"$out" || fail "--version does not name the licence: $out"
     out=$(run_bare "$program" --help) || fail "--help ended with status $?"
     grep -q -- '--fullscreen' <<<"$out" || fail "--help does not list --fullscreen: $out"
     grep -q '^Uso: brasti' <<<"$out" || fail "--help is not the Italian text: $out"
