@@ -10,6 +10,8 @@ packages=(cmake g++ make ccache qt6-base-dev qt6-translations-l10n libpulse-dev 
 if [ "${1:-}" = "--test" ]; then
     packages+=(xvfb xauth xdotool pulseaudio pulseaudio-utils dbus-daemon at-spi2-core
               desktop-file-utils appstream dpkg-dev fakeroot lintian)
+    # The check that every file states its licence and copyright.
+    packages+=(reuse)
 fi
 # For `make fuzz`: clang with its fuzzing engine and sanitizers.
 if [ "${1:-}" = "--fuzz" ]; then
