@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 # make run   - install what is missing, build, start the program
 # make test  - the same set-up, then the whole test suite, headless
 # make bench - the same set-up, an optimised build, then the benchmark table

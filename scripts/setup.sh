@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 # Installs the Debian packages the project needs, and only those that are missing.
 # Idempotent: a machine that has everything runs no apt command at all.
 set -euo pipefail

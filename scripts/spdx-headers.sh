@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 # Gives every file of the project its licence and copyright: source files
 # (C++, shell, Python, CMake, make, NSIS, troff, Markdown, XML...) get two
 # comment lines at the top, after a "#!" line or an XML declaration; a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The command line: what each set of arguments asks for, and the first
 // window's full screen carried on to the next ones.
 #include "app/catalogue.h"

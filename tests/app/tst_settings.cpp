@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The teacher's settings file: what it may say, what a broken one does (the
 // default, silently), and that a whole run of the program reads it without
 // ever creating or changing it. For the runs the test starts itself again as

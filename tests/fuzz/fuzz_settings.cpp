@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The reader of the teacher's settings file under random files. Besides
 // crashes, hangs and leaks it checks what the reader promises:
 // - a file it must not trust (over 64 KiB, a control character other than

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The reader of typed answers under random text. Besides crashes, hangs and
 // leaks, every reading is checked against a second reader built another way:
 // the text is first stripped of the characters the reader skips, and the

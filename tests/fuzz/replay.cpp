@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // Runs a fuzz target over files and folders of inputs, once each, without
 // the fuzzing engine: this is how the ordinary test suite keeps the seed
 // corpora, and every input a fuzzer once failed on, passing.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 # Runs each fuzz target for a while, one after the other, and fails on any
 # crash, hang, leak or broken invariant, leaving the input that did it in
 # BUILD_DIR/artifacts. What the fuzzers find grows a corpus of their own in

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 # Checks of the program as people get it: its metadata, `cmake --install`
 # into a prefix with blanks, and the Debian package, whose unpacked program
 # must start, find its sounds and end cleanly.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 # The licence-header script on a copy of the project's licence set-up with
 # one file of every kind that a merged branch may bring: it gives each its
 # licence and copyright without breaking it, a second run changes nothing,
