@@ -22,7 +22,7 @@ for target in typedanswer settings; do
     mkdir -p "$work" "$build/artifacts"
     status=0
     # An input that takes ten seconds is a hang.
-    "$build/fuzz_$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+    "$build/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix="$build/artifacts/$target-" "$work" "$seeds/$target" >"$log" 2>&1 || status=$?
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     if [ "$status" -ne 0 ]; then
