@@ -12,6 +12,7 @@
 // The first byte of the input chooses: even, the rest is the whole file;
 // odd, the rest is the VALUE of such a line.
 #include "app/settings.h"
+#include "broken.h"
 
 #include <QByteArray>
 #include <QString>
@@ -31,11 +32,7 @@ constexpr std::size_t kLargestFile = 64 * 1024;
 
 [[noreturn]] void broken(const char* what, std::string_view file)
 {
-    std::fprintf(stderr, "settings invariant broken: %s\nfile (%zu bytes): ", what, file.size());
-    for (const char c : file.substr(0, 300))
-        std::fprintf(stderr, "\\x%02x", static_cast<unsigned char>(c));
-    std::fprintf(stderr, "\n");
-    std::abort();
+    fuzz::broken("settings reader", what, file);
 }
 
 // Well-formed UTF-8 as Unicode defines it: no overlong forms, no surrogates,

@@ -9,6 +9,7 @@
 // The first byte of the input chooses the check's mode and expected result;
 // the rest is the typed text.
 #include "exercises/written/typedanswer.h"
+#include "broken.h"
 
 #include <algorithm>
 #include <charconv>
@@ -25,11 +26,7 @@ namespace {
 
 [[noreturn]] void broken(const char* what, std::string_view text)
 {
-    std::fprintf(stderr, "typed-answer invariant broken: %s\ntext (%zu bytes): ", what, text.size());
-    for (const char c : text.substr(0, 200))
-        std::fprintf(stderr, "\\x%02x", static_cast<unsigned char>(c));
-    std::fprintf(stderr, "\n");
-    std::abort();
+    fuzz::broken("typed-answer reader", what, text);
 }
 
 bool isDigit(char c)
