@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "app/commandline.h"
 
 #include "app/shell.h"
@@ -156,7 +158,8 @@ QString helpText()
 
 QString versionText()
 {
-    return QStringLiteral("Brasti " BRASTI_VERSION);
+    return QStringLiteral("Brasti " BRASTI_VERSION "\n"
+                          "Licenza GPL-3.0-or-later: GNU GPL versione 3 o successiva, senza alcuna garanzia.");
 }
 
 int answerCommandLine(const CommandLine& commandLine)

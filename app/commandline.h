@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The program's few options: --help, --version, --fullscreen,
 // --numeri-sui-brasti, and a hidden start check that packaging tests use to

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The whole program as main() runs it: services, shell, start screen, event loop.
 #include <functional>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The program-wide state and services every screen reaches. One instance
 // lives for the run; tests make their own with scripted parts.

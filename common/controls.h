@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // Controls that behave as the designed ones: captions wrap within the
 // control's width instead of being cut off.

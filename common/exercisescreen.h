@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The frame every exercise screen shares: the ten rods, the two counters
 // with their labels, the right and wrong icons, "avanti" with the advance

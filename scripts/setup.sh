@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 # Installs the Debian packages the project needs, and only those that are missing.
 # Idempotent: a machine that has everything runs no apt command at all.
 set -euo pipefail
@@ -10,6 +12,12 @@ packages=(cmake g++ make ccache qt6-base-dev qt6-translations-l10n libpulse-dev 
 if [ "${1:-}" = "--test" ]; then
     packages+=(xvfb xauth xdotool pulseaudio pulseaudio-utils dbus-daemon at-spi2-core
               desktop-file-utils appstream dpkg-dev fakeroot lintian)
+    # The check that every file states its licence and copyright.
+    packages+=(reuse)
+fi
+# For `make fuzz`: clang with its fuzzing engine and sanitizers.
+if [ "${1:-}" = "--fuzz" ]; then
+    packages+=(clang-14 libclang-rt-14-dev)
 fi
 
 missing=()

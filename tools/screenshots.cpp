@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // Renders the program's pictures for the README and the software centres:
 // the start screen, the menu and every built exercise screen a move or two
 // into play, each at its designed size, into the folder given (make

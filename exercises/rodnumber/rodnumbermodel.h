@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The decisions of the rod-and-number screens, free of any widget: which
 // screens the family has, the numbers a problem draws, how a number is

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // Start screen, menu and the moves between windows.
 #include "app/catalogue.h"
 #include "app/menuscreen.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The command line: what each set of arguments asks for, and the first
 // window's full screen carried on to the next ones.
 #include "app/catalogue.h"
@@ -76,7 +78,11 @@ private slots:
             QCOMPARE(names.match(line).capturedEnd(), names.match(lines.front()).capturedEnd());
         QVERIFY(!help.contains(QStringLiteral("verifica")));
         QVERIFY(parseCommandLine({QStringLiteral("brasti"), QStringLiteral("--verifica-avvio")}).startCheck);
-        QVERIFY(versionText().startsWith(QStringLiteral("Brasti ")));
+        // The version, then the licence that lets schools pass the program on.
+        const QStringList version = versionText().split(u'\n');
+        QCOMPARE(version.size(), 2);
+        QVERIFY(version.at(0).startsWith(QStringLiteral("Brasti ")));
+        QVERIFY(version.at(1).startsWith(QStringLiteral("Licenza GPL-3.0-or-later")));
     }
 
     // For a child who does not tell the colours apart, with any other option.

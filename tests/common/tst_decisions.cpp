@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The small decisions every screen relies on: draws, colour tables, the tray
 // shuffle, the counters and the number words.
 #include "common/colours.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The rod-and-number decisions without widgets: the screen table, the draws,
 // the texts, the two rod layouts and the filling of the box with the 10.
 #include "exercises/rodnumber/rodnumbermodel.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // Whole plays of the written-arithmetic screens, with real drags through
 // the window, text typed into the answer box and Enter pressed and
 // released, every draw of chance scripted.
