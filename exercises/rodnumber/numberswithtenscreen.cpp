@@ -69,7 +69,7 @@ void NumbersWithTenScreen::newProblem()
     place.setWidth(box_.target() * kUnitTwips);
     board()->place(boxWidget_, place);
     SpostaBrasti();
-    label_->setText(QString::fromStdString(numberText(box_.target(), NumberDisplay::Word)));
+    label_->setText(QString::fromStdString(numberText(box_.target(), NumberDisplay::Word, *context_.speller)));
 }
 
 void NumbersWithTenScreen::dropOnBox(Rod* r)

@@ -56,7 +56,7 @@ void NumberToRodScreen::newProblem()
 {
     SpostaBrasti();
     targetRod_ = drawTargetRod(*context_.random);
-    label_->setText(QString::fromStdString(numberText(targetRod_, display_)));
+    label_->setText(QString::fromStdString(numberText(targetRod_, display_, *context_.speller)));
 }
 
 void NumberToRodScreen::rodClicked(int k)

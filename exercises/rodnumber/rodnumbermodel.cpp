@@ -37,10 +37,10 @@ int drawTargetNumber(RandomSource& random)
     return drawInt(random, 10) + 10;
 }
 
-std::string numberText(int n, NumberDisplay display)
+std::string numberText(int n, NumberDisplay display, const NumberSpeller& speller)
 {
     if (display == NumberDisplay::Word)
-        return NumberToWords(static_cast<std::int16_t>(std::clamp(n, -32768, 32767)));
+        return speller.words(static_cast<std::int16_t>(std::clamp(n, -32768, 32767)));
     return withSignPlace(n);
 }
 
