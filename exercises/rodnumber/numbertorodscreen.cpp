@@ -2,6 +2,7 @@
 
 #include "common/appcontext.h"
 #include "common/board.h"
+#include "common/controls.h"
 #include "common/keyboard.h"
 
 #include <QAction>
@@ -16,7 +17,7 @@ NumberToRodScreen::NumberToRodScreen(AppContext& context, QWidget* parent)
     : RodNumberScreen(11, context, FrameLayout{}, RodStance::Upright, QSize(7695, 5295), parent)
 {
     Board* b = board();
-    label_ = new QLabel(container());
+    label_ = new FitLabel(container());
     label_->setObjectName(QStringLiteral("Label3"));
     label_->setAlignment(Qt::AlignCenter);
     b->place(label_, QRect(1560, 4320, 3855, 615));
@@ -28,13 +29,13 @@ NumberToRodScreen::NumberToRodScreen(AppContext& context, QWidget* parent)
     for (int k = 1; k <= 10; ++k)
         rod(k)->installEventFilter(this);
 
-    QMenu* menu = addOwnMenu(QStringLiteral("mnuNumeri"), QStringLiteral("Numeri in...            "));
-    parola_ = menu->addAction(QStringLiteral("parola"));
+    QMenu* menu = addOwnMenu(QStringLiteral("mnuNumeri"), tr("Numeri in...") + QString(12, QLatin1Char(' ')));
+    parola_ = menu->addAction(tr("parola"));
     parola_->setObjectName(QStringLiteral("mnuParola"));
     parola_->setCheckable(true);
     parola_->setChecked(true);
     connect(parola_, &QAction::triggered, this, [this] { chooseDisplay(NumberDisplay::Word); });
-    cifre_ = menu->addAction(QStringLiteral("cifre"));
+    cifre_ = menu->addAction(tr("cifre"));
     cifre_->setObjectName(QStringLiteral("mnucifre"));
     cifre_->setCheckable(true);
     connect(cifre_, &QAction::triggered, this, [this] { chooseDisplay(NumberDisplay::Digits); });

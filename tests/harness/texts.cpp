@@ -262,10 +262,12 @@ void playScreen(int screen, const std::function<void(brasti::AppContext&)>& prep
     }
 }
 
-// Words every language keeps as they are.
+// Words a translation may keep as they are: the program's name, the
+// buttons every language calls so, and "in", spelled alike in Italian and English.
 bool keptInEveryLanguage(const QString& word)
 {
-    static const QStringList kept = {QStringLiteral("Brasti"), QStringLiteral("OK"), QStringLiteral("No")};
+    static const QStringList kept = {QStringLiteral("Brasti"), QStringLiteral("OK"), QStringLiteral("No"),
+                                     QStringLiteral("in")};
     return word.size() < 2 || kept.contains(word);
 }
 

@@ -40,8 +40,8 @@ QString formatTexts(const Texts& texts);
 Texts parseTexts(const QString& text);
 
 // The words of a text that a translation would have changed: letters only,
-// URL and mail tokens, single letters and the names kept in every language
-// ("Brasti", "OK", "No") left out.
+// URL and mail tokens, single letters, the program's name, the buttons every
+// language calls alike and "in" left out.
 QStringList wordsOf(const QString& text);
 
 // Where a translated walk still says what the source walk says: a key only
