@@ -5,7 +5,7 @@
 # make bench - the same set-up, an optimised build, then the benchmark table
 # make package     - the Debian package, in $(BUILD)
 # make install     - installs under PREFIX (default /usr/local); DESTDIR is honoured
-# make screenshots - the pictures in docs/screenshots
+# make screenshots - the pictures in docs/screenshots (and docs/screenshots/en, in English)
 # make fuzz        - the readers of outside text under libFuzzer, FUZZ_SECONDS each (default 60)
 BUILD ?= build
 CMAKE_FLAGS ?=

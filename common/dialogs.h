@@ -8,7 +8,8 @@ class QWidget;
 
 namespace brasti {
 
-inline const QString kMessageTitle = QStringLiteral("Utilizzare i brasti");
+// The title of the About message and of the questions, in the language in force.
+QString messageTitle();
 // The application's own name, the title of the hint boxes.
 inline const QString kAppName = QStringLiteral("Brasti");
 

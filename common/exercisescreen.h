@@ -21,6 +21,10 @@ namespace brasti {
 
 class PictureBox;
 
+// An exercise's caption (its menu button, its window title, its title on the
+// screen) in the language in force; the tables mark it with BRASTI_TEXT.
+QString exerciseCaption(const char* caption);
+
 // Where a screen puts the frame's controls, in twips.
 struct FrameLayout {
     QSize client{10020, 7155};

@@ -5,13 +5,17 @@
 # Idempotent: a machine that has everything runs no apt command at all.
 set -euo pipefail
 
-packages=(cmake g++ make ccache qt6-base-dev qt6-translations-l10n libpulse-dev libgl-dev fonts-liberation)
+# qt6-tools-dev has CMake's translation functions, qt6-l10n-tools the
+# lupdate and lrelease they run.
+packages=(cmake g++ make ccache qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libpulse-dev libgl-dev
+          fonts-liberation)
 # Extra tools for the test suite: a real X server, an audio server, a
 # private session bus with the accessibility bus that screen readers use,
-# and the checkers of the Debian package and the desktop metadata.
+# the checkers of the Debian package and the desktop metadata, and English
+# number words from outside to check the program's own against.
 if [ "${1:-}" = "--test" ]; then
     packages+=(xvfb xauth xdotool pulseaudio pulseaudio-utils dbus-daemon at-spi2-core
-              desktop-file-utils appstream dpkg-dev fakeroot lintian)
+              desktop-file-utils appstream dpkg-dev fakeroot lintian python3-num2words)
     # The check that every file states its licence and copyright.
     packages+=(reuse)
 fi

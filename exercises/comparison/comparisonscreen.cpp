@@ -60,7 +60,7 @@ QFrame* ComparisonScreen::addBox(const QString& name, const QString& accessibleN
 QLabel* ComparisonScreen::addLabel(QWidget* parent, const QString& name, const QString& text, QRect twips,
                                    double points)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new FitLabel(text, parent);
     label->setObjectName(name);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);

@@ -11,6 +11,7 @@
 
 namespace brasti {
 
+class NumberSpeller;
 class RandomSource;
 
 struct RodNumberConfig {
@@ -29,9 +30,9 @@ int drawTargetNumber(RandomSource& random);
 
 enum class NumberDisplay { Word, Digits };
 
-// A number as the screens show it: in Italian words ("SETTE") or as the
-// sign's blank and its digits (" 7").
-std::string numberText(int n, NumberDisplay display);
+// A number as the screens show it: in the speller's words ("SETTE") or as
+// the sign's blank and its digits (" 7").
+std::string numberText(int n, NumberDisplay display, const NumberSpeller& speller);
 
 // The upright rods of the number-to-rod screen: rod k stands on a common
 // bottom line, and the probing shuffle (ten draws) gives each its slot.

@@ -249,7 +249,7 @@ private slots:
         MessageBoxDialogs dialogs;
         {
             BoxAnswerer answer(QMessageBox::No);
-            QVERIFY(!dialogs.askYesNo(nullptr, kMessageTitle, QStringLiteral("Vuoi tornare al menù?")));
+            QVERIFY(!dialogs.askYesNo(nullptr, messageTitle(), QStringLiteral("Vuoi tornare al menù?")));
             QCOMPARE(answer.title, QStringLiteral("Utilizzare i brasti"));
             QCOMPARE(answer.icon, QMessageBox::Question);
             QCOMPARE(answer.buttons.size(), 2);
@@ -258,7 +258,7 @@ private slots:
         }
         {
             BoxAnswerer answer(QMessageBox::Yes);
-            QVERIFY(dialogs.askYesNo(nullptr, kMessageTitle, QStringLiteral("Vuoi uscire dal programma?")));
+            QVERIFY(dialogs.askYesNo(nullptr, messageTitle(), QStringLiteral("Vuoi uscire dal programma?")));
         }
         {
             BoxAnswerer answer(QMessageBox::Ok);
