@@ -188,8 +188,8 @@ QString helpText()
 
 QString versionText()
 {
-    return QStringLiteral("Brasti " BRASTI_VERSION "\n"
-                          "Licenza GPL-3.0-or-later: GNU GPL versione 3 o successiva, senza alcuna garanzia.");
+    return QStringLiteral("Brasti " BRASTI_VERSION "\n")
+           + Text::tr("Licenza GPL-3.0-or-later: GNU GPL versione 3 o successiva, senza alcuna garanzia.");
 }
 
 int answerCommandLine(const CommandLine& commandLine)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The language the program speaks: Italian, its own, or one of the
 // translations built into it (translations/brasti_<code>.ts, embedded as the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // Marks a text of a table, where no translation can run yet (the Qt-free
 // models, the catalogue): lupdate collects it under the context given, and

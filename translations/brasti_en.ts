@@ -89,6 +89,10 @@ Options:
         <source>brasti: %1 (brasti --help elenca le opzioni)</source>
         <translation>brasti: %1 (brasti --help lists the options)</translation>
     </message>
+    <message>
+        <source>Licenza GPL-3.0-or-later: GNU GPL versione 3 o successiva, senza alcuna garanzia.</source>
+        <translation>Licence GPL-3.0-or-later: GNU GPL version 3 or later, without any warranty.</translation>
+    </message>
 </context>
 <context>
     <name>brasti::CompositionScreen</name>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The program in every language: an Italian run shows exactly the texts it
 // always showed, every other language leaves no Italian anywhere, the
 // language follows the system unless --lingua says otherwise, a translation
@@ -286,7 +288,10 @@ private slots:
         const QStringList italian = helpText().split(u'\n');
         QCOMPARE(installLanguage(QStringLiteral("en")), QStringLiteral("en"));
         const QStringList english = helpText().split(u'\n');
+        const QString englishLicence = versionText().section(u'\n', 1);
         installLanguage(kItalian);
+        QCOMPARE(englishLicence,
+                 QStringLiteral("Licence GPL-3.0-or-later: GNU GPL version 3 or later, without any warranty."));
         QCOMPARE(english.size(), italian.size());
         for (qsizetype i = 0; i < english.size(); ++i) {
             // The options' names and the command are the same in every language.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // Every text the program shows or tells: a fixed play through the start
 // screen, the menu and all exercise screens, reading after every move each

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 # Every translation is complete and current: lupdate, run over the sources
 # into a copy of each translations/brasti_<language>.ts as the build runs it,
 # finds no text the translation lacks (new in the sources, or left
