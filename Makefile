@@ -1,9 +1,12 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 # make run   - install what is missing, build, start the program
 # make test  - the same set-up, then the whole test suite, headless
 # make bench - the same set-up, an optimised build, then the benchmark table
 # make package     - the Debian package, in $(BUILD)
 # make install     - installs under PREFIX (default /usr/local); DESTDIR is honoured
-# make screenshots - the pictures in docs/screenshots
+# make screenshots - the pictures in docs/screenshots (and docs/screenshots/en, in English)
+# make fuzz        - the readers of outside text under libFuzzer, FUZZ_SECONDS each (default 60)
 # make windows       - the Windows setup program and zip, cross-built, in build-windows
 # make test-windows  - the same, then the test suite, the installer and the program under Wine
 # make bench-windows - start-up and memory under Wine, against a bare Qt window built the same way
@@ -11,11 +14,13 @@ BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 BENCH_BUILD ?= build-bench
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 PREFIX ?= /usr/local
 
-.PHONY: all setup setup-test build run test bench soak sounds package install screenshots clean \
+.PHONY: all setup setup-test setup-fuzz build run test bench soak sounds package install screenshots fuzz clean \
 	windows test-windows bench-windows
 
 all: build
@@ -25,6 +30,9 @@ setup:
 
 setup-test:
 	bash scripts/setup.sh --test
+
+setup-fuzz:
+	bash scripts/setup.sh --fuzz
 
 build: setup
 	cmake -S . -B $(BUILD) $(LAUNCHER) $(CMAKE_FLAGS)
@@ -71,6 +79,13 @@ screenshots: setup
 	cmake --build $(BUILD) -j $(JOBS) --target screenshots
 	./$(BUILD)/screenshots docs/screenshots
 
+# The fuzz targets need clang's fuzzing engine, so they have a build folder
+# and a CMake project of their own (tests/fuzz).
+fuzz: setup-fuzz
+	cmake -S tests/fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++-14 $(LAUNCHER) $(CMAKE_FLAGS)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	bash tests/fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 windows:
 	bash scripts/windows.sh build
 
@@ -82,4 +97,4 @@ bench-windows:
 
 # Qt's Windows build stays in ~/.cache/brasti: `rm -rf ~/.cache/brasti` clears it.
 clean:
-	rm -rf $(BUILD) build-asan build-release build-windows $(BENCH_BUILD)
+	rm -rf $(BUILD) build-asan build-release build-windows $(BENCH_BUILD) $(FUZZ_BUILD)

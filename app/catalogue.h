@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The 27 exercises of the menu: button, caption, place and font size.
 // Button K (2 to 28) opens screen K - 1.

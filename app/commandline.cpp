@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "app/commandline.h"
 
+#include "app/language.h"
 #include "app/shell.h"
 #include "common/appcontext.h"
 #include "common/sound/sound.h"
@@ -24,22 +27,31 @@
 namespace brasti {
 namespace {
 
+// The command line's texts, translated in a context of their own.
+class Text {
+    Q_DECLARE_TR_FUNCTIONS(brasti::CommandLine)
+};
+
 struct Options {
-    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
-                            QStringLiteral("mostra questo aiuto ed esce")};
-    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
-                               QStringLiteral("mostra la versione ed esce")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, Text::tr("mostra questo aiuto ed esce")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, Text::tr("mostra la versione ed esce")};
     QCommandLineOption fullScreen{QStringLiteral("fullscreen"),
-                                  QStringLiteral("apre ogni finestra a schermo intero, per la lavagna interattiva")};
+                                  Text::tr("apre ogni finestra a schermo intero, per la lavagna interattiva")};
     QCommandLineOption numbersOnRods{QStringLiteral("numeri-sui-brasti"),
-                                     QStringLiteral("scrive su ogni brasto il suo numero, per chi non distingue i colori")};
-    QCommandLineOption startCheck{QStringLiteral("verifica-avvio"),
-                                  QStringLiteral("esce dopo il primo disegno della finestra")};
+                                     Text::tr("scrive su ogni brasto il suo numero, per chi non distingue i colori")};
+    //: %1 lists the languages' codes, "it, en".
+    QCommandLineOption language{QStringLiteral("lingua"),
+                                Text::tr("parla la lingua scelta (%1) invece di quella del sistema")
+                                    .arg(availableLanguages().join(QStringLiteral(", "))),
+                                //: The value of --lingua, as the help shows it: --lingua <codice>.
+                                Text::tr("codice")};
+    // Hidden from the help, so not translated.
+    QCommandLineOption startCheck{QStringLiteral("verifica-avvio"), QStringLiteral("esce dopo il primo disegno della finestra")};
 
     Options() { startCheck.setFlags(QCommandLineOption::HiddenFromHelp); }
     std::vector<const QCommandLineOption*> all() const
     {
-        return {&help, &version, &fullScreen, &numbersOnRods, &startCheck};
+        return {&help, &version, &fullScreen, &numbersOnRods, &language, &startCheck};
     }
 };
 
@@ -95,6 +107,13 @@ private:
     AppContext& context_;
 };
 
+QString languageError(const QString& language)
+{
+    //: %1 is the code asked for, %2 lists the codes of the languages there are.
+    return Text::tr("lingua sconosciuta: %1 (le lingue sono %2)")
+        .arg(language, availableLanguages().join(QStringLiteral(", ")));
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments)
@@ -113,15 +132,25 @@ CommandLine parseCommandLine(const QStringList& arguments)
     } else if (!parser.unknownOptionNames().isEmpty()) {
         const QString name = parser.unknownOptionNames().constFirst();
         result.action = CommandLine::Action::Fail;
-        result.error = QStringLiteral("opzione sconosciuta: %1%2")
+        result.error = Text::tr("opzione sconosciuta: %1%2")
                            .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
     } else if (!parsed) {
-        // A value given to an option that takes none, say "--fullscreen=si".
+        // A value given to an option that takes none, say "--fullscreen=si",
+        // or none to one that takes it.
         result.action = CommandLine::Action::Fail;
-        result.error = QStringLiteral("opzione non valida");
+        result.error = Text::tr("opzione non valida");
     } else if (!parser.positionalArguments().isEmpty()) {
         result.action = CommandLine::Action::Fail;
-        result.error = QStringLiteral("argomento inatteso: %1").arg(parser.positionalArguments().constFirst());
+        result.error = Text::tr("argomento inatteso: %1").arg(parser.positionalArguments().constFirst());
+    }
+    if (parser.isSet(options.language)) {
+        result.language = parser.value(options.language);
+        // No code at all is a malformed option, told as such below.
+        result.unknownLanguage = !result.language.isEmpty() && !availableLanguages().contains(result.language);
+        if (result.unknownLanguage && result.action == CommandLine::Action::Run) {
+            result.action = CommandLine::Action::Fail;
+            result.error = languageError(result.language);
+        }
     }
     result.fullScreen = parser.isSet(options.fullScreen);
     result.numbersOnRods = parser.isSet(options.numbersOnRods);
@@ -131,10 +160,10 @@ CommandLine parseCommandLine(const QStringList& arguments)
 
 QString helpText()
 {
-    QString text = QStringLiteral("Uso: brasti [opzioni]\n\n"
-                                  "Esercitazioni matematiche con i brasti colorati,\n"
-                                  "per i primi anni della scuola primaria.\n\n"
-                                  "Opzioni:\n");
+    QString text = Text::tr("Uso: brasti [opzioni]\n\n"
+                      "Esercitazioni matematiche con i brasti colorati,\n"
+                      "per i primi anni della scuola primaria.\n\n"
+                      "Opzioni:\n");
     const Options options;
     std::vector<std::pair<QString, QString>> rows;
     for (const QCommandLineOption* option : options.all()) {
@@ -143,7 +172,10 @@ QString helpText()
         QStringList names;
         for (const QString& name : option->names())
             names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
-        rows.emplace_back(names.join(QStringLiteral(", ")), option->description());
+        QString shown = names.join(QStringLiteral(", "));
+        if (!option->valueName().isEmpty())
+            shown += QStringLiteral(" <%1>").arg(option->valueName());
+        rows.emplace_back(shown, option->description());
     }
     // The descriptions start in one column, after the longest names.
     qsizetype width = 0;
@@ -156,7 +188,8 @@ QString helpText()
 
 QString versionText()
 {
-    return QStringLiteral("Brasti " BRASTI_VERSION);
+    return QStringLiteral("Brasti " BRASTI_VERSION "\n")
+           + Text::tr("Licenza GPL-3.0-or-later: GNU GPL versione 3 o successiva, senza alcuna garanzia.");
 }
 
 int answerCommandLine(const CommandLine& commandLine)
@@ -172,7 +205,7 @@ int answerCommandLine(const CommandLine& commandLine)
         writeLine(stdout, versionText());
         break;
     case CommandLine::Action::Fail:
-        writeLine(stderr, QStringLiteral("brasti: %1 (brasti --help elenca le opzioni)").arg(commandLine.error));
+        writeLine(stderr, Text::tr("brasti: %1 (brasti --help elenca le opzioni)").arg(commandLine.error));
         return 2;
     }
     return 0;
@@ -183,10 +216,31 @@ std::optional<int> answerBeforeStart(int argc, char** argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine commandLine = parseCommandLine(arguments);
-    if (commandLine.action == CommandLine::Action::ShowHelp || commandLine.action == CommandLine::Action::ShowVersion)
-        return answerCommandLine(commandLine);
-    return std::nullopt;
+    const CommandLine first = parseCommandLine(arguments);
+    if (first.action != CommandLine::Action::ShowHelp && first.action != CommandLine::Action::ShowVersion
+        && !first.unknownLanguage)
+        return std::nullopt;
+    // An application object without a display, for the translation, then
+    // read again in the language chosen.
+    QCoreApplication app(argc, argv);
+    installLanguage(chosenLanguage(first));
+    CommandLine commandLine = parseCommandLine(arguments);
+    if (commandLine.unknownLanguage && commandLine.action != CommandLine::Action::ShowHelp
+        && commandLine.action != CommandLine::Action::ShowVersion) {
+        // Whatever else is wrong may be Qt's own option: the language is surely not.
+        commandLine.action = CommandLine::Action::Fail;
+        commandLine.error = languageError(commandLine.language);
+    }
+    const int status = answerCommandLine(commandLine);
+    installLanguage(kItalian);
+    return status;
+}
+
+QString chosenLanguage(const CommandLine& commandLine)
+{
+    if (!commandLine.language.isEmpty() && !commandLine.unknownLanguage)
+        return commandLine.language;
+    return chooseLanguage(systemLanguages(), availableLanguages());
 }
 
 void describeApplication()

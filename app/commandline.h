@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The program's few options: --help, --version, --fullscreen,
-// --numeri-sui-brasti, and a hidden start check that packaging tests use to
-// prove the installed program runs.
+// --numeri-sui-brasti, --lingua, and a hidden start check that packaging
+// tests use to prove the installed program runs.
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -19,6 +21,10 @@ struct CommandLine {
     bool numbersOnRods = false;
     // Quit after the start screen's first frame, saying what was found.
     bool startCheck = false;
+    // The language asked for with --lingua, as given; empty when none was.
+    QString language;
+    // The language asked for is one the program does not speak.
+    bool unknownLanguage = false;
     // With Fail: the one line of the error, without the program's name.
     QString error;
 };
@@ -28,14 +34,18 @@ struct CommandLine {
 CommandLine parseCommandLine(const QStringList& arguments);
 
 QString helpText();
+// The language to speak: the one asked for, if the program speaks it, else
+// the system's (see app/language.h).
+QString chosenLanguage(const CommandLine& commandLine);
 QString versionText();
 
 // Writes the help, the version or the error line and returns the exit
 // status: 0, or 2 for an error. Nothing for Run.
 int answerCommandLine(const CommandLine& commandLine);
 
-// Help and version need no display, so they are answered before Qt starts
-// (Qt's own options such as -platform are not known yet, so an error waits).
+// Help, version and an unknown language need no display, so they are
+// answered before Qt starts, in the language chosen (Qt's own options such as
+// -platform are not known yet, so any other error waits).
 std::optional<int> answerBeforeStart(int argc, char** argv);
 
 // Version and desktop id of the running program.

@@ -1,14 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "app/menuscreen.h"
 
 #include "app/catalogue.h"
 #include "common/appcontext.h"
 #include "common/board.h"
+#include "common/controls.h"
+#include "common/exercisescreen.h"
 #include "common/services.h"
 
-#include <QLabel>
 #include <QPushButton>
-#include "common/controls.h"
-
 #include <QRadioButton>
 
 namespace brasti {
@@ -17,23 +18,23 @@ MenuScreen::MenuScreen(AppContext& context, QWidget* parent)
     : ScreenWindow(context, QSize(10530, 7320), parent)
 {
     setObjectName(QStringLiteral("FormMenu"));
-    setWindowTitle(QStringLiteral("Brasti - esercizi"));
+    setWindowTitle(tr("Brasti - esercizi"));
     Board* b = board();
 
     const auto heading = [b](const QString& name, const QString& text, int left) {
-        auto* label = new QLabel(text, b);
+        auto* label = new FitLabel(text, b);
         label->setObjectName(name);
         label->setWordWrap(true);
         b->place(label, QRect(left, 120, 2055, 255));
         b->setFontPoints(label, 11.25);
     };
-    heading(QStringLiteral("Label1"), QStringLiteral("solo con i brasti"), 360);
-    heading(QStringLiteral("Label2"), QStringLiteral("con i numeri"), 5160);
+    heading(QStringLiteral("Label1"), tr("solo con i brasti"), 360);
+    heading(QStringLiteral("Label2"), tr("con i numeri"), 5160);
 
     static constexpr int kColumnLeft[] = {120, 2520, 4920, 7320};
     for (const CatalogueEntry& entry : kCatalogue) {
         const int screen = screenOfButton(entry.button);
-        auto* button = new WrapButton(QString::fromUtf8(entry.caption), b);
+        auto* button = new WrapButton(exerciseCaption(entry.caption), b);
         button->setObjectName(QStringLiteral("Command%1").arg(entry.button));
         b->place(button, QRect(kColumnLeft[entry.column - 1], 600 + 720 * (entry.row - 1), 2280, 550));
         b->setFontPoints(button, entry.fontPoints);
@@ -41,7 +42,7 @@ MenuScreen::MenuScreen(AppContext& context, QWidget* parent)
         buttons_[static_cast<std::size_t>(screen - 1)] = button;
     }
 
-    auto* esci = new WrapButton(QStringLiteral("Esci"), b);
+    auto* esci = new WrapButton(tr("Esci"), b);
     esci->setObjectName(QStringLiteral("Command1"));
     b->place(esci, QRect(7320, 5640, 2280, 615));
     b->setFontPoints(esci, 18);
@@ -54,8 +55,8 @@ MenuScreen::MenuScreen(AppContext& context, QWidget* parent)
         b->setFontPoints(radio, 9.75);
         return radio;
     };
-    options_[1] = option(1, QStringLiteral("attende la pressione del bottone per proseguire"), 480, 3015);
-    options_[0] = option(0, QStringLiteral("prosegue automaticamente  negli esercizi"), 3960, 3135);
+    options_[1] = option(1, tr("attende la pressione del bottone per proseguire"), 480, 3015);
+    options_[0] = option(0, tr("prosegue automaticamente  negli esercizi"), 3960, 3135);
     connect(options_[0], &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             context_.autoAdvance = true;

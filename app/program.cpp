@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "app/program.h"
 
 #include "app/commandline.h"
+#include "app/language.h"
 #include "app/settings.h"
 #include "app/shell.h"
 #include "common/appcontext.h"
@@ -10,9 +13,7 @@
 #include "common/sound/sound.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QPixmapCache>
-#include <QTranslator>
 
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -20,28 +21,11 @@
 
 namespace brasti {
 
-bool installQtItalian()
-{
-    // Once per application, however often the set-up runs.
-    constexpr const char* kName = "qtbase_it";
-    if (qApp->findChild<QTranslator*>(QString::fromLatin1(kName), Qt::FindDirectChildrenOnly))
-        return true;
-    auto* translator = new QTranslator(qApp);
-    translator->setObjectName(QString::fromLatin1(kName));
-    if (!translator->load(QString::fromLatin1(kName), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        // Without the file the standard texts stay in English; nothing else changes.
-        delete translator;
-        return false;
-    }
-    QCoreApplication::installTranslator(translator);
-    return true;
-}
-
-void setUpApplication()
+QString setUpApplication(const QString& language)
 {
     QApplication::setApplicationName(QStringLiteral("Brasti"));
-    // Qt's own texts (a text box's context menu, standard buttons) in Italian, as everything else.
-    installQtItalian();
+    // The program's texts and Qt's own (a text box's context menu, standard buttons).
+    const QString spoken = installLanguage(language);
     QApplication::setWindowIcon(pictureIcon(Picture::Window));
     // The style caches button faces under keys that include each palette, and
     // every screen brings new palettes with its random background. With the
@@ -55,6 +39,7 @@ void setUpApplication()
     // when the screen goes, instead of left behind in a growing heap.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 #endif
+    return spoken;
 }
 
 int runProgram(int argc, char** argv, const std::function<void(QApplication&, Shell&)>& beforeStart)
@@ -62,12 +47,13 @@ int runProgram(int argc, char** argv, const std::function<void(QApplication&, Sh
     if (const std::optional<int> status = answerBeforeStart(argc, argv))
         return *status;
     QApplication app(argc, argv);
-    setUpApplication();
-    describeApplication();
     // Qt has taken its own options (-platform, -style...) out by now.
     const CommandLine options = parseCommandLine(QCoreApplication::arguments());
+    const QString language = setUpApplication(chosenLanguage(options));
+    describeApplication();
+    // Read again for the error line, in the language now in force.
     if (options.action != CommandLine::Action::Run)
-        return answerCommandLine(options);
+        return answerCommandLine(parseCommandLine(QCoreApplication::arguments()));
 
     ClockRandom random; // seeded from the clock
     SystemSoundPlayer sound(findSoundFolder(), findSoundModule());
@@ -76,6 +62,7 @@ int runProgram(int argc, char** argv, const std::function<void(QApplication&, Sh
     context.random = &random;
     context.sound = &sound;
     context.dialogs = &dialogs;
+    context.speller = &spellerFor(language.toStdString());
     context.autoAdvance = false;
     // The file is read only when the command line has not already asked.
     context.numbersOnRods = options.numbersOnRods || readNumbersOnRods();

@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The whole program as main() runs it: services, shell, start screen, event loop.
+#include <QString>
 #include <functional>
 
 class QApplication;
@@ -8,13 +11,11 @@ namespace brasti {
 
 class Shell;
 
-// Loads Qt's own Italian translation of its standard texts, if the system
-// has it; false when it is missing, and the program goes on without it.
-bool installQtItalian();
-
-// The application-wide settings the program runs with. Called by runProgram;
-// tests that measure the program's own behaviour call it too.
-void setUpApplication();
+// The application-wide settings the program runs with, in a language (see
+// app/language.h; Italian unless told). Returns the language now spoken.
+// Called by runProgram; tests that measure the program's own behaviour call
+// it too.
+QString setUpApplication(const QString& language = QStringLiteral("it"));
 
 // Runs the program and returns its exit status. `beforeStart` is called once
 // everything is set up, just before the start screen is made and shown; the

@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "app/settings.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace brasti {
 namespace {
@@ -22,14 +25,16 @@ bool isPlainText(const QString& path)
     const QByteArray bytes = file.read(kLargestFile + 1);
     if (bytes.size() > kLargestFile)
         return false;
-    for (const char c : bytes) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 && c != '\n' && c != '\r' && c != '\t')
-            return false;
-    }
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    // Stateless: a sequence cut short at the end of the file is an error,
+    // not the start of a character still to come.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8(bytes);
-    return !utf8.hasError();
+    if (utf8.hasError())
+        return false;
+    // Control characters of every range: below space, DEL and U+0080 to U+009F.
+    return std::none_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c.category() == QChar::Other_Control && c != u'\n' && c != u'\r' && c != u'\t';
+    });
 }
 
 } // namespace

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The teacher's settings file. The program only reads it, once at start,
 // and never writes it: a teacher writes it by hand, and nothing a child

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // Moves between the program's windows: start screen, menu, exercise screens.
 // The new window is shown before the old one goes, so there is always

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "app/startscreen.h"
 
 #include "common/appcontext.h"
@@ -16,19 +18,19 @@ StartScreen::StartScreen(AppContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("Brasti"));
     Board* b = board();
 
-    auto* subtitle = new QLabel(QStringLiteral("Esercitazioni matematiche"), b);
+    auto* subtitle = new FitLabel(tr("Esercitazioni matematiche"), b);
     subtitle->setObjectName(QStringLiteral("Label2_1"));
     subtitle->setWordWrap(true);
     b->place(subtitle, QRect(1920, 240, 4935, 855));
     b->setFontPoints(subtitle, 18);
 
-    auto* title = new QLabel(QStringLiteral("Uso dei brasti"), b);
+    auto* title = new FitLabel(tr("Uso dei brasti"), b);
     title->setObjectName(QStringLiteral("Label2_0"));
     title->setWordWrap(true);
     b->place(title, QRect(1440, 1200, 6975, 3615));
     b->setFontPoints(title, 72);
 
-    avvio_ = new WrapButton(pictureIcon(Picture::Avvio), QStringLiteral("Avvio"), b);
+    avvio_ = new WrapButton(pictureIcon(Picture::Avvio), tr("Avvio"), b);
     avvio_->setObjectName(QStringLiteral("Command1"));
     b->place(avvio_, QRect(2520, 4920, 4425, 1425));
     b->setFontPoints(avvio_, 24);

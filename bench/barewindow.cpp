@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The reference the program's start-up and memory are held against: a bare
 // Qt Widgets main window with a menu bar and a grid of 27 buttons, watched
 // the same way as the program.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The benchmark: measures start-up, memory, idleness and interaction of the
 // program on the offscreen platform and, when xvfb-run is there, on an X
 // server too, and prints one table of all figures against their goals.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // Sees every Paint event of the application and notes the first one that
 // matches what the benchmark waits for: a window's first frame, a label

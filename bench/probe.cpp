@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The program itself, started exactly as main() starts it, plus a Paint
 // watcher that tells the benchmark when the start screen is first drawn.
 //

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // Process plumbing for the benchmark, free of Qt: children on a pipe, what
 // /proc says about them, and the summary of a series of samples.

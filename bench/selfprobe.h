@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // What a measured program tells of itself: its memory, its heap and the
 // libraries it has loaded. Each platform has its own answers

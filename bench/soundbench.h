@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The sound row of the benchmark: the program's real sound player, a private
 // audio server with a null sink, and the time from an answer's click to the

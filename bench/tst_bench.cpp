@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The benchmark's own plumbing, and its probes run for real: a probe that
 // never reports would leave `make bench` waiting for nothing.
 #include "bench/procutil.h"

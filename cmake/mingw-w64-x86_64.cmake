@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 # Cross-building for 64-bit Windows with Debian's MinGW-w64 (the posix thread
 # model, which std::thread needs). Used for Qt's own build and for Brasti's.
 set(CMAKE_SYSTEM_NAME Windows)

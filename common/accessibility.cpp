@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "common/accessibility.h"
 
 #include "common/board.h"
@@ -6,10 +8,16 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QVariant>
 
 namespace brasti {
 namespace {
+
+// What screen readers are told, translated in a context of their own.
+class Text {
+    Q_DECLARE_TR_FUNCTIONS(brasti::Accessibility)
+};
 
 constexpr const char* kHolderProperty = "brastiHolder";
 constexpr const char* kDetailProperty = "brastiNoticeDetail";
@@ -99,16 +107,24 @@ QString inPlace(const QString& holderName)
     if (holderName.isEmpty())
         return QString();
     const QString firstWord = holderName.section(QLatin1Char(' '), 0, 0).toLower();
+    // Italian picks the article by the name's first word; each form is one
+    // text, so that other languages say "in" as their grammar wants.
     if (isVowel(firstWord.front()))
-        return QStringLiteral("nell'") + holderName;
+        //: Where a rod lies: %1 is a box's name that begins with a vowel ("unità da comporre").
+        return Text::tr("nell'%1").arg(holderName);
     if (firstWord.endsWith(QLatin1Char('a')))
-        return QStringLiteral("nella ") + holderName;
+        //: Where a rod lies: %1 is a box's name of feminine gender ("casella 2").
+        return Text::tr("nella %1").arg(holderName);
     // "lo" before s and a consonant, z, gn, ps, x and y; else "il".
     const bool lo = (firstWord.size() > 1 && firstWord.front() == QLatin1Char('s') && !isVowel(firstWord.at(1)))
                     || firstWord.startsWith(QLatin1Char('z')) || firstWord.startsWith(QLatin1String("gn"))
                     || firstWord.startsWith(QLatin1String("ps")) || firstWord.startsWith(QLatin1Char('x'))
                     || firstWord.startsWith(QLatin1Char('y'));
-    return (lo ? QStringLiteral("nello ") : QStringLiteral("nel ")) + holderName;
+    if (lo)
+        //: Where a rod lies: %1 is a box's name of masculine gender that takes "lo" ("spazio").
+        return Text::tr("nello %1").arg(holderName);
+    //: Where a rod lies: %1 is a box's name of masculine gender ("brasto da comporre").
+    return Text::tr("nel %1").arg(holderName);
 }
 
 QString whereItLies(const QWidget* piece)

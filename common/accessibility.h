@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // What screen readers are told beyond the controls' names: where each rod
 // lies, and every verdict as it comes. Descriptions are worked out only when

@@ -1,6 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The program-wide state and services every screen reaches. One instance
 // lives for the run; tests make their own with scripted parts.
+#include "common/numberwords.h"
+
 #include <cstdint>
 
 namespace brasti {
@@ -24,6 +28,9 @@ struct AppContext {
     SoundPlayer* sound = nullptr;
     Dialogs* dialogs = nullptr;
     Navigator* navigator = nullptr;
+
+    // The number words of the language in use.
+    const NumberSpeller* speller = &italianSpeller();
 
     bool autoAdvance = false;
     // Every rod shows its number, for children who do not tell the colours

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The board: a window's client area, laid out in twips as designed and scaled
 // uniformly to whatever size the window has (letterboxed, centred). At the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // Colours as the designers wrote them: 0x00BBGGRR, blue in the high byte.
 #include <array>

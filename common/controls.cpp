@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "common/controls.h"
 
 #include "common/accessibility.h"
@@ -12,9 +14,77 @@ namespace brasti {
 namespace {
 
 constexpr int kTextFlags = Qt::AlignCenter | Qt::TextWordWrap;
+constexpr int kRadioTextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
 constexpr const char* kTagProperty = "tag";
+// Below this a caption is no longer read; it is drawn there, cut off, rather than vanish.
+constexpr int kSmallestPixels = 6;
+
+bool fits(const QFont& font, QSize box, int flags, const QString& text)
+{
+    const QRect needed = QFontMetrics(font).boundingRect(QRect(QPoint(0, 0), box), flags, text);
+    return needed.width() <= box.width() && needed.height() <= box.height();
+}
+
+QFont withPixels(QFont font, int pixels)
+{
+    font.setPixelSize(pixels);
+    return font;
+}
+
+QRect radioTextArea(const QRadioButton* radio, int indicator)
+{
+    return radio->rect().adjusted(indicator + 4, 0, 0, 0);
+}
+
+int radioIndicator(const QRadioButton* radio)
+{
+    QStyleOptionButton option;
+    option.initFrom(radio);
+    return radio->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, radio);
+}
 
 } // namespace
+
+QFont fittedFont(const QFont& designed, QSize box, int flags, const QString& text)
+{
+    if (text.isEmpty() || box.isEmpty() || fits(designed, box, flags, text))
+        return designed;
+    const int designedPixels = designed.pixelSize() > 0 ? designed.pixelSize() : QFontMetrics(designed).height();
+    // The largest size that fits, by halving: a smaller font never needs more room.
+    int low = std::min(kSmallestPixels, designedPixels);
+    int high = designedPixels - 1;
+    while (low < high) {
+        const int middle = (low + high + 1) / 2;
+        if (fits(withPixels(designed, middle), box, flags, text))
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    return withPixels(designed, low);
+}
+
+int FitLabel::textFlags() const
+{
+    return static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+}
+
+QFont FitLabel::paintedFont() const
+{
+    return fittedFont(font(), contentsRect().size(), textFlags(), text());
+}
+
+void FitLabel::paintEvent(QPaintEvent* event)
+{
+    const QFont painted = paintedFont();
+    if (painted == font()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter p(this);
+    p.setFont(painted);
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    p.drawText(contentsRect(), textFlags(), text());
+}
 
 QFrame* makeBox(Board* board, QWidget* parent, const QString& objectName, const QString& accessibleName,
                 QRect twips, Bgr colour)
@@ -44,6 +114,25 @@ QSize WrapButton::sizeHint() const
     return QPushButton::sizeHint();
 }
 
+QRect WrapButton::captionArea() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    // Lines are as wide as the contents, but may reach over the bevel above
+    // and below, as designed captions of two lines on a low button do.
+    area.setTop(0);
+    area.setBottom(rect().bottom());
+    if (!icon().isNull())
+        area.setTop(style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).top() + iconSize().height());
+    return area;
+}
+
+QFont WrapButton::paintedFont() const
+{
+    return fittedFont(font(), captionArea().size(), kTextFlags, text());
+}
+
 void WrapButton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -53,10 +142,12 @@ void WrapButton::paintEvent(QPaintEvent*)
     option.icon = QIcon();
     style()->drawControl(QStyle::CE_PushButtonBevel, &option, &p, this);
 
+    const QFont painted = paintedFont();
+    p.setFont(painted);
     QRect content = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     if (!icon().isNull()) {
         const QSize side = iconSize();
-        const QFontMetrics metrics(font());
+        const QFontMetrics metrics(painted);
         const QRect textBox = metrics.boundingRect(content, kTextFlags, text());
         const int top = content.top() + std::max(0, (content.height() - side.height() - textBox.height()) / 2);
         const QRect iconRect(content.center().x() - side.width() / 2, top, side.width(), side.height());
@@ -76,6 +167,16 @@ void WrapButton::paintEvent(QPaintEvent*)
     }
 }
 
+QRect WrapRadioButton::captionArea() const
+{
+    return radioTextArea(this, radioIndicator(this));
+}
+
+QFont WrapRadioButton::paintedFont() const
+{
+    return fittedFont(font(), captionArea().size(), kRadioTextFlags, text());
+}
+
 void WrapRadioButton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -85,8 +186,9 @@ void WrapRadioButton::paintEvent(QPaintEvent*)
     option.rect = QRect(0, (height() - side) / 2, side, side);
     style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &option, &p, this);
 
-    const QRect textRect = rect().adjusted(side + 4, 0, 0, 0);
-    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+    const QRect textRect = radioTextArea(this, side);
+    const int flags = kRadioTextFlags;
+    p.setFont(paintedFont());
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     p.drawText(textRect, flags, text());
     if (hasFocus()) {

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // Modal message boxes behind an interface, so tests answer them by script.
 #include <QString>
@@ -6,7 +8,8 @@ class QWidget;
 
 namespace brasti {
 
-inline const QString kMessageTitle = QStringLiteral("Utilizzare i brasti");
+// The title of the About message and of the questions, in the language in force.
+QString messageTitle();
 // The application's own name, the title of the hint boxes.
 inline const QString kAppName = QStringLiteral("Brasti");
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "common/exercisescreen.h"
 
 #include "common/accessibility.h"
@@ -9,6 +11,7 @@
 #include "common/pictures.h"
 #include "common/services.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -34,6 +37,11 @@ QLabel* makeLabel(Board* board, const QString& name, const QString& text, QRect 
 
 } // namespace
 
+QString exerciseCaption(const char* caption)
+{
+    return QCoreApplication::translate("brasti::Exercises", caption);
+}
+
 ExerciseScreen::ExerciseScreen(AppContext& context, const QString& title, const FrameLayout& layout,
                                RodStance stance, QWidget* parent)
     : ScreenWindow(context, layout.client, parent), stance_(stance), dragger_(new RodDragger(board()))
@@ -51,7 +59,7 @@ ExerciseScreen::ExerciseScreen(AppContext& context, const QString& title, const 
         dragger_->addRod(r);
     }
 
-    avanti_ = new WrapButton(pictureIcon(Picture::Avanti), QStringLiteral("avanti"), b);
+    avanti_ = new WrapButton(pictureIcon(Picture::Avanti), tr("avanti"), b);
     avanti_->setObjectName(QStringLiteral("BottoneAvanti"));
     avanti_->setEnabled(false);
     b->place(avanti_, layout.avanti);
@@ -65,31 +73,31 @@ ExerciseScreen::ExerciseScreen(AppContext& context, const QString& title, const 
         focusFirstControl();
     });
 
-    makeLabel(b, QStringLiteral("Label1"), QStringLiteral("Esatti"), layout.label1, layout.counterFontPoints);
+    makeLabel(b, QStringLiteral("Label1"), tr("Esatti"), layout.label1, layout.counterFontPoints);
     esatti_ = makeLabel(b, QStringLiteral("EtichettaEsatti"), QStringLiteral("quantiesatti"), layout.esatti,
                         layout.counterFontPoints);
-    makeLabel(b, QStringLiteral("Label2"), QStringLiteral("Errati"), layout.label2, layout.counterFontPoints);
+    makeLabel(b, QStringLiteral("Label2"), tr("Errati"), layout.label2, layout.counterFontPoints);
     errati_ = makeLabel(b, QStringLiteral("EtichettaErrati"), QStringLiteral("quantierrati"), layout.errati,
                         layout.counterFontPoints);
 
     // Both icons start visible at one place; the right one is drawn on top.
     iconNo_ = new PictureBox(Picture::Wrong, b);
     iconNo_->setObjectName(QStringLiteral("ComandoIconaNo"));
-    iconNo_->setAccessibleName(QStringLiteral("risposta sbagliata"));
+    iconNo_->setAccessibleName(tr("risposta sbagliata"));
     b->place(iconNo_, layout.icons);
     iconSi_ = new PictureBox(Picture::Right, b);
     iconSi_->setObjectName(QStringLiteral("ComandoIconaSi"));
-    iconSi_->setAccessibleName(QStringLiteral("risposta esatta"));
+    iconSi_->setAccessibleName(tr("risposta esatta"));
     b->place(iconSi_, layout.icons);
 
     QMenuBar* bar = menuBar();
-    QAction* azzera = bar->addAction(QStringLiteral("Azzera conteggio") + kPad);
+    QAction* azzera = bar->addAction(tr("Azzera conteggio") + kPad);
     azzera->setObjectName(QStringLiteral("MenuAzzera"));
     connect(azzera, &QAction::triggered, this, &ExerciseScreen::azzeraConteggio);
-    informazioniAction_ = bar->addAction(QStringLiteral("Informazioni") + kPad);
+    informazioniAction_ = bar->addAction(tr("Informazioni") + kPad);
     informazioniAction_->setObjectName(QStringLiteral("MenuInformazioni"));
     connect(informazioniAction_, &QAction::triggered, this, &ExerciseScreen::informazioni);
-    QAction* esciAction = bar->addAction(QStringLiteral("Esci"));
+    QAction* esciAction = bar->addAction(tr("Esci"));
     esciAction->setObjectName(QStringLiteral("mnuEsci"));
     connect(esciAction, &QAction::triggered, this, &ExerciseScreen::esci);
 
@@ -171,14 +179,14 @@ void ExerciseScreen::rightStep()
     const bool wasShowing = !iconSi_->isHidden();
     iconSi_->show();
     iconNo_->hide();
-    setNoticeDetail(iconSi_, QStringLiteral("passo giusto"));
+    setNoticeDetail(iconSi_, tr("passo giusto"));
     announce(iconSi_, wasShowing);
 }
 
 void ExerciseScreen::showCountsOnIcons()
 {
     const QString counts =
-        QStringLiteral("esatti %1, errati %2").arg(context_.rightCount).arg(context_.wrongCount);
+        tr("esatti %1, errati %2").arg(context_.rightCount).arg(context_.wrongCount);
     setNoticeDetail(iconSi_, counts);
     setNoticeDetail(iconNo_, counts);
 }
@@ -210,7 +218,7 @@ void ExerciseScreen::informazioni()
 void ExerciseScreen::esci()
 {
     QPointer<ExerciseScreen> self(this);
-    const bool yes = context_.dialogs->askYesNo(this, kMessageTitle, QStringLiteral("Vuoi tornare al menù?"));
+    const bool yes = context_.dialogs->askYesNo(this, messageTitle(), tr("Vuoi tornare al menù?"));
     // The window system may have closed the program while the question was open.
     if (!self || !yes || !context_.navigator)
         return;
@@ -252,7 +260,7 @@ QListWidget* ExerciseScreen::addOperationsList(QWidget* container, QRect twips, 
 {
     operations_ = new QListWidget(container);
     operations_->setObjectName(QStringLiteral("List1"));
-    operations_->setAccessibleName(QStringLiteral("operazioni scritte"));
+    operations_->setAccessibleName(tr("operazioni scritte"));
     // A list of results to read, not to choose from.
     operations_->setSelectionMode(QAbstractItemView::NoSelection);
     operations_->setFocusPolicy(Qt::NoFocus);
@@ -260,13 +268,13 @@ QListWidget* ExerciseScreen::addOperationsList(QWidget* container, QRect twips, 
     board()->setFontPoints(operations_, 9.75);
 
     QMenu* menu = addOwnMenu(QStringLiteral("mnuOperazioni"),
-                             QStringLiteral("Operazioni scritte") + QString(menuCaptionBlanks, QLatin1Char(' ')));
-    visibili_ = menu->addAction(QStringLiteral("visibili"));
+                             tr("Operazioni scritte") + QString(menuCaptionBlanks, QLatin1Char(' ')));
+    visibili_ = menu->addAction(tr("visibili"));
     visibili_->setObjectName(QStringLiteral("mnuVisibili"));
     visibili_->setCheckable(true);
     visibili_->setChecked(true);
     connect(visibili_, &QAction::triggered, this, [this] { showOperations(true); });
-    invisibili_ = menu->addAction(QStringLiteral("invisibili"));
+    invisibili_ = menu->addAction(tr("invisibili"));
     invisibili_->setObjectName(QStringLiteral("mnuInvisibili"));
     invisibili_->setCheckable(true);
     connect(invisibili_, &QAction::triggered, this, [this] { showOperations(false); });

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The frame every exercise screen shares: the ten rods, the two counters
 // with their labels, the right and wrong icons, "avanti" with the advance
@@ -18,6 +20,10 @@ class QPushButton;
 namespace brasti {
 
 class PictureBox;
+
+// An exercise's caption (its menu button, its window title, its title on the
+// screen) in the language in force; the tables mark it with BRASTI_TEXT.
+QString exerciseCaption(const char* caption);
 
 // Where a screen puts the frame's controls, in twips.
 struct FrameLayout {

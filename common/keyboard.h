@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // Play by keyboard: where Tab stops on a board and in which order, and the
 // frame that shows which control has the keyboard focus.

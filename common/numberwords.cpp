@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "common/numberwords.h"
 
 #include <array>
+#include <string_view>
 
 namespace brasti {
 namespace {
@@ -18,7 +21,103 @@ void dropLast(std::string& s, std::size_t count)
     s.erase(s.size() - std::min(count, s.size()));
 }
 
+const std::array<const char*, 20> kEnglishUnits = {
+    "",        "ONE",     "TWO",       "THREE",    "FOUR",     "FIVE",    "SIX",
+    "SEVEN",   "EIGHT",   "NINE",      "TEN",      "ELEVEN",   "TWELVE",  "THIRTEEN",
+    "FOURTEEN", "FIFTEEN", "SIXTEEN",  "SEVENTEEN", "EIGHTEEN", "NINETEEN"};
+
+const std::array<const char*, 10> kEnglishTens = {
+    "", "", "TWENTY", "THIRTY", "FORTY", "FIFTY", "SIXTY", "SEVENTY", "EIGHTY", "NINETY"};
+
+// 1 to 99: "SEVEN", "FORTY", "FORTY-TWO".
+std::string englishBelowHundred(int n)
+{
+    if (n < 20)
+        return kEnglishUnits[static_cast<std::size_t>(n)];
+    std::string words = kEnglishTens[static_cast<std::size_t>(n / 10)];
+    if (n % 10 != 0)
+        words += std::string("-") + kEnglishUnits[static_cast<std::size_t>(n % 10)];
+    return words;
+}
+
+// 1 to 999, British style: "ONE HUNDRED AND FIVE".
+std::string englishBelowThousand(int n)
+{
+    std::string words;
+    if (n >= 100) {
+        words = std::string(kEnglishUnits[static_cast<std::size_t>(n / 100)]) + " HUNDRED";
+        if (n % 100 != 0)
+            words += " AND ";
+    }
+    if (n % 100 != 0)
+        words += englishBelowHundred(n % 100);
+    return words;
+}
+
+class Italian final : public NumberSpeller {
+public:
+    std::string words(std::int16_t n) const override { return NumberToWords(n); }
+};
+
+class English final : public NumberSpeller {
+public:
+    std::string words(std::int16_t value) const override
+    {
+        int n = value;
+        if (n == 0)
+            return "ZERO";
+        std::string words;
+        if (n < 0) {
+            words = "MINUS ";
+            n = -n;
+        }
+        const int thousands = n / 1000;
+        const int rest = n % 1000;
+        if (thousands > 0) {
+            words += englishBelowThousand(thousands) + " THOUSAND";
+            // "ONE THOUSAND AND FIVE", but "ONE THOUSAND ONE HUNDRED".
+            if (rest > 0)
+                words += rest < 100 ? " AND " : " ";
+        }
+        if (rest > 0)
+            words += englishBelowThousand(rest);
+        return words;
+    }
+};
+
+class Digits final : public NumberSpeller {
+public:
+    std::string words(std::int16_t n) const override { return std::to_string(n); }
+};
+
 } // namespace
+
+const NumberSpeller& italianSpeller()
+{
+    static const Italian speller;
+    return speller;
+}
+
+const NumberSpeller& englishSpeller()
+{
+    static const English speller;
+    return speller;
+}
+
+const NumberSpeller& digitSpeller()
+{
+    static const Digits speller;
+    return speller;
+}
+
+const NumberSpeller& spellerFor(std::string_view language)
+{
+    if (language == "it")
+        return italianSpeller();
+    if (language == "en")
+        return englishSpeller();
+    return digitSpeller();
+}
 
 std::string NumberToWords(std::int16_t value)
 {

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The program's one source of chance. Every decision that draws takes a
 // RandomSource&, so tests can script each draw exactly.

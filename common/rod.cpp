@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "common/rod.h"
 
 #include "common/appcontext.h"
@@ -84,7 +86,7 @@ void paintRod(QWidget* widget, int number)
 Rod::Rod(int number, QWidget* parent, const QString& set) : QWidget(parent), number_(number)
 {
     setObjectName(QStringLiteral("%1_%2").arg(set).arg(number));
-    setAccessibleName(QStringLiteral("brasto %1").arg(number));
+    setAccessibleName(tr("brasto %1").arg(number));
     setCursor(Qt::OpenHandCursor);
     // Reached by Tab; a click does not take the focus, since it drags.
     setFocusPolicy(Qt::TabFocus);
@@ -103,7 +105,7 @@ RodCopy::RodCopy(const QString& name, QWidget* parent) : QWidget(parent)
 void RodCopy::showRod(int k)
 {
     number_ = k;
-    setAccessibleName(k >= 1 && k <= 10 ? QStringLiteral("brasto %1").arg(k) : QString());
+    setAccessibleName(k >= 1 && k <= 10 ? Rod::tr("brasto %1").arg(k) : QString());
     update();
 }
 

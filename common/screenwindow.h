@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The base of every window of the program: a main window whose client area
 // is a Board designed in twips. F11 toggles full screen. The menu bar, where

@@ -1,10 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "common/services.h"
 
 #include "common/appcontext.h"
 #include "common/dialogs.h"
 #include "common/sound/sound.h"
 
+#include <QCoreApplication>
+
 namespace brasti {
+namespace {
+
+// The texts of the services, translated in a context of their own.
+class Text {
+    Q_DECLARE_TR_FUNCTIONS(brasti::Services)
+};
+
+} // namespace
 
 void PlayRightSound(AppContext& context)
 {
@@ -22,16 +34,18 @@ void PlayWrongSound(AppContext& context)
 
 void ShowAbout(AppContext& context, QWidget* parent)
 {
-    context.dialogs->inform(parent, MessageIcon::Information, kMessageTitle,
-                            QStringLiteral("Squadra Brasti\r\n"
-                                           "--------------------------------\r\n"
-                                           "https://brasti.example.org\r\n"
-                                           "brasti@example.org"));
+    // The author, a line of dashes, the web and mail addresses; only the first line has words to translate.
+    context.dialogs->inform(parent, MessageIcon::Information, messageTitle(),
+                            Text::tr("Squadra Brasti")
+                                + QStringLiteral("\r\n"
+                                                 "--------------------------------\r\n"
+                                                 "https://brasti.example.org\r\n"
+                                                 "brasti@example.org"));
 }
 
 void ConfirmQuit(AppContext& context, QWidget* parent)
 {
-    if (context.dialogs->askYesNo(parent, kMessageTitle, QStringLiteral("Vuoi uscire dal programma?"))
+    if (context.dialogs->askYesNo(parent, messageTitle(), Text::tr("Vuoi uscire dal programma?"))
         && context.navigator)
         context.navigator->quitProgram();
 }

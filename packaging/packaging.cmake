@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 # What the program installs besides itself and its sounds (desktop entry,
 # icon, AppStream metadata, manual page, copyright and changelog), and the
 # Debian package that `make package` builds from it. Included by the

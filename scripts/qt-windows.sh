@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 # Cross-builds Qt's base module for 64-bit Windows from Debian's own source
 # package, once, into a cache folder outside the repository. Later runs find
 # it there and return at once. Prints the Qt prefix on its last line.

@@ -1,23 +1,35 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 # Installs the Debian packages the project needs, and only those that are missing.
 # Idempotent: a machine that has everything runs no apt command at all.
 set -euo pipefail
 
-packages=(cmake g++ make ccache qt6-base-dev qt6-translations-l10n libpulse-dev libgl-dev fonts-liberation)
+# qt6-tools-dev has CMake's translation functions, qt6-l10n-tools the
+# lupdate and lrelease they run.
+packages=(cmake g++ make ccache qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libpulse-dev libgl-dev
+          fonts-liberation)
 # The Windows build: MinGW-w64 cross compilers, ninja for Qt's own build, the
 # icon tools, NSIS for the setup program, Wine and a bare X server to run and
 # test the result, an audio server to hear it through Wine; dpkg-dev for
 # `apt-get source`, which fetches Qt's source package.
 windows=(g++-mingw-w64-x86-64-posix ninja-build librsvg2-bin icoutils nsis wine wine64 xvfb xauth xdotool
-         x11-apps pulseaudio pulseaudio-utils dpkg-dev)
+         x11-apps pulseaudio pulseaudio-utils dpkg-dev python3)
 if [ "${1:-}" = "--windows" ]; then
     packages+=("${windows[@]}")
 elif [ "${1:-}" = "--test" ]; then
     # Extra tools for the test suite: a real X server, an audio server, a
     # private session bus with the accessibility bus that screen readers use,
-    # and the checkers of the Debian package and the desktop metadata.
+    # the checkers of the Debian package and the desktop metadata, and English
+    # number words from outside to check the program's own against.
     packages+=(xvfb xauth xdotool pulseaudio pulseaudio-utils dbus-daemon at-spi2-core
-              desktop-file-utils appstream dpkg-dev fakeroot lintian)
+              desktop-file-utils appstream dpkg-dev fakeroot lintian python3-num2words)
+    # The check that every file states its licence and copyright.
+    packages+=(reuse)
+fi
+# For `make fuzz`: clang with its fuzzing engine and sanitizers.
+if [ "${1:-}" = "--fuzz" ]; then
+    packages+=(clang-14 libclang-rt-14-dev)
 fi
 
 # Qt's source comes from Debian's own archive: the machine's configured

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 # The Windows build, on this Debian machine, from Debian's packages alone.
 #
 #   scripts/windows.sh build   the setup program and the zip (make windows)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // Synthesises the feedback sounds into the folder given as the first argument:
 // four cheerful "right answer" sounds (si1.wav … si4.wav) and one gentle
 // "wrong answer" sound (no.wav). Pure arithmetic, no randomness, so every run

@@ -1,17 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // Renders the program's pictures for the README and the software centres:
 // the start screen, the menu and every built exercise screen a move or two
 // into play, each at its designed size, into the folder given (make
-// screenshots writes docs/screenshots). The random source has a fixed seed,
-// so the pictures change only when the program does.
+// screenshots writes docs/screenshots), and the start screen, the menu and
+// three exercise screens in English into its subfolder en. The random source
+// has a fixed seed, so the pictures change only when the program does.
 //
 // The moves are found generically, so new screens need nothing here: the
 // first drop targets in reading order are tried with each rod, every try on a
 // fresh screen replayed from the same seed, and the move kept is the one that
 // looks most like play (a right answer, else a visible step, else a wrong one).
 #include "app/catalogue.h"
+#include "app/language.h"
 #include "app/program.h"
 #include "app/shell.h"
 #include "common/exercisescreen.h"
+#include "common/numberwords.h"
 #include "harness/harness.h"
 
 #include <QApplication>
@@ -31,6 +36,8 @@ namespace {
 constexpr std::uint64_t kSeed = 20261208;
 constexpr int kMoves = 2;
 constexpr int kTargetsTried = 4;
+// Shown in English too: ordering, a number in words, written additions.
+constexpr int kEnglishScreens[] = {1, 11, 22};
 
 struct Move {
     int rod;    // index among the screen's enabled, visible rods
@@ -46,6 +53,7 @@ struct Run {
         context.random = &random;
         context.sound = &sound;
         context.dialogs = &dialogs;
+        context.speller = &spellerFor(currentLanguage().toStdString());
         shell.setQuitAction([] {});
     }
     ClockRandom random;
@@ -198,7 +206,7 @@ int main(int argc, char** argv)
     }
     defaultHandler = qInstallMessageHandler(dropPlatformNoise);
     QApplication app(argc, argv);
-    setUpApplication();
+    setUpApplication(kItalian);
     const QString folder = QString::fromLocal8Bit(argv[1]);
     if (!QDir().mkpath(folder)) {
         std::fprintf(stderr, "cannot make %s\n", argv[1]);
@@ -206,22 +214,36 @@ int main(int argc, char** argv)
     }
 
     bool ok = true;
-    {
-        Run run;
-        run.shell.showStart();
-        settle(run.shell.current());
-        ok &= save(run.shell.current(), folder, QStringLiteral("avvio"));
-        run.shell.showMenu();
-        settle(run.shell.current());
-        ok &= save(run.shell.current(), folder, QStringLiteral("menu"));
+    const auto picture = [&ok](const QString& into, const std::vector<int>& screens) {
+        {
+            Run run;
+            run.shell.showStart();
+            settle(run.shell.current());
+            ok &= save(run.shell.current(), into, QStringLiteral("avvio"));
+            run.shell.showMenu();
+            settle(run.shell.current());
+            ok &= save(run.shell.current(), into, QStringLiteral("menu"));
+        }
+        for (int screen : screens) {
+            const std::vector<Move> moves = chooseMoves(screen);
+            Run run(screen);
+            ExerciseScreen* exercise = open(run, screen);
+            ok &= exercise && play(exercise, moves)
+                  && save(exercise, into, QStringLiteral("esercizio-%1").arg(screen, 2, 10, QLatin1Char('0')));
+        }
+    };
+    std::vector<int> all(kExerciseCount);
+    for (int screen = 1; screen <= kExerciseCount; ++screen)
+        all[std::size_t(screen - 1)] = screen;
+    picture(folder, all);
+
+    const QString english = QDir(folder).filePath(QStringLiteral("en"));
+    if (installLanguage(QStringLiteral("en")) != QStringLiteral("en") || !QDir().mkpath(english)) {
+        std::fprintf(stderr, "no English pictures\n");
+        return 1;
     }
-    for (int screen = 1; screen <= kExerciseCount; ++screen) {
-        const std::vector<Move> moves = chooseMoves(screen);
-        Run run(screen);
-        ExerciseScreen* exercise = open(run, screen);
-        ok &= exercise && play(exercise, moves)
-              && save(exercise, folder, QStringLiteral("esercizio-%1").arg(screen, 2, 10, QLatin1Char('0')));
-    }
+    picture(english, std::vector<int>(std::begin(kEnglishScreens), std::end(kEnglishScreens)));
+    installLanguage(kItalian);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return ok ? 0 : 1;
 }

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // Feedback sounds. Screens call PlayRightSound/PlayWrongSound; what actually
 // plays them is a SoundPlayer, so tests can record instead of play.

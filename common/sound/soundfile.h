@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // Reading the feedback sounds: WAV files of integer PCM, checked to the last
 // byte before any of it reaches the audio server. Free of Qt.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // What the program and its sound module (a shared object loaded at run time,
 // once the first frame is out) hand each other. Plain C types, so that the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The sound module: plays the feedback sounds through the desktop's audio
 // server from a thread of its own. Built as a shared object of its own and
 // loaded once the program's first frame is out, so that neither the audio

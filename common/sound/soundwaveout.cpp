@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The sound module on Windows: plays the feedback sounds through the system's
 // wave output from a thread of its own, from memory. Built as a DLL of its
 // own and loaded once the program's first frame is out, so the multimedia

@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "exercises/comparison/comparisonmodel.h"
 
 #include "common/random.h"
+#include "common/texts.h"
 
 #include <algorithm>
 #include <cassert>
@@ -9,8 +12,8 @@ namespace brasti {
 namespace {
 
 constexpr std::array<RowConfig, 2> kRows = {{
-    {6, "trova il brasto in mezzo", 0xFFC0FF, {true, false, true}},
-    {7, "trova i brasti vicini", 0xC0C0FF, {false, true, false}},
+    {6, BRASTI_TEXT("brasti::Exercises", "trova il brasto in mezzo"), 0xFFC0FF, {true, false, true}},
+    {7, BRASTI_TEXT("brasti::Exercises", "trova i brasti vicini"), 0xC0C0FF, {false, true, false}},
 }};
 
 } // namespace

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The decisions of the comparison screens, free of any widget: the rods
 // around a middle one, the relation with one side missing and the sign

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "exercises/comparison/comparisonscreen.h"
 
 #include "common/appcontext.h"
@@ -58,7 +60,7 @@ QFrame* ComparisonScreen::addBox(const QString& name, const QString& accessibleN
 QLabel* ComparisonScreen::addLabel(QWidget* parent, const QString& name, const QString& text, QRect twips,
                                    double points)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new FitLabel(text, parent);
     label->setObjectName(name);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);

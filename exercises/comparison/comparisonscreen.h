@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // What the four comparison screens (Form6 to Form9) share: upright rods, a
 // designed background, the grey container that holds rods and boxes, the

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "exercises/comparison/relationscreen.h"
 
 #include "common/appcontext.h"
 #include "common/board.h"
 #include "common/controls.h"
+#include "common/texts.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -20,11 +23,11 @@ constexpr int kBoxTop = 840;
 } // namespace
 
 RelationScreen::RelationScreen(AppContext& context, QWidget* parent)
-    : ComparisonScreen(8, QStringLiteral("trova il   > < ="), 0x008080, kContainer, kColumnLeft, kColumnWidth,
+    : ComparisonScreen(8, exerciseCaption(BRASTI_TEXT("brasti::Exercises", "trova il   > < =")), 0x008080, kContainer, kColumnLeft, kColumnWidth,
                        kContainer.height() - 855, context, parent)
 {
-    left_ = addBox(QStringLiteral("Picture1"), QStringLiteral("scatola a sinistra del segno"), QPoint(5880, kBoxTop));
-    right_ = addBox(QStringLiteral("Picture3"), QStringLiteral("scatola a destra del segno"), QPoint(8040, kBoxTop));
+    left_ = addBox(QStringLiteral("Picture1"), tr("scatola a sinistra del segno"), QPoint(5880, kBoxTop));
+    right_ = addBox(QStringLiteral("Picture3"), tr("scatola a destra del segno"), QPoint(8040, kBoxTop));
     // The box of the copy is disabled, so only the open one takes drops.
     dragger()->setDropHandler(left_, [this](Rod* r) { dropIn(Side::Left, r); });
     dragger()->setDropHandler(right_, [this](Rod* r) { dropIn(Side::Right, r); });
@@ -37,7 +40,7 @@ RelationScreen::RelationScreen(AppContext& context, QWidget* parent)
     putRodsIn(container());
 
     instruction_ = addLabel(board(), QStringLiteral("Label4"),
-                            QStringLiteral("Trascina un brasto che possa completare la relazione"),
+                            tr("Trascina un brasto che possa completare la relazione"),
                             QRect(240, 5040, 8220, 735), 12);
 }
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // Find the relation (Form8): a rod's copy stands on one side of ">", "<" or
 // "=", an open box on the other; the child drags a rod from the tray into

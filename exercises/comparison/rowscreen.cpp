@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "exercises/comparison/rowscreen.h"
 
 #include "common/appcontext.h"
 #include "common/board.h"
 #include "common/controls.h"
+#include "common/texts.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -17,18 +20,20 @@ constexpr int kColumnWidth = 1425;
 constexpr int kBoxTop = 360;
 constexpr std::array<int, 3> kBoxLefts = {5640, 6120, 6600};
 
-const std::array<const char*, 3> kBoxNames = {"scatola di sinistra", "scatola di mezzo", "scatola di destra"};
+const std::array<const char*, 3> kBoxNames = {BRASTI_TEXT("brasti::RowScreen", "scatola di sinistra"),
+                                              BRASTI_TEXT("brasti::RowScreen", "scatola di mezzo"),
+                                              BRASTI_TEXT("brasti::RowScreen", "scatola di destra")};
 
 } // namespace
 
 RowScreen::RowScreen(int screen, AppContext& context, QWidget* parent)
-    : ComparisonScreen(screen, QString::fromUtf8(rowConfig(screen).caption), rowConfig(screen).background,
+    : ComparisonScreen(screen, exerciseCaption(rowConfig(screen).caption), rowConfig(screen).background,
                        kContainer, kColumnLeft, kColumnWidth, 4560, context, parent),
       config_(rowConfig(screen))
 {
     for (RowBox which : kRowBoxes) {
         const auto i = static_cast<std::size_t>(which);
-        QFrame* b = addBox(QStringLiteral("Picture%1").arg(i + 1), QString::fromUtf8(kBoxNames[i]),
+        QFrame* b = addBox(QStringLiteral("Picture%1").arg(i + 1), tr(kBoxNames[i]),
                            QPoint(kBoxLefts[i], kBoxTop));
         boxes_[i] = b;
         // Only the open boxes take rods; a rod dropped on a given box stays where it was.
@@ -38,11 +43,11 @@ RowScreen::RowScreen(int screen, AppContext& context, QWidget* parent)
     // Made after the boxes, so the rods stand in front of them.
     putRodsIn(container());
 
-    title_ = addLabel(board(), QStringLiteral("Label3"), QString::fromUtf8(config_.caption),
+    title_ = addLabel(board(), QStringLiteral("Label3"), exerciseCaption(config_.caption),
                       QRect(0, 4560, kContainer.width(), 615), 14);
-    ricomincia_ = addColumnButton(QStringLiteral("Command3D1"), Picture::Ricomincia, QStringLiteral("Ricomincia"), 2640);
+    ricomincia_ = addColumnButton(QStringLiteral("Command3D1"), Picture::Ricomincia, tr("Ricomincia"), 2640);
     connect(ricomincia_, &QPushButton::clicked, this, &RowScreen::ricomincia);
-    conferma_ = addColumnButton(QStringLiteral("SSCommand1"), Picture::Conferma, QStringLiteral("Conferma"), 3600);
+    conferma_ = addColumnButton(QStringLiteral("SSCommand1"), Picture::Conferma, tr("Conferma"), 3600);
     connect(conferma_, &QPushButton::clicked, this, &RowScreen::conferma);
 }
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The middle rod (Form6) and the neighbouring rods (Form7): a row of three
 // boxes for the rods LowRod, LowRod + 1 and LowRod + 2. Some boxes show their

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "exercises/comparison/signscreen.h"
 
 #include "common/appcontext.h"
 #include "common/board.h"
 #include "common/controls.h"
+#include "common/texts.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -21,19 +24,19 @@ struct SignButton {
     int left;
 };
 constexpr std::array<SignButton, 3> kSignButtons = {{
-    {Relation::Greater, "Command1", "maggiore", 1560},
-    {Relation::Less, "Command2", "minore", 3840},
-    {Relation::Equal, "Command3", "uguale", 6240},
+    {Relation::Greater, "Command1", BRASTI_TEXT("brasti::SignScreen", "maggiore"), 1560},
+    {Relation::Less, "Command2", BRASTI_TEXT("brasti::SignScreen", "minore"), 3840},
+    {Relation::Equal, "Command3", BRASTI_TEXT("brasti::SignScreen", "uguale"), 6240},
 }};
 
 } // namespace
 
 SignScreen::SignScreen(AppContext& context, QWidget* parent)
-    : ComparisonScreen(9, QStringLiteral("inserisci   > < ="), 0x008080, kContainer, 7800, 1425, 4140, context,
+    : ComparisonScreen(9, exerciseCaption(BRASTI_TEXT("brasti::Exercises", "inserisci   > < =")), 0x008080, kContainer, 7800, 1425, 4140, context,
                        parent)
 {
-    left_ = addBox(QStringLiteral("Picture1"), QStringLiteral("scatola di sinistra"), QPoint(3120, kBoxTop));
-    right_ = addBox(QStringLiteral("Picture2"), QStringLiteral("scatola di destra"), QPoint(5880, kBoxTop));
+    left_ = addBox(QStringLiteral("Picture1"), tr("scatola di sinistra"), QPoint(3120, kBoxTop));
+    right_ = addBox(QStringLiteral("Picture2"), tr("scatola di destra"), QPoint(5880, kBoxTop));
     brasto1_ = new RodCopy(QStringLiteral("brasto1"), container());
     brasto2_ = new RodCopy(QStringLiteral("brasto2"), container());
     standIn(brasto1_, left_, 1);
@@ -46,7 +49,7 @@ SignScreen::SignScreen(AppContext& context, QWidget* parent)
     for (const SignButton& s : kSignButtons) {
         auto* button = new QPushButton(QString::fromLatin1(signOf(s.sign)), container());
         button->setObjectName(QString::fromLatin1(s.name));
-        button->setAccessibleName(QString::fromLatin1(s.accessibleName));
+        button->setAccessibleName(tr(s.accessibleName));
         board()->place(button, QRect(s.left, 3960, 1455, 1215));
         board()->setFontPoints(button, 36);
         Board::setControlColour(button, kSignButtonGrey);

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // Insert the relation sign (Form9): copies of two rods stand side by side;
 // the child clicks ">", "<" or "=" to say how the left compares with the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // Where the composing screens put the frame's controls: the grey container
 // fills the top of the window, so the icons, the counters and "avanti" share

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "exercises/composing/composingmodel.h"
 
 #include "common/counting.h"
 #include "common/random.h"
 #include "common/rod.h"
+#include "common/texts.h"
 
 #include <algorithm>
 #include <array>
@@ -12,10 +15,13 @@ namespace brasti {
 namespace {
 
 constexpr std::array<SingleRodConfig, 4> kSingleRod = {{
-    {12, "componi il 10", ProblemKind::MakeTen, Check::None, Check::MakeTen, true, false},
-    {13, "trova la somma", ProblemKind::Sum, Check::Sum, Check::None, false, true},
-    {14, "trova la differenza", ProblemKind::Difference, Check::None, Check::Difference, false, false},
-    {15, "somma - differenza", std::nullopt, Check::Sum, Check::Difference, false, false},
+    {12, BRASTI_TEXT("brasti::Exercises", "componi il 10"),
+     ProblemKind::MakeTen, Check::None, Check::MakeTen, true, false},
+    {13, BRASTI_TEXT("brasti::Exercises", "trova la somma"), ProblemKind::Sum, Check::Sum, Check::None, false, true},
+    {14, BRASTI_TEXT("brasti::Exercises", "trova la differenza"),
+     ProblemKind::Difference, Check::None, Check::Difference, false, false},
+    {15, BRASTI_TEXT("brasti::Exercises", "somma - differenza"),
+     std::nullopt, Check::Sum, Check::Difference, false, false},
 }};
 
 constexpr TwipRect kTenBar{240, 4440, 3500, 350};
@@ -23,11 +29,14 @@ constexpr TwipRect kUnitsBar{3720, 4440, 3500, 350};
 constexpr TwipRect kLongRow{240, 4800, 8415, 350};
 
 const std::array<CompositionConfig, 3> kComposition = {{
-    {17, "componi il brasto", CompositionKind::BuildRod, {120, 120, 9735, 5295}, {4080, 3960, 3500, 350},
+    {17, BRASTI_TEXT("brasti::Exercises", "componi il brasto"),
+     CompositionKind::BuildRod, {120, 120, 9735, 5295}, {4080, 3960, 3500, 350},
      std::nullopt, {4080, 4440, 3500, 350}, {7680, 480, 1935, 4110}, 10},
-    {20, "componi i numeri fino al 20", CompositionKind::UpTo20, {120, 120, 9735, 5295}, kTenBar, kUnitsBar,
+    {20, BRASTI_TEXT("brasti::Exercises", "componi i numeri fino al 20"),
+     CompositionKind::UpTo20, {120, 120, 9735, 5295}, kTenBar, kUnitsBar,
      kLongRow, {7320, 480, 2295, 3660}, 10},
-    {27, "componi il 20", CompositionKind::Twenty, {120, 120, 9735, 5295}, kTenBar, kUnitsBar, kLongRow,
+    {27, BRASTI_TEXT("brasti::Exercises", "componi il 20"),
+     CompositionKind::Twenty, {120, 120, 9735, 5295}, kTenBar, kUnitsBar, kLongRow,
      {6360, 480, 3255, 3660}, 9},
 }};
 

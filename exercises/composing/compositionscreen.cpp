@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "exercises/composing/compositionscreen.h"
 
 #include "common/appcontext.h"
@@ -13,7 +15,7 @@
 namespace brasti {
 
 CompositionScreen::CompositionScreen(int screen, AppContext& context, QWidget* parent)
-    : ExerciseScreen(context, QString::fromUtf8(compositionConfig(screen).caption),
+    : ExerciseScreen(context, exerciseCaption(compositionConfig(screen).caption),
                      composingFrameLayout(compositionConfig(screen).frame), RodStance::Flat, parent),
       config_(compositionConfig(screen))
 {
@@ -27,15 +29,15 @@ CompositionScreen::CompositionScreen(int screen, AppContext& context, QWidget* p
 
     const bool tens = config_.kind != CompositionKind::BuildRod;
     targetBar_ = makeBox(b, frame_, QStringLiteral("Picture1"),
-                         tens ? QStringLiteral("barra del 10") : QStringLiteral("brasto da comporre"),
+                         tens ? tr("barra del 10") : tr("brasto da comporre"),
                          toQRect(config_.targetBar), tens ? rodColour(10) : kButtonFace);
     if (config_.unitsBar) {
         unitsBar_ = makeBox(b, frame_, QStringLiteral("Picture3"),
-                            config_.kind == CompositionKind::Twenty ? QStringLiteral("seconda barra del 10")
-                                                                    : QStringLiteral("unità da comporre"),
+                            config_.kind == CompositionKind::Twenty ? tr("seconda barra del 10")
+                                                                    : tr("unità da comporre"),
                             toQRect(*config_.unitsBar), rodColour(10));
     }
-    row_ = makeBox(b, frame_, QStringLiteral("Picture2"), QStringLiteral("riga da riempire"), toQRect(config_.row),
+    row_ = makeBox(b, frame_, QStringLiteral("Picture2"), tr("riga da riempire"), toQRect(config_.row),
                    kButtonFace);
     dragger()->setDropHandler(row_, [this](Rod* rod) { dropOnRow(rod); });
 
@@ -83,14 +85,14 @@ void CompositionScreen::newProblem()
         bar.setWidth(targetWidth);
         board()->place(targetBar_, bar);
         Board::setControlColour(targetBar_, rodColour(problem.target));
-        targetBar_->setAccessibleDescription(QStringLiteral("brasto %1").arg(problem.target));
+        targetBar_->setAccessibleDescription(Rod::tr("brasto %1").arg(problem.target));
     } else {
         const int units = problem.target - 10;
         QRect bar = toQRect(*config_.unitsBar);
         bar.setWidth(units * kUnitTwips);
         board()->place(unitsBar_, bar);
         Board::setControlColour(unitsBar_, rodColour(units));
-        unitsBar_->setAccessibleDescription(QStringLiteral("brasto %1").arg(units));
+        unitsBar_->setAccessibleDescription(Rod::tr("brasto %1").arg(units));
     }
     QRect rowPlace = toQRect(config_.row);
     rowPlace.setWidth(targetWidth);

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The three composition screens (Form17, Form20, Form27): the child lays
 // rods end to end in a row until they are as long as the target. Three rods

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "exercises/composing/singlerodscreen.h"
 
 #include "common/appcontext.h"
@@ -12,7 +14,7 @@
 namespace brasti {
 
 SingleRodScreen::SingleRodScreen(int screen, AppContext& context, QWidget* parent)
-    : ExerciseScreen(context, QString::fromUtf8(singleRodConfig(screen).caption),
+    : ExerciseScreen(context, exerciseCaption(singleRodConfig(screen).caption),
                      composingFrameLayout(kSingleRodFrame), RodStance::Flat, parent),
       config_(singleRodConfig(screen))
 {
@@ -28,13 +30,13 @@ SingleRodScreen::SingleRodScreen(int screen, AppContext& context, QWidget* paren
     const QRect upperPlace(kStripLeft, kUpperTop, 10 * kUnitTwips, kUnitTwips);
     const QRect lowerPlace(kStripLeft, kLowerTop, 10 * kUnitTwips, kUnitTwips);
     if (config_.tenBar)
-        upper_ = makeBox(b, frame_, QStringLiteral("Picture1"), QStringLiteral("barra del 10"), upperPlace,
+        upper_ = makeBox(b, frame_, QStringLiteral("Picture1"), tr("barra del 10"), upperPlace,
                          rodColour(10));
     else
-        upper_ = makeBox(b, frame_, QStringLiteral("Picture1"), QStringLiteral("striscia in alto"), upperPlace,
+        upper_ = makeBox(b, frame_, QStringLiteral("Picture1"), tr("striscia in alto"), upperPlace,
                          0xC0C0C0);
     lower_ = makeBox(b, frame_, config_.lowerArray ? QStringLiteral("Picture2_0") : QStringLiteral("Picture2"),
-                     QStringLiteral("striscia in basso"), lowerPlace, kButtonFace);
+                     tr("striscia in basso"), lowerPlace, kButtonFace);
     for (Strip which : {Strip::Upper, Strip::Lower})
         if (checkOf(which) != Check::None)
             dragger()->setDropHandler(strip(which), [this, which](Rod* rod) { dropOnStrip(which, rod); });

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The four single-rod answer screens (Form12 to Form15): given rods beside
 // a strip, and the child drops the one rod that completes the picture. One

@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "exercises/ordering/orderingmodel.h"
 
 #include "common/random.h"
+#include "common/texts.h"
 #include "common/tray.h"
 
 #include <algorithm>
@@ -14,11 +17,11 @@ namespace {
 constexpr std::array<int, 7> kDrawnStartTops = {1800, 2500, 3200, 3900, 1200, 500, 4600};
 
 constexpr std::array<OrderingConfig, kOrderingScreenCount> kScreens = {{
-    {"ordina 3 brasti", 3, false, 960, 480, 975},
-    {"ordina 4 brasti", 4, false, 960, 480, 855},
-    {"ordina 5 brasti", 5, false, 960, 480, 855},
-    {"ordina 7 brasti", 7, false, 600, 480, 855},
-    {"ordina tutti i brasti", 10, true, 600, 360, 855},
+    {BRASTI_TEXT("brasti::Exercises", "ordina 3 brasti"), 3, false, 960, 480, 975},
+    {BRASTI_TEXT("brasti::Exercises", "ordina 4 brasti"), 4, false, 960, 480, 855},
+    {BRASTI_TEXT("brasti::Exercises", "ordina 5 brasti"), 5, false, 960, 480, 855},
+    {BRASTI_TEXT("brasti::Exercises", "ordina 7 brasti"), 7, false, 600, 480, 855},
+    {BRASTI_TEXT("brasti::Exercises", "ordina tutti i brasti"), 10, true, 600, 360, 855},
 }};
 
 } // namespace

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The decisions of the ordering screens, free of any widget: what each of
 // the five screens looks like, which rods a problem draws, where they start,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "exercises/ordering/orderingscreen.h"
 
 #include "common/appcontext.h"
@@ -16,8 +18,6 @@
 namespace brasti {
 namespace {
 
-const QString kAscendingText = QStringLiteral("ordina dal minore al maggiore ");
-const QString kDescendingText = QStringLiteral("ordina dal maggiore al minore ");
 
 constexpr int kColumnLeft = 7800;
 constexpr QSize kButtonSize{1425, 855};
@@ -49,7 +49,7 @@ QPushButton* makeButton(Board* board, const QString& name, Picture picture, cons
 } // namespace
 
 OrderingScreen::OrderingScreen(int screen, AppContext& context, QWidget* parent)
-    : ExerciseScreen(context, QString::fromUtf8(orderingConfig(screen).caption),
+    : ExerciseScreen(context, exerciseCaption(orderingConfig(screen).caption),
                      frameLayoutFor(orderingConfig(screen)), RodStance::Flat, parent),
       config_(orderingConfig(screen)), slots_(orderingConfig(screen).slotCount)
 {
@@ -62,7 +62,7 @@ OrderingScreen::OrderingScreen(int screen, AppContext& context, QWidget* parent)
     Board::setControlColour(frame_, kContainerGrey);
 
     for (int i = 1; i <= config_.slotCount; ++i) {
-        QFrame* slot = makeBox(b, frame_, QStringLiteral("Picture1_%1").arg(i), QStringLiteral("casella %1").arg(i),
+        QFrame* slot = makeBox(b, frame_, QStringLiteral("Picture1_%1").arg(i), tr("casella %1").arg(i),
                                QRect(QPoint(kSlotLeft, slotTop(config_, i)), kSlotSize), kButtonFace);
         dragger()->setDropHandler(slot, [this, i](Rod* rod) { dropOnSlot(i, rod); });
         slotWidgets_.push_back(slot);
@@ -70,24 +70,24 @@ OrderingScreen::OrderingScreen(int screen, AppContext& context, QWidget* parent)
     // Created after the slots, so the rods lie on top of them.
     putRodsIn(frame_);
 
-    instruction_ = new QLabel(kAscendingText, b);
+    instruction_ = new FitLabel(tr("ordina dal minore al maggiore "), b);
     instruction_->setObjectName(QStringLiteral("Label3"));
     instruction_->setWordWrap(true);
     b->place(instruction_, QRect(720, 5280, 5655, 735));
     b->setFontPoints(instruction_, 12);
 
-    ricomincia_ = makeButton(b, QStringLiteral("Command3D1"), Picture::Ricomincia, QStringLiteral("Ricomincia"), 2640);
+    ricomincia_ = makeButton(b, QStringLiteral("Command3D1"), Picture::Ricomincia, tr("Ricomincia"), 2640);
     connect(ricomincia_, &QPushButton::clicked, this, &OrderingScreen::ricomincia);
-    conferma_ = makeButton(b, QStringLiteral("SSCommand1"), Picture::Conferma, QStringLiteral("Conferma"), 3600);
+    conferma_ = makeButton(b, QStringLiteral("SSCommand1"), Picture::Conferma, tr("Conferma"), 3600);
     connect(conferma_, &QPushButton::clicked, this, &OrderingScreen::conferma);
 
-    QMenu* menu = addOwnMenu(QStringLiteral("mnuOrdina"), QStringLiteral("Tipo di ordinamento          "));
-    cresce_ = menu->addAction(QStringLiteral("crescente"));
+    QMenu* menu = addOwnMenu(QStringLiteral("mnuOrdina"), tr("Tipo di ordinamento") + QString(10, QLatin1Char(' ')));
+    cresce_ = menu->addAction(tr("crescente"));
     cresce_->setObjectName(QStringLiteral("mnuCresce"));
     cresce_->setCheckable(true);
     cresce_->setChecked(true);
     connect(cresce_, &QAction::triggered, this, &OrderingScreen::chooseAscending);
-    decresce_ = menu->addAction(QStringLiteral("decrescente"));
+    decresce_ = menu->addAction(tr("decrescente"));
     decresce_->setObjectName(QStringLiteral("mnuDecresce"));
     decresce_->setCheckable(true);
     connect(decresce_, &QAction::triggered, this, &OrderingScreen::chooseDescending);
@@ -158,7 +158,7 @@ void OrderingScreen::conferma()
     if (!conferma_->isEnabled())
         return;
     if (!slots_.isFull()) {
-        context_.dialogs->inform(this, MessageIcon::None, kAppName, QStringLiteral("devi sistemare tutti i brasti!"));
+        context_.dialogs->inform(this, MessageIcon::None, kAppName, tr("devi sistemare tutti i brasti!"));
         return;
     }
     if (slots_.isOrdered(ascending_))
@@ -204,7 +204,7 @@ void OrderingScreen::setAscending(bool ascending)
     ascending_ = ascending;
     cresce_->setChecked(ascending);
     decresce_->setChecked(!ascending);
-    instruction_->setText(ascending ? kAscendingText : kDescendingText);
+    instruction_->setText(ascending ? tr("ordina dal minore al maggiore ") : tr("ordina dal maggiore al minore "));
 }
 
 bool isOrderingScreen(int screen)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The five ordering screens (Form1 to Form5): the child drags the rods in
 // play into a column of slots and asks "Conferma" to check their order,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "exercises/rodnumber/numberswithtenscreen.h"
 
 #include "common/appcontext.h"
@@ -34,11 +36,11 @@ NumbersWithTenScreen::NumbersWithTenScreen(AppContext& context, QWidget* parent)
     Board* b = board();
     addOperationsList(b, QRect(7440, 120, 1815, 4335));
 
-    boxWidget_ = makeBox(b, container(), QStringLiteral("Picture1"), QStringLiteral("casella del numero"),
+    boxWidget_ = makeBox(b, container(), QStringLiteral("Picture1"), tr("casella del numero"),
                          QRect(kBoxPlace, QSize(20 * kUnitTwips, kUnitTwips)), kBoxGrey);
     dragger()->setDropHandler(boxWidget_, [this](Rod* r) { dropOnBox(r); });
 
-    label_ = new QLabel(container());
+    label_ = new FitLabel(container());
     label_->setObjectName(QStringLiteral("Label3"));
     label_->setAlignment(Qt::AlignCenter);
     b->place(label_, QRect(1080, 4320, 5655, 375));
@@ -69,7 +71,7 @@ void NumbersWithTenScreen::newProblem()
     place.setWidth(box_.target() * kUnitTwips);
     board()->place(boxWidget_, place);
     SpostaBrasti();
-    label_->setText(QString::fromStdString(numberText(box_.target(), NumberDisplay::Word)));
+    label_->setText(QString::fromStdString(numberText(box_.target(), NumberDisplay::Word, *context_.speller)));
 }
 
 void NumbersWithTenScreen::dropOnBox(Rod* r)

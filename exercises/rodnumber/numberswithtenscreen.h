@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // Form19, "numeri fino al 20 (utilizzando sempre il 10)": a number from 11
 // to 20 is shown in words over a box just as many units long; the child

@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "exercises/rodnumber/numbertorodscreen.h"
 
 #include "common/appcontext.h"
 #include "common/board.h"
+#include "common/controls.h"
 #include "common/keyboard.h"
 
 #include <QAction>
@@ -16,7 +19,7 @@ NumberToRodScreen::NumberToRodScreen(AppContext& context, QWidget* parent)
     : RodNumberScreen(11, context, FrameLayout{}, RodStance::Upright, QSize(7695, 5295), parent)
 {
     Board* b = board();
-    label_ = new QLabel(container());
+    label_ = new FitLabel(container());
     label_->setObjectName(QStringLiteral("Label3"));
     label_->setAlignment(Qt::AlignCenter);
     b->place(label_, QRect(1560, 4320, 3855, 615));
@@ -28,13 +31,13 @@ NumberToRodScreen::NumberToRodScreen(AppContext& context, QWidget* parent)
     for (int k = 1; k <= 10; ++k)
         rod(k)->installEventFilter(this);
 
-    QMenu* menu = addOwnMenu(QStringLiteral("mnuNumeri"), QStringLiteral("Numeri in...            "));
-    parola_ = menu->addAction(QStringLiteral("parola"));
+    QMenu* menu = addOwnMenu(QStringLiteral("mnuNumeri"), tr("Numeri in...") + QString(12, QLatin1Char(' ')));
+    parola_ = menu->addAction(tr("parola"));
     parola_->setObjectName(QStringLiteral("mnuParola"));
     parola_->setCheckable(true);
     parola_->setChecked(true);
     connect(parola_, &QAction::triggered, this, [this] { chooseDisplay(NumberDisplay::Word); });
-    cifre_ = menu->addAction(QStringLiteral("cifre"));
+    cifre_ = menu->addAction(tr("cifre"));
     cifre_->setObjectName(QStringLiteral("mnucifre"));
     cifre_->setCheckable(true);
     connect(cifre_, &QAction::triggered, this, [this] { chooseDisplay(NumberDisplay::Digits); });
@@ -56,7 +59,7 @@ void NumberToRodScreen::newProblem()
 {
     SpostaBrasti();
     targetRod_ = drawTargetRod(*context_.random);
-    label_->setText(QString::fromStdString(numberText(targetRod_, display_)));
+    label_->setText(QString::fromStdString(numberText(targetRod_, display_, *context_.speller)));
 }
 
 void NumberToRodScreen::rodClicked(int k)

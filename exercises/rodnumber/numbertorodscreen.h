@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // Form11, "dal numero al brasto": a number from 1 to 10 is shown in words
 // or in digits, and the child clicks its rod among ten upright rods. Here

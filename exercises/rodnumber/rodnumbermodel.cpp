@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "exercises/rodnumber/rodnumbermodel.h"
 
 #include "common/counting.h"
 #include "common/numberwords.h"
 #include "common/random.h"
+#include "common/texts.h"
 #include "common/tray.h"
 
 #include <algorithm>
@@ -11,9 +14,9 @@ namespace brasti {
 namespace {
 
 constexpr std::array<RodNumberConfig, 3> kScreens = {{
-    {10, "dal brasto al numero", 0xC0E0FF},
-    {11, "dal numero al brasto", 0xFF8080},
-    {19, "numeri fino al 20 (utilizzando sempre il 10)", 0xFF80FF},
+    {10, BRASTI_TEXT("brasti::Exercises", "dal brasto al numero"), 0xC0E0FF},
+    {11, BRASTI_TEXT("brasti::Exercises", "dal numero al brasto"), 0xFF8080},
+    {19, BRASTI_TEXT("brasti::Exercises", "numeri fino al 20 (utilizzando sempre il 10)"), 0xFF80FF},
 }};
 
 constexpr int kUnit = 350;
@@ -37,10 +40,10 @@ int drawTargetNumber(RandomSource& random)
     return drawInt(random, 10) + 10;
 }
 
-std::string numberText(int n, NumberDisplay display)
+std::string numberText(int n, NumberDisplay display, const NumberSpeller& speller)
 {
     if (display == NumberDisplay::Word)
-        return NumberToWords(static_cast<std::int16_t>(std::clamp(n, -32768, 32767)));
+        return speller.words(static_cast<std::int16_t>(std::clamp(n, -32768, 32767)));
     return withSignPlace(n);
 }
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The decisions of the rod-and-number screens, free of any widget: which
 // screens the family has, the numbers a problem draws, how a number is
@@ -9,6 +11,7 @@
 
 namespace brasti {
 
+class NumberSpeller;
 class RandomSource;
 
 struct RodNumberConfig {
@@ -27,9 +30,9 @@ int drawTargetNumber(RandomSource& random);
 
 enum class NumberDisplay { Word, Digits };
 
-// A number as the screens show it: in Italian words ("SETTE") or as the
-// sign's blank and its digits (" 7").
-std::string numberText(int n, NumberDisplay display);
+// A number as the screens show it: in the speller's words ("SETTE") or as
+// the sign's blank and its digits (" 7").
+std::string numberText(int n, NumberDisplay display, const NumberSpeller& speller);
 
 // The upright rods of the number-to-rod screen: rod k stands on a common
 // bottom line, and the probing shuffle (ten draws) gives each its slot.

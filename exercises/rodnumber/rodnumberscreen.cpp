@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "exercises/rodnumber/rodnumberscreen.h"
 
 #include "common/board.h"
@@ -22,7 +24,7 @@ const RodNumberConfig& configOf(int screen)
 
 RodNumberScreen::RodNumberScreen(int screen, AppContext& context, const FrameLayout& layout, RodStance stance,
                                  QSize frameTwips, QWidget* parent)
-    : ExerciseScreen(context, QString::fromUtf8(configOf(screen).caption), layout, stance, parent),
+    : ExerciseScreen(context, exerciseCaption(configOf(screen).caption), layout, stance, parent),
       config_(configOf(screen))
 {
     setObjectName(QStringLiteral("Form%1").arg(config_.screen));

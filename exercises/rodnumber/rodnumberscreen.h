@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // What the three rod-and-number screens share: the name and title from the
 // family's table, the designed background, and the grey container that

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "exercises/rodnumber/rodtonumberscreen.h"
 
 #include "common/appcontext.h"
@@ -24,7 +26,7 @@ RodToNumberScreen::RodToNumberScreen(AppContext& context, QWidget* parent)
     for (int k = 1; k <= 10; ++k) {
         auto* button = new QPushButton(QString::number(k), container());
         button->setObjectName(QStringLiteral("Command1_%1").arg(k));
-        button->setAccessibleName(QStringLiteral("numero %1").arg(k));
+        button->setAccessibleName(tr("numero %1").arg(k));
         const auto column = static_cast<std::size_t>((k - 1) % 5);
         const auto row = static_cast<std::size_t>((k - 1) / 5);
         b->place(button, QRect(kButtonLefts[column], kButtonTops[row], kButtonSide, kButtonSide));

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // Form10, "dal brasto al numero": one rod is shown at a time and the child
 // clicks the button with its number, among ten buttons 1 to 10.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The check of a typed answer on the written-arithmetic screens, free of any
 // widget: either the number the child typed after a printed operation, or

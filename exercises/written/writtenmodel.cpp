@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "exercises/written/writtenmodel.h"
 
 #include "common/counting.h"
 #include "common/random.h"
+#include "common/texts.h"
 
 #include <algorithm>
 
@@ -17,21 +20,29 @@ constexpr TwipsRect kLabel20{4320, 1080, 3375, 975};
 constexpr TwipsRect kResultBox20{7680, 1080, 1455, 975};
 
 constexpr std::array<WrittenConfig, kWrittenScreens.size()> kScreens = {{
-    {21, "addizioni entro il 10", WrittenBoard::Addition10, AnswerMode::ResultMode, 10020, 7155, kFrame10, 4680,
+    {21, BRASTI_TEXT("brasti::Exercises", "addizioni entro il 10"),
+     WrittenBoard::Addition10, AnswerMode::ResultMode, 10020, 7155, kFrame10, 4680,
      kLabel10, kResultBox10, 24},
-    {16, "scrivi l'addizione (entro il 10)", WrittenBoard::Addition10, AnswerMode::OperationMode, 10020, 7155,
+    {16, BRASTI_TEXT("brasti::Exercises", "scrivi l'addizione (entro il 10)"),
+     WrittenBoard::Addition10, AnswerMode::OperationMode, 10020, 7155,
      kFrame10, 4200, kNoLabel, {4320, 4080, 4335, 975}, 20.25},
-    {23, "sottrazioni entro il 10", WrittenBoard::Subtraction10, AnswerMode::ResultMode, 10020, 7155, kFrame10,
+    {23, BRASTI_TEXT("brasti::Exercises", "sottrazioni entro il 10"),
+     WrittenBoard::Subtraction10, AnswerMode::ResultMode, 10020, 7155, kFrame10,
      4680, kLabel10, kResultBox10, 24},
-    {18, "scrivi la sottrazione (entro il 10)", WrittenBoard::Subtraction10, AnswerMode::OperationMode, 9915, 7185,
+    {18, BRASTI_TEXT("brasti::Exercises", "scrivi la sottrazione (entro il 10)"),
+     WrittenBoard::Subtraction10, AnswerMode::OperationMode, 9915, 7185,
      kFrame10, 4200, kNoLabel, {4200, 3960, 4335, 975}, 20.25},
-    {22, "addizioni entro il 20", WrittenBoard::Addition20, AnswerMode::ResultMode, 10020, 7155, kFrame20, 600,
+    {22, BRASTI_TEXT("brasti::Exercises", "addizioni entro il 20"),
+     WrittenBoard::Addition20, AnswerMode::ResultMode, 10020, 7155, kFrame20, 600,
      kLabel20, kResultBox20, 24},
-    {24, "scrivi l'addizione (entro il 20)", WrittenBoard::Addition20, AnswerMode::OperationMode, 10020, 7155,
+    {24, BRASTI_TEXT("brasti::Exercises", "scrivi l'addizione (entro il 20)"),
+     WrittenBoard::Addition20, AnswerMode::OperationMode, 10020, 7155,
      {0, 120, 9375, 6135}, 600, kNoLabel, {5160, 1080, 3975, 975}, 24},
-    {25, "sottrazioni entro il 20", WrittenBoard::Subtraction20, AnswerMode::ResultMode, 10020, 7155, kFrame20, 600,
+    {25, BRASTI_TEXT("brasti::Exercises", "sottrazioni entro il 20"),
+     WrittenBoard::Subtraction20, AnswerMode::ResultMode, 10020, 7155, kFrame20, 600,
      kLabel20, kResultBox20, 24},
-    {26, "scrivi la sottrazione (entro il 20)", WrittenBoard::Subtraction20, AnswerMode::OperationMode, 10020, 7155,
+    {26, BRASTI_TEXT("brasti::Exercises", "scrivi la sottrazione (entro il 20)"),
+     WrittenBoard::Subtraction20, AnswerMode::OperationMode, 10020, 7155,
      kFrame20, 600, kNoLabel, {4680, 1080, 4455, 975}, 24},
 }};
 

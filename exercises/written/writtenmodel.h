@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The decisions of the written-arithmetic screens, free of any widget: what
 // each screen looks like, the problems they draw, what they print and

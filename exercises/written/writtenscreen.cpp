@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "exercises/written/writtenscreen.h"
 
 #include "common/appcontext.h"
@@ -101,7 +103,7 @@ void AnswerBox::changeEvent(QEvent* event)
 }
 
 WrittenScreen::WrittenScreen(int screen, AppContext& context, QWidget* parent)
-    : ExerciseScreen(context, QString::fromUtf8(writtenConfig(screen)->caption), frameLayoutFor(*writtenConfig(screen)),
+    : ExerciseScreen(context, exerciseCaption(writtenConfig(screen)->caption), frameLayoutFor(*writtenConfig(screen)),
                      RodStance::Flat, parent),
       config_(*writtenConfig(screen))
 {
@@ -112,7 +114,7 @@ WrittenScreen::WrittenScreen(int screen, AppContext& context, QWidget* parent)
 
     frame_ = new QWidget(b);
     frame_->setObjectName(QStringLiteral("frame"));
-    frame_->setAccessibleName(QStringLiteral("piano di lavoro"));
+    frame_->setAccessibleName(tr("piano di lavoro"));
     b->place(frame_, toRect(config_.frame));
     Board::setControlColour(frame_, kContainerGrey);
 
@@ -122,9 +124,9 @@ WrittenScreen::WrittenScreen(int screen, AppContext& context, QWidget* parent)
     const bool upperIsPicture1 = kind != WrittenBoard::Subtraction20;
     const QString upperName = upperIsPicture1 ? QStringLiteral("Picture1") : QStringLiteral("Picture2");
     const QString lowerName = upperIsPicture1 ? QStringLiteral("Picture2") : QStringLiteral("Picture1");
-    const QString upperAccessible = addition ? QStringLiteral("barra della somma") : QStringLiteral("barra del minuendo");
+    const QString upperAccessible = addition ? tr("barra della somma") : tr("barra del minuendo");
     const QString lowerAccessible =
-        addition ? QStringLiteral("barra degli addendi") : QStringLiteral("barra della differenza");
+        addition ? tr("barra degli addendi") : tr("barra della differenza");
     upper_ = makeBox(b, frame_, upperName, upperAccessible,
                      QRect(config_.barLeft, upperBarTop(kind), kUnitTwips, kUnitTwips),
                      targetIsUpper ? kTargetGrey : kButtonFace);
@@ -143,7 +145,7 @@ WrittenScreen::WrittenScreen(int screen, AppContext& context, QWidget* parent)
         copy3_ = new RodCopy(QStringLiteral("Brasto3"), frame_);
 
     if (config_.label3.width > 0) {
-        label3_ = new QLabel(frame_);
+        label3_ = new FitLabel(frame_);
         label3_->setObjectName(QStringLiteral("Label3"));
         label3_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         b->place(label3_, toRect(config_.label3));
@@ -153,7 +155,7 @@ WrittenScreen::WrittenScreen(int screen, AppContext& context, QWidget* parent)
 
     text1_ = new AnswerBox(frame_);
     text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setAccessibleName(QStringLiteral("risposta"));
+    text1_->setAccessibleName(tr("risposta"));
     b->place(text1_, toRect(config_.text1));
     b->setFontPoints(text1_, config_.text1Points);
     text1_->onEnterReleased = [this] { judgeTypedAnswer(); };
@@ -229,7 +231,7 @@ void WrittenScreen::dropOnBar(Rod* rod)
     const DropOutcome outcome = fill_.drop(rod->number());
     if (outcome.verdict == DropVerdict::Refused) {
         // Only a hint: nothing moves, nothing is counted, the icons stay.
-        context_.dialogs->inform(this, MessageIcon::None, kAppName, QStringLiteral("puoi usare il brasto da 10"));
+        context_.dialogs->inform(this, MessageIcon::None, kAppName, tr("puoi usare il brasto da 10"));
         return;
     }
     if (outcome.verdict == DropVerdict::Wrong) {

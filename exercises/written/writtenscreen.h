@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The written-arithmetic screens: the child builds the result of an addition
 // or a subtraction with rods on a bar, which opens the answer box, and then

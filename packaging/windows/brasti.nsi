@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 ; The Windows setup program of Brasti. Made by the build's `setup` target
 ; (makesetup.cmake), which passes VERSION, APP_ID, LICENCE, SIZE_KB, OUTFILE
 ; and the two generated lists of files, INSTALL_FILES and UNINSTALL_FILES.

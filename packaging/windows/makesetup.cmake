@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 # Makes the Windows setup program and the zip of the same folder, from a
 # fresh installation of the build into a staging folder. Run by the build's
 # `setup` target:  cmake -D BUILD=... -D NSIS_SCRIPT=... -D MAKENSIS=...

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 # The program's icon and version as Windows shows them (Explorer, the task
 # bar, the setup's shortcuts), compiled into brasti.exe. The icon is made at
 # build time from the same drawing the Linux desktop shows.

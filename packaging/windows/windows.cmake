@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 # What a Windows installation holds besides the program, its module and its
 # sounds: Qt's libraries and plugins, MinGW's runtime, Qt's own Italian
 # texts, the licence. Everything lies in one folder, found from the program's

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // Start screen, menu and the moves between windows.
 #include "app/catalogue.h"
 #include "app/menuscreen.h"
@@ -247,7 +249,7 @@ private slots:
         MessageBoxDialogs dialogs;
         {
             BoxAnswerer answer(QMessageBox::No);
-            QVERIFY(!dialogs.askYesNo(nullptr, kMessageTitle, QStringLiteral("Vuoi tornare al menù?")));
+            QVERIFY(!dialogs.askYesNo(nullptr, messageTitle(), QStringLiteral("Vuoi tornare al menù?")));
             QCOMPARE(answer.title, QStringLiteral("Utilizzare i brasti"));
             QCOMPARE(answer.icon, QMessageBox::Question);
             QCOMPARE(answer.buttons.size(), 2);
@@ -256,7 +258,7 @@ private slots:
         }
         {
             BoxAnswerer answer(QMessageBox::Yes);
-            QVERIFY(dialogs.askYesNo(nullptr, kMessageTitle, QStringLiteral("Vuoi uscire dal programma?")));
+            QVERIFY(dialogs.askYesNo(nullptr, messageTitle(), QStringLiteral("Vuoi uscire dal programma?")));
         }
         {
             BoxAnswerer answer(QMessageBox::Ok);

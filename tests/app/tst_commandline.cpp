@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The command line: what each set of arguments asks for, and the first
 // window's full screen carried on to the next ones.
 #include "app/catalogue.h"
@@ -42,6 +44,13 @@ private slots:
                                           << QStringLiteral("opzione sconosciuta: -f");
         QTest::newRow("value on a flag") << QStringList{"--fullscreen=si"} << Action::Fail << true
                                          << QStringLiteral("opzione non valida");
+        // The languages are those built in; a code that is none of them, or none at all, is a mistake.
+        QTest::newRow("language") << QStringList{"--lingua", "en"} << Action::Run << false << QString();
+        QTest::newRow("language joined") << QStringList{"--lingua=it"} << Action::Run << false << QString();
+        QTest::newRow("unknown language") << QStringList{"--lingua", "xx"} << Action::Fail << false
+                                          << QStringLiteral("lingua sconosciuta: xx (le lingue sono it, en)");
+        QTest::newRow("language without code") << QStringList{"--lingua"} << Action::Fail << false
+                                               << QStringLiteral("opzione non valida");
         // The program opens no files: a file name is a mistake, not ignored.
         QTest::newRow("file") << QStringList{"esercizio.txt"} << Action::Fail << false
                               << QStringLiteral("argomento inatteso: esercizio.txt");
@@ -66,17 +75,22 @@ private slots:
     {
         const QString help = helpText();
         QVERIFY(help.startsWith(QStringLiteral("Uso: brasti [opzioni]\n")));
-        for (const char* option : {"-h, --help", "-v, --version", "--fullscreen", "--numeri-sui-brasti"})
+        for (const char* option : {"-h, --help", "-v, --version", "--fullscreen", "--numeri-sui-brasti",
+                                   "--lingua <codice>"})
             QVERIFY2(help.contains(QLatin1String(option)), option);
         // The descriptions start in one column, however long the names.
         const QStringList lines = help.section(QStringLiteral("Opzioni:\n"), 1).split(u'\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 4);
-        const QRegularExpression names(QStringLiteral("^  -[^ ,]+(, -[^ ,]+)* +"));
+        QCOMPARE(lines.size(), 5);
+        const QRegularExpression names(QStringLiteral("^  -[^ ,]+(, -[^ ,]+)*( <[^>]+>)? +"));
         for (const QString& line : lines)
             QCOMPARE(names.match(line).capturedEnd(), names.match(lines.front()).capturedEnd());
         QVERIFY(!help.contains(QStringLiteral("verifica")));
         QVERIFY(parseCommandLine({QStringLiteral("brasti"), QStringLiteral("--verifica-avvio")}).startCheck);
-        QVERIFY(versionText().startsWith(QStringLiteral("Brasti ")));
+        // The version, then the licence that lets schools pass the program on.
+        const QStringList version = versionText().split(u'\n');
+        QCOMPARE(version.size(), 2);
+        QVERIFY(version.at(0).startsWith(QStringLiteral("Brasti ")));
+        QVERIFY(version.at(1).startsWith(QStringLiteral("Licenza GPL-3.0-or-later")));
     }
 
     // For a child who does not tell the colours apart, with any other option.

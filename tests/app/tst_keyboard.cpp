@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // Play by keyboard alone: every window takes the keyboard with its first
 // control focused, and Tab, Shift+Tab, Space, Enter and Esc, sent to the
 // window as a keyboard sends them, reach every answer of a screen of each

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // Under a real X server with no window manager, each new window takes the
 // keyboard by itself: keys typed on the server's keyboard start the
 // program, open an exercise from the menu and answer it, with no click

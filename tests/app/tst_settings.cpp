@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The teacher's settings file: what it may say, what a broken one does (the
 // default, silently), and that a whole run of the program reads it without
 // ever creating or changing it. For the runs the test starts itself again as
@@ -75,6 +77,13 @@ private slots:
         // Garbage around a good line: the file as a whole is not trusted.
         QTest::newRow("corrupt") << QByteArray("\x01\x02\xff\xfe[[[\nnumeriSuiBrasti=true\n", 28) << false;
         QTest::newRow("not UTF-8") << QByteArray("numeriSuiBrasti=true\n\xc3\x28\n") << false;
+        // Found by fuzzing: a character cut short at the very end, and the
+        // control characters above the first 32.
+        QTest::newRow("UTF-8 cut short at the end") << QByteArray("numeriSuiBrasti=true\n\x7e\xf2") << false;
+        QTest::newRow("delete character") << QByteArray("numeriSuiBrasti=true\n\x7f\n") << false;
+        QTest::newRow("control character U+0085") << QByteArray("numeriSuiBrasti=true\n\xc2\x85\n") << false;
+        QTest::newRow("other letters stay plain text")
+            << QByteArray("; brasti è più \xc2\xa0" "facile\nnumeriSuiBrasti=true\n") << true;
         QTest::newRow("oversized") << QByteArray("numeriSuiBrasti=true\n") + QByteArray(100 * 1024, '#') << false;
     }
 

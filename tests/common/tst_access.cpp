@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // What screen readers are told, read through Qt's accessibility interfaces:
 // where every rod lies, and the verdicts with their counts. The events that
 // carry them are checked under a real X server with the accessibility bus

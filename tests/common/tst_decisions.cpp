@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The small decisions every screen relies on: draws, colour tables, the tray
 // shuffle, the counters and the number words.
 #include "common/colours.h"
@@ -8,6 +10,8 @@
 #include "harness/harness.h"
 #include "harness/testmain.h"
 
+#include <QProcess>
+#include <QStandardPaths>
 #include <algorithm>
 #include <set>
 
@@ -173,6 +177,74 @@ private slots:
             seen.insert(w);
         }
         QCOMPARE(int(seen.size()), 32767);
+    }
+
+    void spellers_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("words");
+        const std::tuple<const char*, int, const char*> rows[] = {
+            {"it", 7, "SETTE"},
+            {"en", 0, "ZERO"},
+            {"en", 13, "THIRTEEN"},
+            {"en", 20, "TWENTY"},
+            {"en", 21, "TWENTY-ONE"},
+            {"en", 101, "ONE HUNDRED AND ONE"},
+            {"en", 1001, "ONE THOUSAND AND ONE"},
+            {"en", 1100, "ONE THOUSAND ONE HUNDRED"},
+            {"en", 32767, "THIRTY-TWO THOUSAND SEVEN HUNDRED AND SIXTY-SEVEN"},
+            {"en", -32768, "MINUS THIRTY-TWO THOUSAND SEVEN HUNDRED AND SIXTY-EIGHT"},
+            // A language without words of its own writes digits, not Italian.
+            {"de", 17, "17"},
+            {"", 5, "5"},
+        };
+        for (const auto& [language, n, w] : rows)
+            QTest::addRow("%s %d", language, n) << QString::fromLatin1(language) << n << QString::fromLatin1(w);
+    }
+    void spellers()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, n);
+        QFETCH(QString, words);
+        const NumberSpeller& speller = spellerFor(language.toStdString());
+        QCOMPARE(QString::fromStdString(speller.words(static_cast<std::int16_t>(n))), words);
+    }
+
+    void englishScreenWordsOneToTwenty()
+    {
+        const char* words[] = {"ONE", "TWO", "THREE", "FOUR", "FIVE", "SIX", "SEVEN", "EIGHT", "NINE", "TEN",
+                               "ELEVEN", "TWELVE", "THIRTEEN", "FOURTEEN", "FIFTEEN", "SIXTEEN", "SEVENTEEN",
+                               "EIGHTEEN", "NINETEEN", "TWENTY"};
+        for (int n = 1; n <= 20; ++n)
+            QCOMPARE(englishSpeller().words(static_cast<std::int16_t>(n)), std::string(words[n - 1]));
+    }
+
+    // Every value from 0 to 32767 against Debian's num2words, whose British
+    // words differ only in a comma after the thousands and in lower case.
+    void englishWordsMatchAnOutsideOracle()
+    {
+        const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"), {QStringLiteral("/usr/bin")});
+        if (python.isEmpty())
+            QSKIP("no python3");
+        QProcess oracle;
+        oracle.start(python, {QStringLiteral("-c"),
+                              QStringLiteral("import sys\n"
+                                             "from num2words import num2words\n"
+                                             "sys.stdout.write(''.join(num2words(n) + '\\n' for n in range(32768)))\n")});
+        QVERIFY(oracle.waitForFinished(120000));
+        if (oracle.exitCode() != 0)
+            QSKIP("python3-num2words is not installed");
+        const QStringList expected = QString::fromUtf8(oracle.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(expected.size(), 32768);
+        QStringList wrong;
+        for (int n = 0; n < 32768; ++n) {
+            const QString theirs = QString(expected.at(n)).remove(u',').toUpper();
+            const QString ours = QString::fromStdString(englishSpeller().words(static_cast<std::int16_t>(n)));
+            if (ours != theirs && wrong.size() < 10)
+                wrong << QStringLiteral("%1: %2, not %3").arg(n).arg(ours, theirs);
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
     }
 };
 

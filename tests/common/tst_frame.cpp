@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The exercise-screen frame, driven through a small test-only screen: one
 // box takes a rod, "Giudica" judges it. Drags go through real window events.
 #include "common/board.h"

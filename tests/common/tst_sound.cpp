@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The sound player with the PulseAudio module: loaded only after the first
 // frame, silent and quick without a server, and heard through a private one.
 #include "common/sound/sound.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The sound player with the Windows module (waveOut): loaded only after the
 // first frame, silent and quick without an audio device, and, when the caller
 // provides a device (BRASTI_TEST_AUDIO_DEVICE=1, a private audio server that

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The sounds as files: the five committed ones, the reader that takes only
 // whole integer PCM from ordinary files, and the draw of a right sound.
 // Free of any audio server, so it runs wherever the program does.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // Test doubles and drivers for screens: a scripted random source, a sound
 // recorder, scripted answers to modal questions, and a rod drag that goes

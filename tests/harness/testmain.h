@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // Main function for the Qt tests: headless, with a private runtime folder so
 // the offscreen platform and the audio stack stay quiet and independent.

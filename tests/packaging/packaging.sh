@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 # Checks of the program as people get it: its metadata, `cmake --install`
 # into a prefix with blanks, and the Debian package, whose unpacked program
 # must start, find its sounds and end cleanly.
@@ -45,6 +47,7 @@ check_program() {
 
     out=$(run_bare "$program" --version) || fail "--version ended with status $?"
     [[ $out =~ ^Brasti\ [0-9]+\.[0-9]+ ]] || fail "--version said '$out'"
+    grep -q '^Licenza GPL-3.0-or-later' <<<"$out" || fail "--version does not name the licence: $out"
     out=$(run_bare "$program" --help) || fail "--help ended with status $?"
     grep -q -- '--fullscreen' <<<"$out" || fail "--help does not list --fullscreen: $out"
     grep -q '^Uso: brasti' <<<"$out" || fail "--help is not the Italian text: $out"

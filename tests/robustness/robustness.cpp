@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // A seeded random-event run over the whole program: drags of random rods to
 // random places, clicks, menu items, keys (to the window, which hands them to
 // the focused control as a keyboard does: Tab, Shift+Tab, Space, Enter and

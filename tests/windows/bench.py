@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 """Start-up and memory of brasti_probe.exe against brasti_bare.exe under Wine,
 on Qt's windows platform. Start-up is the time from starting the process to
 the first frame of the start screen (the line "painted"); memory is the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 # Start-up and memory of the Windows build under Wine, held against a bare Qt
 # window built the same way, in the same run (make bench-windows).
 #

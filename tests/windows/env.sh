@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 # Sourced by the Windows checks: a private Wine prefix on a private X server
 # (Wine needs one even for Qt's offscreen platform), with the build's Qt and
 # MinGW's runtime on Wine's PATH. Expects $qt; sets $work, which goes with

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 # The setup program and the installed program under Wine. Called by run.sh,
 # which has set up the X server, the Wine prefix and its environment.
 #

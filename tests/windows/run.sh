@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 # The Windows build under Wine, on a private X server (Wine needs one even
 # for the offscreen platform) with a private Wine prefix:
 #   1. every Qt Test program of the suite, each result read from its -o file,

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 """Plays the Windows program under Wine on a bare X server, with the mouse,
 as a child would: from the start screen to the menu, to "componi il 10",
 a wrong rod and then the right one dragged onto the strip, each verdict seen

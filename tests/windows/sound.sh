@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
 # The Windows sound module heard through Wine: a private PulseAudio server
 # with a null sink stands in for the speakers, Wine's own audio driver plays
 # into it, and the server is watched while tst_sound_windows plays. A sound

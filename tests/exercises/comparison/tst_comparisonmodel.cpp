@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The comparison screens' decisions without widgets: the row of three boxes,
 // the relation with its correction and the sign between two rods. Every
 // draw is forced.

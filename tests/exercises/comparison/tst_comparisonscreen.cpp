@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // Whole plays of the four comparison screens, with real drags and clicks
 // through the window and every draw of chance scripted: wrong answers, then
 // right ones, in both advance modes, and the moves a child should not make.

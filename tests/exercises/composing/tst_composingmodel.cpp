@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The composing screens' decisions without widgets: draws in their order,
 // the single-rod checks and lines, the composition rule, and the places
 // that make only the right strip reachable.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The ordering screens' decisions without widgets: the screen table, the
 // drawing of different rods, the start places and the order check.
 #include "exercises/ordering/orderingmodel.h"

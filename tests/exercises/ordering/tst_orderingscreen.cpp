@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // Whole plays of the five ordering screens, with real drags and clicks
 // through the window and every draw of chance scripted.
 #include "app/catalogue.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The rod-and-number decisions without widgets: the screen table, the draws,
 // the texts, the two rod layouts and the filling of the box with the 10.
 #include "exercises/rodnumber/rodnumbermodel.h"
@@ -43,7 +45,10 @@ private slots:
             {7, NumberDisplay::Digits, " 7"},       {10, NumberDisplay::Digits, " 10"},
         };
         for (const auto& [n, display, text] : texts)
-            QCOMPARE(numberText(n, display), text);
+            QCOMPARE(numberText(n, display, italianSpeller()), text);
+        // The words are the speller's; the digits are the same in every language.
+        QCOMPARE(numberText(17, NumberDisplay::Word, englishSpeller()), std::string("SEVENTEEN"));
+        QCOMPARE(numberText(7, NumberDisplay::Digits, englishSpeller()), std::string(" 7"));
 
         QCOMPARE(tensLine(14, 4), std::string(" 14 = 10 +  4"));
         QCOMPARE(tensLine(11, 1), std::string(" 11 = 10 +  1"));

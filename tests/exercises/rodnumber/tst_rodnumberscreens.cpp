@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // Whole plays of the three rod-and-number screens, with real clicks and
 // drags through the window and every draw of chance scripted.
 #include "app/catalogue.h"

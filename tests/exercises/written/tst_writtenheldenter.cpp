@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // Enter held down for a second in the answer box, under a real X server,
 // gives one verdict however the server repeats the key. The test runs
 // itself again inside xvfb-run; without xvfb-run or xdotool it is skipped.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
 // The written-arithmetic decisions without widgets: the reader of a typed
 // number, the typed-answer check in both modes, the problems drawn and
 // printed, and how the target bar takes rods.

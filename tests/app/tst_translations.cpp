@@ -1,0 +1,315 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
+// The program in every language: an Italian run shows exactly the texts it
+// always showed, every other language leaves no Italian anywhere, the
+// language follows the system unless --lingua says otherwise, a translation
+// that cannot be read leaves the program in Italian, and a caption longer
+// than the Italian one still fits its control.
+#include "app/catalogue.h"
+#include "app/commandline.h"
+#include "app/language.h"
+#include "app/program.h"
+#include "app/shell.h"
+#include "common/appcontext.h"
+#include "common/controls.h"
+#include "common/numberwords.h"
+#include "harness/harness.h"
+#include "harness/texts.h"
+#include "harness/testmain.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+using namespace brasti;
+
+namespace {
+
+// The Italian texts as they were before any of them went through the
+// translation system: the source language must never change by accident.
+// To take a new reference after a deliberate change of an Italian text, run
+// this test with BRASTI_WRITE_ITALIAN_TEXTS set to the reference's path.
+const char* const kReference = "italian-texts.txt";
+
+// The whole walk in a language, as the program would speak it.
+harness::Texts walkIn(const QString& language)
+{
+    const QString spoken = installLanguage(language);
+    const harness::Texts texts = harness::walkProgram([&spoken](AppContext& context) {
+        context.speller = &spellerFor(spoken.toStdString());
+    });
+    installLanguage(kItalian);
+    return texts;
+}
+
+QString translated(const char* context, const char* text)
+{
+    return QCoreApplication::translate(context, text);
+}
+
+// Every caption control of a window: the text, the font it is drawn in,
+// the font it was designed with, and whether the text fits at the drawn one.
+struct Caption {
+    QString where;
+    QString text;
+    int paintedPixels;
+    int designedPixels;
+    bool fits;
+};
+
+std::vector<Caption> captionsOf(QWidget* window)
+{
+    std::vector<Caption> captions;
+    const auto add = [&](QWidget* w, const QString& text, const QFont& painted, QRect area, int flags) {
+        if (text.isEmpty() || !w->isVisible())
+            return;
+        const QRect needed = QFontMetrics(painted).boundingRect(QRect(QPoint(0, 0), area.size()), flags, text);
+        captions.push_back({window->objectName() + QLatin1Char('/') + w->objectName(), text, painted.pixelSize(),
+                            w->font().pixelSize(),
+                            needed.width() <= area.width() && needed.height() <= area.height()});
+    };
+    for (auto* b : window->findChildren<WrapButton*>())
+        add(b, b->text(), b->paintedFont(), b->captionArea(), Qt::AlignCenter | Qt::TextWordWrap);
+    for (auto* r : window->findChildren<WrapRadioButton*>())
+        add(r, r->text(), r->paintedFont(), r->captionArea(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap);
+    for (auto* l : window->findChildren<FitLabel*>())
+        add(l, l->text(), l->paintedFont(), l->contentsRect(),
+            static_cast<int>(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0));
+    return captions;
+}
+
+// The captions of the start screen, the menu and every exercise screen at
+// their designed size.
+std::vector<Caption> allCaptions()
+{
+    harness::TestContext t;
+    Shell shell(t.context);
+    shell.setQuitAction([] {});
+    std::vector<Caption> all;
+    const auto take = [&] {
+        ScreenWindow* w = shell.current();
+        w->resize(w->designedWindowSize());
+        if (!QTest::qWaitForWindowExposed(w))
+            qWarning("%s was not shown", qPrintable(w->objectName()));
+        const std::vector<Caption> captions = captionsOf(w);
+        all.insert(all.end(), captions.begin(), captions.end());
+    };
+    shell.showStart();
+    take();
+    shell.showMenu();
+    take();
+    for (int screen = 1; screen <= kExerciseCount; ++screen) {
+        shell.openExercise(screen);
+        take();
+    }
+    return all;
+}
+
+} // namespace
+
+class TestTranslations : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        setUpApplication(kItalian);
+        QVERIFY2(availableLanguages().contains(QStringLiteral("en")), "the English translation is not built in");
+    }
+
+    void italianRunShowsTheReferenceTexts()
+    {
+        const harness::Texts italian = walkIn(kItalian);
+        if (const QByteArray out = qgetenv("BRASTI_WRITE_ITALIAN_TEXTS"); !out.isEmpty()) {
+            QFile file(QString::fromLocal8Bit(out));
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(harness::formatTexts(italian).toUtf8());
+            QSKIP("reference written");
+        }
+        QFile file(QFINDTESTDATA(kReference));
+        QVERIFY2(file.open(QIODevice::ReadOnly), kReference);
+        const harness::Texts reference = harness::parseTexts(QString::fromUtf8(file.readAll()));
+        QStringList changed;
+        for (const auto& [key, values] : reference) {
+            const auto now = italian.find(key);
+            QStringList had = values, has = now == italian.end() ? QStringList() : now->second;
+            had.sort();
+            has.sort();
+            if (had != has)
+                changed << QStringLiteral("%1: [%2] now [%3]").arg(key, had.join(u'|'), has.join(u'|'));
+        }
+        QVERIFY2(changed.isEmpty(), qPrintable(changed.join(u'\n')));
+    }
+
+    // Every language built in, walked through every screen: no text, name,
+    // description, menu or message still says what the Italian says.
+    void noItalianLeftInAnotherLanguage()
+    {
+        const harness::Texts italian = walkIn(kItalian);
+        for (const QString& language : availableLanguages()) {
+            if (language == kItalian)
+                continue;
+            QCOMPARE(installLanguage(language), language);
+            const QStringList left = harness::untranslated(walkIn(language), italian);
+            QVERIFY2(left.isEmpty(), qPrintable(language + QStringLiteral(":\n") + left.join(u'\n')));
+        }
+        // The check itself: an untranslated walk is caught.
+        QVERIFY(!harness::untranslated(italian, italian).isEmpty());
+    }
+
+    void languageFollowsTheSystem_data()
+    {
+        QTest::addColumn<QStringList>("preferred");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("Italian") << QStringList{"it-IT", "it"} << "it";
+        QTest::newRow("English") << QStringList{"en-GB", "en"} << "en";
+        QTest::newRow("with an underscore") << QStringList{"en_US"} << "en";
+        // A language without a translation, and one that names none at all.
+        QTest::newRow("German") << QStringList{"de-DE", "de"} << "it";
+        QTest::newRow("C locale") << QStringList{"C"} << "it";
+        QTest::newRow("nothing") << QStringList{} << "it";
+        // The first language the program speaks, in the user's order.
+        QTest::newRow("German, then English") << QStringList{"de", "de-DE", "en", "en-US"} << "en";
+        QTest::newRow("Italian before English") << QStringList{"it", "en"} << "it";
+    }
+    void languageFollowsTheSystem()
+    {
+        QFETCH(QStringList, preferred);
+        QFETCH(QString, language);
+        QCOMPARE(chooseLanguage(preferred, availableLanguages()), language);
+    }
+
+    // A translation missing or damaged: Italian, nothing else happens.
+    void unreadableTranslationLeavesItalian()
+    {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QCOMPARE(availableLanguages(folder.path()), QStringList{kItalian});
+        QCOMPARE(installLanguage(QStringLiteral("en"), folder.path()), kItalian);
+
+        QFile good(kTranslationsFolder + QStringLiteral("/brasti_en.qm"));
+        QVERIFY(good.open(QIODevice::ReadOnly));
+        const QByteArray content = good.readAll();
+        const std::pair<const char*, QByteArray> damaged[] = {
+            {"empty", QByteArray()},
+            {"not a translation", QByteArray("<TS version=\"2.1\"></TS>")},
+            {"cut short", content.left(content.size() / 2)},
+        };
+        for (const auto& [what, bytes] : damaged) {
+            QFile file(folder.filePath(QStringLiteral("brasti_en.qm")));
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(bytes);
+            file.close();
+            QVERIFY2(installLanguage(QStringLiteral("en"), folder.path()) == kItalian, what);
+            QVERIFY2(currentLanguage() == kItalian, what);
+            QVERIFY2(translated("brasti::ExerciseScreen", "avanti") == QStringLiteral("avanti"), what);
+        }
+        // The real one, for contrast, then back to Italian.
+        QCOMPARE(installLanguage(QStringLiteral("en")), QStringLiteral("en"));
+        QCOMPARE(translated("brasti::ExerciseScreen", "avanti"), QStringLiteral("next"));
+        QCOMPARE(installLanguage(kItalian), kItalian);
+        QCOMPARE(translated("brasti::ExerciseScreen", "avanti"), QStringLiteral("avanti"));
+    }
+
+    // Captions longer than the Italian shrink until they fit; the Italian
+    // ones are drawn at their designed size, as always.
+    void captionsFitTheirControls()
+    {
+        for (const Caption& c : allCaptions())
+            QVERIFY2(c.paintedPixels == c.designedPixels && c.fits, qPrintable(c.where + QStringLiteral(": ") + c.text));
+
+        QCOMPARE(installLanguage(QStringLiteral("en")), QStringLiteral("en"));
+        const std::vector<Caption> english = allCaptions();
+        installLanguage(kItalian);
+        const Caption* longest = nullptr;
+        for (const Caption& c : english) {
+            QVERIFY2(c.fits, qPrintable(c.where + QStringLiteral(": ") + c.text));
+            QVERIFY2(c.paintedPixels >= 6, qPrintable(c.where + QStringLiteral(": ") + c.text));
+            if (!longest || c.text.size() > longest->text.size())
+                longest = &c;
+        }
+        // The longest English caption needs more room than it was designed for.
+        QVERIFY(longest);
+        QVERIFY2(longest->paintedPixels < longest->designedPixels, qPrintable(longest->text));
+    }
+
+    // The program itself: the system's language, --lingua above it, and an
+    // unknown language refused on the command line as other mistakes are.
+    void programSpeaksTheLanguageChosen_data()
+    {
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("firstLine");
+        const QStringList italian{"LANG=it_IT.UTF-8"}, english{"LANG=en_GB.UTF-8"};
+        QTest::newRow("Italian system") << italian << QStringList{"--help"} << 0 << "Uso: brasti [opzioni]";
+        QTest::newRow("English system") << english << QStringList{"--help"} << 0 << "Usage: brasti [options]";
+        QTest::newRow("C locale") << QStringList{"LANG=C"} << QStringList{"--help"} << 0 << "Uso: brasti [opzioni]";
+        QTest::newRow("German, then English") << QStringList{"LANG=de_DE.UTF-8", "LANGUAGE=de:en"}
+                                              << QStringList{"--help"} << 0 << "Usage: brasti [options]";
+        QTest::newRow("asked for English") << italian << QStringList{"--lingua", "en", "-h"} << 0
+                                           << "Usage: brasti [options]";
+        QTest::newRow("asked for Italian") << english << QStringList{"--lingua=it", "-h"} << 0
+                                           << "Uso: brasti [opzioni]";
+        QTest::newRow("unknown language") << italian << QStringList{"--lingua", "xx"} << 2
+                                          << "brasti: lingua sconosciuta: xx (le lingue sono it, en) "
+                                             "(brasti --help elenca le opzioni)";
+        QTest::newRow("unknown language, English system")
+            << english << QStringList{"--lingua", "xx", "--colori"} << 2
+            << "brasti: unknown language: xx (the languages are it, en) (brasti --help lists the options)";
+    }
+    void programSpeaksTheLanguageChosen()
+    {
+        QFETCH(QStringList, environment);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, firstLine);
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            env.remove(QString::fromLatin1(name));
+        for (const QString& setting : environment)
+            env.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+        // No display: what is answered here is answered before any window.
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(BRASTI_PROGRAM), arguments);
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), status);
+        const QByteArray output = status == 0 ? program.readAllStandardOutput() : program.readAllStandardError();
+        QCOMPARE(QString::fromUtf8(output).section(u'\n', 0, 0), firstLine);
+    }
+
+    // The help in another language keeps no Italian but the options' names.
+    void helpIsTranslated()
+    {
+        const QStringList italian = helpText().split(u'\n');
+        QCOMPARE(installLanguage(QStringLiteral("en")), QStringLiteral("en"));
+        const QStringList english = helpText().split(u'\n');
+        const QString englishLicence = versionText().section(u'\n', 1);
+        installLanguage(kItalian);
+        QCOMPARE(englishLicence,
+                 QStringLiteral("Licence GPL-3.0-or-later: GNU GPL version 3 or later, without any warranty."));
+        QCOMPARE(english.size(), italian.size());
+        for (qsizetype i = 0; i < english.size(); ++i) {
+            // The options' names and the command are the same in every language.
+            const auto description = [](QString line) {
+                if (line.startsWith(QLatin1String("  -")))
+                    line = line.section(QRegularExpression(QStringLiteral("\\s{2,}")), 2);
+                // So are the languages' codes.
+                line.remove(availableLanguages().join(QStringLiteral(", ")));
+                return line.remove(QRegularExpression(QStringLiteral("\\bbrasti [-\\[]")));
+            };
+            harness::Texts en, it;
+            harness::addText(en, QStringLiteral("help"), description(english.at(i)));
+            harness::addText(it, QStringLiteral("help"), description(italian.at(i)));
+            const QStringList left = harness::untranslated(en, it);
+            QVERIFY2(left.isEmpty(), qPrintable(left.join(u'\n')));
+        }
+    }
+};
+
+BRASTI_TEST_MAIN(TestTranslations)
+#include "tst_translations.moc"

@@ -1,0 +1,548 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="it_IT">
+<context>
+    <name>brasti::Accessibility</name>
+    <message>
+        <source>nell&apos;%1</source>
+        <extracomment>Where a rod lies: %1 is a box&apos;s name that begins with a vowel (&quot;unità da comporre&quot;).</extracomment>
+        <translation>in the %1</translation>
+    </message>
+    <message>
+        <source>nella %1</source>
+        <extracomment>Where a rod lies: %1 is a box&apos;s name of feminine gender (&quot;casella 2&quot;).</extracomment>
+        <translation>in the %1</translation>
+    </message>
+    <message>
+        <source>nello %1</source>
+        <extracomment>Where a rod lies: %1 is a box&apos;s name of masculine gender that takes &quot;lo&quot; (&quot;spazio&quot;).</extracomment>
+        <translation>in the %1</translation>
+    </message>
+    <message>
+        <source>nel %1</source>
+        <extracomment>Where a rod lies: %1 is a box&apos;s name of masculine gender (&quot;brasto da comporre&quot;).</extracomment>
+        <translation>in the %1</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::CommandLine</name>
+    <message>
+        <source>mostra questo aiuto ed esce</source>
+        <translation>shows this help and exits</translation>
+    </message>
+    <message>
+        <source>mostra la versione ed esce</source>
+        <translation>shows the version and exits</translation>
+    </message>
+    <message>
+        <source>apre ogni finestra a schermo intero, per la lavagna interattiva</source>
+        <translation>opens every window full screen, for the interactive whiteboard</translation>
+    </message>
+    <message>
+        <source>scrive su ogni brasto il suo numero, per chi non distingue i colori</source>
+        <translation>writes its number on every rod, for children who do not tell the colours apart</translation>
+    </message>
+    <message>
+        <source>parla la lingua scelta (%1) invece di quella del sistema</source>
+        <extracomment>%1 lists the languages&apos; codes, &quot;it, en&quot;.</extracomment>
+        <translation>speaks the language chosen (%1) instead of the system&apos;s</translation>
+    </message>
+    <message>
+        <source>codice</source>
+        <extracomment>The value of --lingua, as the help shows it: --lingua &lt;codice&gt;.</extracomment>
+        <translation>code</translation>
+    </message>
+    <message>
+        <source>lingua sconosciuta: %1 (le lingue sono %2)</source>
+        <extracomment>%1 is the code asked for, %2 lists the codes of the languages there are.</extracomment>
+        <translation>unknown language: %1 (the languages are %2)</translation>
+    </message>
+    <message>
+        <source>opzione sconosciuta: %1%2</source>
+        <translation>unknown option: %1%2</translation>
+    </message>
+    <message>
+        <source>opzione non valida</source>
+        <translation>invalid option</translation>
+    </message>
+    <message>
+        <source>argomento inatteso: %1</source>
+        <translation>unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>Uso: brasti [opzioni]
+
+Esercitazioni matematiche con i brasti colorati,
+per i primi anni della scuola primaria.
+
+Opzioni:
+</source>
+        <translation>Usage: brasti [options]
+
+Maths exercises with the coloured rods,
+for the first years of primary school.
+
+Options:
+</translation>
+    </message>
+    <message>
+        <source>brasti: %1 (brasti --help elenca le opzioni)</source>
+        <translation>brasti: %1 (brasti --help lists the options)</translation>
+    </message>
+    <message>
+        <source>Licenza GPL-3.0-or-later: GNU GPL versione 3 o successiva, senza alcuna garanzia.</source>
+        <translation>Licence GPL-3.0-or-later: GNU GPL version 3 or later, without any warranty.</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::CompositionScreen</name>
+    <message>
+        <source>barra del 10</source>
+        <translation>ten bar</translation>
+    </message>
+    <message>
+        <source>brasto da comporre</source>
+        <translation>rod to build</translation>
+    </message>
+    <message>
+        <source>seconda barra del 10</source>
+        <translation>second ten bar</translation>
+    </message>
+    <message>
+        <source>unità da comporre</source>
+        <translation>units to build</translation>
+    </message>
+    <message>
+        <source>riga da riempire</source>
+        <translation>row to fill</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::Dialogs</name>
+    <message>
+        <source>Utilizzare i brasti</source>
+        <translation>Using the rods</translation>
+    </message>
+    <message>
+        <source>Sì</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::ExerciseScreen</name>
+    <message>
+        <source>avanti</source>
+        <translation>next</translation>
+    </message>
+    <message>
+        <source>Esatti</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Errati</source>
+        <translation>Wrong</translation>
+    </message>
+    <message>
+        <source>risposta sbagliata</source>
+        <translation>wrong answer</translation>
+    </message>
+    <message>
+        <source>risposta esatta</source>
+        <translation>right answer</translation>
+    </message>
+    <message>
+        <source>Azzera conteggio</source>
+        <translation>Reset count</translation>
+    </message>
+    <message>
+        <source>Informazioni</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>passo giusto</source>
+        <translation>right step</translation>
+    </message>
+    <message>
+        <source>esatti %1, errati %2</source>
+        <translation>right %1, wrong %2</translation>
+    </message>
+    <message>
+        <source>Vuoi tornare al menù?</source>
+        <translation>Do you want to go back to the menu?</translation>
+    </message>
+    <message>
+        <source>operazioni scritte</source>
+        <translation>written operations</translation>
+    </message>
+    <message>
+        <source>Operazioni scritte</source>
+        <translation>Written operations</translation>
+    </message>
+    <message>
+        <source>visibili</source>
+        <translation>visible</translation>
+    </message>
+    <message>
+        <source>invisibili</source>
+        <translation>hidden</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::Exercises</name>
+    <message>
+        <source>ordina 3 brasti</source>
+        <translation>order 3 rods</translation>
+    </message>
+    <message>
+        <source>ordina 4 brasti</source>
+        <translation>order 4 rods</translation>
+    </message>
+    <message>
+        <source>ordina 5 brasti</source>
+        <translation>order 5 rods</translation>
+    </message>
+    <message>
+        <source>ordina 7 brasti</source>
+        <translation>order 7 rods</translation>
+    </message>
+    <message>
+        <source>ordina tutti i brasti</source>
+        <translation>order all the rods</translation>
+    </message>
+    <message>
+        <source>trova il brasto in mezzo</source>
+        <translation>find the rod in the middle</translation>
+    </message>
+    <message>
+        <source>trova i brasti vicini</source>
+        <translation>find the neighbouring rods</translation>
+    </message>
+    <message>
+        <source>trova il   &gt; &lt; =</source>
+        <translation>find the   &gt; &lt; =</translation>
+    </message>
+    <message>
+        <source>inserisci   &gt; &lt; =</source>
+        <translation>put in   &gt; &lt; =</translation>
+    </message>
+    <message>
+        <source>dal brasto al numero</source>
+        <translation>from rod to number</translation>
+    </message>
+    <message>
+        <source>dal numero al brasto</source>
+        <translation>from number to rod</translation>
+    </message>
+    <message>
+        <source>componi il 10</source>
+        <translation>make 10</translation>
+    </message>
+    <message>
+        <source>trova la somma</source>
+        <translation>find the sum</translation>
+    </message>
+    <message>
+        <source>trova la differenza</source>
+        <translation>find the difference</translation>
+    </message>
+    <message>
+        <source>somma - differenza</source>
+        <translation>sum - difference</translation>
+    </message>
+    <message>
+        <source>scrivi l&apos;addizione (entro il 10)</source>
+        <translation>write the addition (up to 10)</translation>
+    </message>
+    <message>
+        <source>componi il brasto</source>
+        <translation>build the rod</translation>
+    </message>
+    <message>
+        <source>scrivi la sottrazione (entro il 10)</source>
+        <translation>write the subtraction (up to 10)</translation>
+    </message>
+    <message>
+        <source>numeri fino al 20 (utilizzando sempre il 10)</source>
+        <translation>numbers up to 20 (always using the 10)</translation>
+    </message>
+    <message>
+        <source>componi i numeri fino al 20</source>
+        <translation>build the numbers up to 20</translation>
+    </message>
+    <message>
+        <source>addizioni entro il 10</source>
+        <translation>additions up to 10</translation>
+    </message>
+    <message>
+        <source>addizioni entro il 20</source>
+        <translation>additions up to 20</translation>
+    </message>
+    <message>
+        <source>sottrazioni entro il 10</source>
+        <translation>subtractions up to 10</translation>
+    </message>
+    <message>
+        <source>scrivi l&apos;addizione (entro il 20)</source>
+        <translation>write the addition (up to 20)</translation>
+    </message>
+    <message>
+        <source>sottrazioni entro il 20</source>
+        <translation>subtractions up to 20</translation>
+    </message>
+    <message>
+        <source>scrivi la sottrazione (entro il 20)</source>
+        <translation>write the subtraction (up to 20)</translation>
+    </message>
+    <message>
+        <source>componi il 20</source>
+        <translation>make 20</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::MenuScreen</name>
+    <message>
+        <source>Brasti - esercizi</source>
+        <translation>Brasti - exercises</translation>
+    </message>
+    <message>
+        <source>solo con i brasti</source>
+        <translation>with rods only</translation>
+    </message>
+    <message>
+        <source>con i numeri</source>
+        <translation>with numbers</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>attende la pressione del bottone per proseguire</source>
+        <translation>waits for the button to be pressed before going on to the next problem</translation>
+    </message>
+    <message>
+        <source>prosegue automaticamente  negli esercizi</source>
+        <translation>goes on to the next problem by itself</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::NumberToRodScreen</name>
+    <message>
+        <source>Numeri in...</source>
+        <translation>Numbers in...</translation>
+    </message>
+    <message>
+        <source>parola</source>
+        <translation>words</translation>
+    </message>
+    <message>
+        <source>cifre</source>
+        <translation>digits</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::NumbersWithTenScreen</name>
+    <message>
+        <source>casella del numero</source>
+        <translation>number box</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::OrderingScreen</name>
+    <message>
+        <source>casella %1</source>
+        <translation>box %1</translation>
+    </message>
+    <message>
+        <source>ordina dal minore al maggiore </source>
+        <translation>order from the smallest to the largest </translation>
+    </message>
+    <message>
+        <source>Ricomincia</source>
+        <translation>Start again</translation>
+    </message>
+    <message>
+        <source>Conferma</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Tipo di ordinamento</source>
+        <translation>Kind of order</translation>
+    </message>
+    <message>
+        <source>crescente</source>
+        <translation>ascending</translation>
+    </message>
+    <message>
+        <source>decrescente</source>
+        <translation>descending</translation>
+    </message>
+    <message>
+        <source>devi sistemare tutti i brasti!</source>
+        <translation>you must place all the rods!</translation>
+    </message>
+    <message>
+        <source>ordina dal maggiore al minore </source>
+        <translation>order from the largest to the smallest </translation>
+    </message>
+</context>
+<context>
+    <name>brasti::RelationScreen</name>
+    <message>
+        <source>scatola a sinistra del segno</source>
+        <translation>box left of the sign</translation>
+    </message>
+    <message>
+        <source>scatola a destra del segno</source>
+        <translation>box right of the sign</translation>
+    </message>
+    <message>
+        <source>Trascina un brasto che possa completare la relazione</source>
+        <translation>Drag a rod that can complete the relation</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::Rod</name>
+    <message>
+        <source>brasto %1</source>
+        <translation>rod %1</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::RodToNumberScreen</name>
+    <message>
+        <source>numero %1</source>
+        <translation>number %1</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::RowScreen</name>
+    <message>
+        <source>scatola di sinistra</source>
+        <translation>left box</translation>
+    </message>
+    <message>
+        <source>scatola di mezzo</source>
+        <translation>middle box</translation>
+    </message>
+    <message>
+        <source>scatola di destra</source>
+        <translation>right box</translation>
+    </message>
+    <message>
+        <source>Ricomincia</source>
+        <translation>Start again</translation>
+    </message>
+    <message>
+        <source>Conferma</source>
+        <translation>Check</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::Services</name>
+    <message>
+        <source>Squadra Brasti</source>
+        <translation>The Brasti team</translation>
+    </message>
+    <message>
+        <source>Vuoi uscire dal programma?</source>
+        <translation>Do you want to quit the program?</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::SignScreen</name>
+    <message>
+        <source>maggiore</source>
+        <translation>greater</translation>
+    </message>
+    <message>
+        <source>minore</source>
+        <translation>less</translation>
+    </message>
+    <message>
+        <source>uguale</source>
+        <translation>equal</translation>
+    </message>
+    <message>
+        <source>scatola di sinistra</source>
+        <translation>left box</translation>
+    </message>
+    <message>
+        <source>scatola di destra</source>
+        <translation>right box</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::SingleRodScreen</name>
+    <message>
+        <source>barra del 10</source>
+        <translation>ten bar</translation>
+    </message>
+    <message>
+        <source>striscia in alto</source>
+        <translation>top strip</translation>
+    </message>
+    <message>
+        <source>striscia in basso</source>
+        <translation>bottom strip</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::StartScreen</name>
+    <message>
+        <source>Esercitazioni matematiche</source>
+        <translation>Maths exercises</translation>
+    </message>
+    <message>
+        <source>Uso dei brasti</source>
+        <translation>Using the rods</translation>
+    </message>
+    <message>
+        <source>Avvio</source>
+        <translation>Start</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::WrittenScreen</name>
+    <message>
+        <source>piano di lavoro</source>
+        <translation>work area</translation>
+    </message>
+    <message>
+        <source>barra della somma</source>
+        <translation>sum bar</translation>
+    </message>
+    <message>
+        <source>barra del minuendo</source>
+        <translation>minuend bar</translation>
+    </message>
+    <message>
+        <source>barra degli addendi</source>
+        <translation>addends bar</translation>
+    </message>
+    <message>
+        <source>barra della differenza</source>
+        <translation>difference bar</translation>
+    </message>
+    <message>
+        <source>risposta</source>
+        <translation>answer</translation>
+    </message>
+    <message>
+        <source>puoi usare il brasto da 10</source>
+        <translation>you can use the 10 rod</translation>
+    </message>
+</context>
+</TS>
