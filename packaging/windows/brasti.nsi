@@ -6,7 +6,9 @@
 ;
 ; For the current user (no administrator needed) or for all users; silent
 ; with /S, with /CurrentUser or /AllUsers and /D=<folder> as the last option.
-Unicode true
+; A 64-bit setup for a 64-bit program: it runs where Brasti runs, with
+; Windows' own 64-bit folders and registry, and needs no 32-bit layer.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
@@ -29,7 +31,6 @@ RequestExecutionLevel user
 !include MultiUser.nsh
 !include MUI2.nsh
 !include LogicLib.nsh
-!include x64.nsh
 
 Name "${APP_NAME}"
 OutFile "${OUTFILE}"
@@ -100,7 +101,12 @@ FunctionEnd
 !insertmacro WaitUntilClosed "un."
 
 Function .onInit
+    ; MultiUser sets the folder of the mode chosen; a folder given with /D wins.
+    StrCpy $0 $INSTDIR
     !insertmacro MULTIUSER_INIT
+    ${If} $0 != ""
+        StrCpy $INSTDIR $0
+    ${EndIf}
 FunctionEnd
 
 Function un.onInit
