@@ -101,17 +101,23 @@ private slots:
             QVERIFY(!player.load());
             QVERIFY(timedPlay(player, Sound::Wrong) < kNoWaitMs);
         }
-        for (const QString& folder : {soundsFolder(), scratch_.filePath(QStringLiteral("missing"))}) {
-            SystemSoundPlayer player(folder, soundModule());
-            QVERIFY(player.load());
-            for (int round = 0; round < 3; ++round) {
-                for (Sound sound : kAllSounds)
-                    QVERIFY(timedPlay(player, sound) < kNoWaitMs);
-                QTest::qWait(20); // time for the module to try the device
-            }
-        }
-        // Each player's thread ends with it.
         QCOMPARE(threadCount(), threadsBefore);
+
+        // The system's audio layer keeps threads of its own, made when first
+        // asked for a device, some of them late; the players' own threads end
+        // with them, so players come and go without the count growing.
+        int settled = 0;
+        for (int player = 0; player < 12; ++player) {
+            const QString folder = player % 3 == 2 ? scratch_.filePath(QStringLiteral("missing")) : soundsFolder();
+            SystemSoundPlayer sound(folder, soundModule());
+            QVERIFY(sound.load());
+            for (Sound each : kAllSounds)
+                QVERIFY(timedPlay(sound, each) < kNoWaitMs);
+            QTest::qWait(20); // time for the module to try the device
+            if (player == 3)
+                settled = threadCount();
+        }
+        QVERIFY2(threadCount() <= settled, qPrintable(QStringLiteral("%1 threads, %2 before").arg(threadCount()).arg(settled)));
     }
 
     // With a device: the caller watches its audio server while this plays.

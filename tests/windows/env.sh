@@ -40,6 +40,13 @@ done
 [ -f "${runtime_dirs[1]}/libwinpthread-1.dll" ] || runtime_dirs[1]=/usr/x86_64-w64-mingw32/lib
 WINEPATH="$(winpath "$qt/bin");$(winpath "${runtime_dirs[0]}");$(winpath "${runtime_dirs[1]}")"
 export WINEPATH
-export QT_PLUGIN_PATH
-QT_PLUGIN_PATH=$(winpath "$qt/plugins")
+# Wine hands Windows programs none of the QT_ variables of the Unix
+# environment; the prefix's own environment carries those the tests need.
+# The offscreen platform on Windows reads its fonts from a folder: Liberation
+# Sans has Arial's measures, for which the screens are laid out.
+wine reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /t REG_SZ /f \
+    /d "$(winpath /usr/share/fonts/truetype/liberation)" >/dev/null 2>&1
+# Wine has no Arial of its own: the Windows platform gets Liberation Sans in
+# its place, as a Windows computer would show Arial.
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Liberation Sans' /f >/dev/null 2>&1
 

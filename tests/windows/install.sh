@@ -33,9 +33,11 @@ desktop=$(winepath -u "$(wine cmd /c 'echo %PUBLIC%' 2>/dev/null | tr -d '\r')\\
 appdata=$(winepath -u "$(wine cmd /c 'echo %APPDATA%' 2>/dev/null | tr -d '\r')" 2>/dev/null)
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\io.github.brasti.brasti'
 
-# A Windows command line as it is typed: NSIS wants /D= unquoted and last.
+# A Windows command line exactly as typed: NSIS wants /D= unquoted and last,
+# which no list of arguments gives (Wine quotes those with blanks); cmd
+# takes the line from a variable instead.
 run_windows() {
-    wine cmd /c "$1" </dev/null
+    BRASTI_COMMAND=$1 wine cmd /c '%BRASTI_COMMAND%' </dev/null
 }
 
 installed_files() {
@@ -59,9 +61,12 @@ for f in brasti.exe brasti_sound.dll Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libst
          suoni/si1.wav suoni/si2.wav suoni/si3.wav suoni/si4.wav suoni/no.wav LICENZA.txt uninstall.exe; do
     [ -f "$target/$f" ] || fail "the setup did not install $f"
 done
-for f in "$start_menu/Brasti.lnk" "$start_menu/Brasti a schermo intero.lnk" "$desktop/Brasti.lnk"; do
+for f in "$start_menu/Brasti.lnk" "$desktop/Brasti.lnk"; do
     [ -f "$f" ] || fail "the setup made no shortcut $f"
 done
+# The setup speaks Windows' language: Italian, or English elsewhere.
+[ -f "$start_menu/Brasti a schermo intero.lnk" ] || [ -f "$start_menu/Brasti full screen.lnk" ] \
+    || fail "the setup made no shortcut for full screen"
 wine reg query "$uninstall_key" /v UninstallString 2>/dev/null | grep -q 'uninstall.exe' \
     || fail "no uninstaller registered with Windows"
 installed_files >"$work/installed.txt"
@@ -143,7 +148,8 @@ wineserver -w
 if [ -e "$target" ]; then
     fail "the uninstaller left files behind: $(cd "$target" && find . | head -20)"
 fi
-for f in "$start_menu/Brasti.lnk" "$start_menu/Brasti a schermo intero.lnk" "$desktop/Brasti.lnk"; do
+for f in "$start_menu/Brasti.lnk" "$start_menu/Brasti a schermo intero.lnk" "$start_menu/Brasti full screen.lnk" \
+         "$desktop/Brasti.lnk"; do
     [ ! -e "$f" ] || fail "the uninstaller left the shortcut $f"
 done
 wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "the uninstaller left its registry key"

@@ -54,15 +54,16 @@ class Shot:
         header = struct.unpack(">25I", data[:100])
         (size, _version, _format, _depth, self.width, self.height, _xoff, byte_order, _unit, _bit_order,
          _pad, bits, self.stride, _vclass, red, green, blue, _bits_rgb, _entries, colours) = header[:20]
-        if bits != 32:
-            raise Failure(f"xwd gave {bits} bits a pixel; the X server needs a 24-bit screen")
+        if bits not in (24, 32) or _depth != 24:
+            raise Failure(f"xwd gave a depth of {_depth} in {bits} bits a pixel; the X server needs a 24-bit screen")
+        self.bytes = bits // 8
         self.pixels = data[size + colours * 12:]
         self.little = byte_order == 0
         self.masks = (red, green, blue)
 
     def at(self, x, y):
-        offset = y * self.stride + x * 4
-        value = int.from_bytes(self.pixels[offset:offset + 4], "little" if self.little else "big")
+        offset = y * self.stride + x * self.bytes
+        value = int.from_bytes(self.pixels[offset:offset + self.bytes], "little" if self.little else "big")
         result = []
         for mask in self.masks:
             shift = (mask & -mask).bit_length() - 1
@@ -74,16 +75,21 @@ class Shot:
         return sum(1 for y in range(max(0, top), min(self.height, bottom))
                    for x in range(max(0, left), min(self.width, right)) if self.at(x, y) == colour)
 
-    def bounds(self, colour, box):
-        """The smallest rectangle holding every pixel of that colour inside box, or None."""
+    def panel(self, colour, box):
+        """The rectangle of the topmost, then leftmost, area of that colour inside
+        box, measured along its top row and its left column; None if there is none."""
         left, top, right, bottom = box
-        xs, ys = [], []
         for y in range(max(0, top), min(self.height, bottom)):
             for x in range(max(0, left), min(self.width, right)):
                 if self.at(x, y) == colour:
-                    xs.append(x)
-                    ys.append(y)
-        return (min(xs), min(ys), max(xs) + 1, max(ys) + 1) if xs else None
+                    x1 = x
+                    while x1 < right and self.at(x1, y) == colour:
+                        x1 += 1
+                    y1 = y
+                    while y1 < bottom and self.at(x, y1) == colour:
+                        y1 += 1
+                    return (x, y, x1, y1)
+        return None
 
     def save_png(self, path, box):
         left, top, right, bottom = box
@@ -159,7 +165,8 @@ def step(message):
 
 
 def play(program, shots):
-    child = subprocess.Popen(["wine", program], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    # In Italian, whatever Wine's own language: the titles and places are the Italian ones.
+    child = subprocess.Popen(["wine", program, "--lingua", "it"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         # The start screen: 12270 x 9600 twips; its background one of its 18 colours.
         _, box = window("Brasti")
@@ -182,7 +189,7 @@ def play(program, shots):
         _, box = window("componi il 10")
         step(f"exercise at {box}")
         whole = (box[0], box[1], box[0] + box[2], box[1] + box[3])
-        frame = wait_for("the exercise's frame", lambda s: s.bounds(FRAME_GREY, whole) is not None).bounds(
+        frame = wait_for("the exercise's frame", lambda s: s.panel(FRAME_GREY, whole) is not None).panel(
             FRAME_GREY, whole)
         scale = (frame[2] - frame[0]) / 9375
         ratio = (frame[2] - frame[0]) / (frame[3] - frame[1])

@@ -24,7 +24,7 @@ export PULSE_SERVER=unix:$server/pulse/native
 
 streams() { pactl list short sink-inputs 2>/dev/null | grep -c . ; }
 
-BRASTI_TEST_AUDIO_DEVICE=1 QT_QPA_PLATFORM=offscreen BRASTI_TEST_SOUNDS=$(winepath -w "$(cd "$(dirname "$0")/../.." && pwd)/assets/suoni") \
+BRASTI_TEST_AUDIO_DEVICE=1 BRASTI_TEST_SOUNDS=$(winepath -w "$(cd "$(dirname "$0")/../.." && pwd)/assets/suoni") \
     timeout 120 wine "$build/tests/tst_sound_windows.exe" playsThroughDevice -o "$(winepath -w "$work/sound.txt"),txt" \
     >/dev/null 2>&1 &
 test_pid=$!
