@@ -30,7 +30,8 @@ target=$(winepath -u "$target_win" 2>/dev/null)
 programs_win=$(wine cmd /c 'echo %ProgramData%' 2>/dev/null | tr -d '\r')
 start_menu=$(winepath -u "$programs_win\\Microsoft\\Windows\\Start Menu\\Programs" 2>/dev/null)
 desktop=$(winepath -u "$(wine cmd /c 'echo %PUBLIC%' 2>/dev/null | tr -d '\r')\\Desktop" 2>/dev/null)
-appdata=$(winepath -u "$(wine cmd /c 'echo %APPDATA%' 2>/dev/null | tr -d '\r')" 2>/dev/null)
+windows_folder() { winepath -u "$(wine cmd /c "echo %$1%" 2>/dev/null | tr -d '\r')$2" 2>/dev/null; }
+appdata=$(windows_folder APPDATA '')
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\io.github.brasti.brasti'
 
 # A Windows command line exactly as typed: NSIS wants /D= unquoted and last,
@@ -153,5 +154,25 @@ for f in "$start_menu/Brasti.lnk" "$start_menu/Brasti a schermo intero.lnk" "$st
     [ ! -e "$f" ] || fail "the uninstaller left the shortcut $f"
 done
 wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "the uninstaller left its registry key"
+
+say "for the current user alone"
+run_windows "\"$(winepath -w "$setup")\" /S /CurrentUser"
+status=$?
+wineserver -w
+[ "$status" -eq 0 ] || fail "the setup for the current user ended with status $status"
+# Where the setup says it put it (the user's own programs folder).
+mine_win=$(wine reg query 'HKCU\Software\io.github.brasti.brasti' /v InstallLocation 2>/dev/null \
+    | tr -d '\r' | sed -n 's/^ *InstallLocation *REG_SZ *//p')
+mine=$(winepath -u "${mine_win:-C:\nowhere}" 2>/dev/null)
+my_menu=$(windows_folder APPDATA '\Microsoft\Windows\Start Menu\Programs')
+[ -f "$mine/brasti.exe" ] || fail "the setup for the current user installed nothing in $mine"
+[ -f "$my_menu/Brasti.lnk" ] || fail "the setup for the current user made no shortcut in the user's Start menu"
+wine reg query "${uninstall_key/HKLM/HKCU}" /v UninstallString >/dev/null 2>&1 \
+    || fail "no uninstaller registered for the current user"
+run_windows "\"$(winepath -w "$mine/uninstall.exe")\" /S /CurrentUser"
+wineserver -w
+[ ! -e "$mine" ] || fail "the current user's uninstaller left files behind: $(cd "$mine" && find . | head)"
+[ ! -e "$my_menu/Brasti.lnk" ] || fail "the current user's uninstaller left the Start-menu shortcut"
+wine reg query "${uninstall_key/HKLM/HKCU}" >/dev/null 2>&1 && fail "the current user's uninstaller left its registry key"
 
 [ "$problems" -eq 0 ]

@@ -12,7 +12,8 @@
 #      letter; the installed program's start check, with garbage settings and
 #      without its sounds; the mouse smoke test; a second setup over the
 #      first; the uninstaller refused while the program is open, then
-#      removing every file, shortcut and registry key.
+#      removing every file, shortcut and registry key; the same for the
+#      current user alone.
 #
 #   tests/windows/run.sh BUILD_FOLDER QT_PREFIX
 set -euo pipefail
