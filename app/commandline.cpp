@@ -2,10 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "app/commandline.h"
 
+#include "app/console.h"
 #include "app/language.h"
 #include "app/shell.h"
 #include "common/appcontext.h"
-#include "common/sound.h"
+#include "common/sound/sound.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -57,8 +58,7 @@ struct Options {
 
 void writeLine(std::FILE* stream, const QString& text)
 {
-    std::fputs((text + QLatin1Char('\n')).toLocal8Bit().constData(), stream);
-    std::fflush(stream);
+    writeText(stream, text + QLatin1Char('\n'));
 }
 
 // Waits for the first paint of the shell's window, then reports and quits.
@@ -198,8 +198,7 @@ int answerCommandLine(const CommandLine& commandLine)
     case CommandLine::Action::Run:
         break;
     case CommandLine::Action::ShowHelp:
-        std::fputs(helpText().toLocal8Bit().constData(), stdout);
-        std::fflush(stdout);
+        writeText(stdout, helpText());
         break;
     case CommandLine::Action::ShowVersion:
         writeLine(stdout, versionText());

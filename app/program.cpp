@@ -10,7 +10,7 @@
 #include "common/dialogs.h"
 #include "common/pictures.h"
 #include "common/random.h"
-#include "common/sound.h"
+#include "common/sound/sound.h"
 
 #include <QApplication>
 #include <QPixmapCache>

@@ -2,11 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "app/settings.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStringDecoder>
 #include <algorithm>
 
@@ -40,14 +38,6 @@ bool isPlainText(const QString& path)
 }
 
 } // namespace
-
-QString settingsFilePath()
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    if (folder.isEmpty())
-        return QString();
-    return QDir(folder).filePath(QStringLiteral("brasti/brasti.conf"));
-}
 
 std::optional<bool> parseSwitch(const QString& text)
 {

@@ -9,8 +9,8 @@
 
 namespace brasti {
 
-// <the user's configuration folder>/brasti/brasti.conf, that is
-// ~/.config/brasti/brasti.conf unless XDG_CONFIG_HOME says otherwise.
+// Where a teacher writes the file for one child's account; each platform
+// has its own place (settingspath_unix.cpp, settingspath_windows.cpp).
 QString settingsFilePath();
 
 // A setting written as a yes or no: "true" or "1", "false" or "0" (any

@@ -8,7 +8,7 @@
 //   brasti_bare --memory   prints "mem shown <VmRSS kB> <VmHWM kB>" after the first frame
 //   brasti_bare --libraries  prints "libs <file>..." for the shared objects mapped at the first frame
 #include "bench/paintspy.h"
-#include "bench/procutil.h"
+#include "bench/selfprobe.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -18,7 +18,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
 
 int main(int argc, char** argv)
 {
@@ -34,7 +33,7 @@ int main(int argc, char** argv)
         if (libraries)
             line = bench::mappedObjectsLine() + "\n";
         if (memory) {
-            const bench::Memory m = bench::readMemory(getpid());
+            const bench::Memory m = bench::ownMemory();
             line = "mem shown " + std::to_string(m.rssKb) + " " + std::to_string(m.peakKb) + "\n";
         }
         std::fputs(line.c_str(), stdout);

@@ -15,15 +15,13 @@
 #include "app/program.h"
 #include "app/shell.h"
 #include "bench/paintspy.h"
-#include "bench/procutil.h"
+#include "bench/selfprobe.h"
 
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <malloc.h>
-#include <unistd.h>
 
 namespace {
 
@@ -35,11 +33,8 @@ void say(const std::string& line)
 
 void reportMemory(const char* where)
 {
-    const bench::Memory m = bench::readMemory(getpid());
-    // What the allocator hands out and has not got back: pages the allocator
-    // keeps for reuse count in VmRSS but not here, so a leak shows here even
-    // when VmRSS hides it.
-    const std::size_t heapKb = mallinfo2().uordblks / 1024;
+    const bench::Memory m = bench::ownMemory();
+    const long heapKb = bench::ownHeapKb();
     say(std::string("mem ") + where + " " + std::to_string(m.rssKb) + " " + std::to_string(m.peakKb) + " "
         + std::to_string(heapKb));
 }

@@ -108,14 +108,6 @@ std::vector<std::string> parseMappedObjects(std::string_view procMaps)
     return names;
 }
 
-std::string mappedObjectsLine()
-{
-    std::string line = "libs";
-    for (const std::string& name : parseMappedObjects(readFile("/proc/self/maps")))
-        line += " " + name;
-    return line;
-}
-
 void report(const std::string& key, const std::vector<double>& values)
 {
     std::string line = key;

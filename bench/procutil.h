@@ -3,6 +3,8 @@
 #pragma once
 // Process plumbing for the benchmark, free of Qt: children on a pipe, what
 // /proc says about them, and the summary of a series of samples.
+#include "bench/selfprobe.h"
+
 #include <chrono>
 #include <map>
 #include <optional>
@@ -23,11 +25,7 @@ struct Summary {
 };
 Summary summarise(std::vector<double> values);
 
-// Resident and peak resident memory, in kB; -1 where the text lacks the line.
-struct Memory {
-    long rssKb = -1;
-    long peakKb = -1;
-};
+// Resident and peak resident memory from a status text; -1 where it lacks the line.
 Memory parseMemory(std::string_view procStatus);
 // Voluntary plus involuntary context switches from one status text.
 long long parseContextSwitches(std::string_view procStatus);
@@ -48,8 +46,6 @@ Memory readMemory(pid_t pid);
 // The file names of the shared objects mapped in a /proc/<pid>/maps text,
 // sorted, each once.
 std::vector<std::string> parseMappedObjects(std::string_view procMaps);
-// "libs" and the shared objects this process has mapped now, separated by blanks.
-std::string mappedObjectsLine();
 
 std::string readFile(const std::string& path);
 

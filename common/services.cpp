@@ -4,7 +4,7 @@
 
 #include "common/appcontext.h"
 #include "common/dialogs.h"
-#include "common/sound.h"
+#include "common/sound/sound.h"
 
 #include <QCoreApplication>
 

@@ -2,11 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "exercises/written/typedanswer.h"
 
-#include <clocale>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
-#include <locale.h>
+#include <limits>
+#include <system_error>
 
 namespace brasti {
 namespace {
@@ -76,12 +77,45 @@ std::optional<double> readBased(Cursor& in)
     return static_cast<double>(value);
 }
 
-// Converts plain ASCII "[sign]digits[.digits][e[sign]digits]" whatever the
-// program's locale says a decimal point is.
-double toDouble(const std::string& number)
+// The power of ten of the first significant digit of "digits[.digits][e[sign]digits]",
+// near enough to tell a number too large for a double from one too small.
+long long magnitude(std::string_view number)
 {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    return strtod_l(number.c_str(), nullptr, cLocale);
+    long long power = 0;
+    bool point = false;
+    bool significant = false;
+    std::size_t i = 0;
+    for (; i < number.size() && number[i] != 'e' && number[i] != 'E'; ++i) {
+        if (number[i] == '.') {
+            point = true;
+            continue;
+        }
+        significant = significant || number[i] != '0';
+        if (!point && significant)
+            ++power; // an integer digit from the first significant one on
+        else if (point && !significant)
+            --power; // a zero between the point and the first significant digit
+    }
+    long long exponent = 0;
+    const bool negative = i + 1 < number.size() && number[i + 1] == '-';
+    for (++i; i < number.size(); ++i)
+        if (isDecimalDigit(number[i]))
+            exponent = std::min(exponent * 10 + (number[i] - '0'), 1000000LL);
+    return power + (negative ? -exponent : exponent);
+}
+
+// Converts plain ASCII "[sign]digits[.digits][e[sign]digits]" whatever the
+// program's locale says a decimal point is, the same on every platform. Too
+// large to hold is infinite; too small to hold is 0.
+double toDouble(std::string_view number)
+{
+    const bool negative = number.front() == '-';
+    if (number.front() == '+' || number.front() == '-')
+        number.remove_prefix(1);
+    double value = 0;
+    if (std::from_chars(number.data(), number.data() + number.size(), value).ec == std::errc::result_out_of_range)
+        value = magnitude(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    return negative ? -value : value;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "app/catalogue.h"
 #include "app/menuscreen.h"
 #include "app/program.h"
+#include "bench/selfprobe.h"
 #include "app/shell.h"
 #include "app/startscreen.h"
 #include "common/board.h"
@@ -16,7 +17,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-#include <malloc.h>
 
 using namespace brasti;
 
@@ -235,11 +235,10 @@ private slots:
         };
         for (int i = 0; i < 5; ++i)
             round();
-        const size_t before = mallinfo2().uordblks;
+        const long before = bench::ownHeapKb();
         for (int i = 0; i < 30; ++i)
             round();
-        const size_t after = mallinfo2().uordblks;
-        const long long growthKb = (static_cast<long long>(after) - static_cast<long long>(before)) / 1024;
+        const long growthKb = bench::ownHeapKb() - before;
         QVERIFY2(growthKb < 256, qPrintable(QStringLiteral("heap grew by %1 kB over 30 rounds").arg(growthKb)));
 #endif
     }

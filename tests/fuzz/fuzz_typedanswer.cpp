@@ -3,8 +3,8 @@
 // The reader of typed answers under random text. Besides crashes, hangs and
 // leaks, every reading is checked against a second reader built another way:
 // the text is first stripped of the characters the reader skips, and the
-// number is then converted by std::from_chars, which has its own grammar and
-// rounding and knows no locale. Any difference is a fault of one of them.
+// number is then converted by the C library's strtod in the C locale, not by
+// the reader's own conversion. Any difference is a fault of one of them.
 //
 // The first byte of the input chooses the check's mode and expected result;
 // the rest is the typed text.
@@ -13,6 +13,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <clocale>
+#include <locale.h>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -70,39 +72,6 @@ std::optional<double> expectedBased(std::string_view text)
     return static_cast<double>(value);
 }
 
-// The power of ten of a decimal number's first significant digit, roughly:
-// enough to tell a value too large for a double from one too small.
-long long roughMagnitude(std::string_view number)
-{
-    long long magnitude = 0;
-    bool seenPoint = false;
-    bool significant = false;
-    std::size_t i = 0;
-    for (; i < number.size() && (isDigit(number[i]) || (number[i] == '.' && !seenPoint)); ++i) {
-        if (number[i] == '.') {
-            seenPoint = true;
-        } else if (!significant && number[i] == '0') {
-            if (seenPoint)
-                --magnitude;
-        } else {
-            significant = true;
-            if (!seenPoint)
-                ++magnitude;
-        }
-    }
-    if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
-        ++i;
-        const bool negative = i < number.size() && number[i] == '-';
-        if (i < number.size() && (number[i] == '-' || number[i] == '+'))
-            ++i;
-        long long exponent = 0;
-        for (; i < number.size() && isDigit(number[i]); ++i)
-            exponent = std::min(exponent * 10 + (number[i] - '0'), 1000000LL);
-        magnitude += negative ? -exponent : exponent;
-    }
-    return magnitude;
-}
-
 std::optional<double> expectedNumber(const std::string& text)
 {
     if (!text.empty() && text.front() == '&')
@@ -113,22 +82,32 @@ std::optional<double> expectedNumber(const std::string& text)
         negative = rest.front() == '-';
         rest.remove_prefix(1);
     }
-    // from_chars would also read "inf", "nan" and a second sign; the reader reads none.
+    // strtod would also read "inf", "nan", hexadecimal and a second sign; the reader reads none.
     if (rest.empty() || !(isDigit(rest.front()) || rest.front() == '.'))
         return 0.0;
-    double value = 0.0;
-    const auto [stop, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
-    if (error == std::errc::invalid_argument)
-        return 0.0; // a point with no digit
-    if (error == std::errc::result_out_of_range) {
-        const long long magnitude = roughMagnitude(rest);
-        if (magnitude > 300)
-            return std::nullopt;
-        if (magnitude < -300)
-            return 0.0;
-        broken("from_chars found a number in range out of range", text);
+    std::size_t length = 0;
+    bool point = false;
+    for (; length < rest.size() && (isDigit(rest[length]) || (rest[length] == '.' && !point)); ++length)
+        point = point || rest[length] == '.';
+    if (length < rest.size() && (rest[length] == 'e' || rest[length] == 'E')) {
+        std::size_t exponent = length + 1;
+        if (exponent < rest.size() && (rest[exponent] == '+' || rest[exponent] == '-'))
+            ++exponent;
+        if (exponent < rest.size() && isDigit(rest[exponent])) {
+            while (exponent < rest.size() && isDigit(rest[exponent]))
+                ++exponent;
+            length = exponent;
+        }
     }
-    (void)stop;
+    const std::string number(rest.substr(0, length));
+    if (number == ".")
+        return 0.0; // a point with no digit
+    // The C library's own conversion, in the C locale: the reader has its own.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    const double value = strtod_l(number.c_str(), nullptr, cLocale);
+    // Too large to hold is no number; too small reads as (nearly) 0.
+    if (std::isinf(value))
+        return std::nullopt;
     return negative ? -value : value;
 }
 

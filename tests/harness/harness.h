@@ -7,7 +7,7 @@
 #include "common/appcontext.h"
 #include "common/dialogs.h"
 #include "common/random.h"
-#include "common/sound.h"
+#include "common/sound/sound.h"
 
 #include <QByteArray>
 #include <QPoint>

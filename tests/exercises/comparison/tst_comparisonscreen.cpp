@@ -7,7 +7,7 @@
 #include "common/board.h"
 #include "common/colours.h"
 #include "common/pictures.h"
-#include "common/sound.h"
+#include "common/sound/sound.h"
 #include "exercises/comparison/relationscreen.h"
 #include "exercises/comparison/rowscreen.h"
 #include "exercises/comparison/signscreen.h"

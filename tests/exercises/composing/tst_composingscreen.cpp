@@ -5,7 +5,7 @@
 #include "app/catalogue.h"
 #include "common/board.h"
 #include "common/pictures.h"
-#include "common/sound.h"
+#include "common/sound/sound.h"
 #include "exercises/composing/composing.h"
 #include "exercises/composing/compositionscreen.h"
 #include "exercises/composing/singlerodscreen.h"

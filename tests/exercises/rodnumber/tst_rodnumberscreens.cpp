@@ -6,7 +6,7 @@
 #include "common/board.h"
 #include "common/colours.h"
 #include "common/pictures.h"
-#include "common/sound.h"
+#include "common/sound/sound.h"
 #include "exercises/rodnumber/numberswithtenscreen.h"
 #include "exercises/rodnumber/numbertorodscreen.h"
 #include "exercises/rodnumber/rodtonumberscreen.h"

@@ -11,7 +11,7 @@
 #include "common/dialogs.h"
 #include "common/pictures.h"
 #include "common/rod.h"
-#include "common/sound.h"
+#include "common/sound/sound.h"
 #include "exercises/written/writtenscreen.h"
 #include "harness/harness.h"
 #include "harness/testmain.h"

@@ -1,19 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brasti developers
-#include "common/sound.h"
+#include "common/sound/sound.h"
 
 #include "common/random.h"
-#include "common/soundfile.h"
-#include "common/soundmodule.h"
+#include "common/sound/soundfile.h"
+#include "common/sound/soundmodule.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
-#include <QFile>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QWidget>
 
-#include <dlfcn.h>
 #include <optional>
 #include <system_error>
 #include <utility>
@@ -85,15 +84,17 @@ void SystemSoundPlayer::play(Sound sound)
 SystemSoundPlayer::Loaded SystemSoundPlayer::loadModule(const QString& modulePath, const QString& folder)
 {
     Loaded loaded;
-    // Local binding: the audio libraries' symbols stay out of the program's sight.
-    void* module = modulePath.isEmpty() ? nullptr
-                                        : ::dlopen(QFile::encodeName(modulePath).constData(), RTLD_NOW | RTLD_LOCAL);
-    if (!module) {
-        ::dlerror(); // forget the reason: a computer without sound is an ordinary case
+    if (modulePath.isEmpty())
         return loaded;
-    }
+    // Local binding: the audio libraries' symbols stay out of the program's
+    // sight. The library stays loaded when the QLibrary goes: the player
+    // keeps using it.
+    QLibrary module(modulePath);
+    module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+    // A missing or broken module is an ordinary case (a computer without
+    // sound): the reason is not kept.
     using Entry = const BrastiSoundModule* (*)();
-    const auto entry = reinterpret_cast<Entry>(::dlsym(module, kSoundModuleEntry));
+    const auto entry = reinterpret_cast<Entry>(module.resolve(kSoundModuleEntry));
     const BrastiSoundModule* api = entry ? entry() : nullptr;
     if (!api || api->version != kSoundModuleVersion)
         return loaded;
@@ -102,7 +103,7 @@ SystemSoundPlayer::Loaded SystemSoundPlayer::loadModule(const QString& modulePat
     std::vector<std::optional<PcmSound>> sounds;
     std::vector<BrastiPcm> pcm;
     for (Sound sound : kSounds) {
-        sounds.push_back(readWaveFile(QFile::encodeName(QDir(folder).filePath(soundFileName(sound))).toStdString()));
+        sounds.push_back(readWaveFile(QFileInfo(QDir(folder).filePath(soundFileName(sound))).filesystemFilePath()));
         const std::optional<PcmSound>& s = sounds.back();
         pcm.push_back(s ? BrastiPcm{s->rate, s->channels, s->bits, s->data.data(), s->data.size()}
                         : BrastiPcm{0, 0, 0, nullptr, 0});

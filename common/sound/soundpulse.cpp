@@ -9,7 +9,7 @@
 // everything that talks to the server happens here, with non-blocking
 // sockets. A server that hangs or goes away therefore costs silence, never
 // a wait.
-#include "common/soundmodule.h"
+#include "common/sound/soundmodule.h"
 
 #include <pulse/context.h>
 #include <pulse/mainloop.h>

@@ -4,6 +4,7 @@
 // Reading the feedback sounds: WAV files of integer PCM, checked to the last
 // byte before any of it reaches the audio server. Free of Qt.
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,12 @@ inline constexpr std::size_t kMaxSoundFileBytes = 8 * 1024 * 1024;
 
 // Reads and decodes a regular file of at most kMaxSoundFileBytes. Never
 // waits on something that is not a file (a FIFO, a device).
-std::optional<PcmSound> readWaveFile(const std::string& path);
+std::optional<PcmSound> readWaveFile(const std::filesystem::path& path);
+
+// The whole content of a regular file of at most maxBytes; nothing for
+// anything else, a file that cannot be opened or one that changes size while
+// read. Opens without waiting, so a FIFO or a device in the file's place
+// holds nothing up. Each platform has its own.
+std::optional<std::string> readRegularFile(const std::filesystem::path& path, std::size_t maxBytes);
 
 } // namespace brasti

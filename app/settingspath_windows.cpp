@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
+#include "app/settings.h"
+
+#include <QSettings>
+
+namespace brasti {
+
+// Where Qt keeps a user's INI file: %APPDATA%\brasti\brasti.ini. Only the
+// path is asked for; the file is read as strictly as anywhere else.
+QString settingsFilePath()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("brasti"), QStringLiteral("brasti"))
+        .fileName();
+}
+
+} // namespace brasti
