@@ -113,11 +113,13 @@ void RodCopy::paintEvent(QPaintEvent*)
         paintRod(this, number_);
 }
 
-void Rod::changeEvent(QEvent* event)
+void Rod::setMovable(bool movable)
 {
-    if (event->type() == QEvent::EnabledChange)
-        setCursor(isEnabled() ? Qt::OpenHandCursor : Qt::ArrowCursor);
-    QWidget::changeEvent(event);
+    if (movable_ == movable)
+        return;
+    movable_ = movable;
+    setCursor(movable ? Qt::OpenHandCursor : Qt::ArrowCursor);
+    emit movableChanged(movable);
 }
 
 RodDragger::RodDragger(Board* board) : QObject(board), board_(board), outline_(new DragOutline(board))
@@ -127,6 +129,11 @@ RodDragger::RodDragger(Board* board) : QObject(board), board_(board), outline_(n
 void RodDragger::addRod(Rod* rod)
 {
     rod->installEventFilter(this);
+    // A rod fixed in place mid-drag ends the drag without a drop.
+    connect(rod, &Rod::movableChanged, this, [this, rod](bool movable) {
+        if (!movable && rod == dragged_)
+            cancel();
+    });
 }
 
 void RodDragger::setDropHandler(QWidget* target, DropHandler handler)
@@ -207,8 +214,8 @@ bool RodDragger::eventFilter(QObject* watched, QEvent* event)
         // The mouse takes over from the keyboard: its rod is put down first.
         if (carriedByKeyboard())
             cancel();
-        // Disabled rods still reach this filter: they must not be dragged.
-        if (me->button() == Qt::LeftButton && rod->isEnabled() && rod->isVisible() && !dragged_)
+        // Rods fixed in place still reach this filter: they must not be dragged.
+        if (me->button() == Qt::LeftButton && rod->isMovable() && rod->isVisible() && !dragged_)
             begin(rod, rod->mapTo(board_, me->position().toPoint()));
         return true;
     }
@@ -221,9 +228,8 @@ bool RodDragger::eventFilter(QObject* watched, QEvent* event)
             finish(rod->mapTo(board_, static_cast<QMouseEvent*>(event)->position().toPoint()));
         return true;
     case QEvent::Hide:
-    case QEvent::EnabledChange:
         // A rod taken away mid-drag ends the drag without a drop.
-        if (rod == dragged_ && (!rod->isEnabled() || !rod->isVisible()))
+        if (rod == dragged_)
             cancel();
         return false;
     default:
@@ -309,7 +315,7 @@ bool RodDragger::keyPress(QWidget* watched, QKeyEvent* event)
 void RodDragger::pickUp(Rod* rod)
 {
     // A rod with nowhere to go is not picked up: Tab would have nothing to reach.
-    if (!rod->isEnabled() || !rod->isVisible() || keyboardTargets(rod).isEmpty())
+    if (!rod->isMovable() || !rod->isVisible() || keyboardTargets(rod).isEmpty())
         return;
     pickedFrom_ = placeOnBoard(board_, rod);
     begin(rod, pickedFrom_.center());
@@ -361,15 +367,16 @@ void RodDragger::dropOn(QWidget* target)
     finish(*point);
     if (!self || !guardedTarget || guardedTarget->window()->focusWidget() != guardedTarget)
         return; // the drop moved the keyboard on itself (an answer box opened, a target locked)
-    // Back to the tray: the rod itself if it may be carried again, else the next rod.
+    // Back to the tray: the rod itself if it may be carried again, else the
+    // next rod that may (a rod fixed in place is only there to be read).
     const QList<QWidget*> stops = tabStops(board_);
-    if (guardedRod && stops.contains(guardedRod.data())) {
+    if (guardedRod && guardedRod->isMovable() && stops.contains(guardedRod.data())) {
         guardedRod->setFocus(Qt::OtherFocusReason);
         return;
     }
     QList<QWidget*> rods;
     for (QWidget* stop : stops)
-        if (qobject_cast<Rod*>(stop))
+        if (auto* r = qobject_cast<Rod*>(stop); r && r->isMovable())
             rods << stop;
     if (QWidget* next = stopAfter(board_, rods, from, true))
         next->setFocus(Qt::TabFocusReason);

@@ -25,12 +25,22 @@ public:
     Rod(int number, QWidget* parent, const QString& set = QStringLiteral("brasti"));
     int number() const { return number_; }
 
+    // Whether the rod can be picked up: dragged, carried by keys or, where
+    // rods are clicked, clicked. A rod fixed in place still takes the
+    // keyboard focus, so that a screen reader reaches it and hears where it
+    // lies; that is why this is not the widget's enabled state.
+    void setMovable(bool movable);
+    bool isMovable() const { return movable_; }
+
+signals:
+    void movableChanged(bool movable);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     int number_;
+    bool movable_ = true;
 };
 
 // A given rod shown on a board ("brasto", "brasto1", …): it takes the look of

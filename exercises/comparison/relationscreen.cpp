@@ -79,7 +79,7 @@ void RelationScreen::lockAnswer()
     // The right rod is set in the open box, and both boxes close.
     const Side open = problem_.shownSide == Side::Left ? Side::Right : Side::Left;
     if (answered_) {
-        answered_->setEnabled(false);
+        answered_->setMovable(false);
         standIn(answered_, box(open), answered_->number());
     }
     left_->setEnabled(false);

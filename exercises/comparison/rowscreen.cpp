@@ -72,7 +72,7 @@ void RowScreen::placeGivenRods()
         if (!isGiven(config_, which))
             continue;
         Rod* r = rod(rodFor(which, lowRod_));
-        r->setEnabled(false);
+        r->setMovable(false);
         standIn(r, box(which), r->number());
     }
 }
@@ -82,7 +82,7 @@ void RowScreen::dropIn(RowBox which, Rod* rod)
     QWidget* target = box(which);
     if (tag(target) == kOccupato)
         return;
-    rod->setEnabled(false);
+    rod->setMovable(false);
     standIn(rod, target, rod->number());
     answer_.place(which, rod->number());
     setTag(target, kOccupato);

@@ -115,7 +115,7 @@ void CompositionScreen::SpostaBrasti()
         for (int set = 0; set < 3; ++set) {
             Rod* r = rodOfSet(set, order[slot]);
             board()->moveTo(r, QPoint(kTrayLeft, traySlotTop(static_cast<int>(slot))));
-            r->setEnabled(true);
+            r->setMovable(true);
         }
     }
 }
@@ -126,7 +126,7 @@ void CompositionScreen::layInRow(Rod* rod, int units)
     board()->moveTo(rod, QPoint(rowPlace.left() + units * kUnitTwips, rowPlace.top()));
     // It stays where it lies until the next problem: dragged again, it would
     // count a second time and leave a hole behind.
-    rod->setEnabled(false);
+    rod->setMovable(false);
     laid_.push_back(rod);
 }
 

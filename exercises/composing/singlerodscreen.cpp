@@ -85,7 +85,7 @@ void SingleRodScreen::SpostaBrasti()
     for (std::size_t slot = 0; slot < order.size(); ++slot) {
         Rod* r = rod(order[slot]);
         board()->moveTo(r, QPoint(kTrayLeft, traySlotTop(static_cast<int>(slot))));
-        r->setEnabled(true);
+        r->setMovable(true);
     }
 }
 
@@ -114,7 +114,7 @@ void SingleRodScreen::lockAnswer()
     // The rod fills the gap beside the given rods and stays there until the next problem.
     if (answered_) {
         board()->place(answered_, toQRect(snapPlace(answeredStrip_, problem_, answered_->number())));
-        answered_->setEnabled(false);
+        answered_->setMovable(false);
     }
     upper_->setEnabled(false);
     lower_->setEnabled(false);

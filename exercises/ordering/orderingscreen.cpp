@@ -132,7 +132,7 @@ void OrderingScreen::SpostaBrasti()
         setTag(slot, QString());
     }
     for (int k = 1; k <= 10; ++k)
-        rod(k)->setEnabled(true);
+        rod(k)->setMovable(true);
     const std::vector<RodStart> places = startPlaces(config_, drawn_, *context_.random);
     for (const RodStart& place : places)
         board()->moveTo(rod(place.rod), QPoint(kRodStartLeft, place.top));
@@ -146,7 +146,7 @@ void OrderingScreen::dropOnSlot(int slotIndex, Rod* rod)
     if (tag(target) == kOccupato)
         return;
     // Placed for good: only "Ricomincia" or a new problem frees it.
-    rod->setEnabled(false);
+    rod->setMovable(false);
     board()->moveTo(rod, Board::designRect(target).topLeft());
     slots_.place(slotIndex, rod->number());
     setTag(target, kOccupato);

@@ -53,10 +53,10 @@ void NumbersWithTenScreen::SpostaBrasti()
 {
     const std::array<int, 10> tops = trayRowTops(*context_.random);
     for (int k = 1; k <= 10; ++k) {
-        rod(k)->setEnabled(true);
+        rod(k)->setMovable(true);
         board()->moveTo(rod(k), QPoint(kTrayRodLeft, tops[static_cast<std::size_t>(k - 1)]));
     }
-    secondTen_->setEnabled(true);
+    secondTen_->setMovable(true);
     board()->moveTo(secondTen_, QPoint(kTrayRodLeft, tops[9]));
 }
 
@@ -78,7 +78,7 @@ void NumbersWithTenScreen::dropOnBox(Rod* r)
     case TensBox::Outcome::TenPlaced:
         // Laid at the box's left end for good: one rod cannot stand for both tens of 20.
         placedTen_ = r;
-        r->setEnabled(false);
+        r->setMovable(false);
         board()->moveTo(r, Board::designRect(boxWidget_).topLeft());
         break;
     case TensBox::Outcome::Right:
@@ -104,7 +104,7 @@ void NumbersWithTenScreen::lockAnswer()
     if (completing_) {
         const QRect place = Board::designRect(boxWidget_);
         const int width = Board::designRect(completing_).width();
-        completing_->setEnabled(false);
+        completing_->setMovable(false);
         board()->moveTo(completing_, QPoint(place.left() + place.width() - width, place.top()));
     }
     boxWidget_->setEnabled(false);

@@ -45,7 +45,7 @@ void NumberToRodScreen::SpostaBrasti()
     const std::array<int, 10> lefts = uprightRodLefts(*context_.random);
     for (int k = 1; k <= 10; ++k) {
         Rod* r = rod(k);
-        r->setEnabled(true);
+        r->setMovable(true);
         // After the rod's own cursor for an enabled rod: this one is clicked.
         r->setCursor(Qt::PointingHandCursor);
         board()->moveTo(r, QPoint(lefts[static_cast<std::size_t>(k - 1)], uprightRodTop(k)));
@@ -62,7 +62,7 @@ void NumberToRodScreen::newProblem()
 void NumberToRodScreen::rodClicked(int k)
 {
     // Hidden or locked rods give no answer, however the click arrives.
-    if (k < 1 || k > 10 || !rod(k)->isEnabled() || !rod(k)->isVisible())
+    if (k < 1 || k > 10 || !rod(k)->isMovable() || !rod(k)->isVisible())
         return;
     if (k == targetRod_)
         rightAnswer();
@@ -76,13 +76,13 @@ void NumberToRodScreen::lockAnswer()
     for (int k = 1; k <= 10; ++k)
         rod(k)->hide();
     rod(targetRod_)->show();
-    rod(targetRod_)->setEnabled(false);
+    rod(targetRod_)->setMovable(false);
 }
 
 void NumberToRodScreen::unlockAnswer()
 {
     for (int k = 1; k <= 10; ++k) {
-        rod(k)->setEnabled(true);
+        rod(k)->setMovable(true);
         rod(k)->show();
     }
 }
@@ -112,7 +112,7 @@ bool NumberToRodScreen::eventFilter(QObject* watched, QEvent* event)
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && r->isEnabled() && r->isVisible())
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && r->isMovable() && r->isVisible())
             pressed_ = r;
         return true;
     case QEvent::MouseMove:

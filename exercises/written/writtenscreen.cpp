@@ -212,12 +212,12 @@ void WrittenScreen::SpostaBrasti()
     const std::array<int, 10> order = probeShuffle(*context_.random);
     for (std::size_t slot = 0; slot < order.size(); ++slot) {
         Rod* r = rod(order[slot]);
-        r->setEnabled(true);
+        r->setMovable(true);
         board()->moveTo(r, QPoint(kTrayLeft, 200 + 400 * static_cast<int>(slot)));
     }
     if (secondTen_) {
         // Always the one on top, so the tray's 10 is taken second.
-        secondTen_->setEnabled(true);
+        secondTen_->setMovable(true);
         board()->place(secondTen_, QRect(QPoint(kTrayLeft, Board::designRect(rod(10)).top()),
                                          QSize(10 * kUnitTwips, kCopyHeight)));
         secondTen_->raise();
@@ -243,7 +243,7 @@ void WrittenScreen::dropOnBar(Rod* rod)
     }
     // Laid on the bar for the rest of the problem: dragged again, it could
     // fill the bar a second time and be counted twice.
-    rod->setEnabled(false);
+    rod->setMovable(false);
     const QRect bar = Board::designRect(target_);
     board()->moveTo(rod, QPoint(bar.left() + outcome.atUnits * kUnitTwips, bar.top()));
     if (outcome.verdict == DropVerdict::Completed) {

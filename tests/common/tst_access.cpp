@@ -50,7 +50,7 @@ public:
                        QRect(3000, 600, 3500, 350), kButtonFace);
         dragger()->setDropHandler(slot, [this](Rod* r) {
             board()->moveTo(r, Board::designRect(slot).topLeft());
-            r->setEnabled(false);
+            r->setMovable(false);
         });
         bar = makeBox(board(), frame, QStringLiteral("Picture2"), QStringLiteral("unità da comporre"),
                       QRect(3000, 1600, 3500, 350), kButtonFace);
@@ -72,7 +72,7 @@ protected:
     void newProblem() override
     {
         for (int k = 1; k <= 10; ++k) {
-            rod(k)->setEnabled(true);
+            rod(k)->setMovable(true);
             board()->moveTo(rod(k), stance() == RodStance::Flat ? QPoint(200, 200 + 400 * (k - 1))
                                                                  : QPoint(200 + 400 * (k - 1), 1500));
         }
@@ -225,7 +225,8 @@ private slots:
                 if (!piece->isVisible())
                     continue;
                 const QString where = description(piece);
-                const bool inTray = qobject_cast<Rod*>(piece) && piece->isEnabled();
+                const auto* rod = qobject_cast<Rod*>(piece);
+                const bool inTray = rod && rod->isMovable();
                 QVERIFY2(inTray ? where.isEmpty() : where.startsWith(QStringLiteral("nel")),
                          qPrintable(screen + " " + piece->objectName() + ": '" + where + "'"));
             }
@@ -242,7 +243,7 @@ private slots:
                 for (Rod* r : w->findChildren<Rod*>()) {
                     // Only a rod on top of its pile can be picked up.
                     const QPoint middle = r->mapTo(w.get(), r->rect().center());
-                    if (landed || !r->isEnabled() || !r->isVisible() || !target->isEnabled() || w->childAt(middle) != r)
+                    if (landed || !r->isMovable() || !r->isVisible() || !target->isEnabled() || w->childAt(middle) != r)
                         continue;
                     const std::optional<QPoint> point = openPointOf(w.get(), target, r);
                     if (!point)

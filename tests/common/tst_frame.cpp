@@ -31,7 +31,7 @@ public:
         dragger()->setDropHandler(box, [this](Rod* r) {
             dropped.push_back(r->number());
             board()->moveTo(r, QPoint(4000, 600));
-            r->setEnabled(false);
+            r->setMovable(false);
         });
         list = new QListWidget(board());
         list->setObjectName(QStringLiteral("List1"));
@@ -60,7 +60,7 @@ protected:
     {
         ++problems;
         for (int k = 1; k <= 10; ++k) {
-            rod(k)->setEnabled(true);
+            rod(k)->setMovable(true);
             board()->moveTo(rod(k), QPoint(200, 200 + 400 * (k - 1)));
         }
     }
@@ -253,7 +253,7 @@ private slots:
         harness::dragRodOnto(s.rod(3), s.box);
         QCOMPARE(s.dropped, std::vector<int>{3});
         QCOMPARE(Board::designRect(s.rod(3)).topLeft(), QPoint(4000, 600));
-        QVERIFY(!s.rod(3)->isEnabled());
+        QVERIFY(!s.rod(3)->isMovable());
 
         // A disabled rod cannot be dragged.
         harness::dragRodOnto(s.rod(3), s.list);
@@ -285,7 +285,7 @@ private slots:
         harness::dragRodOnto(s.rod(4), s.box);
         QVERIFY(s.dropped.empty());
         QCOMPARE(s.rod(4)->geometry(), before);
-        QVERIFY(s.rod(4)->isEnabled());
+        QVERIFY(s.rod(4)->isMovable());
     }
 
     void outlineFollowsThePointer()

@@ -202,7 +202,7 @@ private:
             const bool movableOnly = chance(80);
             QList<Rod*> rods;
             for (Rod* r : w->findChildren<Rod*>())
-                if (r->isVisible() && (r->isEnabled() || !movableOnly))
+                if (r->isVisible() && (r->isMovable() || !movableOnly))
                     rods << r;
             if (Rod* rod = any(rods))
                 return dragRod(w, rod);
@@ -368,7 +368,7 @@ private:
             target = QPoint(-200 + pick(w->width() + 400), -200 + pick(w->height() + 400));
             where = "anywhere";
         }
-        const bool fixed = !rod->isEnabled();
+        const bool fixed = !rod->isMovable();
         const QRect before = Board::designRect(rod);
         const std::string name = rod->objectName().toStdString();
         const QPointer<Rod> guard(rod);
@@ -465,7 +465,7 @@ private:
                 throw Failure{"a mouse drag was left open"};
             if (e != current)
                 throw Failure{"a rod carried on a screen that is gone"};
-            if (!rod->isEnabled() || !rod->isVisible())
+            if (!rod->isMovable() || !rod->isVisible())
                 throw Failure{rod->objectName().toStdString() + " carried though it cannot be dragged"};
             QWidget* focused = e->focusWidget();
             if (e->isActiveWindow() && focused != rod && !e->dragger()->hasDropHandler(focused))
