@@ -103,7 +103,10 @@ RodCopy::RodCopy(const QString& name, QWidget* parent) : QWidget(parent)
 void RodCopy::showRod(int k)
 {
     number_ = k;
-    setAccessibleName(k >= 1 && k <= 10 ? QStringLiteral("brasto %1").arg(k) : QString());
+    const bool shown = k >= 1 && k <= 10;
+    setAccessibleName(shown ? QStringLiteral("brasto %1").arg(k) : QString());
+    // A given rod is part of the problem: the keyboard reaches it to read it.
+    setFocusPolicy(shown ? Qt::TabFocus : Qt::NoFocus);
     update();
 }
 
@@ -139,6 +142,9 @@ void RodDragger::addRod(Rod* rod)
 void RodDragger::setDropHandler(QWidget* target, DropHandler handler)
 {
     handlers_.emplace_back(target, std::move(handler));
+    // Focusable, so a screen reader follows the carry from target to target;
+    // out of the Tab round while nothing is carried.
+    markAsDropTarget(target);
     if (target->focusPolicy() == Qt::NoFocus)
         target->setFocusPolicy(Qt::TabFocus);
     // Keys on a focused target carry a rod on or drop it.
@@ -261,7 +267,11 @@ void RodDragger::finish(QPoint boardPoint)
             if (entry.first == target) {
                 // Copied: the handler may change the handler list.
                 DropHandler handler = entry.second;
+                const QPointer<Rod> guard(rod);
+                emit aboutToDrop(rod);
                 handler(rod);
+                if (guard)
+                    emit dropHandled(rod);
                 break;
             }
         }

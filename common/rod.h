@@ -94,6 +94,11 @@ public:
     // reached by a drop somewhere (a target covered all over is not).
     QList<QWidget*> keyboardTargets(const Rod* rod) const;
 
+signals:
+    // Around a drop that reached a target's handler, by mouse or by keys.
+    void aboutToDrop(Rod* rod);
+    void dropHandled(Rod* rod);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -3,6 +3,8 @@
 #include "common/appcontext.h"
 #include "common/board.h"
 #include "common/controls.h"
+#include "common/keyboard.h"
+#include "common/spoken.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -31,6 +33,7 @@ RelationScreen::RelationScreen(AppContext& context, QWidget* parent)
 
     // Centred between the two boxes.
     sign_ = addLabel(container(), QStringLiteral("Label3"), QString(), QRect(6525, 1980, 1215, 1215), 40);
+    makeReadable(sign_);
 
     brasto_ = new RodCopy(QStringLiteral("brasto"), container());
     standIn(brasto_, left_, 1);
@@ -90,6 +93,11 @@ void RelationScreen::unlockAnswer()
 {
     left_->setEnabled(true);
     right_->setEnabled(true);
+}
+
+QString RelationScreen::problemSentence() const
+{
+    return spoken::relation(problem_.shownRod, *signOf(problem_.relation()), problem_.shownSide == Side::Left);
 }
 
 } // namespace brasti

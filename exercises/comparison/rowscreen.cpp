@@ -3,6 +3,7 @@
 #include "common/appcontext.h"
 #include "common/board.h"
 #include "common/controls.h"
+#include "common/spoken.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -104,6 +105,7 @@ void RowScreen::ricomincia()
     // The same problem again: a new tray, the same given rods.
     SpostaBrasti();
     placeGivenRods();
+    announceProblem();
 }
 
 void RowScreen::lockAnswer()
@@ -118,9 +120,17 @@ void RowScreen::unlockAnswer()
 
 void RowScreen::avantiClicked()
 {
-    newProblem();
+    poseProblem();
     unlockAnswer();
     avantiButton()->setEnabled(false);
+}
+
+QString RowScreen::problemSentence() const
+{
+    // The middle rod is given, or the two outer ones.
+    if (isGiven(config_, RowBox::Middle))
+        return spoken::neighbours(rodFor(RowBox::Middle, lowRod_));
+    return spoken::middleRod(rodFor(RowBox::Left, lowRod_), rodFor(RowBox::Right, lowRod_));
 }
 
 } // namespace brasti

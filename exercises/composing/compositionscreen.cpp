@@ -1,10 +1,13 @@
 #include "exercises/composing/compositionscreen.h"
 
+#include "common/accessibility.h"
 #include "common/appcontext.h"
 #include "common/board.h"
 #include "common/colours.h"
 #include "common/controls.h"
+#include "common/keyboard.h"
 #include "common/pictures.h"
+#include "common/spoken.h"
 #include "common/tray.h"
 #include "exercises/composing/composinglayout.h"
 
@@ -29,11 +32,13 @@ CompositionScreen::CompositionScreen(int screen, AppContext& context, QWidget* p
     targetBar_ = makeBox(b, frame_, QStringLiteral("Picture1"),
                          tens ? QStringLiteral("barra del 10") : QStringLiteral("brasto da comporre"),
                          toQRect(config_.targetBar), tens ? rodColour(10) : kButtonFace);
+    makeReadable(targetBar_);
     if (config_.unitsBar) {
         unitsBar_ = makeBox(b, frame_, QStringLiteral("Picture3"),
                             config_.kind == CompositionKind::Twenty ? QStringLiteral("seconda barra del 10")
                                                                     : QStringLiteral("unità da comporre"),
                             toQRect(*config_.unitsBar), rodColour(10));
+        makeReadable(unitsBar_);
     }
     row_ = makeBox(b, frame_, QStringLiteral("Picture2"), QStringLiteral("riga da riempire"), toQRect(config_.row),
                    kButtonFace);
@@ -69,6 +74,17 @@ Rod* CompositionScreen::rodAtHand(int k) const
 std::vector<Rod*> CompositionScreen::rodsInRow() const
 {
     return laid_;
+}
+
+QString CompositionScreen::problemSentence() const
+{
+    const int target = composition_.target();
+    std::vector<int> laid;
+    for (const Rod* r : laid_)
+        laid.push_back(r->number());
+    const QString task =
+        config_.kind == CompositionKind::BuildRod ? spoken::composeRod(target) : spoken::composeWithTen(target);
+    return task + spoken::alreadyIn(inPlace(row_->accessibleName()), laid);
 }
 
 void CompositionScreen::newProblem()

@@ -4,6 +4,8 @@
 #include "common/board.h"
 #include "common/colours.h"
 #include "common/controls.h"
+#include "common/keyboard.h"
+#include "common/spoken.h"
 #include "common/tray.h"
 #include "exercises/composing/composinglayout.h"
 
@@ -27,12 +29,14 @@ SingleRodScreen::SingleRodScreen(int screen, AppContext& context, QWidget* paren
     // Ten units long as designed; each problem sets the widths it needs.
     const QRect upperPlace(kStripLeft, kUpperTop, 10 * kUnitTwips, kUnitTwips);
     const QRect lowerPlace(kStripLeft, kLowerTop, 10 * kUnitTwips, kUnitTwips);
-    if (config_.tenBar)
+    if (config_.tenBar) {
         upper_ = makeBox(b, frame_, QStringLiteral("Picture1"), QStringLiteral("barra del 10"), upperPlace,
                          rodColour(10));
-    else
+        makeReadable(upper_);
+    } else {
         upper_ = makeBox(b, frame_, QStringLiteral("Picture1"), QStringLiteral("striscia in alto"), upperPlace,
                          0xC0C0C0);
+    }
     lower_ = makeBox(b, frame_, config_.lowerArray ? QStringLiteral("Picture2_0") : QStringLiteral("Picture2"),
                      QStringLiteral("striscia in basso"), lowerPlace, kButtonFace);
     for (Strip which : {Strip::Upper, Strip::Lower})
@@ -61,6 +65,19 @@ RodCopy* SingleRodScreen::givenRodDisplay(const QString& name) const
         if (d->objectName() == name)
             return d;
     return nullptr;
+}
+
+QString SingleRodScreen::problemSentence() const
+{
+    switch (problem_.kind) {
+    case ProblemKind::MakeTen:
+        return spoken::makeTen(problem_.firstPart);
+    case ProblemKind::Sum:
+        return spoken::sum(problem_.firstPart, problem_.secondPart);
+    case ProblemKind::Difference:
+        break;
+    }
+    return spoken::difference(problem_.whole(), problem_.firstPart);
 }
 
 void SingleRodScreen::newProblem()

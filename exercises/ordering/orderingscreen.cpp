@@ -5,7 +5,9 @@
 #include "common/colours.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
+#include "common/keyboard.h"
 #include "common/pictures.h"
+#include "common/spoken.h"
 
 #include <QAction>
 #include <QFrame>
@@ -75,6 +77,8 @@ OrderingScreen::OrderingScreen(int screen, AppContext& context, QWidget* parent)
     instruction_->setWordWrap(true);
     b->place(instruction_, QRect(720, 5280, 5655, 735));
     b->setFontPoints(instruction_, 12);
+    // Which way to order is part of the problem.
+    makeReadable(instruction_);
 
     ricomincia_ = makeButton(b, QStringLiteral("Command3D1"), Picture::Ricomincia, QStringLiteral("Ricomincia"), 2640);
     connect(ricomincia_, &QPushButton::clicked, this, &OrderingScreen::ricomincia);
@@ -170,6 +174,7 @@ void OrderingScreen::conferma()
 void OrderingScreen::ricomincia()
 {
     SpostaBrasti();
+    announceProblem();
 }
 
 void OrderingScreen::lockAnswer()
@@ -184,7 +189,7 @@ void OrderingScreen::unlockAnswer()
 
 void OrderingScreen::avantiClicked()
 {
-    newProblem();
+    poseProblem();
     unlockAnswer();
     avantiButton()->setEnabled(false);
 }
@@ -205,6 +210,11 @@ void OrderingScreen::setAscending(bool ascending)
     cresce_->setChecked(ascending);
     decresce_->setChecked(!ascending);
     instruction_->setText(ascending ? kAscendingText : kDescendingText);
+}
+
+QString OrderingScreen::problemSentence() const
+{
+    return spoken::ordering(ascending_, drawn_, config_.slotCount);
 }
 
 bool isOrderingScreen(int screen)

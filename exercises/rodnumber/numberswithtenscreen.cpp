@@ -1,8 +1,11 @@
 #include "exercises/rodnumber/numberswithtenscreen.h"
 
+#include "common/accessibility.h"
 #include "common/appcontext.h"
 #include "common/board.h"
 #include "common/controls.h"
+#include "common/keyboard.h"
+#include "common/spoken.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -43,6 +46,7 @@ NumbersWithTenScreen::NumbersWithTenScreen(AppContext& context, QWidget* parent)
     label_->setAlignment(Qt::AlignCenter);
     b->place(label_, QRect(1080, 4320, 5655, 375));
     b->setFontPoints(label_, 12);
+    makeReadable(label_);
 
     // Created after the box, so the rods lie on it; the second 10 lies on the first.
     putRodsIn(container());
@@ -91,6 +95,15 @@ void NumbersWithTenScreen::dropOnBox(Rod* r)
     case TensBox::Outcome::Ignored:
         break;
     }
+}
+
+QString NumbersWithTenScreen::problemSentence() const
+{
+    std::vector<int> laid;
+    for (const QPointer<Rod>& r : {placedTen_, completing_})
+        if (r && !r->isMovable())
+            laid.push_back(r->number());
+    return spoken::numberWithTen(box_.target()) + spoken::alreadyIn(inPlace(boxWidget_->accessibleName()), laid);
 }
 
 void NumbersWithTenScreen::afterRightAnswer()

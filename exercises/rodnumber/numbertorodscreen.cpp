@@ -3,6 +3,7 @@
 #include "common/appcontext.h"
 #include "common/board.h"
 #include "common/keyboard.h"
+#include "common/spoken.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -21,6 +22,7 @@ NumberToRodScreen::NumberToRodScreen(AppContext& context, QWidget* parent)
     label_->setAlignment(Qt::AlignCenter);
     b->place(label_, QRect(1560, 4320, 3855, 615));
     b->setFontPoints(label_, 18);
+    makeReadable(label_);
 
     putRodsIn(container());
     // Installed after the frame's drag filter, so this one sees the rods'
@@ -92,7 +94,12 @@ void NumberToRodScreen::chooseDisplay(NumberDisplay display)
     display_ = display;
     parola_->setChecked(display == NumberDisplay::Word);
     cifre_->setChecked(display == NumberDisplay::Digits);
-    newProblem();
+    poseProblem();
+}
+
+QString NumberToRodScreen::problemSentence() const
+{
+    return spoken::numberToRod(targetRod_, display_ == NumberDisplay::Word);
 }
 
 bool NumberToRodScreen::eventFilter(QObject* watched, QEvent* event)
