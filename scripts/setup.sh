@@ -6,10 +6,11 @@ set -euo pipefail
 packages=(cmake g++ make ccache qt6-base-dev qt6-translations-l10n libpulse-dev libgl-dev fonts-liberation)
 # Extra tools for the test suite: a real X server, an audio server, a
 # private session bus with the accessibility bus that screen readers use,
-# and the checkers of the Debian package and the desktop metadata.
+# the checkers of the Debian package and the desktop metadata, and the
+# screen reader Orca, which plays the exercises by ear.
 if [ "${1:-}" = "--test" ]; then
     packages+=(xvfb xauth xdotool pulseaudio pulseaudio-utils dbus-daemon at-spi2-core
-              desktop-file-utils appstream dpkg-dev fakeroot lintian)
+              desktop-file-utils appstream dpkg-dev fakeroot lintian orca)
 fi
 
 missing=()
