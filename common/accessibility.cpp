@@ -38,6 +38,15 @@ public:
             return widget()->accessibleName().isEmpty() ? QString() : whereItLies(widget());
         return QAccessibleWidget::text(t);
     }
+
+    // A given rod, or one laid for good, is only there to be read.
+    QAccessible::State state() const override
+    {
+        QAccessible::State st = QAccessibleWidget::state();
+        const auto* rod = qobject_cast<const Rod*>(widget());
+        st.readOnly = !rod || !rod->isMovable();
+        return st;
+    }
 };
 
 // A verdict icon: "risposta esatta" with its detail, "esatti 3, errati 1".

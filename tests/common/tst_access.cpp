@@ -273,8 +273,13 @@ private slots:
         QCOMPARE(accessible(w.rod(4))->text(QAccessible::Name), QStringLiteral("brasto 4"));
         QCOMPARE(description(w.copy), QStringLiteral("nell'unità da comporre"));
 
+        QVERIFY(!accessible(w.rod(4))->state().readOnly);
+        QVERIFY(accessible(w.copy)->state().readOnly);
         harness::dragRodOnto(w.rod(4), w.slot);
         QCOMPARE(description(w.rod(4)), QStringLiteral("nella casella 1"));
+        // Laid for good: read, not moved, and still reached by the keyboard.
+        QVERIFY(accessible(w.rod(4))->state().readOnly);
+        QVERIFY(accessible(w.rod(4))->state().focusable);
         // What the screen reader hears does not depend on the window's size.
         w.resize(w.designedWindowSize() * 3 / 2);
         QTRY_COMPARE(w.zoom(), 1.5);
