@@ -57,7 +57,6 @@ public:
     // over and the window is shown and active. Several calls before then
     // make one; nothing goes out for a window that was closed meanwhile.
     void announceSoon();
-    bool isPending() const { return pending_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

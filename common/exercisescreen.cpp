@@ -162,7 +162,7 @@ void ExerciseScreen::announceProblem()
 
 void ExerciseScreen::repeatProblem()
 {
-    problemNotice_->announceSoon();
+    announceProblem();
 }
 
 void ExerciseScreen::tellWhereDropped(Rod* r)
