@@ -301,9 +301,9 @@ private:
     static brasti::Rod* freeRod(brasti::WrittenScreen* screen, int k)
     {
         for (brasti::Rod* r : screen->extraRods())
-            if (r->number() == k && r->isEnabled())
+            if (r->number() == k && r->isMovable())
                 return r;
-        if (screen->rod(k)->isEnabled())
+        if (screen->rod(k)->isMovable())
             return screen->rod(k);
         throw std::runtime_error("no free rod of " + std::to_string(k));
     }
@@ -314,7 +314,7 @@ private:
             const int remaining = screen->barFill().length() - screen->barFill().filled();
             brasti::Rod* rod = freeRod(screen, std::min(remaining, 10));
             drops.push_back(timedDropAt(screen, rod, gapOf(screen)));
-            if (rod->isEnabled())
+            if (rod->isMovable())
                 throw std::runtime_error("a rod that fits was not laid on the bar");
         }
         if (!screen->answerBox()->isEnabled())
@@ -458,7 +458,7 @@ private:
     double drop(QWidget* window, brasti::Rod* rod, QWidget* slot)
     {
         const double ms = timedDrop(window, rod, slot);
-        if (rod->isEnabled())
+        if (rod->isMovable())
             throw std::runtime_error("a rod dropped on a free slot was not placed");
         return ms;
     }

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QVariant>
 
 namespace brasti {
@@ -45,6 +46,15 @@ public:
             return widget()->accessibleName().isEmpty() ? QString() : whereItLies(widget());
         return QAccessibleWidget::text(t);
     }
+
+    // A given rod, or one laid for good, is only there to be read.
+    QAccessible::State state() const override
+    {
+        QAccessible::State st = QAccessibleWidget::state();
+        const auto* rod = qobject_cast<const Rod*>(widget());
+        st.readOnly = !rod || !rod->isMovable();
+        return st;
+    }
 };
 
 // A verdict icon: "risposta esatta" with its detail, "esatti 3, errati 1".
@@ -60,6 +70,22 @@ public:
     }
 };
 
+// A notice of the program's own: its text is its name, read by screen
+// readers as they read a notification appearing.
+class SpokenNoticeAccessible final : public QAccessibleWidget {
+public:
+    explicit SpokenNoticeAccessible(Notice* notice) : QAccessibleWidget(notice, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<const Notice*>(widget())->text();
+        if (t == QAccessible::Description)
+            return QString();
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface* makeInterface(const QString& className, QObject* object)
 {
     // Asked once per class along the object's ancestry: only our own classes answer.
@@ -70,6 +96,8 @@ QAccessibleInterface* makeInterface(const QString& className, QObject* object)
         return new PieceAccessible(widget);
     if (isNotice(object))
         return new NoticeAccessible(widget);
+    if (auto* notice = qobject_cast<Notice*>(object))
+        return new SpokenNoticeAccessible(notice);
     return nullptr;
 }
 
@@ -170,6 +198,93 @@ void announce(QWidget* notice, bool wasShowing)
     if (wasShowing)
         send(notice, QAccessible::ObjectShow);
     send(notice, QAccessible::Alert);
+}
+
+bool screenReaderListens()
+{
+    return QAccessible::isActive();
+}
+
+Notice::Notice(const QString& objectName, QWidget* parent, std::function<QString()> source)
+    : QWidget(parent), source_(std::move(source))
+{
+    setObjectName(objectName);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+    // A single point that paints nothing, hidden until its first news:
+    // shown with the window, it would be read out empty.
+    setGeometry(0, 0, 1, 1);
+    lower();
+    hide();
+    window()->installEventFilter(this);
+}
+
+QString Notice::text() const
+{
+    return source_ ? source_() : text_;
+}
+
+void Notice::say(const QString& text)
+{
+    text_ = text;
+    if (screenReaderListens())
+        send();
+}
+
+void Notice::announceSoon()
+{
+    if (!screenReaderListens())
+        return;
+    pending_ = true;
+    post();
+}
+
+void Notice::post()
+{
+    if (posted_)
+        return;
+    posted_ = true;
+    // Dropped with the notice if its screen goes first.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            posted_ = false;
+            flush();
+        },
+        Qt::QueuedConnection);
+}
+
+void Notice::flush()
+{
+    QWidget* screen = window();
+    // A screen on its way out, or not yet active, says nothing; an active
+    // one hears what is pending then.
+    if (!pending_ || !screen->isVisible() || !screen->isActiveWindow() || !screenReaderListens())
+        return;
+    pending_ = false;
+    send();
+}
+
+void Notice::send()
+{
+    QAccessibleEvent name(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
+    if (isHidden()) {
+        show(); // which screen readers are told
+        return;
+    }
+    // Showing again, as a new notification would.
+    QAccessibleEvent again(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&again);
+}
+
+bool Notice::eventFilter(QObject* watched, QEvent* event)
+{
+    // Once the window is active, after the window's own news.
+    if (watched == window() && event->type() == QEvent::WindowActivate && pending_)
+        post();
+    return false;
 }
 
 } // namespace brasti

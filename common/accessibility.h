@@ -6,8 +6,9 @@
 // a screen reader asks, and events go out only while one listens, so none of
 // this costs anything otherwise.
 #include <QString>
+#include <QWidget>
 
-class QWidget;
+#include <functional>
 
 namespace brasti {
 
@@ -36,5 +37,41 @@ QString noticeDetail(const QWidget* notice);
 // The notice has news: screen readers are alerted, and told it is showing
 // even when it was showing already, so that every verdict is spoken.
 void announce(QWidget* notice, bool wasShowing);
+
+// Whether a screen reader listens: without one nothing is worked out or sent.
+bool screenReaderListens();
+
+// A notice that screen readers speak when it has news, as they speak the
+// verdicts: the problem just posed, or where a rod now lies. It shows
+// nothing and no pointer or key reaches it. Its text is worked out only
+// when a screen reader asks.
+class Notice final : public QWidget {
+    Q_OBJECT
+public:
+    // With a source, the text is the source's answer whenever asked.
+    Notice(const QString& objectName, QWidget* parent, std::function<QString()> source = {});
+
+    QString text() const;
+    void setSource(std::function<QString()> source) { source_ = std::move(source); }
+    // Screen readers hear this text now.
+    void say(const QString& text);
+    // Screen readers hear the source's text once the event being handled is
+    // over and the window is shown and active. Several calls before then
+    // make one; nothing goes out for a window that was closed meanwhile.
+    void announceSoon();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void post();
+    void flush();
+    void send();
+
+    std::function<QString()> source_;
+    QString text_;
+    bool pending_ = false;
+    bool posted_ = false;
+};
 
 } // namespace brasti

@@ -10,6 +10,7 @@
 #include "common/dialogs.h"
 #include "common/pictures.h"
 #include "common/services.h"
+#include "common/spoken.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -18,11 +19,16 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace brasti {
 namespace {
 
 const QString kPad = QStringLiteral("          "); // ten blanks space the menu bar items
+
+// How long "avanti" takes no key after a right answer: a second Enter,
+// pressed at once, would pass the solved state before it is heard.
+constexpr int kAvantiKeyPauseMs = 500;
 
 QLabel* makeLabel(Board* board, const QString& name, const QString& text, QRect place, double points)
 {
@@ -51,6 +57,8 @@ ExerciseScreen::ExerciseScreen(AppContext& context, const QString& title, const 
     // Before the rods and icons are made: they describe themselves to screen readers.
     installAccessibility();
     connect(b, &Board::placed, this, &notePlaced);
+    problemNotice_ = new Notice(QStringLiteral("avvisoProblema"), b, [this] { return problemSentence(); });
+    moveNotice_ = new Notice(QStringLiteral("avvisoMossa"), b);
 
     for (int k = 1; k <= 10; ++k) {
         auto* r = new Rod(k, b);
@@ -101,7 +109,28 @@ ExerciseScreen::ExerciseScreen(AppContext& context, const QString& title, const 
     esciAction->setObjectName(QStringLiteral("mnuEsci"));
     connect(esciAction, &QAction::triggered, this, &ExerciseScreen::esci);
 
+    connect(dragger_, &RodDragger::aboutToDrop, this, [this](Rod* r) {
+        problemsAtDrop_ = problemsPosed_;
+        rodAtDrop_ = Board::designRect(r);
+    });
+    connect(dragger_, &RodDragger::dropHandled, this, &ExerciseScreen::tellWhereDropped);
+
+    // "?" comes with Shift on most keyboards; the window system does not always say it needs none.
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_F1), QKeySequence(Qt::Key_Question),
+                                     QKeySequence(Qt::SHIFT | Qt::Key_Question)}) {
+        auto* again = new QShortcut(keys, this);
+        again->setAutoRepeat(false);
+        connect(again, &QShortcut::activated, this, &ExerciseScreen::repeatProblem);
+    }
+
     resize(designedWindowSize());
+}
+
+ExerciseScreen::~ExerciseScreen()
+{
+    // The screen's own part is gone by now, and its sentence with it; the
+    // notice, going later with the other controls, may still be asked.
+    problemNotice_->setSource({});
 }
 
 void ExerciseScreen::load()
@@ -124,7 +153,33 @@ void ExerciseScreen::load()
     esatti_->setText(QStringLiteral("0"));
     errati_->setText(QStringLiteral("0"));
     showCountsOnIcons();
+    poseProblem();
+}
+
+void ExerciseScreen::poseProblem()
+{
+    ++problemsPosed_;
     newProblem();
+    problemNotice_->announceSoon();
+}
+
+void ExerciseScreen::announceProblem()
+{
+    problemNotice_->announceSoon();
+}
+
+void ExerciseScreen::repeatProblem()
+{
+    announceProblem();
+}
+
+void ExerciseScreen::tellWhereDropped(Rod* r)
+{
+    if (!screenReaderListens() || problemsPosed_ != problemsAtDrop_ || Board::designRect(r) == rodAtDrop_)
+        return;
+    const QString where = whereItLies(r);
+    if (!where.isEmpty())
+        moveNotice_->say(spoken::placed(r->number(), where));
 }
 
 void ExerciseScreen::sizeRod(int k)
@@ -153,12 +208,13 @@ void ExerciseScreen::rightAnswer()
     afterRightAnswer();
     if (!avanti_->isHidden()) {
         avanti_->setEnabled(true);
+        ignoreKeysFor(avanti_, kAvantiKeyPauseMs);
         lockAnswer();
         // Playing by keyboard, the next step is "avanti".
         if (keyboardInUse())
             avanti_->setFocus(Qt::OtherFocusReason);
     } else {
-        newProblem();
+        poseProblem();
     }
 }
 
@@ -195,7 +251,7 @@ void ExerciseScreen::avantiClicked()
 {
     avanti_->setEnabled(false);
     unlockAnswer();
-    newProblem();
+    poseProblem();
 }
 
 void ExerciseScreen::azzeraConteggio()
@@ -207,7 +263,7 @@ void ExerciseScreen::azzeraConteggio()
     showCountsOnIcons();
     if (operations_)
         operations_->clear();
-    newProblem();
+    poseProblem();
 }
 
 void ExerciseScreen::informazioni()

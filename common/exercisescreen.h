@@ -19,6 +19,7 @@ class QPushButton;
 
 namespace brasti {
 
+class Notice;
 class PictureBox;
 
 // An exercise's caption (its menu button, its window title, its title on the
@@ -42,6 +43,7 @@ class ExerciseScreen : public ScreenWindow {
 public:
     ExerciseScreen(AppContext& context, const QString& title, const FrameLayout& layout, RodStance stance,
                    QWidget* parent = nullptr);
+    ~ExerciseScreen() override;
 
     // Form_Load: advance mode, counters, the screen's own settings, rods, first problem.
     void load() final;
@@ -64,11 +66,27 @@ public:
     void informazioni();
     void esci();
 
+    // The problem in one sentence with every number a child sees on the
+    // board, made by the sentences of common/spoken.h.
+    virtual QString problemSentence() const = 0;
+    // F1 or "?": screen readers hear the problem again.
+    void repeatProblem();
+    // Screen readers hear the problem through this notice whenever one is
+    // posed, and where a rod lies after each move through the other.
+    Notice* problemNotice() const { return problemNotice_; }
+    Notice* moveNotice() const { return moveNotice_; }
+
 protected:
     // The screen's own settings, run in the load step before the rods are sized.
     virtual void initialSettings() {}
     // Clears the board and poses a new problem.
     virtual void newProblem() = 0;
+    // newProblem(), and screen readers hear the new problem: what a screen
+    // calls whenever it draws a new one.
+    void poseProblem();
+    // Screen readers hear the problem again, which the board shows anew
+    // ("Ricomincia").
+    void announceProblem();
     // Locks the answer controls after a right answer, while "avanti" waits.
     virtual void lockAnswer() = 0;
     // Undoes lockAnswer().
@@ -109,6 +127,9 @@ protected:
 private:
     // Both icons' detail: the counts as they stand now.
     void showCountsOnIcons();
+    // After a drop: where the rod now lies, if the drop laid it somewhere
+    // and posed no new problem.
+    void tellWhereDropped(Rod* rod);
 
     RodStance stance_;
     RodDragger* dragger_;
@@ -123,6 +144,12 @@ private:
     QListWidget* operations_ = nullptr;
     QAction* visibili_ = nullptr;
     QAction* invisibili_ = nullptr;
+    Notice* problemNotice_;
+    Notice* moveNotice_;
+    // Problems posed so far, and as a drop began, with the rod's place then.
+    unsigned problemsPosed_ = 0;
+    unsigned problemsAtDrop_ = 0;
+    QRect rodAtDrop_;
 };
 
 } // namespace brasti

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QVariant>
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
@@ -19,6 +20,8 @@ namespace {
 // one every six pixels, enough to find a rod's width of free space.
 constexpr int kSampleSpacing = 6;
 constexpr int kMostSamples = 16;
+
+constexpr const char* kDropTargetProperty = "brastiDropTarget";
 
 bool isModifierOnly(int key)
 {
@@ -131,11 +134,27 @@ std::optional<QPoint> reachablePoint(const Board* board, const QWidget* control,
     return std::nullopt;
 }
 
+void markAsDropTarget(QWidget* control)
+{
+    control->setProperty(kDropTargetProperty, true);
+}
+
+bool isDropTarget(const QWidget* control)
+{
+    return control->property(kDropTargetProperty).toBool();
+}
+
+void makeReadable(QWidget* control)
+{
+    control->setFocusPolicy(Qt::TabFocus);
+}
+
 QList<QWidget*> tabStops(const Board* board)
 {
     QList<QWidget*> stops;
     for (QWidget* w : board->findChildren<QWidget*>()) {
-        if (!isControl(w) || !w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus))
+        if (!isControl(w) || !w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus)
+            || isDropTarget(w))
             continue;
         if (reachablePoint(board, w, [&](QPoint p) { return controlAt(board, p) == w; }))
             stops << w;

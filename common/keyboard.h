@@ -42,9 +42,20 @@ QWidget* controlAt(const Board* board, QPoint boardPoint);
 std::optional<QPoint> reachablePoint(const Board* board, const QWidget* control,
                                      const std::function<bool(QPoint)>& reaches);
 
+// A target that takes dropped rods. The keyboard reaches it only while it
+// carries a rod: the rest of the time it would be a stop that does nothing.
+void markAsDropTarget(QWidget* control);
+bool isDropTarget(const QWidget* control);
+
+// A control that only shows part of the problem (a given rod, the number
+// asked for, the printed operation): a Tab stop all the same, so that a
+// child who listens instead of looking can go back to it and hear it again.
+void makeReadable(QWidget* control);
+
 // The controls Tab stops at, in reading order: shown, enabled, taking Tab
-// focus, and reached by the pointer somewhere. What the pointer cannot
-// reach (a rod under another rod, a strip under a given rod) no key reaches.
+// focus, reached by the pointer somewhere, and no drop target. What the
+// pointer cannot reach (a rod under another rod, a strip under a given rod)
+// no key reaches.
 QList<QWidget*> tabStops(const Board* board);
 
 // The stop after the place `from` (or before it, going back), in reading

@@ -105,7 +105,10 @@ RodCopy::RodCopy(const QString& name, QWidget* parent) : QWidget(parent)
 void RodCopy::showRod(int k)
 {
     number_ = k;
-    setAccessibleName(k >= 1 && k <= 10 ? Rod::tr("brasto %1").arg(k) : QString());
+    const bool shown = k >= 1 && k <= 10;
+    setAccessibleName(shown ? Rod::tr("brasto %1").arg(k) : QString());
+    // A given rod is part of the problem: the keyboard reaches it to read it.
+    setFocusPolicy(shown ? Qt::TabFocus : Qt::NoFocus);
     update();
 }
 
@@ -115,11 +118,13 @@ void RodCopy::paintEvent(QPaintEvent*)
         paintRod(this, number_);
 }
 
-void Rod::changeEvent(QEvent* event)
+void Rod::setMovable(bool movable)
 {
-    if (event->type() == QEvent::EnabledChange)
-        setCursor(isEnabled() ? Qt::OpenHandCursor : Qt::ArrowCursor);
-    QWidget::changeEvent(event);
+    if (movable_ == movable)
+        return;
+    movable_ = movable;
+    setCursor(movable ? Qt::OpenHandCursor : Qt::ArrowCursor);
+    emit movableChanged(movable);
 }
 
 RodDragger::RodDragger(Board* board) : QObject(board), board_(board), outline_(new DragOutline(board))
@@ -129,11 +134,19 @@ RodDragger::RodDragger(Board* board) : QObject(board), board_(board), outline_(n
 void RodDragger::addRod(Rod* rod)
 {
     rod->installEventFilter(this);
+    // A rod fixed in place mid-drag ends the drag without a drop.
+    connect(rod, &Rod::movableChanged, this, [this, rod](bool movable) {
+        if (!movable && rod == dragged_)
+            cancel();
+    });
 }
 
 void RodDragger::setDropHandler(QWidget* target, DropHandler handler)
 {
     handlers_.emplace_back(target, std::move(handler));
+    // Focusable, so a screen reader follows the carry from target to target;
+    // out of the Tab round while nothing is carried.
+    markAsDropTarget(target);
     if (target->focusPolicy() == Qt::NoFocus)
         target->setFocusPolicy(Qt::TabFocus);
     // Keys on a focused target carry a rod on or drop it.
@@ -209,8 +222,8 @@ bool RodDragger::eventFilter(QObject* watched, QEvent* event)
         // The mouse takes over from the keyboard: its rod is put down first.
         if (carriedByKeyboard())
             cancel();
-        // Disabled rods still reach this filter: they must not be dragged.
-        if (me->button() == Qt::LeftButton && rod->isEnabled() && rod->isVisible() && !dragged_)
+        // Rods fixed in place still reach this filter: they must not be dragged.
+        if (me->button() == Qt::LeftButton && rod->isMovable() && rod->isVisible() && !dragged_)
             begin(rod, rod->mapTo(board_, me->position().toPoint()));
         return true;
     }
@@ -223,9 +236,8 @@ bool RodDragger::eventFilter(QObject* watched, QEvent* event)
             finish(rod->mapTo(board_, static_cast<QMouseEvent*>(event)->position().toPoint()));
         return true;
     case QEvent::Hide:
-    case QEvent::EnabledChange:
         // A rod taken away mid-drag ends the drag without a drop.
-        if (rod == dragged_ && (!rod->isEnabled() || !rod->isVisible()))
+        if (rod == dragged_)
             cancel();
         return false;
     default:
@@ -257,7 +269,11 @@ void RodDragger::finish(QPoint boardPoint)
             if (entry.first == target) {
                 // Copied: the handler may change the handler list.
                 DropHandler handler = entry.second;
+                const QPointer<Rod> guard(rod);
+                emit aboutToDrop(rod);
                 handler(rod);
+                if (guard)
+                    emit dropHandled(rod);
                 break;
             }
         }
@@ -311,7 +327,7 @@ bool RodDragger::keyPress(QWidget* watched, QKeyEvent* event)
 void RodDragger::pickUp(Rod* rod)
 {
     // A rod with nowhere to go is not picked up: Tab would have nothing to reach.
-    if (!rod->isEnabled() || !rod->isVisible() || keyboardTargets(rod).isEmpty())
+    if (!rod->isMovable() || !rod->isVisible() || keyboardTargets(rod).isEmpty())
         return;
     pickedFrom_ = placeOnBoard(board_, rod);
     begin(rod, pickedFrom_.center());
@@ -363,15 +379,16 @@ void RodDragger::dropOn(QWidget* target)
     finish(*point);
     if (!self || !guardedTarget || guardedTarget->window()->focusWidget() != guardedTarget)
         return; // the drop moved the keyboard on itself (an answer box opened, a target locked)
-    // Back to the tray: the rod itself if it may be carried again, else the next rod.
+    // Back to the tray: the rod itself if it may be carried again, else the
+    // next rod that may (a rod fixed in place is only there to be read).
     const QList<QWidget*> stops = tabStops(board_);
-    if (guardedRod && stops.contains(guardedRod.data())) {
+    if (guardedRod && guardedRod->isMovable() && stops.contains(guardedRod.data())) {
         guardedRod->setFocus(Qt::OtherFocusReason);
         return;
     }
     QList<QWidget*> rods;
     for (QWidget* stop : stops)
-        if (qobject_cast<Rod*>(stop))
+        if (auto* r = qobject_cast<Rod*>(stop); r && r->isMovable())
             rods << stop;
     if (QWidget* next = stopAfter(board_, rods, from, true))
         next->setFocus(Qt::TabFocusReason);

@@ -27,12 +27,22 @@ public:
     Rod(int number, QWidget* parent, const QString& set = QStringLiteral("brasti"));
     int number() const { return number_; }
 
+    // Whether the rod can be picked up: dragged, carried by keys or, where
+    // rods are clicked, clicked. A rod fixed in place still takes the
+    // keyboard focus, so that a screen reader reaches it and hears where it
+    // lies; that is why this is not the widget's enabled state.
+    void setMovable(bool movable);
+    bool isMovable() const { return movable_; }
+
+signals:
+    void movableChanged(bool movable);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     int number_;
+    bool movable_ = true;
 };
 
 // A given rod shown on a board ("brasto", "brasto1", …): it takes the look of
@@ -85,6 +95,11 @@ public:
     // with a handler, shown, enabled, not holding a rod ("occupato"), and
     // reached by a drop somewhere (a target covered all over is not).
     QList<QWidget*> keyboardTargets(const Rod* rod) const;
+
+signals:
+    // Around a drop that reached a target's handler, by mouse or by keys.
+    void aboutToDrop(Rod* rod);
+    void dropHandled(Rod* rod);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -144,15 +144,34 @@ void ScreenWindow::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
 }
 
+void ScreenWindow::ignoreKeysFor(QAbstractButton* button, int ms)
+{
+    keysIgnored_ = button;
+    keysIgnoredMs_ = ms;
+    keysIgnoredSince_.start();
+}
+
 bool ScreenWindow::eventFilter(QObject* watched, QEvent* event)
 {
     auto* button = qobject_cast<QAbstractButton*>(watched);
     const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
-    if (!button || !keyEvent || !isEnterKey(static_cast<QKeyEvent*>(event)))
+    if (!button || !keyEvent)
+        return QMainWindow::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (button == keysIgnored_ && isActivationKey(key)) {
+        if (keysIgnoredSince_.elapsed() < keysIgnoredMs_) {
+            // Pressed too soon: neither this press nor its release works the button.
+            if (event->type() == QEvent::KeyPress && enterDown_ == button)
+                enterDown_ = nullptr;
+            return true;
+        }
+        keysIgnored_ = nullptr;
+    }
+    if (!isEnterKey(key))
         return QMainWindow::eventFilter(watched, event);
     // Enter clicks a focused button on its release, as Space does: a key
     // held down clicks once, and a release whose press went elsewhere clicks nothing.
-    if (static_cast<QKeyEvent*>(event)->isAutoRepeat())
+    if (key->isAutoRepeat())
         return true;
     if (event->type() == QEvent::KeyPress) {
         enterDown_ = button;

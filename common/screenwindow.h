@@ -7,6 +7,7 @@
 // stays in proportion on a whiteboard. Tab and Shift+Tab go through the
 // board's controls in reading order, and Enter works a focused button as
 // Space does.
+#include <QElapsedTimer>
 #include <QFont>
 #include <QMainWindow>
 #include <QPointer>
@@ -42,6 +43,11 @@ public:
     void setKeyboardInUse(bool inUse);
     FocusFrame* focusFrame() const { return focusFrame_; }
 
+    // The button takes no Space or Enter for the next ms milliseconds
+    // (the mouse still clicks it): a key meant for what came before must
+    // not press what has just appeared.
+    void ignoreKeysFor(QAbstractButton* button, int ms);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool focusNextPrevChild(bool next) override;
@@ -65,6 +71,10 @@ private:
     FocusFrame* focusFrame_;
     // The button Enter went down on; it is clicked when Enter comes up on it.
     QPointer<QAbstractButton> enterDown_;
+    // The button that takes no keys yet, since when, and for how long.
+    QPointer<QAbstractButton> keysIgnored_;
+    QElapsedTimer keysIgnoredSince_;
+    int keysIgnoredMs_ = 0;
 };
 
 } // namespace brasti

@@ -20,10 +20,12 @@ if [ "${1:-}" = "--windows" ]; then
 elif [ "${1:-}" = "--test" ]; then
     # Extra tools for the test suite: a real X server, an audio server, a
     # private session bus with the accessibility bus that screen readers use,
-    # the checkers of the Debian package and the desktop metadata, and English
-    # number words from outside to check the program's own against.
+    # the checkers of the Debian package and the desktop metadata, English
+    # number words from outside to check the program's own against, and the
+    # screen reader Orca, which plays the exercises by ear.
     packages+=(xvfb xauth xdotool pulseaudio pulseaudio-utils dbus-daemon at-spi2-core
-              desktop-file-utils appstream dpkg-dev fakeroot lintian python3-num2words)
+              desktop-file-utils appstream dpkg-dev fakeroot lintian python3-num2words
+              orca)
     # The check that every file states its licence and copyright.
     packages+=(reuse)
 fi

@@ -75,7 +75,7 @@ std::vector<Rod*> rodsOf(ExerciseScreen* screen)
 {
     std::vector<Rod*> rods;
     for (Rod* rod : screen->findChildren<Rod*>())
-        if (rod->isVisible() && rod->isEnabled())
+        if (rod->isVisible() && rod->isMovable())
             rods.push_back(rod);
     return rods;
 }

@@ -500,6 +500,177 @@ Options:
     </message>
 </context>
 <context>
+    <name>brasti::Spoken</name>
+    <message>
+        <source>bianco</source>
+        <translation>white</translation>
+    </message>
+    <message>
+        <source>rosso</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>verde</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>fucsia</source>
+        <translation>fuchsia</translation>
+    </message>
+    <message>
+        <source>giallo</source>
+        <translation>yellow</translation>
+    </message>
+    <message>
+        <source>verde scuro</source>
+        <translation>dark green</translation>
+    </message>
+    <message>
+        <source>nero</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <source>marrone</source>
+        <translation>brown</translation>
+    </message>
+    <message>
+        <source>blu</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>arancione</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>%1 e %2</source>
+        <extracomment>The last two items of a list: &quot;brasto 2 e brasto 5&quot;.</extracomment>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>brasto %1</source>
+        <translation>rod %1</translation>
+    </message>
+    <message>
+        <source>dal minore al maggiore</source>
+        <translation>from the smallest to the largest</translation>
+    </message>
+    <message>
+        <source>dal maggiore al minore</source>
+        <translation>from the largest to the smallest</translation>
+    </message>
+    <message>
+        <source>Ordina %1 tutti i brasti nelle %2 caselle.</source>
+        <translation>Order all the rods %1 in the %2 boxes.</translation>
+    </message>
+    <message>
+        <source>Ordina %1 %2 nelle %3 caselle.</source>
+        <translation>Order %2 %1 in the %3 boxes.</translation>
+    </message>
+    <message>
+        <source>Trova il brasto in mezzo tra %1 e %2.</source>
+        <translation>Find the rod in the middle between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>Trova i brasti vicini di %1: il più corto a sinistra, il più lungo a destra.</source>
+        <translation>Find the neighbours of %1: the shorter one on the left, the longer one on the right.</translation>
+    </message>
+    <message>
+        <source>è maggiore del</source>
+        <translation>is greater than the</translation>
+    </message>
+    <message>
+        <source>è minore del</source>
+        <translation>is less than the</translation>
+    </message>
+    <message>
+        <source>è uguale al</source>
+        <translation>is equal to the</translation>
+    </message>
+    <message>
+        <source>Il %1 %2 brasto da mettere nella scatola a destra.</source>
+        <translation>The %1 %2 rod to put in the box on the right.</translation>
+    </message>
+    <message>
+        <source>Il brasto da mettere nella scatola a sinistra %1 %2.</source>
+        <translation>The rod to put in the box on the left %1 %2.</translation>
+    </message>
+    <message>
+        <source>A sinistra %1, a destra %2: scegli il segno.</source>
+        <translation>On the left %1, on the right %2: choose the sign.</translation>
+    </message>
+    <message>
+        <source>brasto %1</source>
+        <comment>a rod named by its colour: brasto verde</comment>
+        <translation>%1 rod</translation>
+    </message>
+    <message>
+        <source>tac</source>
+        <extracomment>One unit of a rod, said as the child counts it.</extracomment>
+        <translation>tap</translation>
+    </message>
+    <message>
+        <source>Quanto vale il %1? Conta le sue unità: %2.</source>
+        <translation>How much is the %1 worth? Count its units: %2.</translation>
+    </message>
+    <message>
+        <source>Scegli il brasto del numero %1.</source>
+        <translation>Choose the rod of the number %1.</translation>
+    </message>
+    <message>
+        <source>Componi %1 nella casella del numero: prima il brasto 10, poi il brasto che manca.</source>
+        <translation>Build %1 in the number box: first the rod 10, then the rod that is missing.</translation>
+    </message>
+    <message>
+        <source>Componi il 10: metti accanto al %1 il brasto che manca.</source>
+        <translation>Make 10: put the rod that is missing next to the %1.</translation>
+    </message>
+    <message>
+        <source>Trova la somma: il brasto lungo come %1 e %2 insieme.</source>
+        <translation>Find the sum: the rod as long as %1 and %2 together.</translation>
+    </message>
+    <message>
+        <source>Trova la differenza: il brasto che, con %1, è lungo come %2.</source>
+        <translation>Find the difference: the rod that, with %1, is as long as %2.</translation>
+    </message>
+    <message>
+        <source>Componi il %1 mettendo dei brasti in fila.</source>
+        <translation>Build the %1 by putting rods in a row.</translation>
+    </message>
+    <message>
+        <source>Componi %1: la barra del 10 e %2.</source>
+        <translation>Build %1: the ten bar and %2.</translation>
+    </message>
+    <message>
+        <source>%1: riempi la barra della somma, poi scrivi il risultato.</source>
+        <translation>%1: fill the sum bar, then write the result.</translation>
+    </message>
+    <message>
+        <source>Sotto la barra della somma: %1; riempila, poi scrivi l&apos;addizione.</source>
+        <translation>Under the sum bar: %1; fill it, then write the addition.</translation>
+    </message>
+    <message>
+        <source>%1: completa la barra della differenza, poi scrivi il risultato.</source>
+        <translation>%1: complete the difference bar, then write the result.</translation>
+    </message>
+    <message>
+        <source>la barra %1</source>
+        <translation>the bar %1</translation>
+    </message>
+    <message>
+        <source>Sopra: %1; sotto: %2; completa la barra della differenza, poi scrivi la sottrazione.</source>
+        <translation>Above: %1; below: %2; complete the difference bar, then write the subtraction.</translation>
+    </message>
+    <message>
+        <source>lunga come %1</source>
+        <translation>as long as %1</translation>
+    </message>
+    <message>
+        <source> Già %1: %2.</source>
+        <extracomment>Added to a problem&apos;s sentence, with its leading blank: &quot; Già nella riga da riempire: brasto 4.&quot;</extracomment>
+        <translation> Already %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>brasti::StartScreen</name>
     <message>
         <source>Esercitazioni matematiche</source>

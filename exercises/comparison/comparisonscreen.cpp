@@ -89,7 +89,7 @@ void ComparisonScreen::layTray()
     const std::array<int, 10> order = probeShuffle(*context_.random);
     for (std::size_t place = 0; place < order.size(); ++place) {
         Rod* r = rod(order[place]);
-        r->setEnabled(true);
+        r->setMovable(true);
         board()->moveTo(r, QPoint(trayLeft(static_cast<int>(place)), uprightTrayTop(r->number())));
         r->show();
     }

@@ -5,6 +5,8 @@
 #include "common/appcontext.h"
 #include "common/board.h"
 #include "common/controls.h"
+#include "common/keyboard.h"
+#include "common/spoken.h"
 #include "common/texts.h"
 
 #include <QFrame>
@@ -34,6 +36,7 @@ RelationScreen::RelationScreen(AppContext& context, QWidget* parent)
 
     // Centred between the two boxes.
     sign_ = addLabel(container(), QStringLiteral("Label3"), QString(), QRect(6525, 1980, 1215, 1215), 40);
+    makeReadable(sign_);
 
     brasto_ = new RodCopy(QStringLiteral("brasto"), container());
     standIn(brasto_, left_, 1);
@@ -82,7 +85,7 @@ void RelationScreen::lockAnswer()
     // The right rod is set in the open box, and both boxes close.
     const Side open = problem_.shownSide == Side::Left ? Side::Right : Side::Left;
     if (answered_) {
-        answered_->setEnabled(false);
+        answered_->setMovable(false);
         standIn(answered_, box(open), answered_->number());
     }
     left_->setEnabled(false);
@@ -93,6 +96,11 @@ void RelationScreen::unlockAnswer()
 {
     left_->setEnabled(true);
     right_->setEnabled(true);
+}
+
+QString RelationScreen::problemSentence() const
+{
+    return spoken::relation(problem_.shownRod, *signOf(problem_.relation()), problem_.shownSide == Side::Left);
 }
 
 } // namespace brasti

@@ -25,6 +25,7 @@ public:
     RodCopy* shownCopy() const { return brasto_; }
     QLabel* sign() const { return sign_; }
     QLabel* instruction() const { return instruction_; }
+    QString problemSentence() const override;
 
 protected:
     void newProblem() override;

@@ -5,6 +5,7 @@
 #include "common/appcontext.h"
 #include "common/board.h"
 #include "common/controls.h"
+#include "common/spoken.h"
 #include "common/texts.h"
 
 #include <QFrame>
@@ -77,7 +78,7 @@ void RowScreen::placeGivenRods()
         if (!isGiven(config_, which))
             continue;
         Rod* r = rod(rodFor(which, lowRod_));
-        r->setEnabled(false);
+        r->setMovable(false);
         standIn(r, box(which), r->number());
     }
 }
@@ -87,7 +88,7 @@ void RowScreen::dropIn(RowBox which, Rod* rod)
     QWidget* target = box(which);
     if (tag(target) == kOccupato)
         return;
-    rod->setEnabled(false);
+    rod->setMovable(false);
     standIn(rod, target, rod->number());
     answer_.place(which, rod->number());
     setTag(target, kOccupato);
@@ -109,6 +110,7 @@ void RowScreen::ricomincia()
     // The same problem again: a new tray, the same given rods.
     SpostaBrasti();
     placeGivenRods();
+    announceProblem();
 }
 
 void RowScreen::lockAnswer()
@@ -123,9 +125,17 @@ void RowScreen::unlockAnswer()
 
 void RowScreen::avantiClicked()
 {
-    newProblem();
+    poseProblem();
     unlockAnswer();
     avantiButton()->setEnabled(false);
+}
+
+QString RowScreen::problemSentence() const
+{
+    // The middle rod is given, or the two outer ones.
+    if (isGiven(config_, RowBox::Middle))
+        return spoken::neighbours(rodFor(RowBox::Middle, lowRod_));
+    return spoken::middleRod(rodFor(RowBox::Left, lowRod_), rodFor(RowBox::Right, lowRod_));
 }
 
 } // namespace brasti

@@ -31,6 +31,7 @@ public:
     QPushButton* confermaButton() const { return conferma_; }
     QPushButton* ricominciaButton() const { return ricomincia_; }
     QLabel* title() const { return title_; }
+    QString problemSentence() const override;
 
 protected:
     void newProblem() override;

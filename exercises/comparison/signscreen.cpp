@@ -5,6 +5,8 @@
 #include "common/appcontext.h"
 #include "common/board.h"
 #include "common/controls.h"
+#include "common/keyboard.h"
+#include "common/spoken.h"
 #include "common/texts.h"
 
 #include <QFrame>
@@ -45,6 +47,7 @@ SignScreen::SignScreen(AppContext& context, QWidget* parent)
     // Between the two boxes; shown only while "avanti" waits.
     sign_ = addLabel(container(), QStringLiteral("Label3"), QString(), QRect(3705, 900, 1935, 1935), 60);
     sign_->hide();
+    makeReadable(sign_);
 
     for (const SignButton& s : kSignButtons) {
         auto* button = new QPushButton(QString::fromLatin1(signOf(s.sign)), container());
@@ -101,6 +104,11 @@ void SignScreen::unlockAnswer()
         Board::setControlColour(b, kSignButtonGrey);
     }
     sign_->hide();
+}
+
+QString SignScreen::problemSentence() const
+{
+    return spoken::signBetween(problem_.leftRod, problem_.rightRod);
 }
 
 } // namespace brasti

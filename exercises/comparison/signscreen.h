@@ -28,6 +28,7 @@ public:
     QWidget* leftBox() const { return left_; }
     QWidget* rightBox() const { return right_; }
     QLabel* shownSign() const { return sign_; }
+    QString problemSentence() const override;
 
 protected:
     void newProblem() override;

@@ -2,11 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "exercises/composing/compositionscreen.h"
 
+#include "common/accessibility.h"
 #include "common/appcontext.h"
 #include "common/board.h"
 #include "common/colours.h"
 #include "common/controls.h"
+#include "common/keyboard.h"
 #include "common/pictures.h"
+#include "common/spoken.h"
 #include "common/tray.h"
 #include "exercises/composing/composinglayout.h"
 
@@ -31,11 +34,13 @@ CompositionScreen::CompositionScreen(int screen, AppContext& context, QWidget* p
     targetBar_ = makeBox(b, frame_, QStringLiteral("Picture1"),
                          tens ? tr("barra del 10") : tr("brasto da comporre"),
                          toQRect(config_.targetBar), tens ? rodColour(10) : kButtonFace);
+    makeReadable(targetBar_);
     if (config_.unitsBar) {
         unitsBar_ = makeBox(b, frame_, QStringLiteral("Picture3"),
                             config_.kind == CompositionKind::Twenty ? tr("seconda barra del 10")
                                                                     : tr("unità da comporre"),
                             toQRect(*config_.unitsBar), rodColour(10));
+        makeReadable(unitsBar_);
     }
     row_ = makeBox(b, frame_, QStringLiteral("Picture2"), tr("riga da riempire"), toQRect(config_.row),
                    kButtonFace);
@@ -71,6 +76,17 @@ Rod* CompositionScreen::rodAtHand(int k) const
 std::vector<Rod*> CompositionScreen::rodsInRow() const
 {
     return laid_;
+}
+
+QString CompositionScreen::problemSentence() const
+{
+    const int target = composition_.target();
+    std::vector<int> laid;
+    for (const Rod* r : laid_)
+        laid.push_back(r->number());
+    const QString task =
+        config_.kind == CompositionKind::BuildRod ? spoken::composeRod(target) : spoken::composeWithTen(target);
+    return task + spoken::alreadyIn(inPlace(row_->accessibleName()), laid);
 }
 
 void CompositionScreen::newProblem()
@@ -117,7 +133,7 @@ void CompositionScreen::SpostaBrasti()
         for (int set = 0; set < 3; ++set) {
             Rod* r = rodOfSet(set, order[slot]);
             board()->moveTo(r, QPoint(kTrayLeft, traySlotTop(static_cast<int>(slot))));
-            r->setEnabled(true);
+            r->setMovable(true);
         }
     }
 }
@@ -128,7 +144,7 @@ void CompositionScreen::layInRow(Rod* rod, int units)
     board()->moveTo(rod, QPoint(rowPlace.left() + units * kUnitTwips, rowPlace.top()));
     // It stays where it lies until the next problem: dragged again, it would
     // count a second time and leave a hole behind.
-    rod->setEnabled(false);
+    rod->setMovable(false);
     laid_.push_back(rod);
 }
 

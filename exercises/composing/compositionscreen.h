@@ -36,6 +36,7 @@ public:
     Rod* rodAtHand(int k) const;
     // The rods lying in the row, from its start.
     std::vector<Rod*> rodsInRow() const;
+    QString problemSentence() const override;
 
 protected:
     void newProblem() override;

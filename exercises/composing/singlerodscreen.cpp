@@ -6,6 +6,8 @@
 #include "common/board.h"
 #include "common/colours.h"
 #include "common/controls.h"
+#include "common/keyboard.h"
+#include "common/spoken.h"
 #include "common/tray.h"
 #include "exercises/composing/composinglayout.h"
 
@@ -29,12 +31,14 @@ SingleRodScreen::SingleRodScreen(int screen, AppContext& context, QWidget* paren
     // Ten units long as designed; each problem sets the widths it needs.
     const QRect upperPlace(kStripLeft, kUpperTop, 10 * kUnitTwips, kUnitTwips);
     const QRect lowerPlace(kStripLeft, kLowerTop, 10 * kUnitTwips, kUnitTwips);
-    if (config_.tenBar)
+    if (config_.tenBar) {
         upper_ = makeBox(b, frame_, QStringLiteral("Picture1"), tr("barra del 10"), upperPlace,
                          rodColour(10));
-    else
+        makeReadable(upper_);
+    } else {
         upper_ = makeBox(b, frame_, QStringLiteral("Picture1"), tr("striscia in alto"), upperPlace,
                          0xC0C0C0);
+    }
     lower_ = makeBox(b, frame_, config_.lowerArray ? QStringLiteral("Picture2_0") : QStringLiteral("Picture2"),
                      tr("striscia in basso"), lowerPlace, kButtonFace);
     for (Strip which : {Strip::Upper, Strip::Lower})
@@ -65,6 +69,19 @@ RodCopy* SingleRodScreen::givenRodDisplay(const QString& name) const
     return nullptr;
 }
 
+QString SingleRodScreen::problemSentence() const
+{
+    switch (problem_.kind) {
+    case ProblemKind::MakeTen:
+        return spoken::makeTen(problem_.firstPart);
+    case ProblemKind::Sum:
+        return spoken::sum(problem_.firstPart, problem_.secondPart);
+    case ProblemKind::Difference:
+        break;
+    }
+    return spoken::difference(problem_.whole(), problem_.firstPart);
+}
+
 void SingleRodScreen::newProblem()
 {
     problem_ = drawSingleRodProblem(config_, *context_.random);
@@ -87,7 +104,7 @@ void SingleRodScreen::SpostaBrasti()
     for (std::size_t slot = 0; slot < order.size(); ++slot) {
         Rod* r = rod(order[slot]);
         board()->moveTo(r, QPoint(kTrayLeft, traySlotTop(static_cast<int>(slot))));
-        r->setEnabled(true);
+        r->setMovable(true);
     }
 }
 
@@ -116,7 +133,7 @@ void SingleRodScreen::lockAnswer()
     // The rod fills the gap beside the given rods and stays there until the next problem.
     if (answered_) {
         board()->place(answered_, toQRect(snapPlace(answeredStrip_, problem_, answered_->number())));
-        answered_->setEnabled(false);
+        answered_->setMovable(false);
     }
     upper_->setEnabled(false);
     lower_->setEnabled(false);

@@ -28,6 +28,7 @@ public:
     QFrame* strip(Strip which) const { return which == Strip::Upper ? upper_ : lower_; }
     // "brasto", "brasto1" or "brasto2"; nullptr if the screen has no such display.
     RodCopy* givenRodDisplay(const QString& name) const;
+    QString problemSentence() const override;
 
 protected:
     void newProblem() override;

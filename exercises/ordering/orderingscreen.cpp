@@ -7,7 +7,9 @@
 #include "common/colours.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
+#include "common/keyboard.h"
 #include "common/pictures.h"
+#include "common/spoken.h"
 
 #include <QAction>
 #include <QFrame>
@@ -75,6 +77,8 @@ OrderingScreen::OrderingScreen(int screen, AppContext& context, QWidget* parent)
     instruction_->setWordWrap(true);
     b->place(instruction_, QRect(720, 5280, 5655, 735));
     b->setFontPoints(instruction_, 12);
+    // Which way to order is part of the problem.
+    makeReadable(instruction_);
 
     ricomincia_ = makeButton(b, QStringLiteral("Command3D1"), Picture::Ricomincia, tr("Ricomincia"), 2640);
     connect(ricomincia_, &QPushButton::clicked, this, &OrderingScreen::ricomincia);
@@ -132,7 +136,7 @@ void OrderingScreen::SpostaBrasti()
         setTag(slot, QString());
     }
     for (int k = 1; k <= 10; ++k)
-        rod(k)->setEnabled(true);
+        rod(k)->setMovable(true);
     const std::vector<RodStart> places = startPlaces(config_, drawn_, *context_.random);
     for (const RodStart& place : places)
         board()->moveTo(rod(place.rod), QPoint(kRodStartLeft, place.top));
@@ -146,7 +150,7 @@ void OrderingScreen::dropOnSlot(int slotIndex, Rod* rod)
     if (tag(target) == kOccupato)
         return;
     // Placed for good: only "Ricomincia" or a new problem frees it.
-    rod->setEnabled(false);
+    rod->setMovable(false);
     board()->moveTo(rod, Board::designRect(target).topLeft());
     slots_.place(slotIndex, rod->number());
     setTag(target, kOccupato);
@@ -170,6 +174,7 @@ void OrderingScreen::conferma()
 void OrderingScreen::ricomincia()
 {
     SpostaBrasti();
+    announceProblem();
 }
 
 void OrderingScreen::lockAnswer()
@@ -184,7 +189,7 @@ void OrderingScreen::unlockAnswer()
 
 void OrderingScreen::avantiClicked()
 {
-    newProblem();
+    poseProblem();
     unlockAnswer();
     avantiButton()->setEnabled(false);
 }
@@ -205,6 +210,11 @@ void OrderingScreen::setAscending(bool ascending)
     cresce_->setChecked(ascending);
     decresce_->setChecked(!ascending);
     instruction_->setText(ascending ? tr("ordina dal minore al maggiore ") : tr("ordina dal maggiore al minore "));
+}
+
+QString OrderingScreen::problemSentence() const
+{
+    return spoken::ordering(ascending_, drawn_, config_.slotCount);
 }
 
 bool isOrderingScreen(int screen)

@@ -43,6 +43,7 @@ public:
     QPushButton* confermaButton() const { return conferma_; }
     QPushButton* ricominciaButton() const { return ricomincia_; }
     QLabel* instruction() const { return instruction_; }
+    QString problemSentence() const override;
 
 protected:
     void initialSettings() override;

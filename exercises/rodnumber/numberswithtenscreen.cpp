@@ -2,9 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "exercises/rodnumber/numberswithtenscreen.h"
 
+#include "common/accessibility.h"
 #include "common/appcontext.h"
 #include "common/board.h"
 #include "common/controls.h"
+#include "common/keyboard.h"
+#include "common/spoken.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -45,6 +48,7 @@ NumbersWithTenScreen::NumbersWithTenScreen(AppContext& context, QWidget* parent)
     label_->setAlignment(Qt::AlignCenter);
     b->place(label_, QRect(1080, 4320, 5655, 375));
     b->setFontPoints(label_, 12);
+    makeReadable(label_);
 
     // Created after the box, so the rods lie on it; the second 10 lies on the first.
     putRodsIn(container());
@@ -55,10 +59,10 @@ void NumbersWithTenScreen::SpostaBrasti()
 {
     const std::array<int, 10> tops = trayRowTops(*context_.random);
     for (int k = 1; k <= 10; ++k) {
-        rod(k)->setEnabled(true);
+        rod(k)->setMovable(true);
         board()->moveTo(rod(k), QPoint(kTrayRodLeft, tops[static_cast<std::size_t>(k - 1)]));
     }
-    secondTen_->setEnabled(true);
+    secondTen_->setMovable(true);
     board()->moveTo(secondTen_, QPoint(kTrayRodLeft, tops[9]));
 }
 
@@ -80,7 +84,7 @@ void NumbersWithTenScreen::dropOnBox(Rod* r)
     case TensBox::Outcome::TenPlaced:
         // Laid at the box's left end for good: one rod cannot stand for both tens of 20.
         placedTen_ = r;
-        r->setEnabled(false);
+        r->setMovable(false);
         board()->moveTo(r, Board::designRect(boxWidget_).topLeft());
         break;
     case TensBox::Outcome::Right:
@@ -95,6 +99,15 @@ void NumbersWithTenScreen::dropOnBox(Rod* r)
     }
 }
 
+QString NumbersWithTenScreen::problemSentence() const
+{
+    std::vector<int> laid;
+    for (const QPointer<Rod>& r : {placedTen_, completing_})
+        if (r && !r->isMovable())
+            laid.push_back(r->number());
+    return spoken::numberWithTen(box_.target(), *context_.speller) + spoken::alreadyIn(inPlace(boxWidget_->accessibleName()), laid);
+}
+
 void NumbersWithTenScreen::afterRightAnswer()
 {
     addOperationLine(QString::fromStdString(tensLine(box_.target(), box_.completingRod())));
@@ -106,7 +119,7 @@ void NumbersWithTenScreen::lockAnswer()
     if (completing_) {
         const QRect place = Board::designRect(boxWidget_);
         const int width = Board::designRect(completing_).width();
-        completing_->setEnabled(false);
+        completing_->setMovable(false);
         board()->moveTo(completing_, QPoint(place.left() + place.width() - width, place.top()));
     }
     boxWidget_->setEnabled(false);

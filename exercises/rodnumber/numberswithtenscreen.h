@@ -29,6 +29,7 @@ public:
     Rod* secondTen() const { return secondTen_; }
     QFrame* numberBox() const { return boxWidget_; }
     QLabel* numberLabel() const { return label_; }
+    QString problemSentence() const override;
 
 protected:
     void newProblem() override;

@@ -6,6 +6,7 @@
 #include "common/board.h"
 #include "common/controls.h"
 #include "common/keyboard.h"
+#include "common/spoken.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -24,6 +25,7 @@ NumberToRodScreen::NumberToRodScreen(AppContext& context, QWidget* parent)
     label_->setAlignment(Qt::AlignCenter);
     b->place(label_, QRect(1560, 4320, 3855, 615));
     b->setFontPoints(label_, 18);
+    makeReadable(label_);
 
     putRodsIn(container());
     // Installed after the frame's drag filter, so this one sees the rods'
@@ -48,7 +50,7 @@ void NumberToRodScreen::SpostaBrasti()
     const std::array<int, 10> lefts = uprightRodLefts(*context_.random);
     for (int k = 1; k <= 10; ++k) {
         Rod* r = rod(k);
-        r->setEnabled(true);
+        r->setMovable(true);
         // After the rod's own cursor for an enabled rod: this one is clicked.
         r->setCursor(Qt::PointingHandCursor);
         board()->moveTo(r, QPoint(lefts[static_cast<std::size_t>(k - 1)], uprightRodTop(k)));
@@ -65,7 +67,7 @@ void NumberToRodScreen::newProblem()
 void NumberToRodScreen::rodClicked(int k)
 {
     // Hidden or locked rods give no answer, however the click arrives.
-    if (k < 1 || k > 10 || !rod(k)->isEnabled() || !rod(k)->isVisible())
+    if (k < 1 || k > 10 || !rod(k)->isMovable() || !rod(k)->isVisible())
         return;
     if (k == targetRod_)
         rightAnswer();
@@ -79,13 +81,13 @@ void NumberToRodScreen::lockAnswer()
     for (int k = 1; k <= 10; ++k)
         rod(k)->hide();
     rod(targetRod_)->show();
-    rod(targetRod_)->setEnabled(false);
+    rod(targetRod_)->setMovable(false);
 }
 
 void NumberToRodScreen::unlockAnswer()
 {
     for (int k = 1; k <= 10; ++k) {
-        rod(k)->setEnabled(true);
+        rod(k)->setMovable(true);
         rod(k)->show();
     }
 }
@@ -95,7 +97,12 @@ void NumberToRodScreen::chooseDisplay(NumberDisplay display)
     display_ = display;
     parola_->setChecked(display == NumberDisplay::Word);
     cifre_->setChecked(display == NumberDisplay::Digits);
-    newProblem();
+    poseProblem();
+}
+
+QString NumberToRodScreen::problemSentence() const
+{
+    return spoken::numberToRod(targetRod_, display_ == NumberDisplay::Word, *context_.speller);
 }
 
 bool NumberToRodScreen::eventFilter(QObject* watched, QEvent* event)
@@ -115,7 +122,7 @@ bool NumberToRodScreen::eventFilter(QObject* watched, QEvent* event)
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && r->isEnabled() && r->isVisible())
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && r->isMovable() && r->isVisible())
             pressed_ = r;
         return true;
     case QEvent::MouseMove:

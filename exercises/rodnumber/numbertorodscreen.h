@@ -31,6 +31,7 @@ public:
     int targetRod() const { return targetRod_; }
     NumberDisplay display() const { return display_; }
     QLabel* numberLabel() const { return label_; }
+    QString problemSentence() const override;
 
 protected:
     void newProblem() override;

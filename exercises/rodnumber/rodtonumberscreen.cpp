@@ -5,6 +5,7 @@
 #include "common/appcontext.h"
 #include "common/board.h"
 #include "common/colours.h"
+#include "common/spoken.h"
 
 #include <QPushButton>
 
@@ -37,8 +38,13 @@ RodToNumberScreen::RodToNumberScreen(AppContext& context, QWidget* parent)
     }
     // All ten rods share one place; only the one asked about is shown.
     putRodsIn(container());
-    for (int k = 1; k <= 10; ++k)
+    for (int k = 1; k <= 10; ++k) {
         b->moveTo(rod(k), kRodPlace);
+        // Its number is the answer: the rod is told by its colour and its
+        // units, which the child counts, as a child who sees it does.
+        rod(k)->setAccessibleName(spoken::unnamedRod(k));
+        rod(k)->setAccessibleDescription(spoken::units(k));
+    }
 }
 
 QPushButton* RodToNumberScreen::numberButton(int k) const
@@ -79,6 +85,11 @@ void RodToNumberScreen::unlockAnswer()
         button->setEnabled(true);
         Board::setControlColour(button, kButtonFace);
     }
+}
+
+QString RodToNumberScreen::problemSentence() const
+{
+    return spoken::rodToNumber(targetRod_);
 }
 
 } // namespace brasti

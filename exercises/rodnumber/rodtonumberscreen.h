@@ -22,6 +22,7 @@ public:
     int targetRod() const { return targetRod_; }
     // Command1_k, k from 1 to 10.
     QPushButton* numberButton(int k) const;
+    QString problemSentence() const override;
 
 protected:
     void newProblem() override;

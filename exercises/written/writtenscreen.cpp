@@ -2,12 +2,15 @@
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "exercises/written/writtenscreen.h"
 
+#include "common/accessibility.h"
 #include "common/appcontext.h"
 #include "common/board.h"
 #include "common/colours.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
+#include "common/keyboard.h"
 #include "common/pictures.h"
+#include "common/spoken.h"
 #include "common/tray.h"
 
 #include <QKeyEvent>
@@ -135,6 +138,8 @@ WrittenScreen::WrittenScreen(int screen, AppContext& context, QWidget* parent)
                      targetIsUpper ? kButtonFace : kTargetGrey);
     target_ = targetIsUpper ? upper_ : lower_;
     given_ = targetIsUpper ? lower_ : upper_;
+    // Where no given rod covers it (the minuend within 10), the keyboard reads it.
+    makeReadable(given_);
     dragger()->setDropHandler(target_, [this](Rod* rod) { dropOnBar(rod); });
 
     // The given rods lie on the bars, above them and below the tray rods.
@@ -151,6 +156,7 @@ WrittenScreen::WrittenScreen(int screen, AppContext& context, QWidget* parent)
         b->place(label3_, toRect(config_.label3));
         b->setFontPoints(label3_, 24);
         Board::setControlColour(label3_, kWhite);
+        makeReadable(label3_);
     }
 
     text1_ = new AnswerBox(frame_);
@@ -193,7 +199,9 @@ void WrittenScreen::newProblem()
         showCopy(copy2_, problem_.second, left + problem_.first * kUnitTwips, givenTop);
         break;
     case WrittenBoard::Subtraction10:
+        // The minuend is a bar in its rod's colour, read as that rod.
         Board::setControlColour(given_, rodColour(problem_.first));
+        given_->setAccessibleDescription(spoken::aslongAs(problem_.first));
         showCopy(copy1_, problem_.second, left, Board::designRect(target_).top());
         break;
     case WrittenBoard::Subtraction20:
@@ -209,17 +217,39 @@ void WrittenScreen::newProblem()
     SpostaBrasti();
 }
 
+QString WrittenScreen::problemSentence() const
+{
+    const bool result = config_.mode == AnswerMode::ResultMode;
+    const int first = problem_.first;
+    const int second = problem_.second;
+    const QString task = isAddition(config_.board)
+                             ? (result ? spoken::additionResult(first, second) : spoken::additionOperation(first, second))
+                             : (result ? spoken::subtractionResult(first, second)
+                                       : spoken::subtractionOperation(first, second));
+    // The rods laid on the bar so far, from its left end.
+    std::vector<const Rod*> laid;
+    for (const Rod* r : frame_->findChildren<Rod*>())
+        if (!r->isMovable())
+            laid.push_back(r);
+    std::sort(laid.begin(), laid.end(),
+              [](const Rod* a, const Rod* b) { return Board::designRect(a).left() < Board::designRect(b).left(); });
+    std::vector<int> numbers;
+    for (const Rod* r : laid)
+        numbers.push_back(r->number());
+    return task + spoken::alreadyIn(inPlace(target_->accessibleName()), numbers);
+}
+
 void WrittenScreen::SpostaBrasti()
 {
     const std::array<int, 10> order = probeShuffle(*context_.random);
     for (std::size_t slot = 0; slot < order.size(); ++slot) {
         Rod* r = rod(order[slot]);
-        r->setEnabled(true);
+        r->setMovable(true);
         board()->moveTo(r, QPoint(kTrayLeft, 200 + 400 * static_cast<int>(slot)));
     }
     if (secondTen_) {
         // Always the one on top, so the tray's 10 is taken second.
-        secondTen_->setEnabled(true);
+        secondTen_->setMovable(true);
         board()->place(secondTen_, QRect(QPoint(kTrayLeft, Board::designRect(rod(10)).top()),
                                          QSize(10 * kUnitTwips, kCopyHeight)));
         secondTen_->raise();
@@ -245,7 +275,7 @@ void WrittenScreen::dropOnBar(Rod* rod)
     }
     // Laid on the bar for the rest of the problem: dragged again, it could
     // fill the bar a second time and be counted twice.
-    rod->setEnabled(false);
+    rod->setMovable(false);
     const QRect bar = Board::designRect(target_);
     board()->moveTo(rod, QPoint(bar.left() + outcome.atUnits * kUnitTwips, bar.top()));
     if (outcome.verdict == DropVerdict::Completed) {

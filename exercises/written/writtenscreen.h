@@ -62,6 +62,7 @@ public:
     AnswerBox* answerBox() const { return text1_; }
     // The second rod of 10 (brasti2_10) within 20, or nullptr.
     Rod* secondTen() const { return secondTen_; }
+    QString problemSentence() const override;
 
 protected:
     void newProblem() override;

@@ -67,6 +67,7 @@ struct Play {
     int screen;
     std::vector<std::pair<int, int>> draws; // k out of n, in the order drawn, right sounds included
     std::vector<Step> steps;
+    std::vector<const char*> readable; // what shows the problem, and must be a stop from the start
 };
 
 std::vector<std::pair<int, int>> tray(int start)
@@ -98,41 +99,49 @@ const std::vector<Play>& plays()
           {Step::Carry, "brasti_5", "Picture1_2", 0, 1},
           {Step::Carry, "brasti_9", "Picture1_3", 0, 1},
           {Step::Press, "SSCommand1", "Space", 1, 1},
-          {Step::Press, "BottoneAvanti", "Enter", 1, 1}}},
+          {Step::Press, "BottoneAvanti", "Enter", 1, 1}},
+         {"Label3"}},
         {"comparison: 2 > ?, rod 3 then rod 1",
          8,
          draws(tray(3), D{{1, 5}, {1, 10}, {1, 2}, {1, 4}}),
-         {{Step::Carry, "brasti_3", "Picture3", 0, 1}, {Step::Carry, "brasti_1", "Picture3", 1, 1}}},
+         {{Step::Carry, "brasti_3", "Picture3", 0, 1}, {Step::Carry, "brasti_1", "Picture3", 1, 1}},
+         {"brasto", "Label3"}},
         {"comparison: 3 ? 7, the signs",
          9,
          draws(D{{3, 10}, {7, 10}, {1, 4}}),
-         {{Step::Press, "Command1", "Enter", 0, 1}, {Step::Press, "Command2", "Space", 1, 1}}},
+         {{Step::Press, "Command1", "Enter", 0, 1}, {Step::Press, "Command2", "Space", 1, 1}},
+         {"brasto1", "brasto2"}},
         {"composing: 2 + 2, the covered strip out of reach",
          15,
          draws(D{{2, 2}, {3, 9}, {2, 3}}, tray(1), D{{1, 4}}),
-         {{Step::Carry, "brasti_2", "Picture1", 0, 1}, {Step::Carry, "brasti_4", "Picture1", 1, 1}}},
+         {{Step::Carry, "brasti_2", "Picture1", 0, 1}, {Step::Carry, "brasti_4", "Picture1", 1, 1}},
+         {"brasto1", "brasto2"}},
         {"rod and number: rod 7, the numbers",
          10,
          draws(D{{7, 10}, {1, 4}}),
-         {{Step::Press, "Command1_3", "Enter", 0, 1}, {Step::Press, "Command1_7", "Space", 1, 1}}},
+         {{Step::Press, "Command1_3", "Enter", 0, 1}, {Step::Press, "Command1_7", "Space", 1, 1}},
+         {"brasti_7"}},
         {"rod and number: TRE, the rods clicked",
          11,
          draws(tray(4), D{{3, 10}, {1, 4}}),
-         {{Step::Press, "brasti_6", "Space", 0, 1}, {Step::Press, "brasti_3", "Enter", 1, 1}}},
+         {{Step::Press, "brasti_6", "Space", 0, 1}, {Step::Press, "brasti_3", "Enter", 1, 1}},
+         {"Label3"}},
         {"composing: 4 + 10 + 4 + 2 = 20, the stacked rods on top first",
          27,
          draws(D{{4, 19}}, tray(1), D{{1, 4}}),
          {{Step::Carry, "brasti2_10", "Picture2", 0, 0},
           {Step::Carry, "brasti2_9", "Picture2", 0, 1},
           {Step::Carry, "brasti2_4", "Picture2", 0, 1},
-          {Step::Carry, "brasti2_2", "Picture2", 1, 1}}},
+          {Step::Carry, "brasti2_2", "Picture2", 1, 1}},
+         {"Picture1", "Picture3", "brasti_4"}},
         {"written: 3 + 4, the bar, then the typed result",
          21,
          draws(D{{6, 9}, {3, 6}}, tray(1), D{{1, 4}}),
          {{Step::Carry, "brasti_8", "Picture1", 0, 1},
           {Step::Carry, "brasti_7", "Picture1", 0, 1},
           {Step::Type, "Text1", "4", 0, 2},
-          {Step::Type, "Text1", "7", 1, 2}}},
+          {Step::Type, "Text1", "7", 1, 2}},
+         {"Label3", "brasto1", "brasto2"}},
     };
     return table;
 }
@@ -187,6 +196,9 @@ private slots:
         key(a, Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(w->focusWidget(), first);
         QCOMPARE(w->focusFrame()->framed(), first);
+        // What shows the problem is a stop, though it does nothing: a screen reader reads it there.
+        for (const char* name : p.readable)
+            QVERIFY2(tabStops(w->board()).contains(w->findChild<QWidget*>(QLatin1String(name))), name);
 
         bool spaceFirst = true;
         for (const Step& step : p.steps) {
@@ -205,8 +217,16 @@ private slots:
                 // The frame shows where the keyboard is.
                 QCOMPARE(w->focusFrame()->framed(), w->focusWidget());
             }
+            const Qt::Key press = QLatin1String(step.detail) == QLatin1String("Space") ? Qt::Key_Space : Qt::Key_Return;
+            if (step.kind == Step::Press && QLatin1String(step.control) == QLatin1String("BottoneAvanti")) {
+                // Right after the right answer "avanti" takes no key: a second
+                // Enter at once would pass the verdict unheard.
+                key(a, press);
+                QVERIFY(w->avantiButton()->isEnabled());
+                QTest::qWait(550);
+            }
             if (step.kind == Step::Press)
-                key(a, QLatin1String(step.detail) == QLatin1String("Space") ? Qt::Key_Space : Qt::Key_Return);
+                key(a, press);
             if (step.kind == Step::Carry) {
                 // Space and Enter take turns to pick up and to drop.
                 const Qt::Key pick = spaceFirst ? Qt::Key_Space : Qt::Key_Return;
@@ -237,6 +257,12 @@ private slots:
                 QVERIFY(!w->dragger()->draggedRod());
                 QVERIFY(!outline->isVisible());
             }
+            // Targets are stops only while a rod is carried; a rod laid for good stays one, to be read.
+            for (QWidget* stop : tabStops(w->board()))
+                QVERIFY2(!isDropTarget(stop), qPrintable(what + QStringLiteral(": ") + stop->objectName()));
+            if (auto* carried = w->findChild<Rod*>(QLatin1String(step.control));
+                step.kind == Step::Carry && carried && !carried->isMovable() && carried->isVisible())
+                QVERIFY2(tabStops(w->board()).contains(carried), qPrintable(what));
             QVERIFY2(int(a.t.context.rightCount) == step.right && int(a.t.context.wrongCount) == step.wrong,
                      qPrintable(what + QStringLiteral(": %1 right, %2 wrong")
                                            .arg(a.t.context.rightCount)
@@ -279,7 +305,8 @@ private slots:
         auto* exercise = qobject_cast<ExerciseScreen*>(a.window());
         QVERIFY(exercise && active(exercise));
         QCOMPARE(exercise->objectName(), QStringLiteral("Form9"));
-        QCOMPARE(focusName(a), QStringLiteral("Command1"));
+        // The problem first: the left rod, then the right one, then the signs.
+        QCOMPARE(focusName(a), QStringLiteral("brasto1"));
         QCOMPARE(exercise->focusFrame()->framed(), exercise->focusWidget());
 
         // The menu bar by keyboard: Alt, then left from the first item round to "Esci".
@@ -314,7 +341,7 @@ private slots:
         // Active again, as a window manager makes it, the keyboard is back where it was.
         exercise->activateWindow();
         QVERIFY(active(exercise));
-        QCOMPARE(focusName(a), QStringLiteral("Command1"));
+        QCOMPARE(focusName(a), QStringLiteral("brasto1"));
         a.t.random.pushInt(3, 18);
         answerWith(Qt::Key_Return); // "Sì" is the default
         chooseEsci();

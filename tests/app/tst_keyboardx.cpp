@@ -12,6 +12,7 @@
 #include "harness/testmain.h"
 
 #include <QProcess>
+#include <QShortcut>
 #include <QStandardPaths>
 
 using namespace brasti;
@@ -66,10 +67,21 @@ private:
                       QStringLiteral("Tab"), QStringLiteral("space")}));
         QTRY_COMPARE(shell.current()->objectName(), QStringLiteral("Form9"));
         QVERIFY(QTest::qWaitForWindowActive(shell.current()));
-        QTRY_COMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+        QTRY_COMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("brasto1"));
 
-        // ">" for 3 and 7: a wrong answer, from the keyboard alone.
-        QVERIFY(type({QStringLiteral("Return")}));
+        // F1 and "?" (with Shift, as typed) ask for the problem again, each once.
+        int again = 0;
+        int ambiguous = 0;
+        for (QShortcut* shortcut : shell.current()->findChildren<QShortcut*>()) {
+            connect(shortcut, &QShortcut::activated, this, [&] { ++again; });
+            connect(shortcut, &QShortcut::activatedAmbiguously, this, [&] { ++ambiguous; });
+        }
+        QVERIFY(type({QStringLiteral("F1"), QStringLiteral("question")}));
+        QTRY_COMPARE(again, 2);
+        QCOMPARE(ambiguous, 0);
+
+        // Past the two rods to ">" for 3 and 7: a wrong answer, from the keyboard alone.
+        QVERIFY(type({QStringLiteral("Tab"), QStringLiteral("Tab"), QStringLiteral("Return")}));
         QTRY_COMPARE(t.context.wrongCount, std::int16_t(1));
     }
 };

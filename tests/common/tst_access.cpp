@@ -5,12 +5,15 @@
 // carry them are checked under a real X server with the accessibility bus
 // running (the test runs itself again there; skipped without the tools).
 #include "app/catalogue.h"
+#include "app/shell.h"
 #include "common/accessibility.h"
 #include "common/board.h"
 #include "common/controls.h"
 #include "common/exercisescreen.h"
 #include "common/colours.h"
 #include "common/pictures.h"
+#include "common/spoken.h"
+#include "exercises/ordering/orderingscreen.h"
 #include "harness/harness.h"
 #include "harness/testmain.h"
 
@@ -52,7 +55,7 @@ public:
                        QRect(3000, 600, 3500, 350), kButtonFace);
         dragger()->setDropHandler(slot, [this](Rod* r) {
             board()->moveTo(r, Board::designRect(slot).topLeft());
-            r->setEnabled(false);
+            r->setMovable(false);
         });
         bar = makeBox(board(), frame, QStringLiteral("Picture2"), QStringLiteral("unità da comporre"),
                       QRect(3000, 1600, 3500, 350), kButtonFace);
@@ -60,6 +63,7 @@ public:
         putRodsIn(frame);
     }
 
+    QString problemSentence() const override { return QStringLiteral("scaffale"); }
     using ExerciseScreen::rightAnswer;
     using ExerciseScreen::rightStep;
     using ExerciseScreen::wrongAnswer;
@@ -74,7 +78,7 @@ protected:
     void newProblem() override
     {
         for (int k = 1; k <= 10; ++k) {
-            rod(k)->setEnabled(true);
+            rod(k)->setMovable(true);
             board()->moveTo(rod(k), stance() == RodStance::Flat ? QPoint(200, 200 + 400 * (k - 1))
                                                                  : QPoint(200 + 400 * (k - 1), 1500));
         }
@@ -128,15 +132,102 @@ QRect inkOf(const QImage& image, QColor text, QColor rod)
     return ink;
 }
 
+using Draws = std::vector<std::pair<int, int>>; // k out of n, in the order drawn
+
+Draws tray()
+{
+    return Draws(10, {1, 10});
+}
+
+Draws operator+(Draws a, const Draws& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+struct Sentence {
+    int screen;
+    Draws draws;
+    const char* heard;
+};
+
+// Every screen's problem as a screen reader hears it, for a problem forced draw by draw.
+const std::vector<Sentence>& sentences()
+{
+    static const std::vector<Sentence> table = {
+        {1, {{1, 18}, {2, 10}, {5, 10}, {9, 10}},
+         "Ordina dal minore al maggiore brasto 2, brasto 5 e brasto 9 nelle 3 caselle."},
+        {2, {{1, 18}, {2, 10}, {5, 10}, {9, 10}, {1, 10}},
+         "Ordina dal minore al maggiore brasto 2, brasto 5, brasto 9 e brasto 1 nelle 4 caselle."},
+        {3, {{1, 18}, {2, 10}, {5, 10}, {9, 10}, {1, 10}, {10, 10}},
+         "Ordina dal minore al maggiore brasto 2, brasto 5, brasto 9, brasto 1 e brasto 10 nelle 5 caselle."},
+        {4, {{1, 18}, {1, 10}, {2, 10}, {3, 10}, {4, 10}, {5, 10}, {6, 10}, {7, 10}},
+         "Ordina dal minore al maggiore brasto 1, brasto 2, brasto 3, brasto 4, brasto 5, brasto 6 e brasto 7 "
+         "nelle 7 caselle."},
+        {5, Draws{{1, 18}} + tray(), "Ordina dal minore al maggiore tutti i brasti nelle 10 caselle."},
+        {6, tray() + Draws{{3, 8}}, "Trova il brasto in mezzo tra brasto 3 e brasto 5."},
+        {7, tray() + Draws{{5, 8}},
+         "Trova i brasti vicini di brasto 6: il più corto a sinistra, il più lungo a destra."},
+        {8, tray() + Draws{{1, 5}, {4, 10}, {1, 2}}, "Il brasto 4 è maggiore del brasto da mettere nella scatola a destra."},
+        {8, tray() + Draws{{3, 5}, {9, 10}, {2, 2}}, "Il brasto da mettere nella scatola a sinistra è minore del brasto 9."},
+        {8, tray() + Draws{{5, 5}, {6, 10}, {2, 2}}, "Il brasto da mettere nella scatola a sinistra è uguale al brasto 6."},
+        {9, {{3, 10}, {7, 10}}, "A sinistra brasto 3, a destra brasto 7: scegli il segno."},
+        {10, {{3, 10}}, "Quanto vale il brasto verde? Conta le sue unità: tac, tac, tac."},
+        {10, {{10, 10}}, "Quanto vale il brasto arancione? Conta le sue unità: tac, tac, tac, tac, tac, tac, tac, tac, tac, tac."},
+        {11, tray() + Draws{{7, 10}}, "Scegli il brasto del numero sette."},
+        {12, Draws{{3, 9}} + tray(), "Componi il 10: metti accanto al brasto 3 il brasto che manca."},
+        {13, Draws{{4, 9}, {2, 4}} + tray(), "Trova la somma: il brasto lungo come brasto 2 e brasto 3 insieme."},
+        {14, Draws{{7, 9}, {3, 7}} + tray(), "Trova la differenza: il brasto che, con brasto 3, è lungo come brasto 8."},
+        {15, Draws{{1, 2}, {7, 9}, {3, 7}} + tray(),
+         "Trova la differenza: il brasto che, con brasto 3, è lungo come brasto 8."},
+        {15, Draws{{2, 2}, {3, 9}, {2, 3}} + tray(), "Trova la somma: il brasto lungo come brasto 2 e brasto 2 insieme."},
+        {16, Draws{{6, 9}, {3, 6}} + tray(),
+         "Sotto la barra della somma: brasto 3 e brasto 4; riempila, poi scrivi l'addizione."},
+        {17, Draws{{7, 10}} + tray(), "Componi il brasto 7 mettendo dei brasti in fila."},
+        {18, Draws{{6, 9}, {3, 6}} + tray(),
+         "Sopra: la barra lunga come brasto 7; sotto: brasto 3; completa la barra della differenza, poi scrivi "
+         "la sottrazione."},
+        {19, Draws{{5, 10}} + tray(),
+         "Componi quindici nella casella del numero: prima il brasto 10, poi il brasto che manca."},
+        {20, Draws{{4, 10}, {5, 10}} + tray(),
+         "Componi 15: la barra del 10 e brasto 5. Già nella riga da riempire: brasto 4."},
+        {21, Draws{{6, 9}, {3, 6}} + tray(), "3 + 4 =: riempi la barra della somma, poi scrivi il risultato."},
+        {22, Draws{{8, 10}, {5, 10}} + tray(), "8 + 5 =: riempi la barra della somma, poi scrivi il risultato."},
+        {23, Draws{{6, 9}, {3, 6}} + tray(), "7 - 3 =: completa la barra della differenza, poi scrivi il risultato."},
+        {24, Draws{{8, 10}, {5, 10}} + tray(),
+         "Sotto la barra della somma: brasto 8 e brasto 5; riempila, poi scrivi l'addizione."},
+        {25, Draws{{4, 10}, {6, 10}} + tray(),
+         "14 - 6 =: completa la barra della differenza, poi scrivi il risultato."},
+        {26, Draws{{4, 10}, {6, 10}} + tray(),
+         "Sopra: brasto 10 e brasto 4; sotto: brasto 6; completa la barra della differenza, poi scrivi la "
+         "sottrazione."},
+        {27, Draws{{13, 19}} + tray(),
+         "Componi 20: la barra del 10 e brasto 10. Già nella riga da riempire: brasto 10 e brasto 3."},
+    };
+    return table;
+}
+
 struct Event {
     QObject* object;
     QAccessible::Event type;
+    QString text; // a notice's, as it showed
 };
 std::vector<Event> g_events;
 
 void recordEvent(QAccessibleEvent* event)
 {
-    g_events.push_back({event->object(), event->type()});
+    const auto* notice = qobject_cast<const Notice*>(event->object());
+    g_events.push_back({event->object(), event->type(), notice ? notice->text() : QString()});
+}
+
+// What a notice said, each time it showed.
+QStringList said(QObject* notice)
+{
+    QStringList texts;
+    for (const Event& e : g_events)
+        if (e.object == notice && e.type == QAccessible::ObjectShow)
+            texts << e.text;
+    return texts;
 }
 
 int countEvents(QObject* object, QAccessible::Event type)
@@ -184,8 +275,13 @@ private slots:
         QCOMPARE(accessible(w.rod(4))->text(QAccessible::Name), QStringLiteral("brasto 4"));
         QCOMPARE(description(w.copy), QStringLiteral("nell'unità da comporre"));
 
+        QVERIFY(!accessible(w.rod(4))->state().readOnly);
+        QVERIFY(accessible(w.copy)->state().readOnly);
         harness::dragRodOnto(w.rod(4), w.slot);
         QCOMPARE(description(w.rod(4)), QStringLiteral("nella casella 1"));
+        // Laid for good: read, not moved, and still reached by the keyboard.
+        QVERIFY(accessible(w.rod(4))->state().readOnly);
+        QVERIFY(accessible(w.rod(4))->state().focusable);
         // What the screen reader hears does not depend on the window's size.
         w.resize(w.designedWindowSize() * 3 / 2);
         QTRY_COMPARE(w.zoom(), 1.5);
@@ -227,7 +323,14 @@ private slots:
                 if (!piece->isVisible())
                     continue;
                 const QString where = description(piece);
-                const bool inTray = qobject_cast<Rod*>(piece) && piece->isEnabled();
+                const auto* rod = qobject_cast<Rod*>(piece);
+                if (screen == QLatin1String("Form10")) {
+                    // The rod to name is told by its colour and its units, not by its number.
+                    QCOMPARE(accessible(piece)->text(QAccessible::Name), spoken::unnamedRod(rod->number()));
+                    QCOMPARE(where, spoken::units(rod->number()));
+                    continue;
+                }
+                const bool inTray = rod && rod->isMovable();
                 QVERIFY2(inTray ? where.isEmpty() : where.startsWith(QStringLiteral("nel")),
                          qPrintable(screen + " " + piece->objectName() + ": '" + where + "'"));
             }
@@ -244,7 +347,7 @@ private slots:
                 for (Rod* r : w->findChildren<Rod*>()) {
                     // Only a rod on top of its pile can be picked up.
                     const QPoint middle = r->mapTo(w.get(), r->rect().center());
-                    if (landed || !r->isEnabled() || !r->isVisible() || !target->isEnabled() || w->childAt(middle) != r)
+                    if (landed || !r->isMovable() || !r->isVisible() || !target->isEnabled() || w->childAt(middle) != r)
                         continue;
                     const std::optional<QPoint> point = openPointOf(w.get(), target, r);
                     if (!point)
@@ -259,6 +362,57 @@ private slots:
             }
             QVERIFY2(landed, qPrintable(screen + ": no rod landed in a box"));
         }
+    }
+
+    // Each screen tells its problem in one sentence with every number shown,
+    // read as screen readers read it: the name of the screen's notice.
+    void everyScreenSaysItsProblem_data()
+    {
+        QTest::addColumn<int>("row");
+        for (std::size_t i = 0; i < sentences().size(); ++i)
+            QTest::addRow("Form%d, %s", sentences()[i].screen, sentences()[i].heard) << int(i);
+    }
+    void everyScreenSaysItsProblem()
+    {
+        QFETCH(int, row);
+        const Sentence& expected = sentences()[std::size_t(row)];
+        harness::TestContext t;
+        for (const auto& [k, n] : expected.draws)
+            t.random.pushInt(k, n);
+        std::unique_ptr<ExerciseScreen> w(createExerciseScreen(expected.screen, t.context));
+        w->load();
+        QCOMPARE(t.random.pending(), std::size_t(0));
+        QCOMPARE(t.random.fallbackDraws(), 0);
+        QAccessibleInterface* notice = accessible(w->problemNotice());
+        QCOMPARE(notice->role(), QAccessible::Notification);
+        QCOMPARE(notice->text(QAccessible::Name), QString::fromUtf8(expected.heard));
+        QCOMPARE(w->problemSentence(), QString::fromUtf8(expected.heard));
+        QCOMPARE(accessible(w->moveNotice())->role(), QAccessible::Notification);
+    }
+
+    // What the board shows as the problem goes on is heard with it again:
+    // the rods laid in a row, the way the rods are to be ordered.
+    void sentencesFollowTheBoard()
+    {
+        harness::TestContext t;
+        t.random.pushInt(7, 10);
+        t.random.pushInts({1, 1, 1, 1, 1, 1, 1, 1, 1, 1}, 10);
+        std::unique_ptr<ExerciseScreen> w(createExerciseScreen(17, t.context));
+        w->load();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QWidget* row = w->findChild<QWidget*>(QStringLiteral("Picture2"));
+        harness::dragRodOnto(w->findChild<Rod*>(QStringLiteral("brasti2_3")), row);
+        QCOMPARE(w->problemSentence(), QStringLiteral("Componi il brasto 7 mettendo dei brasti in fila. Già nella "
+                                                      "riga da riempire: brasto 3."));
+
+        harness::TestContext o;
+        o.random.pushInts({1, 2, 5, 9}, 10);
+        std::unique_ptr<ExerciseScreen> ordering(createExerciseScreen(1, o.context));
+        ordering->load();
+        ordering->findChild<QAction*>(QStringLiteral("mnuDecresce"))->trigger();
+        QCOMPARE(ordering->problemSentence(),
+                 QStringLiteral("Ordina dal maggiore al minore brasto 2, brasto 5 e brasto 9 nelle 3 caselle."));
     }
 
     void rodsShowTheirNumbersWhenAsked_data()
@@ -337,7 +491,11 @@ private slots:
     void eventsReachTheScreenReader()
     {
         if (qEnvironmentVariableIsSet(kInsideAtSpi)) {
+            if (!QTest::qWaitFor([] { return QAccessible::isActive(); }, 10000))
+                QSKIP("the accessibility bus did not come up");
             insideAtSpi();
+            if (!QTest::currentTestFailed())
+                insideAtSpiScreens();
             return;
         }
         const QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
@@ -360,18 +518,34 @@ private slots:
 private:
     void insideAtSpi()
     {
-        if (!QTest::qWaitFor([] { return QAccessible::isActive(); }, 10000))
-            QSKIP("the accessibility bus did not come up");
         // Events stop here instead of going out on the bus.
         QAccessible::installUpdateHandler(recordEvent);
         Shelf s;
         ShelfScreen& w = *s.screen;
         QVERIFY(QTest::qWaitForWindowExposed(&w));
 
+        // The problem is heard once, when the window is active.
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTRY_COMPARE(said(w.problemNotice()), QStringList{QStringLiteral("scaffale")});
+        // F1 and "?" say it again; a key held down says it once.
+        QTest::keyClick(w.windowHandle(), Qt::Key_F1);
+        QTRY_COMPARE(said(w.problemNotice()).size(), 2);
+        QTest::keyClick(w.windowHandle(), Qt::Key_Question, Qt::ShiftModifier);
+        QTRY_COMPARE(said(w.problemNotice()).size(), 3);
+        QTest::keyPress(w.windowHandle(), Qt::Key_F1);
+        for (int i = 0; i < 3; ++i)
+            QTest::simulateEvent(w.windowHandle(), true, Qt::Key_F1, Qt::NoModifier, QString(), true);
+        QTest::keyRelease(w.windowHandle(), Qt::Key_F1);
+        QTest::qWait(50);
+        QCOMPARE(said(w.problemNotice()).size(), 4);
+
         g_events.clear();
         harness::dragRodOnto(w.rod(2), w.slot);
         QCOMPARE(countEvents(w.rod(2), QAccessible::DescriptionChanged), 1);
         QCOMPARE(countEvents(w.slot, QAccessible::DescriptionChanged), 0);
+        // The move is heard at once: where the rod now lies.
+        QCOMPARE(said(w.moveNotice()), QStringList{QStringLiteral("brasto 2 nella casella 1")});
 
         // Each verdict is an alert on its icon, which shows (again) with the new counts.
         g_events.clear();
@@ -388,6 +562,36 @@ private:
         QCOMPARE(countEvents(w.rightIcon(), QAccessible::Alert), 2);
         QCOMPARE(countEvents(w.rightIcon(), QAccessible::ObjectShow), 2);
         QCOMPARE(countEvents(w.wrongIcon(), QAccessible::Alert), 0);
+        QAccessible::installUpdateHandler(nullptr);
+    }
+
+    // On a real screen: a refused drop says nothing, and a screen left with
+    // its problem still to be heard says nothing any more.
+    void insideAtSpiScreens()
+    {
+        QAccessible::installUpdateHandler(recordEvent);
+        g_events.clear();
+        harness::TestContext t;
+        Shell shell(t.context);
+        shell.setQuitAction([] {});
+        t.random.pushInts({1}, 18);
+        t.random.pushInts({2, 5, 9}, 10);
+        shell.openExercise(1);
+        auto* w = qobject_cast<OrderingScreen*>(shell.current());
+        QVERIFY(w && QTest::qWaitForWindowActive(w));
+        QTRY_COMPARE(said(w->problemNotice()),
+                     QStringList{QStringLiteral("Ordina dal minore al maggiore brasto 2, brasto 5 e brasto 9 nelle 3 caselle.")});
+        harness::dragRodOnto(w->rod(2), w->slot(1));
+        harness::dragRodOnto(w->rod(5), w->slot(1));
+        QCOMPARE(said(w->moveNotice()).join(QLatin1Char('|')), QStringLiteral("brasto 2 nella casella 1"));
+
+        // "Ricomincia", and the screen is left before its sentence goes out.
+        QObject* notice = w->problemNotice();
+        w->ricomincia();
+        t.random.pushInt(1, 18);
+        shell.showMenu();
+        QTest::qWait(200);
+        QCOMPARE(said(notice).size(), 1);
         QAccessible::installUpdateHandler(nullptr);
     }
 };

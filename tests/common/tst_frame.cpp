@@ -33,7 +33,7 @@ public:
         dragger()->setDropHandler(box, [this](Rod* r) {
             dropped.push_back(r->number());
             board()->moveTo(r, QPoint(4000, 600));
-            r->setEnabled(false);
+            r->setMovable(false);
         });
         list = new QListWidget(board());
         list->setObjectName(QStringLiteral("List1"));
@@ -46,6 +46,7 @@ public:
     }
 
     void verdict(bool right) { right ? rightAnswer() : wrongAnswer(); }
+    QString problemSentence() const override { return QStringLiteral("problema %1").arg(problems); }
 
     QLabel* box;
     QListWidget* list;
@@ -62,7 +63,7 @@ protected:
     {
         ++problems;
         for (int k = 1; k <= 10; ++k) {
-            rod(k)->setEnabled(true);
+            rod(k)->setMovable(true);
             board()->moveTo(rod(k), QPoint(200, 200 + 400 * (k - 1)));
         }
     }
@@ -83,6 +84,7 @@ public:
         second = addExtraRod(QStringLiteral("brasti2"), 10, frame);
     }
     using ExerciseScreen::addOperationLine;
+    QString problemSentence() const override { return QString(); }
     Rod* second;
 
 protected:
@@ -255,7 +257,7 @@ private slots:
         harness::dragRodOnto(s.rod(3), s.box);
         QCOMPARE(s.dropped, std::vector<int>{3});
         QCOMPARE(Board::designRect(s.rod(3)).topLeft(), QPoint(4000, 600));
-        QVERIFY(!s.rod(3)->isEnabled());
+        QVERIFY(!s.rod(3)->isMovable());
 
         // A disabled rod cannot be dragged.
         harness::dragRodOnto(s.rod(3), s.list);
@@ -287,7 +289,7 @@ private slots:
         harness::dragRodOnto(s.rod(4), s.box);
         QVERIFY(s.dropped.empty());
         QCOMPARE(s.rod(4)->geometry(), before);
-        QVERIFY(s.rod(4)->isEnabled());
+        QVERIFY(s.rod(4)->isMovable());
     }
 
     void outlineFollowsThePointer()
@@ -339,7 +341,8 @@ private slots:
         // A rod under a longer one is out of reach of the mouse, and of Tab.
         s.board()->moveTo(s.rod(1), Board::designRect(s.rod(9)).topLeft());
         QVERIFY(!tabStops(s.board()).contains(s.rod(1)));
-        QVERIFY(tabStops(s.board()).contains(s.box));
+        // Targets join the round only while a rod is carried.
+        QVERIFY(!tabStops(s.board()).contains(s.box));
 
         // Picked up, the outline on the rod; Tab goes round the targets only.
         QVERIFY(focusOn(s.rod(3)));

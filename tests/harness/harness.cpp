@@ -11,6 +11,9 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <csignal>
+#include <unistd.h>
+
 namespace harness {
 
 double ScriptedRandom::next()
@@ -75,7 +78,7 @@ void clickThroughWindow(QWidget* widget, QPoint localPoint)
     QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, p);
 }
 
-UnderX runUnderX(const char* inside, const QStringList& command, const QStringList& extraEnvironment)
+UnderX runUnderX(const char* inside, const QStringList& command, const QStringList& extraEnvironment, int timeoutMs)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QString::fromLatin1(inside), QStringLiteral("1"));
@@ -88,16 +91,19 @@ UnderX runUnderX(const char* inside, const QStringList& command, const QStringLi
     QProcess child;
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
+    // A group of its own: the X server, the buses and whatever the command
+    // starts can then be ended together.
+    child.setChildProcessModifier([] { ::setpgid(0, 0); });
     child.start(QStandardPaths::findExecutable(QStringLiteral("xvfb-run")),
                 QStringList{QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1280x1024x24")}
                     + command);
     UnderX result;
-    const bool finished = child.waitForFinished(60000);
+    const bool finished = child.waitForFinished(timeoutMs);
     result.output = child.readAll();
     if (!finished) {
-        child.kill();
+        ::kill(-static_cast<pid_t>(child.processId()), SIGKILL);
         child.waitForFinished();
-        result.output += "\n(no end within a minute)";
+        result.output += "\n(no end within " + QByteArray::number(timeoutMs / 1000) + " s)";
     }
     result.ok = finished && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
     return result;

@@ -92,7 +92,8 @@ void dragRodOnto(brasti::Rod* rod, QWidget* target);
 void clickThroughWindow(QWidget* widget, QPoint localPoint = QPoint(-1, -1));
 
 // Runs a command under a private X server (xvfb-run, a 1280 x 1024 screen)
-// and waits up to a minute for it. Set in its environment: `inside`, so a
+// and waits for it, a minute unless told otherwise; one that takes longer
+// is ended with everything it started. Set in its environment: `inside`, so a
 // test that runs itself again knows where it is, the xcb platform and
 // `extraEnvironment` ("NAME=value"). Under AddressSanitizer the strict string
 // checks are off there: the system's X keymap library copies strings with
@@ -102,7 +103,8 @@ struct UnderX {
     bool ok = false; // ended normally, with status 0
     QByteArray output; // standard output and error together
 };
-UnderX runUnderX(const char* inside, const QStringList& command, const QStringList& extraEnvironment = {});
+UnderX runUnderX(const char* inside, const QStringList& command, const QStringList& extraEnvironment = {},
+                 int timeoutMs = 60000);
 
 // Where a control lies on the board, in twips.
 QPoint at(const QWidget* control);

@@ -7,10 +7,16 @@
 // in a text box, now and then a key held over the next event), resizes,
 // "Esci" answered either way, windows closed. After every event it checks
 // what must always hold.
+// With --access 1 the run goes on under a private X server with the
+// accessibility bus, as with a screen reader listening: every sentence is
+// then worked out and sent as it would be, F1 asks for the problem again
+// and again, and each notice that goes out must come from the screen on
+// show, never from one already left; the memory the run holds must not grow.
 // The seed is printed, so a failure replays exactly with --seed.
 //
-//   robustness [--seed N] [--events N] [--seconds S] [--verbose 1]
+//   robustness [--seed N] [--events N] [--seconds S] [--verbose 1] [--access 1]
 #include "app/shell.h"
+#include "common/accessibility.h"
 #include "common/appcontext.h"
 #include "common/board.h"
 #include "common/dialogs.h"
@@ -23,6 +29,9 @@
 #include "harness/harness.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QFile>
+#include <QStandardPaths>
 #include <QFrame>
 #include <QApplication>
 #include <QClipboard>
@@ -62,6 +71,49 @@ struct Failure {
     std::string what;
 };
 
+const char* const kInsideAccess = "BRASTI_INSIDE_ACCESS";
+constexpr long kMostGrowthKb = 48 * 1024;
+// AddressSanitizer keeps freed memory aside for a while: the resident size
+// then says nothing of leaks, which it reports itself.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kMemoryMeasurable = false;
+#else
+constexpr bool kMemoryMeasurable = true;
+#endif
+// Widgets outside the screen's tree that may be alive: a box or menu just closed, Qt's own.
+constexpr qsizetype kMostStrayWidgets = 8;
+
+// What the process holds in memory now, in kB (0 where it cannot tell).
+long residentKb()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields.at(1).toLong() * (sysconf(_SC_PAGESIZE) / 1024) : 0;
+}
+
+// The program's windows; a notice heard from any screen but the one on show is a fault.
+QPointer<Shell> g_shell;
+long g_noticesHeard = 0;
+std::string g_noticeFault;
+
+void checkNotice(QAccessibleEvent* event)
+{
+    auto* notice = qobject_cast<Notice*>(event->object());
+    if (!notice || event->type() != QAccessible::ObjectShow)
+        return;
+    ++g_noticesHeard;
+    // Read as a screen reader reads it, at once.
+    const QString text = event->accessibleInterface()->text(QAccessible::Name);
+    QWidget* screen = notice->window();
+    ScreenWindow* shown = g_shell ? g_shell->current() : nullptr;
+    if (g_noticeFault.empty() && (screen != shown || !screen->isVisible() || text.isEmpty()))
+        g_noticeFault = "a notice (\"" + text.toStdString() + "\") from " + screen->objectName().toStdString()
+                      + (screen->isVisible() ? "" : ", not on show") + " while "
+                      + (shown ? shown->objectName().toStdString() : std::string("no screen")) + " is shown";
+}
+
 class Run {
 public:
     Run(std::uint64_t seed) : rng_(seed), random_(seed), dialogs_(rng_)
@@ -90,7 +142,12 @@ public:
         // A screen that was left carries nothing on its way out.
         if (leaving && leaving != shell_->current() && carrying(leaving))
             throw Failure{"after \"" + event + "\": a rod still carried on a screen that was left"};
+        // What was left to say is said now, as the event loop would, before
+        // a screen left goes: a sentence of its own may still be waiting.
+        QCoreApplication::sendPostedEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (!g_noticeFault.empty())
+            throw Failure{"after \"" + event + "\": " + std::exchange(g_noticeFault, std::string())};
         if (quit_) {
             // The program ended ("Esci" → Sì, or its window closed): start it again.
             quit_ = false;
@@ -127,6 +184,7 @@ private:
     void startProgram()
     {
         shell_ = std::make_unique<Shell>(context_);
+        g_shell = shell_.get();
         shell_->setQuitAction([this] { quit_ = true; });
         context_.autoAdvance = false;
         shell_->showStart();
@@ -204,7 +262,7 @@ private:
             const bool movableOnly = chance(80);
             QList<Rod*> rods;
             for (Rod* r : w->findChildren<Rod*>())
-                if (r->isVisible() && (r->isEnabled() || !movableOnly))
+                if (r->isVisible() && (r->isMovable() || !movableOnly))
                     rods << r;
             if (Rod* rod = any(rods))
                 return dragRod(w, rod);
@@ -285,7 +343,8 @@ private:
             {Qt::Key_A, Qt::NoModifier, 2},      {Qt::Key_5, Qt::NoModifier, 2},
             {Qt::Key_Backspace, Qt::NoModifier, 2}, {Qt::Key_Left, Qt::NoModifier, 3},
             {Qt::Key_Up, Qt::NoModifier, 2},     {Qt::Key_Down, Qt::NoModifier, 2},
-            {Qt::Key_Right, Qt::NoModifier, 3},
+            {Qt::Key_Right, Qt::NoModifier, 3},  {Qt::Key_F1, Qt::NoModifier, 3},
+            {Qt::Key_Question, Qt::ShiftModifier, 1},
         };
         int total = 0;
         for (const Choice& c : keys)
@@ -370,7 +429,7 @@ private:
             target = QPoint(-200 + pick(w->width() + 400), -200 + pick(w->height() + 400));
             where = "anywhere";
         }
-        const bool fixed = !rod->isEnabled();
+        const bool fixed = !rod->isMovable();
         const QRect before = Board::designRect(rod);
         const std::string name = rod->objectName().toStdString();
         const QPointer<Rod> guard(rod);
@@ -417,6 +476,10 @@ private:
         checkCount("WrongCount", wrong, context_.wrongCount);
 
         ScreenWindow* w = shell_->current();
+        // Nothing of a screen left behind stays: every widget is the shown screen's.
+        const qsizetype strays = QApplication::allWidgets().size() - w->findChildren<QWidget*>().size() - 1;
+        if (strays > kMostStrayWidgets)
+            throw Failure{std::to_string(strays) + " widgets alive outside the screen on show"};
         for (Rod* r : w->findChildren<Rod*>()) {
             if (!r->isVisible())
                 continue;
@@ -467,7 +530,7 @@ private:
                 throw Failure{"a mouse drag was left open"};
             if (e != current)
                 throw Failure{"a rod carried on a screen that is gone"};
-            if (!rod->isEnabled() || !rod->isVisible())
+            if (!rod->isMovable() || !rod->isVisible())
                 throw Failure{rod->objectName().toStdString() + " carried though it cannot be dragged"};
             QWidget* focused = e->focusWidget();
             if (e->isActiveWindow() && focused != rod && !e->dragger()->hasDropHandler(focused))
@@ -544,9 +607,12 @@ int main(int argc, char** argv)
     long long events = 1000000;
     double seconds = 0;
     bool verbose = false;
+    bool access = false;
     for (int i = 1; i + 1 < argc; i += 2) {
         const QByteArray flag = argv[i];
-        if (flag == "--seed")
+        if (flag == "--access")
+            access = std::atoi(argv[i + 1]) != 0;
+        else if (flag == "--seed")
             seed = std::strtoull(argv[i + 1], nullptr, 10);
         else if (flag == "--events")
             events = std::atoll(argv[i + 1]);
@@ -554,6 +620,36 @@ int main(int argc, char** argv)
             verbose = std::atoi(argv[i + 1]) != 0;
         else if (flag == "--seconds")
             seconds = std::atof(argv[i + 1]);
+    }
+    if (access && !qEnvironmentVariableIsSet(kInsideAccess)) {
+        // Again under a private X server with the accessibility bus, which
+        // lives as long as the private session bus.
+        const QString session = QStandardPaths::findExecutable(QStringLiteral("dbus-run-session"));
+        const QString launcher = QStringLiteral("/usr/libexec/at-spi-bus-launcher");
+        if (QStandardPaths::findExecutable(QStringLiteral("xvfb-run")).isEmpty() || session.isEmpty()
+            || !QFileInfo(launcher).isExecutable()) {
+            std::printf("robustness: skipped, needs xvfb-run, dbus-run-session and at-spi-bus-launcher\n");
+            return 77;
+        }
+        QStringList command{session, QStringLiteral("--"), QStringLiteral("sh"), QStringLiteral("-c"),
+                            QStringLiteral("\"$0\" --launch-immediately --a11y=1 & exec \"$@\""), launcher,
+                            QCoreApplication::applicationFilePath()};
+        for (int i = 1; i < argc; ++i)
+            command << QString::fromLocal8Bit(argv[i]);
+        command << QStringLiteral("--seed") << QString::number(seed);
+        const harness::UnderX run = harness::runUnderX(kInsideAccess, command,
+                                                       {QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1")},
+                                                       static_cast<int>(seconds * 1000) + 90000);
+        std::fputs(run.output.constData(), stdout);
+        return run.ok ? 0 : 1;
+    }
+    if (access) {
+        if (!QTest::qWaitFor([] { return QAccessible::isActive(); }, 10000)) {
+            std::printf("robustness: skipped, the accessibility bus did not come up\n");
+            return 77;
+        }
+        // Events stop here, each checked and read as a screen reader would.
+        QAccessible::installUpdateHandler(checkNotice);
     }
     std::printf("robustness: seed %llu (replay with --seed %llu)\n", static_cast<unsigned long long>(seed),
                 static_cast<unsigned long long>(seed));
@@ -564,10 +660,15 @@ int main(int argc, char** argv)
     Run run(seed);
     long long done = 0;
     std::string last;
+    // What the run holds once every screen has been through its first
+    // openings; past that it must not keep growing.
+    long warmKb = 0;
     try {
         for (; done < events; ++done) {
             if (seconds > 0 && double(clock.elapsed()) > seconds * 1000)
                 break;
+            if (warmKb == 0 && (done >= events / 4 || (seconds > 0 && double(clock.elapsed()) > seconds * 250)))
+                warmKb = residentKb();
             last = run.step();
             if (verbose)
                 std::printf("%lld: %s\n", done + 1, last.c_str());
@@ -580,6 +681,16 @@ int main(int argc, char** argv)
     }
     std::printf("robustness: %lld events in %.1f s, every check held (%s)\n", done, double(clock.elapsed()) / 1000.0,
                 run.summary().c_str());
+    if (access)
+        std::printf("robustness: %ld notices heard\n", g_noticesHeard);
+    // The resident size swings by some 20 MB with the window sizes and the
+    // text pasted; a leak of a few hundred bytes an event would pass that.
+    const long endKb = residentKb();
+    std::printf("robustness: memory %ld kB after the first quarter, %ld kB at the end\n", warmKb, endKb);
+    if (kMemoryMeasurable && warmKb > 0 && endKb > warmKb + kMostGrowthKb) {
+        std::printf("robustness: FAILED: the memory grew by %ld kB\n0 passed, 1 failed\n", endKb - warmKb);
+        return 1;
+    }
     std::printf("1 passed, 0 failed\n");
     return 0;
 }

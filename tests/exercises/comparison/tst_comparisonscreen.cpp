@@ -68,7 +68,7 @@ bool standsIn(const QWidget* item, const QWidget* box, int k)
 bool inTray(const Rod* rod, int start)
 {
     return at(rod) == QPoint(200 + 400 * trayPlaceOf(rod->number(), start), (10 - rod->number()) * 350 + 200)
-        && rod->isEnabled() && rod->isVisible();
+        && rod->isMovable() && rod->isVisible();
 }
 
 void trigger(QWidget* screen, const char* name)
@@ -174,7 +174,7 @@ private slots:
                     continue;
                 Rod* given = w->rod(rodFor(b, lowRod));
                 QVERIFY(standsIn(given, w->box(b), given->number()));
-                QVERIFY(!given->isEnabled());
+                QVERIFY(!given->isMovable());
             }
         };
         const auto restInTray = [&](int start) {
@@ -208,7 +208,7 @@ private slots:
             const int held = w->answer().rodIn(b);
             QVERIFY(held != 0);
             QVERIFY(standsIn(w->rod(held), w->box(b), held));
-            QVERIFY(!w->rod(held)->isEnabled());
+            QVERIFY(!w->rod(held)->isMovable());
             QCOMPARE(w->box(b)->property("tag").toString(), QStringLiteral("occupato"));
         }
         // Moves that change nothing: onto a filled box, a given box or rod, the
@@ -404,7 +404,7 @@ private slots:
         }
         // The rod stands in the box, fixed, both boxes closed until "avanti".
         QVERIFY(standsIn(w->rod(rightRod), openBox, rightRod));
-        QVERIFY(!w->rod(rightRod)->isEnabled());
+        QVERIFY(!w->rod(rightRod)->isMovable());
         QVERIFY(!openBox->isEnabled() && !shownBox->isEnabled());
         QVERIFY(w->avantiButton()->isEnabled());
         const int other = rightRod == 5 ? 6 : 5;

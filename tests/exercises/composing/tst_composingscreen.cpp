@@ -230,7 +230,7 @@ private slots:
         QCOMPARE(lines(w), QStringList{line});
         const TwipRect snapped = snapPlace(open, p, answer);
         QCOMPARE(Board::designRect(w->rod(answer)), QRect(snapped.left, snapped.top, snapped.width, snapped.height));
-        QVERIFY(!w->rod(answer)->isEnabled());
+        QVERIFY(!w->rod(answer)->isMovable());
         QVERIFY(!w->strip(open)->isEnabled() && !w->strip(closed)->isEnabled());
         QVERIFY(w->avantiButton()->isEnabled());
         // The placed rod cannot be dragged away, another rod dropped on it does nothing.
@@ -246,7 +246,7 @@ private slots:
         QVERIFY(!w->avantiButton()->isEnabled());
         QVERIFY(w->strip(open)->isEnabled());
         QCOMPARE(at(w->rod(answer)), trayPlace(answer));
-        QVERIFY(w->rod(answer)->isEnabled());
+        QVERIFY(w->rod(answer)->isMovable());
         QCOMPARE(w->operationsList()->count(), 1);
     }
 
@@ -290,7 +290,7 @@ private slots:
             Rod* given = w->rodOfSet(0, parts[i]);
             QCOMPARE(w->rodsInRow().at(i), given);
             QCOMPARE(at(given), QPoint(row.left() + filled * kUnitTwips, row.top()));
-            QVERIFY(!given->isEnabled());
+            QVERIFY(!given->isMovable());
             filled += parts[i];
         }
         for (int k = 1; k <= 10; ++k)
@@ -318,11 +318,11 @@ private slots:
             if (step == 'O') {
                 ++wrong;
                 QCOMPARE(at(r), trayPlace(k));
-                QVERIFY(r->isEnabled());
+                QVERIFY(r->isMovable());
                 QVERIFY(w->wrongIcon()->isVisible() && !w->rightIcon()->isVisible());
             } else {
                 QCOMPARE(at(r), QPoint(row.left() + filled * kUnitTwips, row.top()));
-                QVERIFY(!r->isEnabled());
+                QVERIFY(!r->isMovable());
                 filled += k;
                 QVERIFY(w->rightIcon()->isVisible() && !w->wrongIcon()->isVisible());
                 right += step == 'C' ? 1 : 0;
@@ -346,7 +346,7 @@ private slots:
         const std::vector<Rod*> laid = w->rodsInRow();
         QCOMPARE(laid.size(), parts.size());
         for (Rod* r : w->findChildren<Rod*>())
-            QCOMPARE(r->isEnabled(), std::find(laid.begin(), laid.end(), r) == laid.end());
+            QCOMPARE(r->isMovable(), std::find(laid.begin(), laid.end(), r) == laid.end());
     }
 
     void threeRodsOfANumberAtMost()

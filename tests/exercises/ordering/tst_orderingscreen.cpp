@@ -155,7 +155,7 @@ private slots:
             QCOMPARE(r->isHidden(), j == drawn.end());
             if (j != drawn.end()) {
                 QCOMPARE(at(r), QPoint(350, startTops[std::size_t(j - drawn.begin())]));
-                QVERIFY(r->isEnabled());
+                QVERIFY(r->isMovable());
             }
         }
     }
@@ -215,7 +215,7 @@ private slots:
         QCOMPARE(s->t.sound.played, (std::vector<Sound>{Sound::Wrong}));
         for (std::size_t i = 0; i < wrongOrder.size(); ++i) {
             QCOMPARE(at(w->rod(wrongOrder[i])), at(w->slot(int(i) + 1)));
-            QVERIFY(!w->rod(wrongOrder[i])->isEnabled());
+            QVERIFY(!w->rod(wrongOrder[i])->isMovable());
         }
         QVERIFY(w->confermaButton()->isEnabled());
         QVERIFY(!w->avantiButton()->isEnabled());
@@ -247,7 +247,7 @@ private slots:
         QCOMPARE(w->board()->background(), kOrderingColours[4]);
         for (int k : screen == 5 ? allTen() : w->drawnRods()) {
             QVERIFY(w->rod(k)->isVisible());
-            QVERIFY(w->rod(k)->isEnabled());
+            QVERIFY(w->rod(k)->isMovable());
             QCOMPARE(at(w->rod(k)).x(), 350);
         }
         // The direction lasts for the visit.
@@ -312,11 +312,11 @@ private slots:
         OrderingScreen* w = s->screen.get();
         harness::dragRodOnto(w->rod(2), w->slot(1));
         QCOMPARE(at(w->rod(2)), at(w->slot(1)));
-        QVERIFY(!w->rod(2)->isEnabled());
+        QVERIFY(!w->rod(2)->isMovable());
 
         const auto unchanged = [&] {
             QCOMPARE(at(w->rod(5)), QPoint(350, 2500));
-            QVERIFY(w->rod(5)->isEnabled());
+            QVERIFY(w->rod(5)->isMovable());
             QVERIFY(w->rod(5)->isVisible());
             QCOMPARE(w->slotRow().placedCount(), 1);
             QCOMPARE(w->slotRow().rodAt(1), 2);
@@ -367,7 +367,7 @@ private slots:
             QCOMPARE(at(w->rod(5)), QPoint(350, 2500));
             QCOMPARE(at(w->rod(9)), QPoint(350, 3200));
             for (int k : {2, 5, 9})
-                QVERIFY(w->rod(k)->isEnabled());
+                QVERIFY(w->rod(k)->isMovable());
             for (int i = 1; i <= 3; ++i)
                 QCOMPARE(w->slot(i)->property("tag").toString(), QString());
             QCOMPARE(w->slotRow().placedCount(), 0);
@@ -417,7 +417,7 @@ private slots:
         QCOMPARE(at(w->rod(10)), QPoint(350, 200));
         for (int k = 1; k <= 9; ++k) {
             QCOMPARE(at(w->rod(k)), QPoint(350, 200 + 400 * k));
-            QVERIFY(w->rod(k)->isEnabled());
+            QVERIFY(w->rod(k)->isMovable());
         }
         QCOMPARE(w->slotRow().placedCount(), 0);
         QCOMPARE(w->board()->background(), kOrderingColours[0]);

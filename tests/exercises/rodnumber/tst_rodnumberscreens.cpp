@@ -224,7 +224,7 @@ private slots:
         for (int k = 1; k <= 10; ++k) {
             const int left = 500 + 700 * slotOfRod[std::size_t(k - 1)];
             QCOMPARE(Board::designRect(w->rod(k)), QRect(left, 3700 - 350 * k, 350, 350 * k));
-            QVERIFY(w->rod(k)->isVisible() && w->rod(k)->isEnabled());
+            QVERIFY(w->rod(k)->isVisible() && w->rod(k)->isMovable());
         }
 
         // Switching the display draws a new number and lays the rods out anew.
@@ -267,7 +267,7 @@ private slots:
             QCOMPARE(w->numberLabel()->text(), digits ? QStringLiteral(" 10") : QStringLiteral("DIECI"));
             QCOMPARE(at(w->rod(10)), QPoint(500, 200));
             for (int k = 1; k <= 10; ++k)
-                QVERIFY(w->rod(k)->isVisible() && w->rod(k)->isEnabled());
+                QVERIFY(w->rod(k)->isVisible() && w->rod(k)->isMovable());
             harness::clickThroughWindow(w->rod(10));
             p->counts(2, 2);
             return;
@@ -277,7 +277,7 @@ private slots:
         const auto onlyRightRod = [&](bool enabled) {
             for (int k = 1; k <= 10; ++k)
                 QCOMPARE(w->rod(k)->isVisible(), k == 7);
-            QCOMPARE(w->rod(7)->isEnabled(), enabled);
+            QCOMPARE(w->rod(7)->isMovable(), enabled);
         };
         onlyRightRod(false);
         harness::clickThroughWindow(w->rod(7));
@@ -314,7 +314,7 @@ private slots:
         p->allDrawn();
         QVERIFY(!w->avantiButton()->isEnabled());
         for (int k = 1; k <= 10; ++k)
-            QVERIFY(w->rod(k)->isVisible() && w->rod(k)->isEnabled());
+            QVERIFY(w->rod(k)->isVisible() && w->rod(k)->isMovable());
         harness::clickThroughWindow(w->rod(1));
         p->counts(2, 0);
     }
@@ -367,7 +367,7 @@ private slots:
         p->counts(0, 1);
         QCOMPARE(p->t.sound.played.size(), std::size_t(1));
         QCOMPARE(at(w->secondTen()), QPoint(240, 4800));
-        QVERIFY(!w->secondTen()->isEnabled());
+        QVERIFY(!w->secondTen()->isMovable());
         dropAtBoxEnd(w, w->secondTen());
         QCOMPARE(at(w->secondTen()), QPoint(240, 4800));
         p->counts(0, 1);
@@ -388,7 +388,7 @@ private slots:
             dropAtBoxEnd(w, w->rod(10));
             p->counts(0, 2);
             QCOMPARE(at(w->rod(10)), QPoint(350, 3800));
-            QVERIFY(w->rod(10)->isEnabled());
+            QVERIFY(w->rod(10)->isMovable());
         }
         const int wrongs = target < 20 ? 2 : 1;
 
@@ -412,8 +412,8 @@ private slots:
             QCOMPARE(at(w->rod(10)), QPoint(350, 200));
             QCOMPARE(at(w->rod(5)), QPoint(350, 2200));
             for (int k = 1; k <= 10; ++k)
-                QVERIFY(w->rod(k)->isEnabled());
-            QVERIFY(w->secondTen()->isEnabled());
+                QVERIFY(w->rod(k)->isMovable());
+            QVERIFY(w->secondTen()->isMovable());
             QVERIFY(w->avantiButton()->isHidden());
             harness::dragRodOnto(w->secondTen(), box);
             p->t.random.pushInt(1, 4);
@@ -425,7 +425,7 @@ private slots:
         } else {
             // Waiting: the completing rod right after the 10, fixed; the box takes no more.
             QCOMPARE(at(completing), QPoint(240 + 3500, 4800));
-            QVERIFY(!completing->isEnabled());
+            QVERIFY(!completing->isMovable());
             QVERIFY(!box->isEnabled());
             QVERIFY(w->avantiButton()->isEnabled());
             Rod* other = w->rod(units == 3 ? 4 : 3);
@@ -442,7 +442,7 @@ private slots:
             QVERIFY(!box->isEnabled());
             QCOMPARE(at(w->secondTen()), QPoint(350, 3800));
             QCOMPARE(at(completing).x(), 350);
-            QVERIFY(w->secondTen()->isEnabled() && completing->isEnabled());
+            QVERIFY(w->secondTen()->isMovable() && completing->isMovable());
             harness::dragRodOnto(w->secondTen(), box);
             QVERIFY(!w->tenPlaced());
             QCOMPARE(at(w->secondTen()), QPoint(350, 3800));

@@ -216,7 +216,7 @@ private slots:
         // The right rod: laid on the bar after the given units, fixed, the box open.
         dropOnGap(w, w->rod(result));
         QCOMPARE(at(w->rod(result)), QPoint(c.barLeft + start * 350, at(w->targetBar()).y()));
-        QVERIFY(!w->rod(result)->isEnabled());
+        QVERIFY(!w->rod(result)->isMovable());
         QVERIFY(w->answerBox()->isEnabled());
         QCOMPARE(w->focusWidget(), w->answerBox());
         QCOMPARE(s->t.context.wrongCount, std::int16_t(1));
@@ -264,7 +264,7 @@ private slots:
         QCOMPARE(at(w->rod(10)), QPoint(350, 200));
         for (int k = 1; k <= 9; ++k) {
             QCOMPARE(at(w->rod(k)), QPoint(350, 200 + 400 * k));
-            QVERIFY(w->rod(k)->isEnabled());
+            QVERIFY(w->rod(k)->isMovable());
         }
         dropOnGap(w, w->rod(w->problem().result()));
         QVERIFY(w->answerBox()->isEnabled());
@@ -335,7 +335,7 @@ private slots:
         std::size_t hints = 0;
         for (std::size_t i = 0; i < drops.size(); ++i) {
             // The second 10 lies above the tray's until it is taken away.
-            Rod* r = drops[i] == 10 && secondTen->isEnabled() ? secondTen : w->rod(drops[i]);
+            Rod* r = drops[i] == 10 && secondTen->isMovable() ? secondTen : w->rod(drops[i]);
             const QPoint from = at(r);
             const bool rightIconBefore = w->rightIcon()->isVisible();
             const bool wrongIconBefore = w->wrongIcon()->isVisible();
@@ -344,7 +344,7 @@ private slots:
             if (outcome == "R" || outcome == "W") {
                 // Refused or wrong: the rod stays where it was.
                 QCOMPARE(at(r), from);
-                QVERIFY(r->isEnabled());
+                QVERIFY(r->isMovable());
                 wrong += outcome == "W" ? 1 : 0;
                 hints += outcome == "R" ? 1 : 0;
                 // The hint leaves the icons as they were.
@@ -352,7 +352,7 @@ private slots:
                 QCOMPARE(w->rightIcon()->isVisible(), outcome == "R" && rightIconBefore);
             } else {
                 QCOMPARE(at(r), QPoint(600 + filled * 350, at(w->targetBar()).y()));
-                QVERIFY(!r->isEnabled());
+                QVERIFY(!r->isMovable());
                 QVERIFY(w->rightIcon()->isVisible());
                 QVERIFY(!w->wrongIcon()->isVisible());
                 filled += r->number();
@@ -372,7 +372,7 @@ private slots:
         QCOMPARE(s->t.sound.played.size(), std::size_t(wrong));
         QCOMPARE(w->focusWidget(), w->answerBox());
         // The full bar takes no more: its rods are fixed, a drop on them reaches nothing.
-        harness::dragRodTo(w->rod(1)->isEnabled() ? w->rod(1) : w->rod(2), w,
+        harness::dragRodTo(w->rod(1)->isMovable() ? w->rod(1) : w->rod(2), w,
                            w->targetBar()->mapTo(w, QPoint(w->targetBar()->width() - 3, 5)));
         QCOMPARE(s->t.context.wrongCount, std::int16_t(wrong));
 
@@ -393,10 +393,10 @@ private slots:
         QCOMPARE(w->barFill().filled(), addition ? 0 : 3);
         QCOMPARE(Board::designRect(secondTen), QRect(350, 200, 3500, 375));
         QCOMPARE(at(w->rod(10)), QPoint(350, 200));
-        QVERIFY(secondTen->isEnabled());
+        QVERIFY(secondTen->isMovable());
         QCOMPARE(w->container()->childAt(secondTen->geometry().center()), secondTen);
         for (int k = 1; k <= 10; ++k)
-            QVERIFY(w->rod(k)->isEnabled());
+            QVERIFY(w->rod(k)->isMovable());
         QVERIFY(!w->answerBox()->isEnabled());
         // Below ten missing, no hint: any rod that fits.
         dropOnGap(w, w->rod(addition ? 5 : 9));
@@ -467,7 +467,7 @@ private slots:
         QCOMPARE(w->problem().second, 9);
         QVERIFY(!w->answerBox()->isEnabled());
         QVERIFY(w->answerBox()->text().isEmpty());
-        QVERIFY(w->rod(3)->isEnabled());
+        QVERIFY(w->rod(3)->isMovable());
         QCOMPARE(at(w->rod(3)), QPoint(350, 1000));
         dropOnGap(w, w->rod(1));
         QCOMPARE(at(w->rod(1)), QPoint(4200 + 9 * 350, 3120));
