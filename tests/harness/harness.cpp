@@ -12,7 +12,9 @@
 #include <QWindow>
 
 #include <csignal>
+#if defined(Q_OS_UNIX)
 #include <unistd.h>
+#endif
 
 namespace harness {
 
@@ -91,9 +93,11 @@ UnderX runUnderX(const char* inside, const QStringList& command, const QStringLi
     QProcess child;
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
+#if defined(Q_OS_UNIX)
     // A group of its own: the X server, the buses and whatever the command
     // starts can then be ended together.
     child.setChildProcessModifier([] { ::setpgid(0, 0); });
+#endif
     child.start(QStandardPaths::findExecutable(QStringLiteral("xvfb-run")),
                 QStringList{QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1280x1024x24")}
                     + command);
@@ -101,7 +105,11 @@ UnderX runUnderX(const char* inside, const QStringList& command, const QStringLi
     const bool finished = child.waitForFinished(timeoutMs);
     result.output = child.readAll();
     if (!finished) {
+#if defined(Q_OS_UNIX)
         ::kill(-static_cast<pid_t>(child.processId()), SIGKILL);
+#else
+        child.kill();
+#endif
         child.waitForFinished();
         result.output += "\n(no end within " + QByteArray::number(timeoutMs / 1000) + " s)";
     }

@@ -16,6 +16,7 @@
 //
 //   robustness [--seed N] [--events N] [--seconds S] [--verbose 1] [--access 1]
 #include "app/shell.h"
+#include "bench/selfprobe.h"
 #include "common/accessibility.h"
 #include "common/appcontext.h"
 #include "common/board.h"
@@ -86,11 +87,7 @@ constexpr qsizetype kMostStrayWidgets = 8;
 // What the process holds in memory now, in kB (0 where it cannot tell).
 long residentKb()
 {
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields.at(1).toLong() * (sysconf(_SC_PAGESIZE) / 1024) : 0;
+    return std::max(0L, bench::ownMemory().rssKb);
 }
 
 // The program's windows; a notice heard from any screen but the one on show is a fault.
