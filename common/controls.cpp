@@ -73,17 +73,19 @@ QFont FitLabel::paintedFont() const
     return fittedFont(font(), contentsRect().size(), textFlags(), text());
 }
 
-void FitLabel::paintEvent(QPaintEvent* event)
+void FitLabel::paintEvent(QPaintEvent* /*event*/)
 {
-    const QFont painted = paintedFont();
-    if (painted == font()) {
-        QLabel::paintEvent(event);
-        return;
-    }
+    // Always drawn here, the way a plain label draws its text: once a label
+    // has had the focus, QLabel lays its text out as a document instead, a
+    // pixel higher, and a caption must not move when Tab passes over it.
     QPainter p(this);
-    p.setFont(painted);
-    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
-    p.drawText(contentsRect(), textFlags(), text());
+    drawFrame(&p);
+    p.setFont(paintedFont());
+    const int direction = text().isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight;
+    QStyleOption option;
+    option.initFrom(this);
+    style()->drawItemText(&p, contentsRect(), textFlags() | direction, option.palette, isEnabled(), text(),
+                          foregroundRole());
 }
 
 QFrame* makeBox(Board* board, QWidget* parent, const QString& objectName, const QString& accessibleName,
