@@ -189,33 +189,54 @@ def play(program, shots):
         _, box = window("componi il 10")
         step(f"exercise at {box}")
         whole = (box[0], box[1], box[0] + box[2], box[1] + box[3])
-        frame = wait_for("the exercise's frame", lambda s: s.panel(FRAME_GREY, whole) is not None).panel(
-            FRAME_GREY, whole)
+        # A loaded machine may show the window half painted: wait until the
+        # whole frame is there, and only then fault its proportions.
+        seen = []
+
+        def whole_frame(s):
+            found = s.panel(FRAME_GREY, whole)
+            seen.append(found)
+            return found is not None and abs((found[2] - found[0]) / (found[3] - found[1]) - 9375 / 5295) <= 0.03
+
+        try:
+            frame = wait_for("the exercise's frame", whole_frame).panel(FRAME_GREY, whole)
+        except Failure:
+            raise Failure(f"the frame {seen[-1] if seen else None} does not have the designed proportions") from None
         scale = (frame[2] - frame[0]) / 9375
-        ratio = (frame[2] - frame[0]) / (frame[3] - frame[1])
-        if abs(ratio - 9375 / 5295) > 0.03:
-            raise Failure(f"the frame {frame} does not have the designed proportions")
 
         def at(tx, ty):
             return (round(frame[0] + tx * scale), round(frame[1] + ty * scale))
 
-        shot = Shot()
-        # The bar of ten units, orange; the given rod under its left end.
-        if shot.at(*at(4080 + 1750, 3960 + 175)) != bgr(0x0080FF):
-            raise Failure(f"no orange bar at {at(4080 + 1750, 3960 + 175)}: {shot.at(*at(4080 + 1750, 3960 + 175))}")
-        given_colour = shot.at(*at(4080 + 100, 4440 + 187))
-        if given_colour not in ROD_COLOURS[:9]:
-            raise Failure(f"the given rod has no rod's colour: {given_colour}")
-        given = ROD_COLOURS.index(given_colour) + 1
-        # The tray: one rod in each slot, at Left 350, Top 200 + 400 s.
-        slots = {}
-        for s in range(10):
-            colour = shot.at(*at(350 + 100, 200 + 400 * s + 175))
-            if colour not in ROD_COLOURS:
-                raise Failure(f"slot {s} holds no rod: {colour}")
-            slots[ROD_COLOURS.index(colour) + 1] = s
-        if sorted(slots) != list(range(1, 11)):
-            raise Failure(f"the tray does not hold the ten rods once each: {slots}")
+        def board(shot):
+            """The given rod and the tray's slot of each rod, read from a shot."""
+            # The bar of ten units, orange; the given rod under its left end.
+            if shot.at(*at(4080 + 1750, 3960 + 175)) != bgr(0x0080FF):
+                raise Failure(f"no orange bar at {at(4080 + 1750, 3960 + 175)}: {shot.at(*at(4080 + 1750, 3960 + 175))}")
+            given_colour = shot.at(*at(4080 + 100, 4440 + 187))
+            if given_colour not in ROD_COLOURS[:9]:
+                raise Failure(f"the given rod has no rod's colour: {given_colour}")
+            # The tray: one rod in each slot, at Left 350, Top 200 + 400 s.
+            slots = {}
+            for s in range(10):
+                colour = shot.at(*at(350 + 100, 200 + 400 * s + 175))
+                if colour not in ROD_COLOURS:
+                    raise Failure(f"slot {s} holds no rod: {colour}")
+                slots[ROD_COLOURS.index(colour) + 1] = s
+            if sorted(slots) != list(range(1, 11)):
+                raise Failure(f"the tray does not hold the ten rods once each: {slots}")
+            return ROD_COLOURS.index(given_colour) + 1, slots
+
+        # The frame may come before the rods on it: read the board until it is whole.
+        deadline = time.monotonic() + 20
+        while True:
+            shot = Shot()
+            try:
+                given, slots = board(shot)
+                break
+            except Failure:
+                if time.monotonic() > deadline:
+                    raise
+                time.sleep(0.25)
         step(f"given rod {given}, tray {sorted(slots, key=slots.get)}")
         shot.save_png(os.path.join(shots, "esercizio.png"), whole)
 
