@@ -50,7 +50,16 @@ class Shot:
     """The X screen's pixels, read from xwd's dump."""
 
     def __init__(self):
-        data = subprocess.run(["xwd", "-root", "-silent"], check=True, capture_output=True, timeout=60).stdout
+        # xwd walks the window tree; a window Wine destroys during the walk
+        # fails the whole dump (BadWindow), so a failed dump is taken again.
+        for _ in range(5):
+            dump = subprocess.run(["xwd", "-root", "-silent"], capture_output=True, timeout=60)
+            if dump.returncode == 0:
+                break
+            time.sleep(0.2)
+        else:
+            raise Failure(f"xwd failed five times: {dump.stderr.decode(errors='replace').strip()}")
+        data = dump.stdout
         header = struct.unpack(">25I", data[:100])
         (size, _version, _format, _depth, self.width, self.height, _xoff, byte_order, _unit, _bit_order,
          _pad, bits, self.stride, _vclass, red, green, blue, _bits_rgb, _entries, colours) = header[:20]
