@@ -21,15 +21,40 @@ QString messageTitle()
     return Text::tr("Utilizzare i brasti");
 }
 
-bool MessageBoxDialogs::askYesNo(QWidget* parent, const QString& title, const QString& text)
+namespace {
+
+// A box that goes when it closes; modal over its parent's window.
+QMessageBox* openBox(QMessageBox::Icon icon, const QString& title, const QString& text,
+                     QMessageBox::StandardButtons buttons, QWidget* parent)
 {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.setObjectName(QStringLiteral("domanda"));
-    box.button(QMessageBox::Yes)->setText(Text::tr("Sì"));
-    box.button(QMessageBox::No)->setText(Text::tr("No"));
-    box.setDefaultButton(QMessageBox::Yes);
-    box.setEscapeButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    auto* box = new QMessageBox(icon, title, text, buttons, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    return box;
+}
+
+} // namespace
+
+void MessageBoxDialogs::askYesNo(QWidget* parent, const QString& title, const QString& text,
+                                 std::function<void(bool)> answered)
+{
+    QMessageBox* box = openBox(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box->setObjectName(QStringLiteral("domanda"));
+    box->button(QMessageBox::Yes)->setText(Text::tr("Sì"));
+    box->button(QMessageBox::No)->setText(Text::tr("No"));
+    box->setDefaultButton(QMessageBox::Yes);
+    box->setEscapeButton(QMessageBox::No);
+    // Queued, and to the parent: the answer may close the window that owns
+    // the box, which must not happen while the box is still in its own
+    // signal; a parent gone by then hears nothing.
+    QObject* receiver = parent ? static_cast<QObject*>(parent) : QCoreApplication::instance();
+    QObject::connect(
+        box, &QMessageBox::finished, receiver,
+        [answered = std::move(answered)](int result) {
+            if (answered)
+                answered(result == QMessageBox::Yes);
+        },
+        Qt::QueuedConnection);
+    box->open();
 }
 
 void MessageBoxDialogs::inform(QWidget* parent, MessageIcon icon, const QString& title, const QString& text)
@@ -37,10 +62,10 @@ void MessageBoxDialogs::inform(QWidget* parent, MessageIcon icon, const QString&
     const auto boxIcon = icon == MessageIcon::Information ? QMessageBox::Information
                        : icon == MessageIcon::Question    ? QMessageBox::Question
                                                           : QMessageBox::NoIcon;
-    QMessageBox box(boxIcon, title, text, QMessageBox::Ok, parent);
-    box.setObjectName(QStringLiteral("messaggio"));
-    box.button(QMessageBox::Ok)->setText(Text::tr("OK"));
-    box.exec();
+    QMessageBox* box = openBox(boxIcon, title, text, QMessageBox::Ok, parent);
+    box->setObjectName(QStringLiteral("messaggio"));
+    box->button(QMessageBox::Ok)->setText(Text::tr("OK"));
+    box->open();
 }
 
 } // namespace brasti

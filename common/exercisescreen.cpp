@@ -273,14 +273,16 @@ void ExerciseScreen::informazioni()
 
 void ExerciseScreen::esci()
 {
+    // The window system may close the program while the question is open.
     QPointer<ExerciseScreen> self(this);
-    const bool yes = context_.dialogs->askYesNo(this, messageTitle(), tr("Vuoi tornare al menù?"));
-    // The window system may have closed the program while the question was open.
-    if (!self || !yes || !context_.navigator)
-        return;
-    context_.navigator->showMenu();
-    context_.rightCount = 0;
-    context_.wrongCount = 0;
+    context_.dialogs->askYesNo(this, messageTitle(), tr("Vuoi tornare al menù?"), [self](bool yes) {
+        if (!self || !yes || !self->context_.navigator)
+            return;
+        AppContext& context = self->context_;
+        context.navigator->showMenu();
+        context.rightCount = 0;
+        context.wrongCount = 0;
+    });
 }
 
 QMenu* ExerciseScreen::addOwnMenu(const QString& objectName, const QString& caption)

@@ -45,9 +45,11 @@ void ShowAbout(AppContext& context, QWidget* parent)
 
 void ConfirmQuit(AppContext& context, QWidget* parent)
 {
-    if (context.dialogs->askYesNo(parent, messageTitle(), Text::tr("Vuoi uscire dal programma?"))
-        && context.navigator)
-        context.navigator->quitProgram();
+    AppContext* program = &context;
+    context.dialogs->askYesNo(parent, messageTitle(), Text::tr("Vuoi uscire dal programma?"), [program](bool yes) {
+        if (yes && program->navigator)
+            program->navigator->quitProgram();
+    });
 }
 
 } // namespace brasti

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <optional>
 
 using namespace brasti;
 
@@ -42,26 +43,24 @@ struct App {
     int quits = 0;
 };
 
-// Answers the next real message box with the given button, recording what it showed.
-struct BoxAnswerer {
-    explicit BoxAnswerer(QMessageBox::StandardButton answer)
-    {
-        QTimer::singleShot(0, [this, answer] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            title = box->windowTitle();
-            text = box->text();
-            icon = box->icon();
-            for (QAbstractButton* b : box->buttons())
-                buttons << b->text();
-            box->button(answer)->click();
-        });
-    }
+// Answers the real message box that is open now with the given button,
+// recording what it showed; false when none is open.
+struct BoxAnswer {
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
 };
+std::optional<BoxAnswer> answerOpenBox(QMessageBox::StandardButton answer)
+{
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible())
+        return std::nullopt;
+    BoxAnswer seen{box->windowTitle(), box->text(), box->icon(), {}};
+    for (QAbstractButton* b : box->buttons())
+        seen.buttons << b->text();
+    box->button(answer)->click();
+    return seen;
+}
 
 } // namespace
 
@@ -246,26 +245,45 @@ private slots:
     void realMessageBoxes()
     {
         MessageBoxDialogs dialogs;
+        QWidget window;
+        window.show();
+        std::vector<bool> answers;
+        const auto record = [&answers](bool yes) { answers.push_back(yes); };
+        // Each box is open when the call returns; its answer comes from the
+        // event loop, after the box has closed.
+        dialogs.askYesNo(&window, messageTitle(), QStringLiteral("Vuoi tornare al menù?"), record);
+        const std::optional<BoxAnswer> no = answerOpenBox(QMessageBox::No);
+        QVERIFY(no);
+        QCOMPARE(no->title, QStringLiteral("Utilizzare i brasti"));
+        QCOMPARE(no->icon, QMessageBox::Question);
+        QCOMPARE(no->buttons.size(), 2);
+        QVERIFY(no->buttons.contains(QStringLiteral("Sì")));
+        QVERIFY(no->buttons.contains(QStringLiteral("No")));
+        QVERIFY(answers.empty());
+        QTRY_COMPARE(answers, std::vector<bool>{false});
+
+        dialogs.askYesNo(&window, messageTitle(), QStringLiteral("Vuoi uscire dal programma?"), record);
+        QVERIFY(answerOpenBox(QMessageBox::Yes));
+        QTRY_COMPARE(answers, (std::vector<bool>{false, true}));
+
+        // A parent gone before the answer hears nothing.
         {
-            BoxAnswerer answer(QMessageBox::No);
-            QVERIFY(!dialogs.askYesNo(nullptr, messageTitle(), QStringLiteral("Vuoi tornare al menù?")));
-            QCOMPARE(answer.title, QStringLiteral("Utilizzare i brasti"));
-            QCOMPARE(answer.icon, QMessageBox::Question);
-            QCOMPARE(answer.buttons.size(), 2);
-            QVERIFY(answer.buttons.contains(QStringLiteral("Sì")));
-            QVERIFY(answer.buttons.contains(QStringLiteral("No")));
+            QWidget gone;
+            gone.show();
+            dialogs.askYesNo(&gone, messageTitle(), QStringLiteral("Vuoi tornare al menù?"), record);
+            QVERIFY(answerOpenBox(QMessageBox::Yes));
         }
-        {
-            BoxAnswerer answer(QMessageBox::Yes);
-            QVERIFY(dialogs.askYesNo(nullptr, messageTitle(), QStringLiteral("Vuoi uscire dal programma?")));
-        }
-        {
-            BoxAnswerer answer(QMessageBox::Ok);
-            dialogs.inform(nullptr, MessageIcon::None, kAppName, QStringLiteral("devi sistemare tutti i brasti!"));
-            QCOMPARE(answer.title, QStringLiteral("Brasti"));
-            QCOMPARE(answer.icon, QMessageBox::NoIcon);
-            QCOMPARE(answer.buttons, QStringList{QStringLiteral("OK")});
-        }
+        QCoreApplication::processEvents();
+        QCOMPARE(answers.size(), size_t(2));
+
+        dialogs.inform(&window, MessageIcon::None, kAppName, QStringLiteral("devi sistemare tutti i brasti!"));
+        const std::optional<BoxAnswer> ok = answerOpenBox(QMessageBox::Ok);
+        QVERIFY(ok);
+        QCOMPARE(ok->title, QStringLiteral("Brasti"));
+        QCOMPARE(ok->icon, QMessageBox::NoIcon);
+        QCOMPARE(ok->buttons, QStringList{QStringLiteral("OK")});
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!QApplication::activeModalWidget());
     }
 };
 

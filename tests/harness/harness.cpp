@@ -30,14 +30,18 @@ double ScriptedRandom::next()
     return v;
 }
 
-bool ScriptedDialogs::askYesNo(QWidget*, const QString& title, const QString& text)
+void ScriptedDialogs::askYesNo(QWidget*, const QString& title, const QString& text,
+                               std::function<void(bool)> answered)
 {
     shown.push_back({true, brasti::MessageIcon::Question, title, text});
-    if (answers.empty())
-        return false;
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
+    bool answer = false;
+    if (!answers.empty()) {
+        answer = answers.front();
+        answers.pop_front();
+    }
+    // At once, as if the box had closed before the call returned.
+    if (answered)
+        answered(answer);
 }
 
 void ScriptedDialogs::inform(QWidget*, brasti::MessageIcon icon, const QString& title, const QString& text)

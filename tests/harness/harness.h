@@ -66,7 +66,8 @@ public:
         QString title;
         QString text;
     };
-    bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;
+    void askYesNo(QWidget* parent, const QString& title, const QString& text,
+                  std::function<void(bool)> answered) override;
     void inform(QWidget* parent, brasti::MessageIcon icon, const QString& title, const QString& text) override;
 
     // Answers for the next questions; with none left a question is answered "No".

@@ -342,19 +342,19 @@ Texts walkProgram(const std::function<void(brasti::AppContext&)>& prepare)
 void collectMessageBoxes(Texts& into)
 {
     brasti::MessageBoxDialogs dialogs;
-    const auto answerNext = [&into](const QString& prefix) {
-        QTimer::singleShot(0, [&into, prefix] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            collectTexts(box, prefix, into);
-            box->reject();
-        });
+    // A box is open as soon as the call returns.
+    const auto collectOpenBox = [&into](const QString& prefix) {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        collectTexts(box, prefix, into);
+        box->reject();
     };
-    answerNext(QStringLiteral("messagebox question"));
-    dialogs.askYesNo(nullptr, QStringLiteral("?"), QStringLiteral("?"));
-    answerNext(QStringLiteral("messagebox information"));
+    dialogs.askYesNo(nullptr, QStringLiteral("?"), QStringLiteral("?"), {});
+    collectOpenBox(QStringLiteral("messagebox question"));
     dialogs.inform(nullptr, brasti::MessageIcon::Information, QStringLiteral("i"), QStringLiteral("i"));
+    collectOpenBox(QStringLiteral("messagebox information"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 QString formatTexts(const Texts& texts)

@@ -61,7 +61,10 @@ class CoinDialogs final : public Dialogs {
 public:
     explicit CoinDialogs(std::mt19937_64& rng) : rng_(rng) {}
     // "Sì" one time in four, so screens are left now and then but get played.
-    bool askYesNo(QWidget*, const QString&, const QString&) override { return rng_() % 4 == 0; }
+    void askYesNo(QWidget*, const QString&, const QString&, std::function<void(bool)> answered) override
+    {
+        answered(rng_() % 4 == 0);
+    }
     void inform(QWidget*, MessageIcon, const QString&, const QString&) override {}
 
 private:
