@@ -3,11 +3,15 @@
 #include "app/program.h"
 
 #include "app/commandline.h"
+#include "app/console.h"
 #include "app/language.h"
+#include "app/pagesettings.h"
 #include "app/settings.h"
 #include "app/shell.h"
 #include "common/appcontext.h"
 #include "common/dialogs.h"
+#include "common/firstpaint.h"
+#include "common/page.h"
 #include "common/pictures.h"
 #include "common/random.h"
 #include "common/sound/sound.h"
@@ -24,6 +28,7 @@ namespace brasti {
 QString setUpApplication(const QString& language)
 {
     QApplication::setApplicationName(QStringLiteral("Brasti"));
+    preparePage();
     // The program's texts and Qt's own (a text box's context menu, standard buttons).
     const QString spoken = installLanguage(language);
     QApplication::setWindowIcon(pictureIcon(Picture::Window));
@@ -48,7 +53,14 @@ int runProgram(int argc, char** argv, const std::function<void(QApplication&, Sh
         return *status;
     QApplication app(argc, argv);
     // Qt has taken its own options (-platform, -style...) out by now.
-    const CommandLine options = parseCommandLine(QCoreApplication::arguments());
+    CommandLine options = parseCommandLine(QCoreApplication::arguments());
+    // A web page's address (nothing on the desktop): what is wrong in it is
+    // said in the browser's console, never to the child.
+    const PageSettings page = readPageSettings(startQuery(), availableLanguages());
+    for (const QString& line : page.ignored)
+        writeText(stderr, line + QLatin1Char('\n'));
+    if (options.language.isEmpty())
+        options.language = page.language;
     const QString language = setUpApplication(chosenLanguage(options));
     describeApplication();
     // Read again for the error line, in the language now in force.
@@ -56,16 +68,16 @@ int runProgram(int argc, char** argv, const std::function<void(QApplication&, Sh
         return answerCommandLine(parseCommandLine(QCoreApplication::arguments()));
 
     ClockRandom random; // seeded from the clock
-    SystemSoundPlayer sound(findSoundFolder(), findSoundModule());
+    const std::unique_ptr<PlatformSoundPlayer> sound = makePlatformSoundPlayer();
     MessageBoxDialogs dialogs;
     AppContext context;
     context.random = &random;
-    context.sound = &sound;
+    context.sound = sound.get();
     context.dialogs = &dialogs;
     context.speller = &spellerFor(language.toStdString());
     context.autoAdvance = false;
     // The file is read only when the command line has not already asked.
-    context.numbersOnRods = options.numbersOnRods || readNumbersOnRods();
+    context.numbersOnRods = options.numbersOnRods || page.numbersOnRods.value_or(false) || readNumbersOnRods();
 
     Shell shell(context);
     if (options.fullScreen)
@@ -77,7 +89,8 @@ int runProgram(int argc, char** argv, const std::function<void(QApplication&, Sh
     shell.showStart();
     // Nothing sounds before the first answer: the audio stack comes in only
     // once the start screen is on the screen, and adds nothing to start-up.
-    sound.loadAfterFirstPaint(shell.current());
+    sound->loadAfterFirstPaint(shell.current());
+    afterFirstPaint(shell.current(), &shell, pageShown);
     const int status = QApplication::exec();
     // A window unloaded on the way out is deleted before the services it uses.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

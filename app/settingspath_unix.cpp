@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brasti developers
+#include "app/pagesettings.h"
 #include "app/settings.h"
 
 #include <QDir>
@@ -15,6 +16,12 @@ QString settingsFilePath()
     if (folder.isEmpty())
         return QString();
     return QDir(folder).filePath(QStringLiteral("brasti/brasti.conf"));
+}
+
+// The desktop has its command line and its settings file.
+QString startQuery()
+{
+    return QString();
 }
 
 } // namespace brasti

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brasti developers
+#include "app/pagesettings.h"
 #include "app/settings.h"
 
 #include <QSettings>
@@ -12,6 +13,12 @@ QString settingsFilePath()
 {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("brasti"), QStringLiteral("brasti"))
         .fileName();
+}
+
+// The desktop has its command line and its settings file.
+QString startQuery()
+{
+    return QString();
 }
 
 } // namespace brasti

@@ -8,7 +8,7 @@
 #include "bench/procutil.h"
 #include "common/appcontext.h"
 #include "common/random.h"
-#include "common/sound/sound.h"
+#include "common/sound/systemsound.h"
 #include "exercises/ordering/orderingscreen.h"
 #include "harness/harness.h"
 

@@ -3,6 +3,7 @@
 #include "common/accessibility.h"
 
 #include "common/board.h"
+#include "common/page.h"
 #include "common/pictures.h"
 #include "common/rod.h"
 
@@ -191,6 +192,9 @@ QString noticeDetail(const QWidget* notice)
 
 void announce(QWidget* notice, bool wasShowing)
 {
+    // As Orca reads it: the icon's name, then its detail.
+    if (pageSpeaks())
+        speakInPage(notice->accessibleName() + QStringLiteral(". ") + noticeDetail(notice));
     if (!QAccessible::isActive())
         return;
     send(notice, QAccessible::DescriptionChanged);
@@ -202,7 +206,7 @@ void announce(QWidget* notice, bool wasShowing)
 
 bool screenReaderListens()
 {
-    return QAccessible::isActive();
+    return QAccessible::isActive() || pageSpeaks();
 }
 
 Notice::Notice(const QString& objectName, QWidget* parent, std::function<QString()> source)
@@ -268,6 +272,10 @@ void Notice::flush()
 
 void Notice::send()
 {
+    if (pageSpeaks())
+        speakInPage(text());
+    if (!QAccessible::isActive())
+        return;
     QAccessibleEvent name(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&name);
     if (isHidden()) {

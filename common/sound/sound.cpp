@@ -2,10 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "common/sound/sound.h"
 
+#include "common/firstpaint.h"
 #include "common/random.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QWidget>
 
 namespace brasti {
@@ -34,34 +33,16 @@ Sound drawRightSound(RandomSource& random)
 
 void PlatformSoundPlayer::loadAfterFirstPaint(QWidget* window)
 {
-    if (loadingStarted() || !window || watched_)
+    if (loadingStarted() || !window || waiting_)
         return;
-    watched_ = window;
-    // The window's children may cover it whole, and then only they get
-    // painted: so every paint in the application is looked at, until the first
-    // one in this window.
-    QCoreApplication::instance()->installEventFilter(this);
-    connect(window, &QObject::destroyed, this, [this](QObject* gone) {
-        if (gone == watched_) {
-            QCoreApplication::instance()->removeEventFilter(this);
-            watched_ = nullptr;
-        }
+    waiting_ = true;
+    // A window gone before its first paint: the next one may be watched.
+    connect(window, &QObject::destroyed, this, [this] { waiting_ = false; });
+    afterFirstPaint(window, this, [this] {
+        waiting_ = false;
+        if (!loadingStarted())
+            loadWithoutWaiting();
     });
-}
-
-bool PlatformSoundPlayer::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched_ && event->type() == QEvent::Paint && watched->isWidgetType()
-        && static_cast<QWidget*>(watched)->window() == watched_) {
-        QCoreApplication::instance()->removeEventFilter(this);
-        watched_ = nullptr;
-        // Queued twice: the first call comes round with whatever else the
-        // paint pass queued, the second after all of it, once the frame is out.
-        QMetaObject::invokeMethod(
-            this, [this] { QMetaObject::invokeMethod(this, [this] { loadWithoutWaiting(); }, Qt::QueuedConnection); },
-            Qt::QueuedConnection);
-    }
-    return false;
 }
 
 } // namespace brasti

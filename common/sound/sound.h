@@ -5,13 +5,9 @@
 // plays them is a SoundPlayer, so tests can record instead of play.
 #include <QObject>
 #include <QString>
-#include <mutex>
-#include <optional>
-#include <thread>
+#include <memory>
 
-class QEvent;
 class QWidget;
-struct BrastiSoundModule;
 
 namespace brasti {
 
@@ -33,66 +29,36 @@ public:
 // One of the four right sounds, each with equal chance.
 Sound drawRightSound(RandomSource& random);
 
-// Plays through the system's audio server by way of the sound module, a
-// shared object loaded once the program's first frame is out: until then
-// nothing of the audio stack is in the process, and play() is silent. The
-// five files are read once, at loading; each play() then only hands the
-// module a number, and the module's own thread starts the sound, so no
-// server, a hung server or a missing file never holds anything up.
-class SystemSoundPlayer final : public QObject, public SoundPlayer {
+// The player of the platform the program runs on. It is silent until the
+// program's first frame is out, and only then brings in the sounds, so
+// that they add nothing to start-up.
+class PlatformSoundPlayer : public QObject, public SoundPlayer {
     Q_OBJECT
 public:
-    SystemSoundPlayer(QString folder, QString module, QObject* parent = nullptr);
-    ~SystemSoundPlayer() override;
-    void play(Sound sound) override;
-
-    // Loads the module and hands it the sounds of the folder, here and now.
-    // Does its work once; returns whether sounds can be played. A missing or
-    // broken module leaves the player silent, and says nothing.
-    bool load();
-    bool isLoaded() const { return player_ != nullptr; }
-    // Loads once the paint pass that first draws `window` is over: the
-    // libraries and the files are read on a short-lived thread, so the event
-    // loop does not wait for the disk either, and the player takes up the
-    // result from the event loop.
+    using QObject::QObject;
+    // Loads once the paint pass that first draws `window` is over.
     void loadAfterFirstPaint(QWidget* window);
 
-    QString folder() const { return folder_; }
-    // How many of the five files were read whole; the others stay silent.
-    int soundsRead() const { return soundsRead_; }
-
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Brings the sounds in without holding the event loop up; called once.
+    virtual void loadWithoutWaiting() = 0;
+    // Whether the sounds were asked for already.
+    virtual bool loadingStarted() const = 0;
 
 private:
-    struct Loaded {
-        const BrastiSoundModule* api = nullptr;
-        void* player = nullptr;
-        int soundsRead = 0;
-    };
-    static Loaded loadModule(const QString& module, const QString& folder);
-    void loadInBackground();
-    void takeLoaded();
-    void adopt(const Loaded& loaded);
-
-    QString folder_;
-    QString module_;
-    bool tried_ = false;
-    int soundsRead_ = 0;
-    const BrastiSoundModule* api_ = nullptr;
-    void* player_ = nullptr;
-    QObject* watched_ = nullptr;
-    std::thread loader_;
-    std::mutex loadedMutex_;
-    std::optional<Loaded> loaded_;
+    bool waiting_ = false;
 };
 
-// The suoni folder: beside the executable (the build folder), else in the
-// data folder installed with it (bin/../share/brasti/suoni).
+// This platform's player (common/sound/systemsound_*.cpp).
+std::unique_ptr<PlatformSoundPlayer> makePlatformSoundPlayer();
+
+// The suoni folder: on the desktop beside the executable (the build
+// folder), else in the data folder installed with it
+// (bin/../share/brasti/suoni); in the browser beside the page.
 QString findSoundFolder();
 // The sound module: beside the executable (the build folder), else where
 // the installation puts it, found from the executable's own folder so that
-// any installation prefix works.
+// any installation prefix works. None in the browser.
 QString findSoundModule();
 
 } // namespace brasti

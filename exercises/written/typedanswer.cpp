@@ -3,7 +3,9 @@
 #include "exercises/written/typedanswer.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <cstdlib>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -113,7 +115,18 @@ double toDouble(std::string_view number)
     if (number.front() == '+' || number.front() == '-')
         number.remove_prefix(1);
     double value = 0;
-    if (std::from_chars(number.data(), number.data() + number.size(), value).ec == std::errc::result_out_of_range)
+#if defined(__cpp_lib_to_chars)
+    const bool outOfRange =
+        std::from_chars(number.data(), number.data() + number.size(), value).ec == std::errc::result_out_of_range;
+#else
+    // The browser's C++ library converts no floating point with from_chars;
+    // its C library (musl) reads "." in strtod whatever the locale says.
+    const std::string text(number);
+    errno = 0;
+    value = std::strtod(text.c_str(), nullptr);
+    const bool outOfRange = errno == ERANGE;
+#endif
+    if (outOfRange)
         value = magnitude(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     return negative ? -value : value;
 }

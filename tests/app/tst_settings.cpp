@@ -4,6 +4,7 @@
 // default, silently), and that a whole run of the program reads it without
 // ever creating or changing it. For the runs the test starts itself again as
 // the program.
+#include "app/pagesettings.h"
 #include "app/program.h"
 #include "app/settings.h"
 #include "harness/testmain.h"
@@ -11,7 +12,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#if QT_CONFIG(process)
 #include <QProcess>
+#endif
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <optional>
@@ -23,7 +26,7 @@ using namespace brasti;
 
 namespace {
 
-const char* const kRunProgram = "BRASTI_RUN_AS_PROGRAM";
+[[maybe_unused]] const char* const kRunProgram = "BRASTI_RUN_AS_PROGRAM";
 
 bool writeFile(const QString& path, const QByteArray& content)
 {
@@ -122,6 +125,47 @@ private slots:
     // Whole runs of the program, each with its own configuration folder and
     // home: the file is read, never created, never changed, and a broken
     // one is passed over in silence.
+    // A web page's query string: what is valid counts, anything else is
+    // ignored with one line each, and nothing is ever an error for the child.
+    void pageQuery_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("numbers"); // -1 not set, 0 off, 1 on
+        QTest::addColumn<int>("ignored");
+        QTest::newRow("none") << QString() << QString() << -1 << 0;
+        QTest::newRow("just ?") << QStringLiteral("?") << QString() << -1 << 0;
+        QTest::newRow("both") << QStringLiteral("?lingua=en&numeriSuiBrasti=1") << QStringLiteral("en") << 1 << 0;
+        QTest::newRow("no ?, words") << QStringLiteral("numeriSuiBrasti=TRUE&lingua=IT") << QStringLiteral("it") << 1 << 0;
+        QTest::newRow("off") << QStringLiteral("?numeriSuiBrasti=false") << QString() << 0 << 0;
+        QTest::newRow("encoded") << QStringLiteral("?lingua=%65n&numeriSuiBrasti=+1+") << QStringLiteral("en") << 1 << 0;
+        QTest::newRow("unknown name") << QStringLiteral("?colore=rosso&lingua=en") << QStringLiteral("en") << -1 << 1;
+        QTest::newRow("unknown language") << QStringLiteral("?lingua=xx") << QString() << -1 << 1;
+        QTest::newRow("junk value") << QStringLiteral("?numeriSuiBrasti=forse") << QString() << -1 << 1;
+        QTest::newRow("empty value") << QStringLiteral("?numeriSuiBrasti=&lingua=") << QString() << -1 << 2;
+        QTest::newRow("repeated") << QStringLiteral("?lingua=en&lingua=it&numeriSuiBrasti=1") << QString() << 1 << 1;
+        QTest::newRow("long value") << QStringLiteral("?lingua=") + QString(5000 / 4, u'e') << QString() << -1 << 1;
+        QTest::newRow("very long query") << QStringLiteral("?numeriSuiBrasti=1&x=") + QString(5000, u'x') << QString()
+                                         << -1 << 1;
+        QTest::newRow("junk") << QStringLiteral("?&&=&%%%ff\x01&lingua=en") << QStringLiteral("en") << -1 << 1;
+    }
+
+    void pageQuery()
+    {
+        QFETCH(QString, query);
+        QFETCH(QString, language);
+        QFETCH(int, numbers);
+        QFETCH(int, ignored);
+        const PageSettings page = readPageSettings(query, {QStringLiteral("it"), QStringLiteral("en")});
+        QCOMPARE(page.language, language);
+        QCOMPARE(page.numbersOnRods.has_value() ? int(*page.numbersOnRods) : -1, numbers);
+        QCOMPARE(page.ignored.size(), ignored);
+        // One printable line each, none longer than a console line.
+        for (const QString& line : page.ignored)
+            QVERIFY2(line.startsWith(QStringLiteral("Brasti: ")) && line.size() < 200 && !line.contains(u'\n'),
+                     qPrintable(line));
+    }
+
     void runsReadTheFileAndNeverWriteIt_data()
     {
         QTest::addColumn<std::optional<QByteArray>>("content");
@@ -141,6 +185,9 @@ private slots:
 
     void runsReadTheFileAndNeverWriteIt()
     {
+#if !QT_CONFIG(process)
+        QSKIP("the browser build starts no other program");
+#else
         QFETCH(std::optional<QByteArray>, content);
         QFETCH(QStringList, arguments);
         QFETCH(QString, numbers);
@@ -175,8 +222,10 @@ private slots:
                  qPrintable(run.err));
         QCOMPARE(snapshot(config), configBefore);
         QCOMPARE(snapshot(home), homeBefore);
+#endif
     }
 
+#if QT_CONFIG(process)
 private:
     static Run runAsProgram(const QStringList& arguments, const QString& config, const QString& home,
                           const QString& runtime)
@@ -202,8 +251,12 @@ private:
         run.err = QString::fromLocal8Bit(child.readAllStandardError());
         return run;
     }
+#endif
 };
 
+#if defined(BRASTI_TESTS_IN_ONE)
+BRASTI_TEST_MAIN(TestSettings)
+#else
 int main(int argc, char** argv)
 {
     // Started by the test itself: be the program.
@@ -219,5 +272,6 @@ int main(int argc, char** argv)
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&tc, argc, argv);
 }
+#endif
 
 #include "tst_settings.moc"

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 // The sound player with the PulseAudio module: loaded only after the first
 // frame, silent and quick without a server, and heard through a private one.
-#include "common/sound/sound.h"
+#include "common/sound/systemsound.h"
 #include "harness/testmain.h"
 
 #include <QDir>

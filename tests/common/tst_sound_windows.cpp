@@ -4,7 +4,7 @@
 // first frame, silent and quick without an audio device, and, when the caller
 // provides a device (BRASTI_TEST_AUDIO_DEVICE=1, a private audio server that
 // Wine's driver plays into), a sound that is heard and then lets the device go.
-#include "common/sound/sound.h"
+#include "common/sound/systemsound.h"
 #include "harness/testmain.h"
 
 #include <QDir>

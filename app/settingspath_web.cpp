@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
+// In a browser nothing is stored or read from a file: the settings come with
+// the page's address.
+#include "app/pagesettings.h"
+#include "app/settings.h"
+
+#include <emscripten.h>
+
+#include <cstdlib>
+
+namespace brasti {
+namespace {
+
+// clang-format off
+EM_JS(char*, brastiPageQuery, (), {
+    const query = (globalThis.location && location.search) || "";
+    const size = lengthBytesUTF8(query) + 1;
+    const text = _malloc(size);
+    stringToUTF8(query, text, size);
+    return text;
+});
+// clang-format on
+
+} // namespace
+
+QString settingsFilePath()
+{
+    return QString();
+}
+
+QString startQuery()
+{
+    char* query = brastiPageQuery();
+    const QString text = QString::fromUtf8(query);
+    std::free(query);
+    return text;
+}
+
+} // namespace brasti

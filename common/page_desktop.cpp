@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brasti developers
+#include "common/page.h"
+
+namespace brasti {
+
+void preparePage() {}
+
+bool pageSpeaks()
+{
+    return false;
+}
+
+void speakInPage(const QString&) {}
+
+void pageShown() {}
+
+} // namespace brasti
