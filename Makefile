@@ -10,6 +10,10 @@
 # make windows       - the Windows setup program and zip, cross-built, in build-windows
 # make test-windows  - the same, then the test suite, the installer and the program under Wine
 # make bench-windows - start-up and memory under Wine, against a bare Qt window built the same way
+# make web        - the site for any web server, built for WebAssembly, in build-web/site
+# make serve-web  - the same, served on 127.0.0.1:8080 for a teacher to try (PORT=N for another)
+# make test-web   - the same, then the tests under Node and the page played in headless Chromium
+# make bench-web  - the page in headless Chromium against a bare Qt window built the same way
 BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
@@ -21,7 +25,7 @@ LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 PREFIX ?= /usr/local
 
 .PHONY: all setup setup-test setup-fuzz build run test bench soak sounds package install screenshots fuzz clean \
-	windows test-windows bench-windows
+	windows test-windows bench-windows web serve-web test-web bench-web
 
 all: build
 
@@ -95,6 +99,18 @@ test-windows:
 bench-windows:
 	bash scripts/windows.sh bench
 
-# Qt's Windows build stays in ~/.cache/brasti: `rm -rf ~/.cache/brasti` clears it.
+web:
+	bash scripts/web.sh build
+
+serve-web:
+	bash scripts/web.sh serve
+
+test-web:
+	bash scripts/web.sh test
+
+bench-web:
+	bash scripts/web.sh bench
+
+# Qt's Windows and web builds stay in ~/.cache/brasti: `rm -rf ~/.cache/brasti` clears them.
 clean:
-	rm -rf $(BUILD) build-asan build-release build-windows $(BENCH_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) build-asan build-release build-windows build-web $(BENCH_BUILD) $(FUZZ_BUILD)

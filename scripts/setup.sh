@@ -15,8 +15,16 @@ packages=(cmake g++ make ccache qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tr
 # `apt-get source`, which fetches Qt's source package.
 windows=(g++-mingw-w64-x86-64-posix ninja-build librsvg2-bin icoutils nsis wine wine64 xvfb xauth xdotool
          x11-apps pulseaudio pulseaudio-utils dpkg-dev python3)
+# The web build: Debian's emscripten and its optimiser, Node to run the
+# Qt-free tests, ninja for Qt's own build, Chromium and a DevTools client to
+# play the page headless, Python's own web server for `make serve-web`, the
+# icon renderer for the page's icons, the font drawn for Arial.
+web=(emscripten binaryen nodejs ninja-build chromium python3-websocket dpkg-dev python3 xz-utils librsvg2-bin
+     fonts-liberation)
 if [ "${1:-}" = "--windows" ]; then
     packages+=("${windows[@]}")
+elif [ "${1:-}" = "--web" ]; then
+    packages+=("${web[@]}")
 elif [ "${1:-}" = "--test" ]; then
     # Extra tools for the test suite: a real X server, an audio server, a
     # private session bus with the accessibility bus that screen readers use,
@@ -74,6 +82,6 @@ if [ ${#missing[@]} -gt 0 ]; then
     "${sudo_cmd[@]}" apt-get update -q
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
-if [ "${1:-}" = "--windows" ]; then
+if [ "${1:-}" = "--windows" ] || [ "${1:-}" = "--web" ]; then
     enable_sources
 fi

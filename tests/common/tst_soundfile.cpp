@@ -214,6 +214,11 @@ private slots:
 
     void findsFolderBesideExecutable()
     {
+#if defined(Q_OS_WASM)
+        // In the browser the sounds lie beside the page.
+        QCOMPARE(findSoundFolder(), QStringLiteral("suoni"));
+        QSKIP("the browser has no executable's folder");
+#endif
         const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/suoni");
         const bool made = QDir().mkdir(beside); // false when it is there already
         const auto removeAgain = qScopeGuard([&] {

@@ -7,6 +7,19 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#if defined(BRASTI_TESTS_IN_ONE)
+// The browser build runs the tests of the Qt-free decisions under Node, every
+// test class in one program (tests/web/alltests.cpp): each class registers
+// itself instead of bringing a main of its own.
+#include <functional>
+#include <memory>
+namespace harness {
+bool registerTestClass(const char* name, std::function<std::unique_ptr<QObject>()> make);
+}
+#define BRASTI_TEST_MAIN(TestClass)                                                                      \
+    static const bool brastiRegistered##TestClass =                                                       \
+        harness::registerTestClass(#TestClass, [] { return std::unique_ptr<QObject>(new TestClass); });
+#else
 #define BRASTI_TEST_MAIN(TestClass)                                            \
     int main(int argc, char** argv)                                            \
     {                                                                          \
@@ -21,3 +34,4 @@
         QTEST_SET_MAIN_SOURCE_PATH                                             \
         return QTest::qExec(&tc, argc, argv);                                  \
     }
+#endif

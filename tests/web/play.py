@@ -1,0 +1,285 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
+"""Plays the web build as a child would, in headless Chromium on 127.0.0.1:
+the start screen, the menu, one exercise of each family to a wrong and a
+right answer by mouse, one by touch and one by keys, a question box, the
+English page from its address, the page again offline, and a console with
+nothing of the program's own in it. Verdicts and problems are read from the
+page's live region, which must say every notice in order and nothing else.
+
+    play.py SITE_FOLDER [SCREENSHOT_FOLDER]
+"""
+import os
+import re
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from cdp import Chromium  # noqa: E402
+from serve import Handler, Server  # noqa: E402
+
+ITALIAN_NUMBERS = ['UNO', 'DUE', 'TRE', 'QUATTRO', 'CINQUE', 'SEI', 'SETTE', 'OTTO', 'NOVE', 'DIECI']
+
+failures = []
+passes = []
+
+
+def check(condition, what):
+    (passes if condition else failures).append(what)
+    if not condition:
+        print(f'FAIL: {what}', flush=True)
+    return condition
+
+
+class Page:
+    def __init__(self, browser, server):
+        self.browser = browser
+        self.server = server
+        self.heard_before = 0
+
+    def open(self, query=''):
+        self.browser.navigate(self.server.url(query))
+        self.browser.wait_for("performance.getEntriesByName('brasti-primo-fotogramma').length > 0", 90,
+                              'the first frame')
+        self.heard_before = 0
+        return self.wait_window('FormAvvio')
+
+    def controls(self):
+        text = self.browser.evaluate('globalThis.brastiModule ? brastiModule.brastiControlli() : ""') or ''
+        lines = text.splitlines()
+        found = {}
+        for line in lines[1:]:
+            name, accessible, place, enabled = line.split('|')
+            x, y, w, h = map(int, place.split())
+            found.setdefault(name, {'name': accessible, 'x': x, 'y': y, 'w': w, 'h': h, 'enabled': enabled == '1'})
+        return (lines[0] if lines else ''), found
+
+    def wait_window(self, name, seconds=30):
+        deadline = time.monotonic() + seconds
+        while True:
+            window, found = self.controls()
+            if window == name:
+                return found
+            if time.monotonic() > deadline:
+                raise AssertionError(f'waited for {name}, the page shows {window}')
+            time.sleep(0.05)
+
+    def centre(self, name, dx=0.5):
+        _, found = self.controls()
+        c = found[name]
+        return (c['x'] + c['w'] * dx, c['y'] + c['h'] / 2)
+
+    def click(self, name):
+        self.browser.click(*self.centre(name))
+
+    def heard(self):
+        return self.browser.evaluate('globalThis.brastiSentito') or []
+
+    def new_sentences(self, count=1, seconds=10):
+        """The next sentences the live region says, waiting for `count`."""
+        deadline = time.monotonic() + seconds
+        while len(self.heard()) < self.heard_before + count and time.monotonic() < deadline:
+            time.sleep(0.05)
+        time.sleep(0.15)  # nothing more must follow
+        now = self.heard()
+        fresh = now[self.heard_before:]
+        self.heard_before = len(now)
+        return fresh
+
+
+def expect_sentences(page, what, patterns):
+    heard = page.new_sentences(len(patterns))
+    ok = len(heard) == len(patterns) and all(re.search(p, h) for p, h in zip(patterns, heard))
+    check(ok, f'{what}: heard {heard}, wanted {patterns}')
+    return heard
+
+
+def rods(sentence):
+    return [int(n) for n in re.findall(r'brasto (\d+)', sentence)]
+
+
+def open_exercise(page, button, form, touch=False):
+    page.wait_window('FormMenu')
+    (page.browser.touch_tap if touch else page.browser.click)(*page.centre(button))
+    page.wait_window(form)
+    return expect_sentences(page, f'{form} poses its problem', [r'.'])[0]
+
+
+def play_sign(page):
+    problem = open_exercise(page, 'Command10', 'Form9')
+    left, right = rods(problem)
+    right_button = 'Command1' if left > right else 'Command2' if left < right else 'Command3'
+    wrong_button = 'Command3' if right_button != 'Command3' else 'Command1'
+    page.click(wrong_button)
+    expect_sentences(page, 'Form9 wrong sign', [r'^risposta sbagliata\. esatti 0, errati 1'])
+    page.click(right_button)
+    expect_sentences(page, 'Form9 right sign', [r'^risposta esatta\. esatti 1, errati 1'])
+    # "avanti", and the next problem is heard.
+    page.click('BottoneAvanti')
+    expect_sentences(page, 'Form9 next problem', [r'A sinistra brasto \d+, a destra brasto \d+'])
+
+
+def play_number_to_rod(page, touch=False):
+    problem = open_exercise(page, 'Command12', 'Form11', touch)
+    match = re.search(r'numero (\w+)', problem)
+    word = match.group(1)
+    number = int(word) if word.isdigit() else ITALIAN_NUMBERS.index(word.upper()) + 1
+    wrong = number % 10 + 1
+    tap = page.browser.touch_tap if touch else page.browser.click
+    tap(*page.centre(f'brasti_{wrong}'))
+    expect_sentences(page, 'Form11 wrong rod', [r'^risposta sbagliata\. esatti 0, errati 1'])
+    tap(*page.centre(f'brasti_{number}'))
+    expect_sentences(page, 'Form11 right rod', [r'^risposta esatta\. esatti 1, errati 1'])
+
+
+def play_make_ten(page, touch=False):
+    problem = open_exercise(page, 'Command13', 'Form12', touch)
+    given = rods(problem)[0]
+    missing = 10 - given
+    wrong = missing % 9 + 1 if missing != 10 else 1
+    drag = page.browser.touch_drag if touch else page.browser.drag
+    target = page.centre('Picture2', 0.9)
+    drag(page.centre(f'brasti_{wrong}'), target)
+    expect_sentences(page, 'Form12 wrong rod', [r'^risposta sbagliata\. esatti 0, errati 1'])
+    drag(page.centre(f'brasti_{missing}'), target)
+    expect_sentences(page, 'Form12 right rod', [r'^risposta esatta\. esatti 1, errati 1', rf'^brasto {missing} nella'])
+
+
+def play_ordering(page):
+    problem = open_exercise(page, 'Command2', 'Form1')
+    drawn = rods(problem)
+    ascending = 'dal minore al maggiore' in problem
+    order = sorted(drawn, reverse=not ascending)
+    # Wrong first: the order turned round.
+    for slot, k in enumerate(reversed(order)):
+        page.browser.drag(page.centre(f'brasti_{k}'), page.centre(f'Picture1_{slot + 1}'))
+    expect_sentences(page, 'Form1 rods laid', [rf'brasto {k}' for k in reversed(order)])
+    page.click('SSCommand1')
+    expect_sentences(page, 'Form1 wrong order', [r'^risposta sbagliata\. esatti 0, errati 1'])
+    page.click('Command3D1')  # Ricomincia: the same rods, back in the tray
+    expect_sentences(page, 'Form1 again', [r'Ordina'])
+    for slot, k in enumerate(order):
+        page.browser.drag(page.centre(f'brasti_{k}'), page.centre(f'Picture1_{slot + 1}'))
+    expect_sentences(page, 'Form1 rods laid again', [rf'brasto {k}' for k in order])
+    page.click('SSCommand1')
+    expect_sentences(page, 'Form1 right order', [r'^risposta esatta\. esatti 1, errati 1'])
+
+
+def play_written_by_keys(page):
+    """The addition within 10 by keys alone: Tab to a rod, Space to pick it
+    up, Tab to the bar, Space to lay it; then the answer typed."""
+    problem = open_exercise(page, 'Command22', 'Form21')
+    a, b = map(int, re.search(r'(\d+) \+ (\d+) =', problem).groups())
+    total = a + b
+    carried = None
+    for _ in range(40):
+        page.browser.key('Tab')
+        focus = page.browser.evaluate('globalThis.brastiModule.brastiFuoco()')
+        if focus == f'brasti_{total}':
+            carried = focus
+            break
+    if not check(carried, f'Form21: Tab reaches brasti_{total}'):
+        return
+    page.browser.key(' ')
+    for _ in range(20):
+        page.browser.key('Tab')
+        if page.browser.evaluate('globalThis.brastiModule.brastiFuoco()') in ('Picture2', 'Picture1'):
+            break
+    page.browser.key(' ')
+    expect_sentences(page, 'Form21 rod on the bar', [rf'brasto {total}'])
+    page.browser.wait_for("globalThis.brastiModule.brastiFuoco() === 'Text1'", 10, 'the answer box')
+    page.browser.type(str(total + 1))
+    page.browser.key('Enter')
+    expect_sentences(page, 'Form21 wrong sum', [r'^risposta sbagliata\. esatti 0, errati 1'])
+    for _ in range(4):
+        page.browser.key('Backspace')
+    page.browser.type(str(total))
+    page.browser.key('Enter')
+    expect_sentences(page, 'Form21 right sum', [r'^risposta esatta\. esatti 1, errati 1'])
+
+
+def back_to_menu(page):
+    """"Esci" in the menu bar asks, modal; "Sì" goes back to the menu."""
+    page.click('mnuEsci')
+    found = page.wait_window('domanda')
+    check('Sì' in found and 'No' in found, f'the question has "Sì" and "No": {sorted(found)}')
+    page.click('Sì')
+    page.wait_window('FormMenu')
+
+
+def main():
+    site = sys.argv[1]
+    shots = sys.argv[2] if len(sys.argv) > 2 else os.path.join(os.path.dirname(os.path.abspath(site)), 'screens')
+    os.makedirs(shots, exist_ok=True)
+    server = Server(site)
+    browser = Chromium()
+    page = Page(browser, server)
+    try:
+        start = page.open()
+        browser.screenshot(os.path.join(shots, 'avvio.png'))
+        check('Command1' in start, 'the start screen has its button')
+        page.click('Command1')
+        page.wait_window('FormMenu')
+        browser.screenshot(os.path.join(shots, 'menu.png'))
+        for play in (play_sign, play_number_to_rod, play_make_ten, play_ordering):
+            try:
+                play(page)
+            except (AssertionError, KeyError, ValueError, IndexError) as error:
+                check(False, f'{play.__name__}: {error!r}')
+                page.open()
+                page.click('Command1')
+                continue
+            browser.screenshot(os.path.join(shots, play.__name__ + '.png'))
+            back_to_menu(page)
+
+        # By touch, and by keys, each on a fresh page.
+        page.open()
+        page.browser.touch_tap(*page.centre('Command1'))
+        play_make_ten(page, touch=True)
+        page.open()
+        page.click('Command1')
+        try:
+            play_written_by_keys(page)
+        except (AssertionError, KeyError, ValueError) as error:
+            check(False, f'play_written_by_keys: {error!r}')
+        browser.screenshot(os.path.join(shots, 'written.png'))
+
+        # The teacher's link: the English page.
+        page.open('?lingua=en')
+        _, found = page.controls()
+        check(found.get('Command1', {}).get('name', '').lower() != 'avvio', 'the English start screen')
+        browser.screenshot(os.path.join(shots, 'start-en.png'))
+
+        # Offline: the service worker answers, sounds included.
+        browser.wait_for("navigator.serviceWorker && navigator.serviceWorker.controller !== null", 30,
+                         'the service worker')
+        server.stop()
+        served = len(Handler.requests)
+        page.open()
+        page.click('Command1')
+        play_number_to_rod(page)
+        cached = browser.evaluate("caches.keys().then(k => caches.open(k[0]).then(c => c.keys())"
+                                  ".then(r => r.map(q => q.url)))")
+        check(any(u.endswith('suoni/no.wav') for u in cached), 'the sounds are kept offline')
+        check(len(Handler.requests) == served, 'nothing reached the stopped server')
+    finally:
+        console = list(browser.console)
+        browser.close()
+
+    # Chromium's own notes, not the page's: the software GL's remark on the
+    # screenshots read back, and the stopped server refusing the worker.
+    chromium_own = ('GL Driver Message', 'ERR_CONNECTION_REFUSED')
+    own = [(kind, text) for kind, text in console
+           if kind in ('error', 'warning', 'exception', 'assert') and not any(c in text for c in chromium_own)]
+    for kind, text in console:
+        print(f'console {kind}: {text}')
+    check(not own, f'the console has no warning or error: {own}')
+    hosts = {re.sub(r'^(\w+://[^/]+).*', r'\1', r) for r in Handler.requests if '://' in r}
+    check(not hosts, f'requests only for the site itself: {hosts}')
+    print(f'{len(passes)} passed, {len(failures)} failed')
+    return 1 if failures else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
