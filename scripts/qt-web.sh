@@ -16,7 +16,7 @@ qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/+.*//')
 em_version=$(dpkg-query -W -f='${Version}' emscripten | sed 's/~.*//')
 
 # Only what Brasti uses: Core, Gui, Widgets and Test, statically, without
-# threads (no cross-origin isolation is needed to serve it). The libraries the
+# threads or loadable libraries (no cross-origin isolation is needed to serve it). The libraries the
 # browser has no use for are off; zlib, libpng, FreeType, HarfBuzz and PCRE2
 # come from Qt's own source, as emscripten's ports would be downloaded.
 configure=(
@@ -25,6 +25,9 @@ configure=(
     -no-feature-sql -no-feature-network -no-feature-xml -no-feature-concurrent -no-feature-printsupport
     -qt-zlib -qt-libpng -no-libjpeg -qt-freetype -qt-harfbuzz -qt-pcre
     -no-feature-zstd -no-feature-brotli -no-icu -no-glib -no-fontconfig
+    # Nothing is loaded at run time in a browser: with this on, the first
+    # Thai letter laid out asks for libthai and aborts the page.
+    -no-feature-library
 )
 features=(
     -DFEATURE_gif=OFF -DFEATURE_ico=OFF -DFEATURE_jpeg=OFF -DFEATURE_movie=OFF

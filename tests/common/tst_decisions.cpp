@@ -14,6 +14,7 @@
 #include <QProcess>
 #endif
 #include <QStandardPaths>
+#include <QTextBoundaryFinder>
 #include <algorithm>
 #include <set>
 
@@ -220,6 +221,18 @@ private slots:
                                "EIGHTEEN", "NINETEEN", "TWENTY"};
         for (int n = 1; n <= 20; ++n)
             QCOMPARE(englishSpeller().words(static_cast<std::int16_t>(n)), std::string(words[n - 1]));
+    }
+
+    // Text of any script is laid out as it arrives (a paste, a tablet's
+    // keyboard). The browser build once aborted here: its Qt looked for
+    // libthai to break Thai into words.
+    void anyScriptIsSegmented()
+    {
+        QTextBoundaryFinder words(QTextBoundaryFinder::Word, QStringLiteral("ภาษาไทย 12 + 3"));
+        int boundaries = 0;
+        while (words.toNextBoundary() >= 0)
+            ++boundaries;
+        QVERIFY(boundaries >= 3);
     }
 
     // Every value from 0 to 32767 against Debian's num2words, whose British
