@@ -20,6 +20,11 @@ bash scripts/setup.sh --web
 source scripts/web-env.sh
 qt=$(bash scripts/qt-web.sh | tail -n 1)
 
+# A build folder made against another Qt build starts afresh: CMake keeps
+# the toolchain and Qt's folders it found the first time.
+if [ -f "$build/CMakeCache.txt" ] && ! grep -q "^Qt6_DIR:.*=$qt/" "$build/CMakeCache.txt"; then
+    rm -rf "$build"
+fi
 # The toolchain file of Qt's web build carries emscripten's and the host tools'.
 cmake -S . -B "$build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
@@ -31,7 +36,7 @@ build)
 test)
     cmake --build "$build"
     (cd "$build" && ctest --output-on-failure)
-    /usr/bin/python3 tests/web/play.py "$build/site"
+    /usr/bin/python3 tests/web/play.py "$build/site" "$build/robustness-site"
     ;;
 serve)
     cmake --build "$build" --target brasti
@@ -39,8 +44,8 @@ serve)
     exec /usr/bin/python3 tests/web/serve.py "$build/site" "${PORT:-8080}"
     ;;
 bench)
-    cmake --build "$build" --target brasti brasti_web_bare
-    /usr/bin/python3 tests/web/bench.py "$build/site" "$build/bench/web/bare"
+    cmake --build "$build" --target brasti_web_probe brasti_web_bare
+    /usr/bin/python3 tests/web/bench.py "$build/bench/web/probe" "$build/bench/web/bare"
     ;;
 *)
     echo "usage: $0 build|test|serve|bench" >&2

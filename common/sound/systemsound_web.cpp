@@ -45,7 +45,7 @@ EM_JS(void, brastiAudioOpen, (), {
         } catch (e) {
         }
     };
-    for (const type of ["mousedown", "keydown", "pointerup", "touchend", "click"])
+    for (const type of ["pointerdown", "mousedown", "keydown", "pointerup", "touchend", "click"])
         globalThis.addEventListener(type, unlock, { capture: true, passive: true });
 });
 

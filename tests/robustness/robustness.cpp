@@ -15,6 +15,7 @@
 // The seed is printed, so a failure replays exactly with --seed.
 //
 //   robustness [--seed N] [--events N] [--seconds S] [--verbose 1] [--access 1]
+#include "app/pagesettings.h"
 #include "app/shell.h"
 #include "bench/selfprobe.h"
 #include "common/accessibility.h"
@@ -38,6 +39,7 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QUrlQuery>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -51,6 +53,7 @@
 #include <memory>
 #include <random>
 #include <utility>
+#include <vector>
 
 using namespace brasti;
 
@@ -594,8 +597,10 @@ int main(int argc, char** argv)
     QTemporaryDir runtimeDir;
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
+#if !defined(Q_OS_WASM) // in a browser the page is the screen
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     QApplication app(argc, argv);
     // Offscreen windows warn about size hints on every show; that is noise here.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -608,18 +613,23 @@ int main(int argc, char** argv)
     double seconds = 0;
     bool verbose = false;
     bool access = false;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const QByteArray flag = argv[i];
+    std::vector<QByteArray> options(argv + 1, argv + argc);
+    // In a browser the options come with the page's address: ?seconds=60&seed=N.
+    for (const auto& [name, value] : QUrlQuery(brasti::startQuery().mid(1)).queryItems())
+        options.insert(options.end(), {"--" + name.toUtf8(), value.toUtf8()});
+    for (std::size_t i = 0; i + 1 < options.size(); i += 2) {
+        const QByteArray& flag = options[i];
+        const char* value = options[i + 1].constData();
         if (flag == "--access")
-            access = std::atoi(argv[i + 1]) != 0;
+            access = std::atoi(value) != 0;
         else if (flag == "--seed")
-            seed = std::strtoull(argv[i + 1], nullptr, 10);
+            seed = std::strtoull(value, nullptr, 10);
         else if (flag == "--events")
-            events = std::atoll(argv[i + 1]);
+            events = std::atoll(value);
         else if (flag == "--verbose")
-            verbose = std::atoi(argv[i + 1]) != 0;
+            verbose = std::atoi(value) != 0;
         else if (flag == "--seconds")
-            seconds = std::atof(argv[i + 1]);
+            seconds = std::atof(value);
     }
     if (access && !qEnvironmentVariableIsSet(kInsideAccess)) {
         // Again under a private X server with the accessibility bus, which

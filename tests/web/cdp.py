@@ -165,8 +165,10 @@ class Chromium:
     def key(self, key):
         if key in KEYS:
             code, name = KEYS[key]
-        else:
+        elif key.isascii() and key.isalnum():
             code, name = ord(key.upper()), ('Key' + key.upper() if key.isalpha() else 'Digit' + key)
+        else:  # a letter of another script, as a tablet's keyboard types it
+            code, name = 0, ''
         text = key if len(key) == 1 else ('\r' if key == 'Enter' else '')
         self.call('Input.dispatchKeyEvent', type='keyDown' if text else 'rawKeyDown', key=key, code=name,
                   windowsVirtualKeyCode=code, nativeVirtualKeyCode=code, text=text, unmodifiedText=text)

@@ -8,7 +8,12 @@ English page from its address, the page again offline, and a console with
 nothing of the program's own in it. Verdicts and problems are read from the
 page's live region, which must say every notice in order and nothing else.
 
-    play.py SITE_FOLDER [SCREENSHOT_FOLDER]
+Then the random-event run of the suite, built for the web, plays in its own
+page for 60 s with every invariant held.
+
+    play.py SITE_FOLDER [ROBUSTNESS_SITE_FOLDER]
+
+The screenshots go to screens/ beside the site folder.
 """
 import os
 import re
@@ -113,6 +118,10 @@ def play_sign(page):
     wrong_button = 'Command3' if right_button != 'Command3' else 'Command1'
     page.click(wrong_button)
     expect_sentences(page, 'Form9 wrong sign', [r'^risposta sbagliata\. esatti 0, errati 1'])
+    # The wrong sound started: the first click had unlocked the audio.
+    started = page.browser.evaluate('(a => a && a.context && a.context.state === "running" ? a.started : 0)'
+                                    '(brastiModule.brastiAudio)')
+    check(started and started > 0, f'the wrong sound plays in the page: {started}')
     page.click(right_button)
     expect_sentences(page, 'Form9 right sign', [r'^risposta esatta\. esatti 1, errati 1'])
     # "avanti", and the next problem is heard.
@@ -192,7 +201,10 @@ def play_written_by_keys(page):
     page.browser.type(str(total + 1))
     page.browser.key('Enter')
     expect_sentences(page, 'Form21 wrong sum', [r'^risposta sbagliata\. esatti 0, errati 1'])
-    for _ in range(4):
+    # Any text may arrive in the box (a paste, a tablet's keyboard): Thai,
+    # laid out, once made the page ask for a library and abort.
+    page.browser.type('ภาษาไทย')
+    for _ in range(12):
         page.browser.key('Backspace')
     page.browser.type(str(total))
     page.browser.key('Enter')
@@ -208,9 +220,39 @@ def back_to_menu(page):
     page.wait_window('FormMenu')
 
 
+def random_events(folder, seconds=60):
+    """The page's random-event run: its verdict comes in the console once
+    the run is over (the page does nothing else meanwhile)."""
+    server = Server(folder)
+    browser = Chromium()
+    try:
+        browser.call('Page.navigate', url=server.url(f'?seconds={seconds}'))
+        deadline = time.monotonic() + seconds + 120
+        lines = []
+        while time.monotonic() < deadline:
+            lines = [text for kind, text in browser.console if 'passed, ' in text or 'FAILED' in text
+                     or kind == 'exception']
+            if lines:
+                break
+            try:
+                browser.evaluate('1')
+            except Exception:  # the page is busy with the run: wait on
+                pass
+            time.sleep(0.5)
+        for kind, text in browser.console:
+            if 'robustness' in text or 'passed' in text:
+                print(f'page: {text}')
+        check(any(line.strip().endswith('1 passed, 0 failed') for line in lines),
+              f'the random-event run in the page held every check: {lines}')
+    finally:
+        browser.close()
+        server.stop()
+
+
 def main():
     site = sys.argv[1]
-    shots = sys.argv[2] if len(sys.argv) > 2 else os.path.join(os.path.dirname(os.path.abspath(site)), 'screens')
+    robustness = sys.argv[2] if len(sys.argv) > 2 else None
+    shots = os.path.join(os.path.dirname(os.path.abspath(site)), 'screens')
     os.makedirs(shots, exist_ok=True)
     server = Server(site)
     browser = Chromium()
@@ -245,11 +287,41 @@ def main():
             check(False, f'play_written_by_keys: {error!r}')
         browser.screenshot(os.path.join(shots, 'written.png'))
 
+        # Any window size: the board keeps its proportions, centred, and a
+        # screen of twice the density is drawn with twice the pixels.
+        button = page.open()['Command1']
+        for width, height, ratio in ((800, 600, 1), (1024, 1366, 2)):
+            browser.call('Emulation.setDeviceMetricsOverride', width=width, height=height, deviceScaleFactor=ratio,
+                         mobile=False)
+            scale = min(width / 818, height / 640) / min(browser.size[0] / 818, browser.size[1] / 640)
+            wanted = round(button['w'] * scale)
+            try:
+                browser.wait_for(f"brastiModule.brastiControlli().split('\\n').some(l => l.startsWith('Command1|') "
+                                 f"&& Math.abs(Number(l.split('|')[2].split(' ')[2]) - {wanted}) <= 2)", 10,
+                                 f'the start button {wanted} px wide at {width}x{height}')
+                check(True, f'the board scales to {width}x{height}')
+            except AssertionError as error:
+                check(False, str(error))
+            backing = browser.evaluate("document.getElementById('brasti-schermo').width")
+            check(abs(backing - width * ratio) <= 2, f'the canvas has {width * ratio} pixels across: {backing}')
+            browser.screenshot(os.path.join(shots, f'avvio-{width}x{height}@{ratio}.png'))
+        browser.call('Emulation.setDeviceMetricsOverride', width=browser.size[0], height=browser.size[1],
+                     deviceScaleFactor=1, mobile=False)
+
         # The teacher's link: the English page.
         page.open('?lingua=en')
         _, found = page.controls()
         check(found.get('Command1', {}).get('name', '').lower() != 'avvio', 'the English start screen')
         browser.screenshot(os.path.join(shots, 'start-en.png'))
+
+        check(browser.evaluate("document.getElementById('brasti-stato').hidden"), 'the loading line has gone')
+        # A browser without WebAssembly is told so, in its language.
+        script = browser.call('Page.addScriptToEvaluateOnNewDocument', source='delete globalThis.WebAssembly;')
+        browser.navigate(server.url())
+        said = browser.wait_for("document.getElementById('brasti-stato').textContent.includes('WebAssembly') && "
+                                "document.getElementById('brasti-stato').textContent", 20, 'the sentence')
+        check(said.startswith('Questo browser non può'), f'no WebAssembly, in Italian: {said}')
+        browser.call('Page.removeScriptToEvaluateOnNewDocument', identifier=script['identifier'])
 
         # Offline: the service worker answers, sounds included.
         browser.wait_for("navigator.serviceWorker && navigator.serviceWorker.controller !== null", 30,
@@ -266,6 +338,9 @@ def main():
     finally:
         console = list(browser.console)
         browser.close()
+
+    if robustness:
+        random_events(robustness)
 
     # Chromium's own notes, not the page's: the software GL's remark on the
     # screenshots read back, and the stopped server refusing the worker.

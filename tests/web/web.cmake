@@ -25,3 +25,19 @@ add_test(NAME node_decisions
             $<TARGET_FILE:brasti_node_tests>)
 set_tests_properties(node_decisions PROPERTIES
     ENVIRONMENT "BRASTI_TEST_SOUNDS=${PROJECT_SOURCE_DIR}/assets/suoni" TIMEOUT 600)
+
+# The random-event run in the page, for tests/web/play.py: its options come
+# with the address (?seconds=60), and it writes its verdict to the console,
+# where a fault shows with the names of the functions it went through.
+qt_add_executable(brasti_web_robustness ${CMAKE_CURRENT_SOURCE_DIR}/robustness/robustness.cpp
+    ${PROJECT_SOURCE_DIR}/bench/selfprobe_web.cpp)
+set_target_properties(brasti_web_robustness PROPERTIES OUTPUT_NAME brasti
+    RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/robustness-site)
+target_include_directories(brasti_web_robustness PRIVATE ${PROJECT_SOURCE_DIR})
+target_link_libraries(brasti_web_robustness PRIVATE brasti_harness)
+target_link_options(brasti_web_robustness PRIVATE "SHELL:-s DYNAMIC_EXECUTION=0" --profiling-funcs)
+add_dependencies(brasti_web_robustness brasti)
+add_custom_command(TARGET brasti_web_robustness POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy ${BRASTI_SITE}/index.html ${BRASTI_SITE}/brasti-avvio.js
+            ${BRASTI_SITE}/brasti.css ${PROJECT_BINARY_DIR}/robustness-site
+    VERBATIM)
