@@ -7,14 +7,12 @@
 //   brasti_bare            prints "painted" at the first frame and exits
 //   brasti_bare --memory   prints "mem shown <VmRSS kB> <VmHWM kB>" after the first frame
 //   brasti_bare --libraries  prints "libs <file>..." for the shared objects mapped at the first frame
+#include "bench/barecontent.h"
 #include "bench/paintspy.h"
 #include "bench/selfprobe.h"
 
 #include <QApplication>
-#include <QGridLayout>
 #include <QMainWindow>
-#include <QMenuBar>
-#include <QPushButton>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -42,17 +40,7 @@ int main(int argc, char** argv)
     });
 
     QMainWindow window;
-    window.setObjectName(QStringLiteral("BareWindow"));
-    window.setWindowTitle(QStringLiteral("Finestra"));
-    QMenu* file = window.menuBar()->addMenu(QStringLiteral("File"));
-    file->addAction(QStringLiteral("Esci"), &app, &QApplication::quit);
-    window.menuBar()->addMenu(QStringLiteral("Aiuto"))->addAction(QStringLiteral("Informazioni"));
-
-    auto* grid = new QWidget(&window);
-    auto* layout = new QGridLayout(grid);
-    for (int i = 0; i < 27; ++i)
-        layout->addWidget(new QPushButton(QStringLiteral("Esercizio %1").arg(i + 1), grid), i / 4, i % 4);
-    window.setCentralWidget(grid);
+    bench::fillBareWindow(window);
     // The size of the program's start screen, so both paint as many pixels.
     window.resize(818, 640);
     window.show();
