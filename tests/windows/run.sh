@@ -4,7 +4,8 @@
 # The Windows build under Wine, on a private X server (Wine needs one even
 # for the offscreen platform) with a private Wine prefix:
 #   1. every Qt Test program of the suite, each result read from its -o file,
-#      but those that need what only Linux has, each named with its reason;
+#      but those whose labels say they need what only Linux has (select.sh),
+#      each named with its reason;
 #   2. the random-event run for 60 s;
 #   3. the sound module: silent and quick with no audio device, heard by a
 #      private audio server through Wine's own driver;
@@ -33,24 +34,31 @@ source "$here/env.sh"
 
 # ---------------------------------------------------------------------------
 say "Qt Test programs under Wine"
-declare -A skipped=(
-    [tst_keyboardx]="sends keys through an X server to the program's own X window (xdotool)"
-    [tst_access]="talks to the program over the Linux accessibility bus (AT-SPI on D-Bus)"
-    [tst_writtenheldenter]="holds a key down in a real X server with xdotool"
-)
-for name in "${!skipped[@]}"; do
-    echo "left out: $name: ${skipped[$name]}"
+source "$here/select.sh"
+choose < <(tests_of "$build")
+for name in "${test_names[@]}"; do
+    if [ -n "${left_out[$name]+set}" ]; then
+        echo "left out: $name: ${left_out[$name]}"
+    fi
 done
-# Not even built for Windows:
-echo "left out: tst_sound: plays through PulseAudio's own client library (the Windows module is tested below)"
-echo "left out: tst_orca: plays with the Orca screen reader, on the Linux accessibility bus"
+while IFS= read -r name; do
+    echo "left out: $name: Linux's own, not built for Windows (tests/CMakeLists.txt)"
+done < <(not_built "$source")
 
+programs=()
+for name in "${test_names[@]}"; do
+    if [[ $name == tst_* && -n "${chosen[$name]+set}" ]]; then
+        programs+=("$name")
+    fi
+done
+[ ${#programs[@]} -gt 10 ] || fail "only ${#programs[@]} test programs are to run"
 passed=0
-mapfile -t programs < <(find "$build/tests" -name 'tst_*.exe' | sort)
-[ ${#programs[@]} -gt 10 ] || fail "only ${#programs[@]} test programs were built"
-for exe in "${programs[@]}"; do
-    name=$(basename "$exe" .exe)
-    [ -n "${skipped[$name]:-}" ] && continue
+for name in "${programs[@]}"; do
+    exe=${chosen[$name]}
+    if [ -z "$exe" ]; then
+        fail "$name was not built"
+        continue
+    fi
     result=$work/$name.txt
     status=0
     # Each test program picks the offscreen platform itself.
@@ -65,7 +73,7 @@ for exe in "${programs[@]}"; do
         passed=$((passed + 1))
     fi
 done
-echo "$passed of ${#programs[@]} test programs passed; ${#skipped[@]} left out by name"
+echo "$passed of ${#programs[@]} test programs passed; ${#left_out[@]} tests left out by label"
 
 # ---------------------------------------------------------------------------
 say "random-event run, 60 s"
