@@ -22,11 +22,14 @@ const NumberSpeller& italianSpeller();
 // English, with blanks and hyphens ("TWENTY-ONE", "ONE HUNDRED AND ONE");
 // "MINUS" before a negative number.
 const NumberSpeller& englishSpeller();
+// Spanish, with blanks ("VEINTIUNO", "CIENTO UNO", "TREINTA Y DOS MIL"), in
+// UTF-8; "MENOS" before a negative number.
+const NumberSpeller& spanishSpeller();
 // A language without a speller of its own writes numbers in digits, which
 // every reader knows, rather than in another language's words.
 const NumberSpeller& digitSpeller();
 
-// The speller of a language ("it", "en"); the digits for any other.
+// The speller of a language ("it", "en", "es"); the digits for any other.
 const NumberSpeller& spellerFor(std::string_view language);
 
 // The Italian words, as italianSpeller() gives them.
