@@ -47,8 +47,9 @@ private slots:
         // The languages are those built in; a code that is none of them, or none at all, is a mistake.
         QTest::newRow("language") << QStringList{"--lingua", "en"} << Action::Run << false << QString();
         QTest::newRow("language joined") << QStringList{"--lingua=it"} << Action::Run << false << QString();
+        QTest::newRow("Spanish") << QStringList{"--lingua", "es"} << Action::Run << false << QString();
         QTest::newRow("unknown language") << QStringList{"--lingua", "xx"} << Action::Fail << false
-                                          << QStringLiteral("lingua sconosciuta: xx (le lingue sono it, en)");
+                                          << QStringLiteral("lingua sconosciuta: xx (le lingue sono it, en, es)");
         QTest::newRow("language without code") << QStringList{"--lingua"} << Action::Fail << false
                                                << QStringLiteral("opzione non valida");
         // The program opens no files: a file name is a mistake, not ignored.

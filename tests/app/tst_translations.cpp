@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 // The program in every language: an Italian run shows exactly the texts it
-// always showed, every other language leaves no Italian anywhere, the
-// language follows the system unless --lingua says otherwise, a translation
-// that cannot be read leaves the program in Italian, and a caption longer
-// than the Italian one still fits its control.
+// always showed, every other language leaves no Italian anywhere (nor any
+// other translation's words), the language follows the system unless
+// --lingua says otherwise, a translation that cannot be read leaves the
+// program in Italian, and a caption longer than the Italian one still fits
+// its control.
 #include "app/catalogue.h"
 #include "app/commandline.h"
 #include "app/language.h"
@@ -23,6 +24,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <map>
+#include <optional>
 
 using namespace brasti;
 
@@ -59,6 +62,28 @@ std::vector<QPoint> ink(const QImage& picture)
 QString translated(const char* context, const char* text)
 {
     return QCoreApplication::translate(context, text);
+}
+
+// The translations the program must have built in.
+const QStringList kTranslations{QStringLiteral("en"), QStringLiteral("es")};
+
+// Words two languages spell alike, which a translation from one into the
+// other may keep where both say them: Spanish writes these as Italian does.
+QStringList sharedWords(const QString& language, const QString& other)
+{
+    struct Pair {
+        const char* a;
+        const char* b;
+        QStringList words;
+    };
+    static const Pair kShared[] = {
+        {"es", "it", {"la", "al", "del", "con", "barra", "fila", "verde", "minuendo"}},
+    };
+    for (const Pair& pair : kShared)
+        if ((language == QLatin1String(pair.a) && other == QLatin1String(pair.b))
+            || (language == QLatin1String(pair.b) && other == QLatin1String(pair.a)))
+            return pair.words;
+    return {};
 }
 
 // Every caption control of a window: the text, the font it is drawn in,
@@ -127,7 +152,8 @@ private slots:
     void initTestCase()
     {
         setUpApplication(kItalian);
-        QVERIFY2(availableLanguages().contains(QStringLiteral("en")), "the English translation is not built in");
+        for (const QString& language : kTranslations)
+            QVERIFY2(availableLanguages().contains(language), qPrintable(language + QStringLiteral(" is not built in")));
     }
 
     void italianRunShowsTheReferenceTexts()
@@ -155,19 +181,29 @@ private slots:
     }
 
     // Every language built in, walked through every screen: no text, name,
-    // description, menu or message still says what the Italian says.
-    void noItalianLeftInAnotherLanguage()
+    // description, menu or message still says what the Italian says, nor
+    // what another translation says (no English left for a Spanish child).
+    void noWordOfAnotherLanguageLeft()
     {
-        const harness::Texts italian = walkIn(kItalian);
+        std::map<QString, harness::Texts> walks;
         for (const QString& language : availableLanguages()) {
-            if (language == kItalian)
-                continue;
             QCOMPARE(installLanguage(language), language);
-            const QStringList left = harness::untranslated(walkIn(language), italian);
-            QVERIFY2(left.isEmpty(), qPrintable(language + QStringLiteral(":\n") + left.join(u'\n')));
+            walks[language] = walkIn(language);
         }
-        // The check itself: an untranslated walk is caught.
+        for (const auto& [language, texts] : walks) {
+            for (const auto& [other, otherTexts] : walks) {
+                if (language == kItalian || language == other)
+                    continue;
+                const QStringList left = harness::untranslated(texts, otherTexts, sharedWords(language, other));
+                QVERIFY2(left.isEmpty(),
+                         qPrintable(QStringLiteral("%1 keeps %2:\n").arg(language, other) + left.join(u'\n')));
+            }
+        }
+        // The check itself: an untranslated walk is caught, and so is a
+        // language's word that the other language does not share.
+        const harness::Texts& italian = walks[kItalian];
         QVERIFY(!harness::untranslated(italian, italian).isEmpty());
+        QVERIFY(!harness::untranslated(italian, italian, sharedWords(QStringLiteral("es"), kItalian)).isEmpty());
     }
 
     void languageFollowsTheSystem_data()
@@ -177,6 +213,8 @@ private slots:
         QTest::newRow("Italian") << QStringList{"it-IT", "it"} << "it";
         QTest::newRow("English") << QStringList{"en-GB", "en"} << "en";
         QTest::newRow("with an underscore") << QStringList{"en_US"} << "en";
+        QTest::newRow("Spanish") << QStringList{"es-ES", "es"} << "es";
+        QTest::newRow("Latin American Spanish") << QStringList{"es-419"} << "es";
         // A language without a translation, and one that names none at all.
         QTest::newRow("German") << QStringList{"de-DE", "de"} << "it";
         QTest::newRow("C locale") << QStringList{"C"} << "it";
@@ -184,6 +222,7 @@ private slots:
         // The first language the program speaks, in the user's order.
         QTest::newRow("German, then English") << QStringList{"de", "de-DE", "en", "en-US"} << "en";
         QTest::newRow("Italian before English") << QStringList{"it", "en"} << "it";
+        QTest::newRow("Spanish before English") << QStringList{"es-MX", "en-US"} << "es";
     }
     void languageFollowsTheSystem()
     {
@@ -193,14 +232,24 @@ private slots:
     }
 
     // A translation missing or damaged: Italian, nothing else happens.
+    void unreadableTranslationLeavesItalian_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("avanti");
+        QTest::newRow("English") << "en" << "next";
+        QTest::newRow("Spanish") << "es" << "siguiente";
+    }
     void unreadableTranslationLeavesItalian()
     {
+        QFETCH(QString, language);
+        QFETCH(QString, avanti);
+        const QString file = QStringLiteral("brasti_%1.qm").arg(language);
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         QCOMPARE(availableLanguages(folder.path()), QStringList{kItalian});
-        QCOMPARE(installLanguage(QStringLiteral("en"), folder.path()), kItalian);
+        QCOMPARE(installLanguage(language, folder.path()), kItalian);
 
-        QFile good(kTranslationsFolder + QStringLiteral("/brasti_en.qm"));
+        QFile good(kTranslationsFolder + QLatin1Char('/') + file);
         QVERIFY(good.open(QIODevice::ReadOnly));
         const QByteArray content = good.readAll();
         const std::pair<const char*, QByteArray> damaged[] = {
@@ -209,17 +258,17 @@ private slots:
             {"cut short", content.left(content.size() / 2)},
         };
         for (const auto& [what, bytes] : damaged) {
-            QFile file(folder.filePath(QStringLiteral("brasti_en.qm")));
-            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            file.write(bytes);
-            file.close();
-            QVERIFY2(installLanguage(QStringLiteral("en"), folder.path()) == kItalian, what);
+            QFile damagedFile(folder.filePath(file));
+            QVERIFY(damagedFile.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            damagedFile.write(bytes);
+            damagedFile.close();
+            QVERIFY2(installLanguage(language, folder.path()) == kItalian, what);
             QVERIFY2(currentLanguage() == kItalian, what);
             QVERIFY2(translated("brasti::ExerciseScreen", "avanti") == QStringLiteral("avanti"), what);
         }
         // The real one, for contrast, then back to Italian.
-        QCOMPARE(installLanguage(QStringLiteral("en")), QStringLiteral("en"));
-        QCOMPARE(translated("brasti::ExerciseScreen", "avanti"), QStringLiteral("next"));
+        QCOMPARE(installLanguage(language), language);
+        QCOMPARE(translated("brasti::ExerciseScreen", "avanti"), avanti);
         QCOMPARE(installLanguage(kItalian), kItalian);
         QCOMPARE(translated("brasti::ExerciseScreen", "avanti"), QStringLiteral("avanti"));
     }
@@ -270,17 +319,21 @@ private slots:
 #endif
         }
 
-        QCOMPARE(installLanguage(QStringLiteral("en")), QStringLiteral("en"));
-        const std::vector<Caption> english = allCaptions();
-        installLanguage(kItalian);
-        const Caption* longest = nullptr;
-        for (const Caption& c : english) {
-            QVERIFY2(c.fits, qPrintable(c.where + QStringLiteral(": ") + c.text));
-            QVERIFY2(c.paintedPixels >= 6, qPrintable(c.where + QStringLiteral(": ") + c.text));
-            if (!longest || c.text.size() > longest->text.size())
-                longest = &c;
+        std::optional<Caption> longest;
+        for (const QString& language : kTranslations) {
+            QCOMPARE(installLanguage(language), language);
+            const std::vector<Caption> captions = allCaptions();
+            installLanguage(kItalian);
+            for (const Caption& c : captions) {
+                const QString what = language + QLatin1Char(' ') + c.where + QStringLiteral(": ") + c.text;
+                QVERIFY2(c.fits, qPrintable(what));
+                QVERIFY2(c.paintedPixels >= 6, qPrintable(what));
+                if (!longest || c.text.size() > longest->text.size())
+                    longest = c;
+            }
         }
-        // The longest English caption needs more room than it was designed for.
+        // The longest caption of any translation needs more room than it was
+        // designed for: the shrinking above was put to work.
         QVERIFY(longest);
         QVERIFY2(longest->paintedPixels < longest->designedPixels, qPrintable(longest->text));
     }
@@ -293,9 +346,10 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("firstLine");
-        const QStringList italian{"LANG=it_IT.UTF-8"}, english{"LANG=en_GB.UTF-8"};
+        const QStringList italian{"LANG=it_IT.UTF-8"}, english{"LANG=en_GB.UTF-8"}, spanish{"LANG=es_ES.UTF-8"};
         QTest::newRow("Italian system") << italian << QStringList{"--help"} << 0 << "Uso: brasti [opzioni]";
         QTest::newRow("English system") << english << QStringList{"--help"} << 0 << "Usage: brasti [options]";
+        QTest::newRow("Spanish system") << spanish << QStringList{"--help"} << 0 << "Modo de empleo: brasti [opciones]";
 #if !defined(Q_OS_WIN)
         // Windows has no C locale: its own language then counts.
         QTest::newRow("C locale") << QStringList{"LANG=C"} << QStringList{"--help"} << 0 << "Uso: brasti [opzioni]";
@@ -306,12 +360,17 @@ private slots:
                                            << "Usage: brasti [options]";
         QTest::newRow("asked for Italian") << english << QStringList{"--lingua=it", "-h"} << 0
                                            << "Uso: brasti [opzioni]";
+        QTest::newRow("asked for Spanish") << english << QStringList{"--lingua", "es", "-h"} << 0
+                                           << "Modo de empleo: brasti [opciones]";
         QTest::newRow("unknown language") << italian << QStringList{"--lingua", "xx"} << 2
-                                          << "brasti: lingua sconosciuta: xx (le lingue sono it, en) "
+                                          << "brasti: lingua sconosciuta: xx (le lingue sono it, en, es) "
                                              "(brasti --help elenca le opzioni)";
         QTest::newRow("unknown language, English system")
             << english << QStringList{"--lingua", "xx", "--colori"} << 2
-            << "brasti: unknown language: xx (the languages are it, en) (brasti --help lists the options)";
+            << "brasti: unknown language: xx (the languages are it, en, es) (brasti --help lists the options)";
+        QTest::newRow("unknown language, Spanish system")
+            << spanish << QStringList{"--lingua", "xx"} << 2
+            << "brasti: idioma desconocido: xx (los idiomas son it, en, es) (brasti --help muestra las opciones)";
     }
     void programSpeaksTheLanguageChosen()
     {
@@ -339,17 +398,27 @@ private slots:
     }
 
     // The help in another language keeps no Italian but the options' names.
+    void helpIsTranslated_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("licence");
+        QTest::newRow("English") << "en"
+                                 << "Licence GPL-3.0-or-later: GNU GPL version 3 or later, without any warranty.";
+        QTest::newRow("Spanish") << "es"
+                                 << "Licencia GPL-3.0-or-later: GNU GPL versión 3 o posterior, sin ninguna garantía.";
+    }
     void helpIsTranslated()
     {
+        QFETCH(QString, language);
+        QFETCH(QString, licence);
         const QStringList italian = helpText().split(u'\n');
-        QCOMPARE(installLanguage(QStringLiteral("en")), QStringLiteral("en"));
-        const QStringList english = helpText().split(u'\n');
-        const QString englishLicence = versionText().section(u'\n', 1);
+        QCOMPARE(installLanguage(language), language);
+        const QStringList translatedHelp = helpText().split(u'\n');
+        const QString translatedLicence = versionText().section(u'\n', 1);
         installLanguage(kItalian);
-        QCOMPARE(englishLicence,
-                 QStringLiteral("Licence GPL-3.0-or-later: GNU GPL version 3 or later, without any warranty."));
-        QCOMPARE(english.size(), italian.size());
-        for (qsizetype i = 0; i < english.size(); ++i) {
+        QCOMPARE(translatedLicence, licence);
+        QCOMPARE(translatedHelp.size(), italian.size());
+        for (qsizetype i = 0; i < translatedHelp.size(); ++i) {
             // The options' names and the command are the same in every language.
             const auto description = [](QString line) {
                 if (line.startsWith(QLatin1String("  -")))
@@ -358,10 +427,10 @@ private slots:
                 line.remove(availableLanguages().join(QStringLiteral(", ")));
                 return line.remove(QRegularExpression(QStringLiteral("\\bbrasti [-\\[]")));
             };
-            harness::Texts en, it;
-            harness::addText(en, QStringLiteral("help"), description(english.at(i)));
+            harness::Texts other, it;
+            harness::addText(other, QStringLiteral("help"), description(translatedHelp.at(i)));
             harness::addText(it, QStringLiteral("help"), description(italian.at(i)));
-            const QStringList left = harness::untranslated(en, it);
+            const QStringList left = harness::untranslated(other, it, sharedWords(language, kItalian));
             QVERIFY2(left.isEmpty(), qPrintable(left.join(u'\n')));
         }
     }

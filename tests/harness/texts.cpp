@@ -394,7 +394,7 @@ QStringList wordsOf(const QString& text)
     return words;
 }
 
-QStringList untranslated(const Texts& translated, const Texts& source)
+QStringList untranslated(const Texts& translated, const Texts& source, const QStringList& shared)
 {
     QStringList problems;
     std::set<QString> keys;
@@ -417,7 +417,8 @@ QStringList untranslated(const Texts& translated, const Texts& source)
             const QStringList sourceWords = wordsOf(s->second.at(i));
             QStringList left;
             for (const QString& word : wordsOf(t->second.at(i)))
-                if (sourceWords.contains(word, Qt::CaseInsensitive) && !left.contains(word))
+                if (sourceWords.contains(word, Qt::CaseInsensitive) && !shared.contains(word, Qt::CaseInsensitive)
+                    && !left.contains(word))
                     left << word;
             if (!left.isEmpty())
                 problems << QStringLiteral("%1: \"%2\" keeps \"%3\" of \"%4\"")

@@ -49,6 +49,8 @@ QStringList wordsOf(const QString& text);
 // Where a translated walk still says what the source walk says: a key only
 // in one walk, a different number of values, or a value sharing a word with
 // the source value at the same place. Empty when everything is translated.
-QStringList untranslated(const Texts& translated, const Texts& source);
+// `shared` are words both languages spell alike (Spanish and Italian "la",
+// "verde"), which the translation may keep.
+QStringList untranslated(const Texts& translated, const Texts& source, const QStringList& shared = {});
 
 } // namespace harness

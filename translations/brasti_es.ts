@@ -1,0 +1,719 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="it_IT">
+<context>
+    <name>brasti::Accessibility</name>
+    <message>
+        <source>nell&apos;%1</source>
+        <extracomment>Where a rod lies: %1 is a box&apos;s name that begins with a vowel (&quot;unità da comporre&quot;).</extracomment>
+        <translation>en el %1</translation>
+    </message>
+    <message>
+        <source>nella %1</source>
+        <extracomment>Where a rod lies: %1 is a box&apos;s name of feminine gender (&quot;casella 2&quot;).</extracomment>
+        <translation>en la %1</translation>
+    </message>
+    <message>
+        <source>nello %1</source>
+        <extracomment>Where a rod lies: %1 is a box&apos;s name of masculine gender that takes &quot;lo&quot; (&quot;spazio&quot;).</extracomment>
+        <translation>en el %1</translation>
+    </message>
+    <message>
+        <source>nel %1</source>
+        <extracomment>Where a rod lies: %1 is a box&apos;s name of masculine gender (&quot;brasto da comporre&quot;).</extracomment>
+        <translation>en el %1</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::CommandLine</name>
+    <message>
+        <source>mostra questo aiuto ed esce</source>
+        <translation>muestra esta ayuda y sale</translation>
+    </message>
+    <message>
+        <source>mostra la versione ed esce</source>
+        <translation>muestra la versión y sale</translation>
+    </message>
+    <message>
+        <source>apre ogni finestra a schermo intero, per la lavagna interattiva</source>
+        <translation>abre cada ventana a pantalla completa, para la pizarra digital</translation>
+    </message>
+    <message>
+        <source>scrive su ogni brasto il suo numero, per chi non distingue i colori</source>
+        <translation>muestra el número en cada regleta, para quien confunde los colores</translation>
+    </message>
+    <message>
+        <source>parla la lingua scelta (%1) invece di quella del sistema</source>
+        <extracomment>%1 lists the languages&apos; codes, &quot;it, en, es&quot;.</extracomment>
+        <translation>habla el idioma elegido (%1) en vez del idioma predeterminado</translation>
+    </message>
+    <message>
+        <source>codice</source>
+        <extracomment>The value of --lingua, as the help shows it: --lingua &lt;codice&gt;.</extracomment>
+        <translation>código</translation>
+    </message>
+    <message>
+        <source>lingua sconosciuta: %1 (le lingue sono %2)</source>
+        <extracomment>%1 is the code asked for, %2 lists the codes of the languages there are.</extracomment>
+        <translation>idioma desconocido: %1 (los idiomas son %2)</translation>
+    </message>
+    <message>
+        <source>opzione sconosciuta: %1%2</source>
+        <translation>opción desconocida: %1%2</translation>
+    </message>
+    <message>
+        <source>opzione non valida</source>
+        <translation>opción no válida</translation>
+    </message>
+    <message>
+        <source>argomento inatteso: %1</source>
+        <translation>argumento inesperado: %1</translation>
+    </message>
+    <message>
+        <source>Uso: brasti [opzioni]
+
+Esercitazioni matematiche con i brasti colorati,
+per i primi anni della scuola primaria.
+
+Opzioni:
+</source>
+        <translation>Modo de empleo: brasti [opciones]
+
+Ejercicios de matemáticas con las regletas de colores,
+para los primeros años de la escuela.
+
+Opciones:
+</translation>
+    </message>
+    <message>
+        <source>Licenza GPL-3.0-or-later: GNU GPL versione 3 o successiva, senza alcuna garanzia.</source>
+        <translation>Licencia GPL-3.0-or-later: GNU GPL versión 3 o posterior, sin ninguna garantía.</translation>
+    </message>
+    <message>
+        <source>brasti: %1 (brasti --help elenca le opzioni)</source>
+        <translation>brasti: %1 (brasti --help muestra las opciones)</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::CompositionScreen</name>
+    <message>
+        <source>barra del 10</source>
+        <translation>barra de 10</translation>
+    </message>
+    <message>
+        <source>brasto da comporre</source>
+        <translation>regleta para formar</translation>
+    </message>
+    <message>
+        <source>seconda barra del 10</source>
+        <translation>segunda barra de 10</translation>
+    </message>
+    <message>
+        <source>unità da comporre</source>
+        <translation>barra de las unidades</translation>
+    </message>
+    <message>
+        <source>riga da riempire</source>
+        <translation>fila para llenar</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::Dialogs</name>
+    <message>
+        <source>Utilizzare i brasti</source>
+        <translation>Usar las regletas</translation>
+    </message>
+    <message>
+        <source>Sì</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::ExerciseScreen</name>
+    <message>
+        <source>avanti</source>
+        <translation>siguiente</translation>
+    </message>
+    <message>
+        <source>Esatti</source>
+        <translation>Aciertos</translation>
+    </message>
+    <message>
+        <source>Errati</source>
+        <translation>Errores</translation>
+    </message>
+    <message>
+        <source>risposta sbagliata</source>
+        <translation>respuesta incorrecta</translation>
+    </message>
+    <message>
+        <source>risposta esatta</source>
+        <translation>respuesta correcta</translation>
+    </message>
+    <message>
+        <source>Azzera conteggio</source>
+        <translation>Poner a cero</translation>
+    </message>
+    <message>
+        <source>Informazioni</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>passo giusto</source>
+        <translation>paso correcto</translation>
+    </message>
+    <message>
+        <source>esatti %1, errati %2</source>
+        <translation>aciertos %1, errores %2</translation>
+    </message>
+    <message>
+        <source>Vuoi tornare al menù?</source>
+        <translation>¿Quieres volver al menú?</translation>
+    </message>
+    <message>
+        <source>operazioni scritte</source>
+        <translation>operaciones escritas</translation>
+    </message>
+    <message>
+        <source>Operazioni scritte</source>
+        <translation>Operaciones escritas</translation>
+    </message>
+    <message>
+        <source>visibili</source>
+        <translation>visibles</translation>
+    </message>
+    <message>
+        <source>invisibili</source>
+        <translation>ocultas</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::Exercises</name>
+    <message>
+        <source>ordina 3 brasti</source>
+        <translation>ordena 3 regletas</translation>
+    </message>
+    <message>
+        <source>ordina 4 brasti</source>
+        <translation>ordena 4 regletas</translation>
+    </message>
+    <message>
+        <source>ordina 5 brasti</source>
+        <translation>ordena 5 regletas</translation>
+    </message>
+    <message>
+        <source>ordina 7 brasti</source>
+        <translation>ordena 7 regletas</translation>
+    </message>
+    <message>
+        <source>ordina tutti i brasti</source>
+        <translation>ordena todas las regletas</translation>
+    </message>
+    <message>
+        <source>trova il brasto in mezzo</source>
+        <translation>busca la regleta del medio</translation>
+    </message>
+    <message>
+        <source>trova i brasti vicini</source>
+        <translation>busca las regletas vecinas</translation>
+    </message>
+    <message>
+        <source>trova il   &gt; &lt; =</source>
+        <translation>busca el   &gt; &lt; =</translation>
+    </message>
+    <message>
+        <source>inserisci   &gt; &lt; =</source>
+        <translation>coloca   &gt; &lt; =</translation>
+    </message>
+    <message>
+        <source>dal brasto al numero</source>
+        <translation>de la regleta al número</translation>
+    </message>
+    <message>
+        <source>dal numero al brasto</source>
+        <translation>del número a la regleta</translation>
+    </message>
+    <message>
+        <source>componi il 10</source>
+        <translation>forma el 10</translation>
+    </message>
+    <message>
+        <source>trova la somma</source>
+        <translation>busca la suma</translation>
+    </message>
+    <message>
+        <source>trova la differenza</source>
+        <translation>busca la diferencia</translation>
+    </message>
+    <message>
+        <source>somma - differenza</source>
+        <translation>suma - diferencia</translation>
+    </message>
+    <message>
+        <source>scrivi l&apos;addizione (entro il 10)</source>
+        <translation>escribe la suma (hasta el 10)</translation>
+    </message>
+    <message>
+        <source>componi il brasto</source>
+        <translation>forma la regleta</translation>
+    </message>
+    <message>
+        <source>scrivi la sottrazione (entro il 10)</source>
+        <translation>escribe la resta (hasta el 10)</translation>
+    </message>
+    <message>
+        <source>numeri fino al 20 (utilizzando sempre il 10)</source>
+        <translation>números hasta el 20 (siempre con el 10)</translation>
+    </message>
+    <message>
+        <source>componi i numeri fino al 20</source>
+        <translation>forma los números hasta el 20</translation>
+    </message>
+    <message>
+        <source>addizioni entro il 10</source>
+        <translation>sumas hasta el 10</translation>
+    </message>
+    <message>
+        <source>addizioni entro il 20</source>
+        <translation>sumas hasta el 20</translation>
+    </message>
+    <message>
+        <source>sottrazioni entro il 10</source>
+        <translation>restas hasta el 10</translation>
+    </message>
+    <message>
+        <source>scrivi l&apos;addizione (entro il 20)</source>
+        <translation>escribe la suma (hasta el 20)</translation>
+    </message>
+    <message>
+        <source>sottrazioni entro il 20</source>
+        <translation>restas hasta el 20</translation>
+    </message>
+    <message>
+        <source>scrivi la sottrazione (entro il 20)</source>
+        <translation>escribe la resta (hasta el 20)</translation>
+    </message>
+    <message>
+        <source>componi il 20</source>
+        <translation>forma el 20</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::MenuScreen</name>
+    <message>
+        <source>Brasti - esercizi</source>
+        <translation>Brasti - ejercicios</translation>
+    </message>
+    <message>
+        <source>solo con i brasti</source>
+        <translation>sin números</translation>
+    </message>
+    <message>
+        <source>con i numeri</source>
+        <translation>con números</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>attende la pressione del bottone per proseguire</source>
+        <translation>espera a que se pulse el botón para seguir</translation>
+    </message>
+    <message>
+        <source>prosegue automaticamente  negli esercizi</source>
+        <translation>pasa sin esperar al siguiente problema</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::NumberToRodScreen</name>
+    <message>
+        <source>Numeri in...</source>
+        <translation>Números en...</translation>
+    </message>
+    <message>
+        <source>parola</source>
+        <translation>palabras</translation>
+    </message>
+    <message>
+        <source>cifre</source>
+        <translation>cifras</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::NumbersWithTenScreen</name>
+    <message>
+        <source>casella del numero</source>
+        <translation>casilla del número</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::OrderingScreen</name>
+    <message>
+        <source>casella %1</source>
+        <translation>casilla %1</translation>
+    </message>
+    <message>
+        <source>ordina dal minore al maggiore </source>
+        <translation>ordena de menor a mayor </translation>
+    </message>
+    <message>
+        <source>Ricomincia</source>
+        <translation>Otra vez</translation>
+    </message>
+    <message>
+        <source>Conferma</source>
+        <translation>Comprobar</translation>
+    </message>
+    <message>
+        <source>Tipo di ordinamento</source>
+        <translation>Cómo ordenar</translation>
+    </message>
+    <message>
+        <source>crescente</source>
+        <translation>creciente</translation>
+    </message>
+    <message>
+        <source>decrescente</source>
+        <translation>decreciente</translation>
+    </message>
+    <message>
+        <source>devi sistemare tutti i brasti!</source>
+        <translation>¡tienes que colocar todas las regletas!</translation>
+    </message>
+    <message>
+        <source>ordina dal maggiore al minore </source>
+        <translation>ordena de mayor a menor </translation>
+    </message>
+</context>
+<context>
+    <name>brasti::RelationScreen</name>
+    <message>
+        <source>scatola a sinistra del segno</source>
+        <translation>caja a la izquierda del signo</translation>
+    </message>
+    <message>
+        <source>scatola a destra del segno</source>
+        <translation>caja a la derecha del signo</translation>
+    </message>
+    <message>
+        <source>Trascina un brasto che possa completare la relazione</source>
+        <translation>Arrastra una regleta que pueda completar la relación</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::Rod</name>
+    <message>
+        <source>brasto %1</source>
+        <translation>regleta %1</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::RodToNumberScreen</name>
+    <message>
+        <source>numero %1</source>
+        <translation>número %1</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::RowScreen</name>
+    <message>
+        <source>scatola di sinistra</source>
+        <translation>caja de la izquierda</translation>
+    </message>
+    <message>
+        <source>scatola di mezzo</source>
+        <translation>caja del medio</translation>
+    </message>
+    <message>
+        <source>scatola di destra</source>
+        <translation>caja de la derecha</translation>
+    </message>
+    <message>
+        <source>Ricomincia</source>
+        <translation>Otra vez</translation>
+    </message>
+    <message>
+        <source>Conferma</source>
+        <translation>Comprobar</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::Services</name>
+    <message>
+        <source>Squadra Brasti</source>
+        <translation>El equipo de Brasti</translation>
+    </message>
+    <message>
+        <source>Vuoi uscire dal programma?</source>
+        <translation>¿Quieres salir del programa?</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::SignScreen</name>
+    <message>
+        <source>maggiore</source>
+        <translation>mayor</translation>
+    </message>
+    <message>
+        <source>minore</source>
+        <translation>menor</translation>
+    </message>
+    <message>
+        <source>uguale</source>
+        <translation>igual</translation>
+    </message>
+    <message>
+        <source>scatola di sinistra</source>
+        <translation>caja de la izquierda</translation>
+    </message>
+    <message>
+        <source>scatola di destra</source>
+        <translation>caja de la derecha</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::SingleRodScreen</name>
+    <message>
+        <source>barra del 10</source>
+        <translation>barra de 10</translation>
+    </message>
+    <message>
+        <source>striscia in alto</source>
+        <translation>tira de arriba</translation>
+    </message>
+    <message>
+        <source>striscia in basso</source>
+        <translation>tira de abajo</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::Spoken</name>
+    <message>
+        <source>bianco</source>
+        <translation>blanca</translation>
+    </message>
+    <message>
+        <source>rosso</source>
+        <translation>roja</translation>
+    </message>
+    <message>
+        <source>verde</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>fucsia</source>
+        <translation>rosa</translation>
+    </message>
+    <message>
+        <source>giallo</source>
+        <translation>amarilla</translation>
+    </message>
+    <message>
+        <source>verde scuro</source>
+        <translation>verde oscura</translation>
+    </message>
+    <message>
+        <source>nero</source>
+        <translation>negra</translation>
+    </message>
+    <message>
+        <source>marrone</source>
+        <translation>marrón</translation>
+    </message>
+    <message>
+        <source>blu</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>arancione</source>
+        <translation>naranja</translation>
+    </message>
+    <message>
+        <source>%1 e %2</source>
+        <extracomment>The last two items of a list: &quot;brasto 2 e brasto 5&quot;.</extracomment>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>brasto %1</source>
+        <translation>regleta %1</translation>
+    </message>
+    <message>
+        <source>dal minore al maggiore</source>
+        <translation>de menor a mayor</translation>
+    </message>
+    <message>
+        <source>dal maggiore al minore</source>
+        <translation>de mayor a menor</translation>
+    </message>
+    <message>
+        <source>Ordina %1 tutti i brasti nelle %2 caselle.</source>
+        <translation>Ordena todas las regletas %1 en las %2 casillas.</translation>
+    </message>
+    <message>
+        <source>Ordina %1 %2 nelle %3 caselle.</source>
+        <translation>Ordena %2 %1 en las %3 casillas.</translation>
+    </message>
+    <message>
+        <source>Trova il brasto in mezzo tra %1 e %2.</source>
+        <translation>Busca la regleta que va entre la %1 y la %2.</translation>
+    </message>
+    <message>
+        <source>Trova i brasti vicini di %1: il più corto a sinistra, il più lungo a destra.</source>
+        <translation>Busca las regletas vecinas de la %1: la más corta a la izquierda, la más larga a la derecha.</translation>
+    </message>
+    <message>
+        <source>è maggiore del</source>
+        <translation>es mayor que la</translation>
+    </message>
+    <message>
+        <source>è minore del</source>
+        <translation>es menor que la</translation>
+    </message>
+    <message>
+        <source>è uguale al</source>
+        <translation>es igual a la</translation>
+    </message>
+    <message>
+        <source>Il %1 %2 brasto da mettere nella scatola a destra.</source>
+        <translation>La %1 %2 regleta que va en la caja de la derecha.</translation>
+    </message>
+    <message>
+        <source>Il brasto da mettere nella scatola a sinistra %1 %2.</source>
+        <translation>La regleta que va en la caja de la izquierda %1 %2.</translation>
+    </message>
+    <message>
+        <source>A sinistra %1, a destra %2: scegli il segno.</source>
+        <translation>A la izquierda, la %1; a la derecha, la %2: elige el signo.</translation>
+    </message>
+    <message>
+        <source>brasto %1</source>
+        <comment>a rod named by its colour: brasto verde</comment>
+        <translation>regleta %1</translation>
+    </message>
+    <message>
+        <source>tac</source>
+        <extracomment>One unit of a rod, said as the child counts it.</extracomment>
+        <translation>toc</translation>
+    </message>
+    <message>
+        <source>Quanto vale il %1? Conta le sue unità: %2.</source>
+        <translation>¿Qué número es la %1? Cuenta sus unidades: %2.</translation>
+    </message>
+    <message>
+        <source>Scegli il brasto del numero %1.</source>
+        <translation>Elige la regleta del número %1.</translation>
+    </message>
+    <message>
+        <source>Componi %1 nella casella del numero: prima il brasto 10, poi il brasto che manca.</source>
+        <translation>Forma el %1 en la casilla del número: primero la regleta 10, después la regleta que falta.</translation>
+    </message>
+    <message>
+        <source>Componi il 10: metti accanto al %1 il brasto che manca.</source>
+        <translation>Forma el 10: pon junto a la %1 la regleta que falta.</translation>
+    </message>
+    <message>
+        <source>Trova la somma: il brasto lungo come %1 e %2 insieme.</source>
+        <translation>Busca la suma: la regleta tan larga como la %1 y la %2 juntas.</translation>
+    </message>
+    <message>
+        <source>Trova la differenza: il brasto che, con %1, è lungo come %2.</source>
+        <translation>Busca la diferencia: la regleta que, con la %1, es tan larga como la %2.</translation>
+    </message>
+    <message>
+        <source>Componi il %1 mettendo dei brasti in fila.</source>
+        <translation>Forma la %1 poniendo regletas una detrás de otra.</translation>
+    </message>
+    <message>
+        <source>Componi %1: la barra del 10 e %2.</source>
+        <translation>Forma el %1: la barra de 10 y la %2.</translation>
+    </message>
+    <message>
+        <source>%1: riempi la barra della somma, poi scrivi il risultato.</source>
+        <translation>%1: llena la barra de la suma, después escribe el resultado.</translation>
+    </message>
+    <message>
+        <source>Sotto la barra della somma: %1; riempila, poi scrivi l&apos;addizione.</source>
+        <translation>Debajo de la barra de la suma: %1; llénala, después escribe la suma.</translation>
+    </message>
+    <message>
+        <source>%1: completa la barra della differenza, poi scrivi il risultato.</source>
+        <translation>%1: llena la barra de la diferencia, después escribe el resultado.</translation>
+    </message>
+    <message>
+        <source>la barra %1</source>
+        <translation>la barra %1</translation>
+    </message>
+    <message>
+        <source>Sopra: %1; sotto: %2; completa la barra della differenza, poi scrivi la sottrazione.</source>
+        <translation>Arriba: %1; abajo: %2; llena la barra de la diferencia, después escribe la resta.</translation>
+    </message>
+    <message>
+        <source>lunga come %1</source>
+        <translation>tan larga como la %1</translation>
+    </message>
+    <message>
+        <source> Già %1: %2.</source>
+        <extracomment>Added to a problem&apos;s sentence, with its leading blank: &quot; Già nella riga da riempire: brasto 4.&quot;</extracomment>
+        <translation> Ya %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::StartScreen</name>
+    <message>
+        <source>Esercitazioni matematiche</source>
+        <translation>Ejercicios de matemáticas</translation>
+    </message>
+    <message>
+        <source>Uso dei brasti</source>
+        <translation>Usar las regletas</translation>
+    </message>
+    <message>
+        <source>Avvio</source>
+        <translation>Empezar</translation>
+    </message>
+</context>
+<context>
+    <name>brasti::WrittenScreen</name>
+    <message>
+        <source>piano di lavoro</source>
+        <translation>zona de trabajo</translation>
+    </message>
+    <message>
+        <source>barra della somma</source>
+        <translation>barra de la suma</translation>
+    </message>
+    <message>
+        <source>barra del minuendo</source>
+        <translation>barra del minuendo</translation>
+    </message>
+    <message>
+        <source>barra degli addendi</source>
+        <translation>barra de los sumandos</translation>
+    </message>
+    <message>
+        <source>barra della differenza</source>
+        <translation>barra de la diferencia</translation>
+    </message>
+    <message>
+        <source>risposta</source>
+        <translation>respuesta</translation>
+    </message>
+    <message>
+        <source>puoi usare il brasto da 10</source>
+        <translation>puedes usar la regleta de 10</translation>
+    </message>
+</context>
+</TS>
