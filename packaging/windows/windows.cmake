@@ -1,8 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Brasti developers
 # What a Windows installation holds besides the program, its module and its
-# sounds: Qt's libraries and plugins, MinGW's runtime, Qt's own Italian
-# texts, the licence. Everything lies in one folder, found from the program's
+# sounds: Qt's libraries and plugins, MinGW's runtime, Qt's own texts in
+# the program's languages, the licence. Everything lies in one folder, found from the program's
 # own, so the folder works wherever it is put (the setup's choice, a zip
 # unpacked on a memory stick). Included by the top-level CMakeLists.txt.
 
@@ -29,12 +29,23 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     unset(path)
 endforeach()
 
-# Qt's own texts (standard buttons, a text box's menu) in Italian. They are
-# data, the same on every platform: Debian's copy serves.
-find_file(BRASTI_QTBASE_IT qtbase_it.qm PATHS /usr/share/qt6/translations NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
-if(BRASTI_QTBASE_IT)
-    install(FILES ${BRASTI_QTBASE_IT} DESTINATION translations)
-endif()
+# Qt's own texts (standard buttons, a text box's menu) in Italian and in
+# each language the program has a translation for, so that none of them
+# falls back to Qt's English. They are data, the same on every platform:
+# Debian's copies serve.
+set(BRASTI_QT_LANGUAGES it)
+foreach(ts ${BRASTI_TS_FILES})
+    get_filename_component(ts_name ${ts} NAME_WE)
+    string(REGEX REPLACE "^brasti_" "" ts_language ${ts_name})
+    list(APPEND BRASTI_QT_LANGUAGES ${ts_language})
+endforeach()
+foreach(language ${BRASTI_QT_LANGUAGES})
+    find_file(BRASTI_QTBASE_${language} qtbase_${language}.qm
+              PATHS /usr/share/qt6/translations NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+    if(BRASTI_QTBASE_${language})
+        install(FILES ${BRASTI_QTBASE_${language}} DESTINATION translations)
+    endif()
+endforeach()
 
 # The licence the setup shows and installs: whichever the tree holds.
 if(EXISTS ${PROJECT_SOURCE_DIR}/COPYING)

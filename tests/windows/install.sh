@@ -59,15 +59,16 @@ echo "setup took $(( ($(date +%s%N) - started) / 1000000 )) ms, status $status"
 [ "$status" -eq 0 ] || fail "the setup ended with status $status"
 for f in brasti.exe brasti_sound.dll Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll qt.conf \
          plugins/platforms/qwindows.dll plugins/styles/qwindowsvistastyle.dll translations/qtbase_it.qm \
+         translations/qtbase_es.qm \
          suoni/si1.wav suoni/si2.wav suoni/si3.wav suoni/si4.wav suoni/no.wav LICENZA.txt uninstall.exe; do
     [ -f "$target/$f" ] || fail "the setup did not install $f"
 done
 for f in "$start_menu/Brasti.lnk" "$desktop/Brasti.lnk"; do
     [ -f "$f" ] || fail "the setup made no shortcut $f"
 done
-# The setup speaks Windows' language: Italian, or English elsewhere.
+# The setup speaks Windows' language: Italian, Spanish, or English elsewhere.
 [ -f "$start_menu/Brasti a schermo intero.lnk" ] || [ -f "$start_menu/Brasti full screen.lnk" ] \
-    || fail "the setup made no shortcut for full screen"
+    || [ -f "$start_menu/Brasti a pantalla completa.lnk" ] || fail "the setup made no shortcut for full screen"
 wine reg query "$uninstall_key" /v UninstallString 2>/dev/null | grep -q 'uninstall.exe' \
     || fail "no uninstaller registered with Windows"
 installed_files >"$work/installed.txt"
@@ -150,7 +151,7 @@ if [ -e "$target" ]; then
     fail "the uninstaller left files behind: $(cd "$target" && find . | head -20)"
 fi
 for f in "$start_menu/Brasti.lnk" "$start_menu/Brasti a schermo intero.lnk" "$start_menu/Brasti full screen.lnk" \
-         "$desktop/Brasti.lnk"; do
+         "$start_menu/Brasti a pantalla completa.lnk" "$desktop/Brasti.lnk"; do
     [ ! -e "$f" ] || fail "the uninstaller left the shortcut $f"
 done
 wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "the uninstaller left its registry key"
