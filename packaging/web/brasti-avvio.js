@@ -13,6 +13,9 @@
         en: { loading: 'Loading Brasti…',
               unsupported: 'This browser cannot run Brasti: it needs a recent browser with WebAssembly.',
               failed: 'Brasti could not start. Please reload the page.' },
+        es: { loading: 'Cargando Brasti…',
+              unsupported: 'Este navegador no puede abrir Brasti: hace falta un navegador reciente con WebAssembly.',
+              failed: 'Brasti no ha podido arrancar. Vuelve a cargar la página.' },
     };
     const preferred = (navigator.languages && navigator.languages.length ? navigator.languages : [navigator.language || 'it'])
         .map(code => String(code).toLowerCase().split('-')[0]);
