@@ -1,0 +1,90 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brasti developers
+"""Writes the table a native speaker reviews a translation from: every
+Italian text of translations/brasti_<code>.ts beside its translation and the
+translator's note, below the marker line of translations/README-<code>.md
+(what is above the marker is the hand-written guide and stays as it is).
+
+    scripts/review-table.py [CODE]        (default: es)
+
+Run it by hand after the .ts file changes; it reads only the .ts file.
+"""
+import re
+import sys
+import xml.etree.ElementTree as ET
+from pathlib import Path
+
+MARKER = "<!-- The table below is written by scripts/review-table.py: run it again rather than editing it. -->"
+
+# Where each context's texts appear, for the reviewer; a context not listed
+# is shown by its name.
+PLACES = {
+    "Accessibility": "lector de pantalla: dónde está una regleta",
+    "CommandLine": "terminal: brasti --help",
+    "CompositionScreen": "pantallas «forma»: nombres de las zonas",
+    "Dialogs": "ventanas de mensaje",
+    "ExerciseScreen": "todas las pantallas de ejercicio",
+    "Exercises": "menú: nombre de cada ejercicio",
+    "MenuScreen": "menú",
+    "NumberToRodScreen": "«del número a la regleta»",
+    "NumbersWithTenScreen": "«números hasta el 20»",
+    "OrderingScreen": "pantallas «ordena»",
+    "RelationScreen": "«coloca > < =»",
+    "Rod": "nombre de cada regleta",
+    "RodToNumberScreen": "«de la regleta al número»",
+    "RowScreen": "«busca la regleta del medio / vecinas»",
+    "Services": "mensajes del programa",
+    "SignScreen": "«busca el > < =»",
+    "SingleRodScreen": "pantallas «forma»: nombres de las zonas",
+    "Spoken": "lector de pantalla: frases del problema",
+    "StartScreen": "pantalla de inicio",
+    "WrittenScreen": "sumas y restas escritas",
+}
+
+
+def shown(text):
+    """A text as one table cell: blanks that count made visible, lines joined."""
+    if not text:
+        return ""
+    cell = text.replace("\\", "\\\\").replace("|", "\\|")
+    # "<codice>" would be read as a tag and vanish.
+    cell = re.sub(r"<(?=[A-Za-z/!?])", "&lt;", cell)
+    # Leading, trailing and repeated blanks are part of the text: ␣ shows each.
+    cell = re.sub(r"^ +| +$| {2,}", lambda m: "␣" * len(m.group()), cell, flags=re.M)
+    return cell.replace("\n", "<br>")
+
+
+def table(ts_path):
+    root = ET.parse(ts_path).getroot()
+    rows = ["| # | dónde | italiano | traducción | nota para el traductor |", "|---|---|---|---|---|"]
+    number = 0
+    for context in root.iter("context"):
+        name = context.findtext("name", "").removeprefix("brasti::")
+        for message in context.iter("message"):
+            number += 1
+            translation = message.find("translation")
+            text = translation.text if translation is not None else ""
+            if translation is not None and translation.get("type") == "unfinished":
+                text = "**SIN TRADUCIR** " + (text or "")
+            notes = [n for n in (message.findtext("comment"), message.findtext("extracomment")) if n]
+            rows.append("| {} | {} | {} | {} | {} |".format(number, PLACES.get(name, name),
+                                                        shown(message.findtext("source")), shown(text),
+                                                        shown(" — ".join(notes))))
+    return "\n".join(rows) + "\n"
+
+
+def main():
+    code = sys.argv[1] if len(sys.argv) > 1 else "es"
+    top = Path(__file__).resolve().parent.parent / "translations"
+    ts_path = top / f"brasti_{code}.ts"
+    review = top / f"README-{code}.md"
+    guide = review.read_text(encoding="utf-8") if review.exists() else ""
+    guide = guide.split(MARKER)[0].rstrip("\n")
+    rows = table(ts_path)
+    review.write_text((guide + "\n\n" if guide else "") + MARKER + "\n\n" + rows, encoding="utf-8")
+    print(f"{review}: {rows.count(chr(10)) - 2} texts")
+
+
+if __name__ == "__main__":
+    main()
