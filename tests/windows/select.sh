@@ -5,9 +5,7 @@
 # tests/CMakeLists.txt gives them: a test with the label of something
 # Windows lacks is left out, with the reason. CTest reads them from the build
 # folder without running anything, so a cross-build's list serves as well as
-# a native one. Sourced by run.sh; by itself it prints its choice:
-#
-#   tests/windows/select.sh BUILD_FOLDER [SOURCE_FOLDER]
+# a native one. Sourced by run.sh: choose < <(tests_of BUILD_FOLDER).
 
 # What Windows lacks, by label, and so what a test with the label would miss.
 declare -A windows_lacks=(
@@ -60,19 +58,3 @@ not_built() {
     done < <(find "$1/tests" -name 'tst_*.cpp' ! -name '*_unix.cpp' | sort)
 }
 
-if [ "${BASH_SOURCE[0]}" = "$0" ]; then
-    set -euo pipefail
-    build=$1
-    source_folder=${2:-$(cd "$(dirname "$0")/../.." && pwd)}
-    choose < <(tests_of "$build")
-    for name in "${test_names[@]}"; do
-        if [ -n "${left_out[$name]+set}" ]; then
-            echo "left out: $name: ${left_out[$name]}"
-        else
-            echo "run: $name ${chosen[$name]:-(not built)}"
-        fi
-    done
-    while IFS= read -r name; do
-        echo "not built: $name"
-    done < <(not_built "$source_folder")
-fi
