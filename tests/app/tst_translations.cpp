@@ -13,14 +13,12 @@
 #include "app/shell.h"
 #include "common/appcontext.h"
 #include "common/controls.h"
-#include "common/exercisescreen.h"
 #include "common/numberwords.h"
 #include "harness/harness.h"
 #include "harness/texts.h"
 #include "harness/testmain.h"
 
 #include <QFile>
-#include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -46,17 +44,6 @@ harness::Texts walkIn(const QString& language)
     });
     installLanguage(kItalian);
     return texts;
-}
-
-// Where a picture differs from its corner's colour: the text drawn on it.
-std::vector<QPoint> ink(const QImage& picture)
-{
-    std::vector<QPoint> points;
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            if (picture.pixel(x, y) != picture.pixel(0, 0))
-                points.emplace_back(x, y);
-    return points;
 }
 
 QString translated(const char* context, const char* text)
@@ -271,39 +258,6 @@ private slots:
         QCOMPARE(translated("brasti::ExerciseScreen", "avanti"), avanti);
         QCOMPARE(installLanguage(kItalian), kItalian);
         QCOMPARE(translated("brasti::ExerciseScreen", "avanti"), QStringLiteral("avanti"));
-    }
-
-    // A problem text the keyboard can reach is drawn exactly as a plain label
-    // draws it: nothing moves under a child's eyes when Tab passes over it.
-    void problemTextsDrawnAsPlainLabels()
-    {
-        int checked = 0;
-        for (int n = 1; n <= kExerciseCount; ++n) {
-            harness::TestContext t;
-            std::unique_ptr<ExerciseScreen> w(createExerciseScreen(n, t.context));
-            w->load();
-            w->resize(w->designedWindowSize());
-            w->show();
-            w->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(w.get()));
-            for (FitLabel* label : w->findChildren<FitLabel*>()) {
-                if (!label->isVisible() || !(label->focusPolicy() & Qt::TabFocus) || label->text().isEmpty())
-                    continue;
-                label->setFocus(Qt::TabFocusReason);
-                QVERIFY(label->hasFocus());
-                label->clearFocus();
-                QLabel plain(label->text());
-                plain.setFont(label->font());
-                plain.setAlignment(label->alignment());
-                plain.setWordWrap(label->wordWrap());
-                plain.setPalette(label->palette());
-                plain.resize(label->size());
-                QVERIFY2(ink(label->grab().toImage()) == ink(plain.grab().toImage()),
-                         qPrintable(w->objectName() + "/" + label->objectName()));
-                ++checked;
-            }
-        }
-        QVERIFY(checked >= 5);
     }
 
     // Captions longer than the Italian shrink until they fit; the Italian
