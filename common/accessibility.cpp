@@ -5,24 +5,15 @@
 #include "common/board.h"
 #include "common/page.h"
 #include "common/pictures.h"
+#include "common/place.h"
 #include "common/rod.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QCoreApplication>
 #include <QEvent>
-#include <QVariant>
 
 namespace brasti {
 namespace {
-
-// What screen readers are told, translated in a context of their own.
-class Text {
-    Q_DECLARE_TR_FUNCTIONS(brasti::Accessibility)
-};
-
-constexpr const char* kHolderProperty = "brastiHolder";
-constexpr const char* kDetailProperty = "brastiNoticeDetail";
 
 bool isPiece(const QObject* object)
 {
@@ -66,7 +57,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Description)
-            return noticeDetail(widget());
+            return static_cast<const PictureBox*>(widget())->detail();
         return QAccessibleWidget::text(t);
     }
 };
@@ -108,52 +99,12 @@ void send(QWidget* widget, QAccessible::Event type)
     QAccessible::updateAccessibility(&event);
 }
 
-bool isVowel(QChar c)
-{
-    return QStringLiteral("aeiouàèéìòù").contains(c.toLower());
-}
-
 } // namespace
 
 void installAccessibility()
 {
     // Qt keeps one copy of each factory however often it is installed.
     QAccessible::installFactory(makeInterface);
-}
-
-void markAsHolder(QWidget* control)
-{
-    control->setProperty(kHolderProperty, true);
-}
-
-bool isHolder(const QWidget* control)
-{
-    return control->property(kHolderProperty).toBool();
-}
-
-QString inPlace(const QString& holderName)
-{
-    if (holderName.isEmpty())
-        return QString();
-    const QString firstWord = holderName.section(QLatin1Char(' '), 0, 0).toLower();
-    // Italian picks the article by the name's first word; each form is one
-    // text, so that other languages say "in" as their grammar wants.
-    if (isVowel(firstWord.front()))
-        //: Where a rod lies: %1 is a box's name that begins with a vowel ("unità da comporre").
-        return Text::tr("nell'%1").arg(holderName);
-    if (firstWord.endsWith(QLatin1Char('a')))
-        //: Where a rod lies: %1 is a box's name of feminine gender ("casella 2").
-        return Text::tr("nella %1").arg(holderName);
-    // "lo" before s and a consonant, z, gn, ps, x and y; else "il".
-    const bool lo = (firstWord.size() > 1 && firstWord.front() == QLatin1Char('s') && !isVowel(firstWord.at(1)))
-                    || firstWord.startsWith(QLatin1Char('z')) || firstWord.startsWith(QLatin1String("gn"))
-                    || firstWord.startsWith(QLatin1String("ps")) || firstWord.startsWith(QLatin1Char('x'))
-                    || firstWord.startsWith(QLatin1Char('y'));
-    if (lo)
-        //: Where a rod lies: %1 is a box's name of masculine gender that takes "lo" ("spazio").
-        return Text::tr("nello %1").arg(holderName);
-    //: Where a rod lies: %1 is a box's name of masculine gender ("brasto da comporre").
-    return Text::tr("nel %1").arg(holderName);
 }
 
 QString whereItLies(const QWidget* piece)
@@ -163,15 +114,14 @@ QString whereItLies(const QWidget* piece)
         return QString();
     // Design rectangles, so the answer does not depend on the window's size.
     const QPoint middle = Board::designRect(piece).center();
-    const QWidget* holder = nullptr;
+    const Place* holder = nullptr;
     // Children come in stacking order, bottom first: the last match is on top.
     for (const QObject* child : container->children()) {
-        const auto* control = qobject_cast<const QWidget*>(child);
-        if (control && control != piece && !control->isHidden() && isHolder(control)
-            && Board::designRect(control).contains(middle))
-            holder = control;
+        const auto* place = qobject_cast<const Place*>(child);
+        if (place && !place->isHidden() && Board::designRect(place).contains(middle))
+            holder = place;
     }
-    return holder ? inPlace(holder->accessibleName()) : QString();
+    return holder ? holder->inside() : QString();
 }
 
 void notePlaced(QWidget* control)
@@ -180,21 +130,12 @@ void notePlaced(QWidget* control)
         send(control, QAccessible::DescriptionChanged);
 }
 
-void setNoticeDetail(QWidget* notice, const QString& detail)
-{
-    notice->setProperty(kDetailProperty, detail);
-}
-
-QString noticeDetail(const QWidget* notice)
-{
-    return notice->property(kDetailProperty).toString();
-}
-
-void announce(QWidget* notice, bool wasShowing)
+void announce(PictureBox* notice, bool wasShowing)
 {
     // As Orca reads it: the icon's name, then its detail.
     if (pageSpeaks())
-        speakInPage(notice->accessibleName() + QStringLiteral(". ") + noticeDetail(notice));
+        speakInPage(notice->detail().isEmpty() ? notice->accessibleName()
+                                               : notice->accessibleName() + QStringLiteral(". ") + notice->detail());
     if (!QAccessible::isActive())
         return;
     send(notice, QAccessible::DescriptionChanged);

@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "common/controls.h"
 
-#include "common/accessibility.h"
 #include "common/board.h"
 
 #include <QFrame>
@@ -86,19 +85,6 @@ void FitLabel::paintEvent(QPaintEvent* /*event*/)
     option.initFrom(this);
     style()->drawItemText(&p, contentsRect(), textFlags() | direction, option.palette, isEnabled(), text(),
                           foregroundRole());
-}
-
-QFrame* makeBox(Board* board, QWidget* parent, const QString& objectName, const QString& accessibleName,
-                QRect twips, Bgr colour)
-{
-    auto* box = new QFrame(parent);
-    box->setObjectName(objectName);
-    box->setAccessibleName(accessibleName);
-    markAsHolder(box);
-    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    board->place(box, twips);
-    Board::setControlColour(box, colour);
-    return box;
 }
 
 void setTag(QWidget* control, const QString& text)

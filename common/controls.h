@@ -16,12 +16,6 @@ namespace brasti {
 
 class Board;
 
-// A box, bar, slot or strip of a board: a sunken picture box in one colour,
-// with an Italian accessible name that says what it is. A rod lying on it
-// says so in its own accessible description ("nella casella 2").
-QFrame* makeBox(Board* board, QWidget* parent, const QString& objectName, const QString& accessibleName,
-                QRect twips, Bgr colour);
-
 // A target's tag text. A target tagged "occupato" holds a rod and ignores
 // further drops until its screen clears the tag.
 inline const QString kOccupato = QStringLiteral("occupato");

@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <utility>
+
 namespace brasti {
 namespace {
 
@@ -112,6 +114,7 @@ ExerciseScreen::ExerciseScreen(AppContext& context, const QString& title, const 
     connect(dragger_, &RodDragger::aboutToDrop, this, [this](Rod* r) {
         problemsAtDrop_ = problemsPosed_;
         rodAtDrop_ = Board::designRect(r);
+        dropping_ = true;
     });
     connect(dragger_, &RodDragger::dropHandled, this, &ExerciseScreen::tellWhereDropped);
 
@@ -175,11 +178,23 @@ void ExerciseScreen::repeatProblem()
 
 void ExerciseScreen::tellWhereDropped(Rod* r)
 {
-    if (!screenReaderListens() || problemsPosed_ != problemsAtDrop_ || Board::designRect(r) == rodAtDrop_)
-        return;
-    const QString where = whereItLies(r);
-    if (!where.isEmpty())
-        moveNotice_->say(spoken::placed(r->number(), where));
+    dropping_ = false;
+    if (r && screenReaderListens() && problemsPosed_ == problemsAtDrop_ && Board::designRect(r) != rodAtDrop_) {
+        const QString where = whereItLies(r);
+        if (!where.isEmpty())
+            moveNotice_->say(spoken::placed(r->number(), where));
+    }
+    const auto held = std::exchange(heldVerdicts_, {});
+    for (const auto& [icon, wasShowing] : held)
+        announce(icon, wasShowing);
+}
+
+void ExerciseScreen::tellVerdict(PictureBox* icon, bool wasShowing)
+{
+    if (dropping_)
+        heldVerdicts_.emplace_back(icon, wasShowing);
+    else
+        announce(icon, wasShowing);
 }
 
 void ExerciseScreen::sizeRod(int k)
@@ -204,7 +219,7 @@ void ExerciseScreen::rightAnswer()
     PlayRightSound(context_);
     esatti_->setText(QString::fromStdString(countCaption(context_.rightCount)));
     showCountsOnIcons();
-    announce(iconSi_, wasShowing);
+    tellVerdict(iconSi_, wasShowing);
     afterRightAnswer();
     if (!avanti_->isHidden()) {
         avanti_->setEnabled(true);
@@ -227,7 +242,7 @@ void ExerciseScreen::wrongAnswer()
     iconNo_->show();
     PlayWrongSound(context_);
     showCountsOnIcons();
-    announce(iconNo_, wasShowing);
+    tellVerdict(iconNo_, wasShowing);
 }
 
 void ExerciseScreen::rightStep()
@@ -235,16 +250,19 @@ void ExerciseScreen::rightStep()
     const bool wasShowing = !iconSi_->isHidden();
     iconSi_->show();
     iconNo_->hide();
-    setNoticeDetail(iconSi_, tr("passo giusto"));
-    announce(iconSi_, wasShowing);
+    iconSi_->setAccessibleName(tr("passo giusto"));
+    iconSi_->setDetail(QString());
+    tellVerdict(iconSi_, wasShowing);
 }
 
 void ExerciseScreen::showCountsOnIcons()
 {
     const QString counts =
         tr("esatti %1, errati %2").arg(context_.rightCount).arg(context_.wrongCount);
-    setNoticeDetail(iconSi_, counts);
-    setNoticeDetail(iconNo_, counts);
+    // The right icon may have been telling a step.
+    iconSi_->setAccessibleName(tr("risposta esatta"));
+    iconSi_->setDetail(counts);
+    iconNo_->setDetail(counts);
 }
 
 void ExerciseScreen::avantiClicked()

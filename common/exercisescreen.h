@@ -101,7 +101,8 @@ protected:
     void rightAnswer();
     void wrongAnswer();
     // A step towards the answer, neither counted nor sounded: the right icon
-    // shows, and screen readers hear "risposta esatta, passo giusto".
+    // shows, and screen readers hear "passo giusto", which a child does not
+    // take for a solved problem.
     void rightStep();
 
     // Adds the screen's own menu between "Azzera conteggio" and "Informazioni".
@@ -128,8 +129,11 @@ private:
     // Both icons' detail: the counts as they stand now.
     void showCountsOnIcons();
     // After a drop: where the rod now lies, if the drop laid it somewhere
-    // and posed no new problem.
+    // and posed no new problem; then the verdicts the drop gave.
     void tellWhereDropped(Rod* rod);
+    // A verdict for screen readers; during a drop it waits for the place,
+    // so that a child hears what was done before whether it counted.
+    void tellVerdict(PictureBox* icon, bool wasShowing);
 
     RodStance stance_;
     RodDragger* dragger_;
@@ -150,6 +154,8 @@ private:
     unsigned problemsPosed_ = 0;
     unsigned problemsAtDrop_ = 0;
     QRect rodAtDrop_;
+    bool dropping_ = false;
+    std::vector<std::pair<PictureBox*, bool>> heldVerdicts_;
 };
 
 } // namespace brasti

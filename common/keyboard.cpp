@@ -3,11 +3,11 @@
 #include "common/keyboard.h"
 
 #include "common/board.h"
+#include "common/place.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QVariant>
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
@@ -20,8 +20,6 @@ namespace {
 // one every six pixels, enough to find a rod's width of free space.
 constexpr int kSampleSpacing = 6;
 constexpr int kMostSamples = 16;
-
-constexpr const char* kDropTargetProperty = "brastiDropTarget";
 
 bool isModifierOnly(int key)
 {
@@ -134,14 +132,10 @@ std::optional<QPoint> reachablePoint(const Board* board, const QWidget* control,
     return std::nullopt;
 }
 
-void markAsDropTarget(QWidget* control)
-{
-    control->setProperty(kDropTargetProperty, true);
-}
-
 bool isDropTarget(const QWidget* control)
 {
-    return control->property(kDropTargetProperty).toBool();
+    const auto* place = qobject_cast<const Place*>(control);
+    return place && place->takesDrops();
 }
 
 void makeReadable(QWidget* control)

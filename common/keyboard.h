@@ -42,9 +42,8 @@ QWidget* controlAt(const Board* board, QPoint boardPoint);
 std::optional<QPoint> reachablePoint(const Board* board, const QWidget* control,
                                      const std::function<bool(QPoint)>& reaches);
 
-// A target that takes dropped rods. The keyboard reaches it only while it
+// A place that takes dropped rods. The keyboard reaches it only while it
 // carries a rod: the rest of the time it would be a stop that does nothing.
-void markAsDropTarget(QWidget* control);
 bool isDropTarget(const QWidget* control);
 
 // A control that only shows part of the problem (a given rod, the number

@@ -18,12 +18,16 @@ class PictureBox final : public QWidget {
 public:
     PictureBox(Picture picture, QWidget* parent);
     Picture picture() const { return picture_; }
+    // What a verdict icon says after its name: the counts, say.
+    const QString& detail() const { return detail_; }
+    void setDetail(const QString& detail) { detail_ = detail; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     Picture picture_;
+    QString detail_;
 };
 
 } // namespace brasti

@@ -8,6 +8,7 @@
 #include "common/controls.h"
 #include "common/keyboard.h"
 #include "common/screenwindow.h"
+#include "common/spoken.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -86,7 +87,7 @@ void paintRod(QWidget* widget, int number)
 Rod::Rod(int number, QWidget* parent, const QString& set) : QWidget(parent), number_(number)
 {
     setObjectName(QStringLiteral("%1_%2").arg(set).arg(number));
-    setAccessibleName(tr("brasto %1").arg(number));
+    setAccessibleName(spoken::rod(number));
     setCursor(Qt::OpenHandCursor);
     // Reached by Tab; a click does not take the focus, since it drags.
     setFocusPolicy(Qt::TabFocus);
@@ -106,7 +107,7 @@ void RodCopy::showRod(int k)
 {
     number_ = k;
     const bool shown = k >= 1 && k <= 10;
-    setAccessibleName(shown ? Rod::tr("brasto %1").arg(k) : QString());
+    setAccessibleName(shown ? spoken::rod(k) : QString());
     // A given rod is part of the problem: the keyboard reaches it to read it.
     setFocusPolicy(shown ? Qt::TabFocus : Qt::NoFocus);
     update();
@@ -141,12 +142,12 @@ void RodDragger::addRod(Rod* rod)
     });
 }
 
-void RodDragger::setDropHandler(QWidget* target, DropHandler handler)
+void RodDragger::setDropHandler(Place* target, DropHandler handler)
 {
-    handlers_.emplace_back(target, std::move(handler));
+    target->setDropHandler(std::move(handler));
+    targets_.emplace_back(target);
     // Focusable, so a screen reader follows the carry from target to target;
     // out of the Tab round while nothing is carried.
-    markAsDropTarget(target);
     if (target->focusPolicy() == Qt::NoFocus)
         target->setFocusPolicy(Qt::TabFocus);
     // Keys on a focused target carry a rod on or drop it.
@@ -155,13 +156,11 @@ void RodDragger::setDropHandler(QWidget* target, DropHandler handler)
 
 bool RodDragger::hasDropHandler(const QWidget* target) const
 {
-    for (const auto& entry : handlers_)
-        if (entry.first == target)
-            return true;
-    return false;
+    const auto* place = qobject_cast<const Place*>(target);
+    return place && place->takesDrops();
 }
 
-QWidget* RodDragger::dropTargetAt(QPoint boardPoint, const Rod* ignore) const
+Place* RodDragger::dropTargetAt(QPoint boardPoint, const Rod* ignore) const
 {
     if (!board_->rect().contains(boardPoint))
         return nullptr;
@@ -176,9 +175,10 @@ QWidget* RodDragger::dropTargetAt(QPoint boardPoint, const Rod* ignore) const
     } else {
         hit = controlAt(board_, boardPoint);
     }
-    if (!hit || !hasDropHandler(hit) || !hit->isEnabled())
+    auto* place = qobject_cast<Place*>(hit);
+    if (!place || !place->takesDrops() || !place->isEnabled())
         return nullptr;
-    return hit;
+    return place;
 }
 
 std::optional<QPoint> RodDragger::dropPoint(const QWidget* target, const Rod* rod) const
@@ -189,10 +189,9 @@ std::optional<QPoint> RodDragger::dropPoint(const QWidget* target, const Rod* ro
 QList<QWidget*> RodDragger::keyboardTargets(const Rod* rod) const
 {
     QList<QWidget*> targets;
-    for (const auto& entry : handlers_) {
-        QWidget* target = entry.first;
+    for (Place* target : targets_) {
         if (target && !targets.contains(target) && target->isVisible() && target->isEnabled()
-            && tag(target) != kOccupato && dropPoint(target, rod))
+            && !target->isOccupied() && dropPoint(target, rod))
             targets << target;
     }
     return inReadingOrder(board_, targets);
@@ -264,19 +263,12 @@ void RodDragger::finish(QPoint boardPoint)
 {
     Rod* rod = dragged_;
     cancel();
-    if (QWidget* target = dropTargetAt(boardPoint, rod)) {
-        for (const auto& entry : handlers_) {
-            if (entry.first == target) {
-                // Copied: the handler may change the handler list.
-                DropHandler handler = entry.second;
-                const QPointer<Rod> guard(rod);
-                emit aboutToDrop(rod);
-                handler(rod);
-                if (guard)
-                    emit dropHandled(rod);
-                break;
-            }
-        }
+    if (Place* target = dropTargetAt(boardPoint, rod)) {
+        const QPointer<Rod> guard(rod);
+        emit aboutToDrop(rod);
+        target->takeDrop(rod);
+        // Also when the handler removed the rod: the drop is over either way.
+        emit dropHandled(guard.data());
     }
 }
 

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // Rods and their drag and drop.
+#include "common/place.h"
+
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -64,12 +66,10 @@ private:
     int number_ = 0;
 };
 
-using DropHandler = std::function<void(Rod*)>;
-
 // Drags rods the way a classic automatic drag mode does: a press on an
 // enabled rod starts the drag at once and an outline follows the pointer; on
 // release the topmost control under the pointer receives the drop if it is
-// enabled and has a handler. The rod itself moves only if a handler moves it.
+// an enabled place with a handler. The rod itself moves only if a handler moves it.
 // Mouse events synthesised from touch take the same road; only the first
 // finger drives them.
 //
@@ -84,13 +84,13 @@ public:
     explicit RodDragger(Board* board);
 
     void addRod(Rod* rod);
-    // Makes the target a Tab stop as well.
-    void setDropHandler(QWidget* target, DropHandler handler);
+    // The place takes rods from now on; it is a Tab stop as well.
+    void setDropHandler(Place* target, DropHandler handler);
     bool hasDropHandler(const QWidget* target) const;
     Rod* draggedRod() const { return dragged_; }
     bool carriedByKeyboard() const { return dragged_ && byKeyboard_; }
     // The control a drop at this board point would reach, or nullptr.
-    QWidget* dropTargetAt(QPoint boardPoint, const Rod* ignore) const;
+    Place* dropTargetAt(QPoint boardPoint, const Rod* ignore) const;
     // Where the keyboard can take this rod now, in reading order: targets
     // with a handler, shown, enabled, not holding a rod ("occupato"), and
     // reached by a drop somewhere (a target covered all over is not).
@@ -121,7 +121,7 @@ private:
     QWidget* outline_;
     QPointer<Rod> dragged_;
     QPoint grabOffset_;
-    std::vector<std::pair<QPointer<QWidget>, DropHandler>> handlers_;
+    std::vector<QPointer<Place>> targets_;
     bool byKeyboard_ = false;
     // Set while the keyboard carry itself moves the focus.
     bool movingFocus_ = false;

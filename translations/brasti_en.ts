@@ -2,29 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="it_IT">
 <context>
-    <name>brasti::Accessibility</name>
-    <message>
-        <source>nell&apos;%1</source>
-        <extracomment>Where a rod lies: %1 is a box&apos;s name that begins with a vowel (&quot;unità da comporre&quot;).</extracomment>
-        <translation>in the %1</translation>
-    </message>
-    <message>
-        <source>nella %1</source>
-        <extracomment>Where a rod lies: %1 is a box&apos;s name of feminine gender (&quot;casella 2&quot;).</extracomment>
-        <translation>in the %1</translation>
-    </message>
-    <message>
-        <source>nello %1</source>
-        <extracomment>Where a rod lies: %1 is a box&apos;s name of masculine gender that takes &quot;lo&quot; (&quot;spazio&quot;).</extracomment>
-        <translation>in the %1</translation>
-    </message>
-    <message>
-        <source>nel %1</source>
-        <extracomment>Where a rod lies: %1 is a box&apos;s name of masculine gender (&quot;brasto da comporre&quot;).</extracomment>
-        <translation>in the %1</translation>
-    </message>
-</context>
-<context>
     <name>brasti::CommandLine</name>
     <message>
         <source>mostra questo aiuto ed esce</source>
@@ -44,7 +21,7 @@
     </message>
     <message>
         <source>parla la lingua scelta (%1) invece di quella del sistema</source>
-        <extracomment>%1 lists the languages&apos; codes, &quot;it, en&quot;.</extracomment>
+        <extracomment>%1 lists the languages&apos; codes, &quot;it, en, es&quot;.</extracomment>
         <translation>speaks the language chosen (%1) instead of the system&apos;s</translation>
     </message>
     <message>
@@ -115,6 +92,26 @@ Options:
     <message>
         <source>riga da riempire</source>
         <translation>row to fill</translation>
+    </message>
+    <message>
+        <source>nella barra del 10</source>
+        <translation>in the ten bar</translation>
+    </message>
+    <message>
+        <source>nel brasto da comporre</source>
+        <translation>in the rod to build</translation>
+    </message>
+    <message>
+        <source>nella seconda barra del 10</source>
+        <translation>in the second ten bar</translation>
+    </message>
+    <message>
+        <source>nell&apos;unità da comporre</source>
+        <translation>in the units to build</translation>
+    </message>
+    <message>
+        <source>nella riga da riempire</source>
+        <translation>in the row to fill</translation>
     </message>
 </context>
 <context>
@@ -358,6 +355,10 @@ Options:
         <source>casella del numero</source>
         <translation>number box</translation>
     </message>
+    <message>
+        <source>nella casella del numero</source>
+        <translation>in the number box</translation>
+    </message>
 </context>
 <context>
     <name>brasti::OrderingScreen</name>
@@ -397,6 +398,10 @@ Options:
         <source>ordina dal maggiore al minore </source>
         <translation>order from the largest to the smallest </translation>
     </message>
+    <message>
+        <source>nella casella %1</source>
+        <translation>in the box %1</translation>
+    </message>
 </context>
 <context>
     <name>brasti::RelationScreen</name>
@@ -412,12 +417,13 @@ Options:
         <source>Trascina un brasto che possa completare la relazione</source>
         <translation>Drag a rod that can complete the relation</translation>
     </message>
-</context>
-<context>
-    <name>brasti::Rod</name>
     <message>
-        <source>brasto %1</source>
-        <translation>rod %1</translation>
+        <source>nella scatola a sinistra del segno</source>
+        <translation>in the box left of the sign</translation>
+    </message>
+    <message>
+        <source>nella scatola a destra del segno</source>
+        <translation>in the box right of the sign</translation>
     </message>
 </context>
 <context>
@@ -448,6 +454,18 @@ Options:
     <message>
         <source>Conferma</source>
         <translation>Check</translation>
+    </message>
+    <message>
+        <source>nella scatola di sinistra</source>
+        <translation>in the left box</translation>
+    </message>
+    <message>
+        <source>nella scatola di mezzo</source>
+        <translation>in the middle box</translation>
+    </message>
+    <message>
+        <source>nella scatola di destra</source>
+        <translation>in the right box</translation>
     </message>
 </context>
 <context>
@@ -483,6 +501,14 @@ Options:
         <source>scatola di destra</source>
         <translation>right box</translation>
     </message>
+    <message>
+        <source>nella scatola di sinistra</source>
+        <translation>in the left box</translation>
+    </message>
+    <message>
+        <source>nella scatola di destra</source>
+        <translation>in the right box</translation>
+    </message>
 </context>
 <context>
     <name>brasti::SingleRodScreen</name>
@@ -497,6 +523,18 @@ Options:
     <message>
         <source>striscia in basso</source>
         <translation>bottom strip</translation>
+    </message>
+    <message>
+        <source>nella barra del 10</source>
+        <translation>in the ten bar</translation>
+    </message>
+    <message>
+        <source>nella striscia in alto</source>
+        <translation>in the top strip</translation>
+    </message>
+    <message>
+        <source>nella striscia in basso</source>
+        <translation>in the bottom strip</translation>
     </message>
 </context>
 <context>
@@ -714,6 +752,22 @@ Options:
     <message>
         <source>puoi usare il brasto da 10</source>
         <translation>you can use the 10 rod</translation>
+    </message>
+    <message>
+        <source>nella barra della somma</source>
+        <translation>in the sum bar</translation>
+    </message>
+    <message>
+        <source>nella barra del minuendo</source>
+        <translation>in the minuend bar</translation>
+    </message>
+    <message>
+        <source>nella barra degli addendi</source>
+        <translation>in the addends bar</translation>
+    </message>
+    <message>
+        <source>nella barra della differenza</source>
+        <translation>in the difference bar</translation>
     </message>
 </context>
 </TS>

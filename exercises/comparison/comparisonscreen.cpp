@@ -51,10 +51,11 @@ ComparisonScreen::ComparisonScreen(int screen, const QString& caption, Bgr backg
     Board::setControlColour(frame_, kContainerGrey);
 }
 
-QFrame* ComparisonScreen::addBox(const QString& name, const QString& accessibleName, QPoint topLeft)
+Place* ComparisonScreen::addBox(const QString& name, const QString& accessibleName, const QString& inside,
+                               QPoint topLeft)
 {
-    return makeBox(board(), frame_, name, accessibleName,
-                   QRect(topLeft, QSize(kComparisonUnit, kUprightBoxHeight)), kButtonFace);
+    return new Place(board(), frame_, name, accessibleName, inside,
+                     QRect(topLeft, QSize(kComparisonUnit, kUprightBoxHeight)), kButtonFace);
 }
 
 QLabel* ComparisonScreen::addLabel(QWidget* parent, const QString& name, const QString& text, QRect twips,

@@ -5,11 +5,11 @@
 // designed background, the grey container that holds rods and boxes, the
 // frame's controls in a column at the right, and the ways an upright rod
 // stands in a box or in the tray.
+#include "common/place.h"
 #include "common/colours.h"
 #include "common/exercisescreen.h"
 #include "common/pictures.h"
 
-class QFrame;
 class QLabel;
 class QPushButton;
 
@@ -27,7 +27,7 @@ protected:
                      int columnWidth, int avantiTop, AppContext& context, QWidget* parent);
 
     // A box of ten units at a place in the container.
-    QFrame* addBox(const QString& name, const QString& accessibleName, QPoint topLeft);
+    Place* addBox(const QString& name, const QString& accessibleName, const QString& inside, QPoint topLeft);
     // A label for a title or a sign, on the board or in the container.
     QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, QRect twips, double points);
     // A button of the column, the icon above the caption, as "avanti".

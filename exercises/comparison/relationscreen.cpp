@@ -28,8 +28,10 @@ RelationScreen::RelationScreen(AppContext& context, QWidget* parent)
     : ComparisonScreen(8, exerciseCaption(BRASTI_TEXT("brasti::Exercises", "trova il   > < =")), 0x008080, kContainer, kColumnLeft, kColumnWidth,
                        kContainer.height() - 855, context, parent)
 {
-    left_ = addBox(QStringLiteral("Picture1"), tr("scatola a sinistra del segno"), QPoint(5880, kBoxTop));
-    right_ = addBox(QStringLiteral("Picture3"), tr("scatola a destra del segno"), QPoint(8040, kBoxTop));
+    left_ = addBox(QStringLiteral("Picture1"), tr("scatola a sinistra del segno"),
+                   tr("nella scatola a sinistra del segno"), QPoint(5880, kBoxTop));
+    right_ = addBox(QStringLiteral("Picture3"), tr("scatola a destra del segno"),
+                    tr("nella scatola a destra del segno"), QPoint(8040, kBoxTop));
     // The box of the copy is disabled, so only the open one takes drops.
     dragger()->setDropHandler(left_, [this](Rod* r) { dropIn(Side::Left, r); });
     dragger()->setDropHandler(right_, [this](Rod* r) { dropIn(Side::Right, r); });

@@ -21,7 +21,7 @@ public:
 
     const RelationProblem& problem() const { return problem_; }
     // Picture1 on the left of the sign, Picture3 on the right.
-    QWidget* box(Side side) const { return side == Side::Left ? left_ : right_; }
+    Place* box(Side side) const { return side == Side::Left ? left_ : right_; }
     RodCopy* shownCopy() const { return brasto_; }
     QLabel* sign() const { return sign_; }
     QLabel* instruction() const { return instruction_; }
@@ -35,8 +35,8 @@ protected:
 private:
     void dropIn(Side side, Rod* rod);
 
-    QWidget* left_;
-    QWidget* right_;
+    Place* left_;
+    Place* right_;
     RodCopy* brasto_;
     QLabel* sign_;
     QLabel* instruction_;

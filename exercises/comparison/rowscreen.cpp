@@ -24,6 +24,10 @@ constexpr std::array<int, 3> kBoxLefts = {5640, 6120, 6600};
 const std::array<const char*, 3> kBoxNames = {BRASTI_TEXT("brasti::RowScreen", "scatola di sinistra"),
                                               BRASTI_TEXT("brasti::RowScreen", "scatola di mezzo"),
                                               BRASTI_TEXT("brasti::RowScreen", "scatola di destra")};
+// Where a rod lying in each box is.
+const std::array<const char*, 3> kBoxInside = {BRASTI_TEXT("brasti::RowScreen", "nella scatola di sinistra"),
+                                               BRASTI_TEXT("brasti::RowScreen", "nella scatola di mezzo"),
+                                               BRASTI_TEXT("brasti::RowScreen", "nella scatola di destra")};
 
 } // namespace
 
@@ -34,8 +38,8 @@ RowScreen::RowScreen(int screen, AppContext& context, QWidget* parent)
 {
     for (RowBox which : kRowBoxes) {
         const auto i = static_cast<std::size_t>(which);
-        QFrame* b = addBox(QStringLiteral("Picture%1").arg(i + 1), tr(kBoxNames[i]),
-                           QPoint(kBoxLefts[i], kBoxTop));
+        Place* b = addBox(QStringLiteral("Picture%1").arg(i + 1), tr(kBoxNames[i]), tr(kBoxInside[i]),
+                          QPoint(kBoxLefts[i], kBoxTop));
         boxes_[i] = b;
         // Only the open boxes take rods; a rod dropped on a given box stays where it was.
         if (!isGiven(config_, which))
@@ -54,7 +58,7 @@ RowScreen::RowScreen(int screen, AppContext& context, QWidget* parent)
 
 void RowScreen::newProblem()
 {
-    for (QWidget* b : boxes_)
+    for (Place* b : boxes_)
         Board::setControlColour(b, kButtonFace);
     SpostaBrasti();
     lowRod_ = drawLowRod(*context_.random);
@@ -67,7 +71,7 @@ void RowScreen::SpostaBrasti()
     answer_.clear();
     for (RowBox which : kRowBoxes)
         if (!isGiven(config_, which))
-            setTag(box(which), QString());
+            box(which)->setOccupied(false);
     layTray();
 }
 
@@ -85,13 +89,13 @@ void RowScreen::placeGivenRods()
 
 void RowScreen::dropIn(RowBox which, Rod* rod)
 {
-    QWidget* target = box(which);
-    if (tag(target) == kOccupato)
+    Place* target = box(which);
+    if (target->isOccupied())
         return;
     rod->setMovable(false);
     standIn(rod, target, rod->number());
     answer_.place(which, rod->number());
-    setTag(target, kOccupato);
+    target->setOccupied(true);
 }
 
 void RowScreen::conferma()

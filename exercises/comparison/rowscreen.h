@@ -27,7 +27,7 @@ public:
     const RowConfig& config() const { return config_; }
     int lowRod() const { return lowRod_; }
     const RowAnswer& answer() const { return answer_; }
-    QWidget* box(RowBox which) const { return boxes_[static_cast<std::size_t>(which)]; }
+    Place* box(RowBox which) const { return boxes_[static_cast<std::size_t>(which)]; }
     QPushButton* confermaButton() const { return conferma_; }
     QPushButton* ricominciaButton() const { return ricomincia_; }
     QLabel* title() const { return title_; }
@@ -44,7 +44,7 @@ private:
     void dropIn(RowBox which, Rod* rod);
 
     const RowConfig& config_;
-    std::array<QWidget*, 3> boxes_{};
+    std::array<Place*, 3> boxes_{};
     QLabel* title_;
     QPushButton* ricomincia_;
     QPushButton* conferma_;

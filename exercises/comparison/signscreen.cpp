@@ -37,8 +37,10 @@ SignScreen::SignScreen(AppContext& context, QWidget* parent)
     : ComparisonScreen(9, exerciseCaption(BRASTI_TEXT("brasti::Exercises", "inserisci   > < =")), 0x008080, kContainer, 7800, 1425, 4140, context,
                        parent)
 {
-    left_ = addBox(QStringLiteral("Picture1"), tr("scatola di sinistra"), QPoint(3120, kBoxTop));
-    right_ = addBox(QStringLiteral("Picture2"), tr("scatola di destra"), QPoint(5880, kBoxTop));
+    left_ = addBox(QStringLiteral("Picture1"), tr("scatola di sinistra"), tr("nella scatola di sinistra"),
+                   QPoint(3120, kBoxTop));
+    right_ = addBox(QStringLiteral("Picture2"), tr("scatola di destra"), tr("nella scatola di destra"),
+                    QPoint(5880, kBoxTop));
     brasto1_ = new RodCopy(QStringLiteral("brasto1"), container());
     brasto2_ = new RodCopy(QStringLiteral("brasto2"), container());
     standIn(brasto1_, left_, 1);

@@ -36,8 +36,8 @@ protected:
     void unlockAnswer() override;
 
 private:
-    QWidget* left_;
-    QWidget* right_;
+    Place* left_;
+    Place* right_;
     RodCopy* brasto1_;
     RodCopy* brasto2_;
     QLabel* sign_;

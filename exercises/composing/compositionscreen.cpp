@@ -31,19 +31,20 @@ CompositionScreen::CompositionScreen(int screen, AppContext& context, QWidget* p
     Board::setControlColour(frame_, kContainerGrey);
 
     const bool tens = config_.kind != CompositionKind::BuildRod;
-    targetBar_ = makeBox(b, frame_, QStringLiteral("Picture1"),
-                         tens ? tr("barra del 10") : tr("brasto da comporre"),
-                         toQRect(config_.targetBar), tens ? rodColour(10) : kButtonFace);
+    targetBar_ = new Place(b, frame_, QStringLiteral("Picture1"), tens ? tr("barra del 10") : tr("brasto da comporre"),
+                           tens ? tr("nella barra del 10") : tr("nel brasto da comporre"), toQRect(config_.targetBar),
+                           tens ? rodColour(10) : kButtonFace);
     makeReadable(targetBar_);
     if (config_.unitsBar) {
-        unitsBar_ = makeBox(b, frame_, QStringLiteral("Picture3"),
-                            config_.kind == CompositionKind::Twenty ? tr("seconda barra del 10")
-                                                                    : tr("unità da comporre"),
-                            toQRect(*config_.unitsBar), rodColour(10));
+        const bool twenty = config_.kind == CompositionKind::Twenty;
+        unitsBar_ = new Place(b, frame_, QStringLiteral("Picture3"),
+                              twenty ? tr("seconda barra del 10") : tr("unità da comporre"),
+                              twenty ? tr("nella seconda barra del 10") : tr("nell'unità da comporre"),
+                              toQRect(*config_.unitsBar), rodColour(10));
         makeReadable(unitsBar_);
     }
-    row_ = makeBox(b, frame_, QStringLiteral("Picture2"), tr("riga da riempire"), toQRect(config_.row),
-                   kButtonFace);
+    row_ = new Place(b, frame_, QStringLiteral("Picture2"), tr("riga da riempire"), tr("nella riga da riempire"),
+                     toQRect(config_.row), kButtonFace);
     dragger()->setDropHandler(row_, [this](Rod* rod) { dropOnRow(rod); });
 
     // The rods lie above the rows; within a slot brasti2 lies uppermost.
@@ -86,7 +87,7 @@ QString CompositionScreen::problemSentence() const
         laid.push_back(r->number());
     const QString task =
         config_.kind == CompositionKind::BuildRod ? spoken::composeRod(target) : spoken::composeWithTen(target);
-    return task + spoken::alreadyIn(inPlace(row_->accessibleName()), laid);
+    return task + spoken::alreadyIn(row_->inside(), laid);
 }
 
 void CompositionScreen::newProblem()
@@ -101,14 +102,14 @@ void CompositionScreen::newProblem()
         bar.setWidth(targetWidth);
         board()->place(targetBar_, bar);
         Board::setControlColour(targetBar_, rodColour(problem.target));
-        targetBar_->setAccessibleDescription(Rod::tr("brasto %1").arg(problem.target));
+        targetBar_->setAccessibleDescription(spoken::rod(problem.target));
     } else {
         const int units = problem.target - 10;
         QRect bar = toQRect(*config_.unitsBar);
         bar.setWidth(units * kUnitTwips);
         board()->place(unitsBar_, bar);
         Board::setControlColour(unitsBar_, rodColour(units));
-        unitsBar_->setAccessibleDescription(Rod::tr("brasto %1").arg(units));
+        unitsBar_->setAccessibleDescription(spoken::rod(units));
     }
     QRect rowPlace = toQRect(config_.row);
     rowPlace.setWidth(targetWidth);

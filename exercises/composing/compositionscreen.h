@@ -5,13 +5,13 @@
 // rods end to end in a row until they are as long as the target. Three rods
 // of each number lie stacked in every tray slot (brasti2 on top, then
 // brasti1, then brasti). One class, set up from the table in composingmodel.h.
+#include "common/place.h"
 #include "common/exercisescreen.h"
 #include "exercises/composing/composingmodel.h"
 
 #include <QPointer>
 #include <array>
 
-class QFrame;
 
 namespace brasti {
 
@@ -26,9 +26,9 @@ public:
     const CompositionConfig& config() const { return config_; }
     const Composition& composition() const { return composition_; }
     QWidget* container() const { return frame_; }
-    QFrame* targetBar() const { return targetBar_; } // Picture1
-    QFrame* unitsBar() const { return unitsBar_; }   // Picture3, nullptr on Form17
-    QFrame* row() const { return row_; }             // Picture2
+    Place* targetBar() const { return targetBar_; } // Picture1
+    Place* unitsBar() const { return unitsBar_; }   // Picture3, nullptr on Form17
+    Place* row() const { return row_; }             // Picture2
     // Rod k of set 0 (brasti), 1 (brasti1) or 2 (brasti2).
     Rod* rodOfSet(int set, int k) const;
     // The uppermost rod of number k still in its tray slot, or nullptr when
@@ -50,9 +50,9 @@ private:
 
     const CompositionConfig& config_;
     QWidget* frame_;
-    QFrame* targetBar_;
-    QFrame* unitsBar_ = nullptr;
-    QFrame* row_;
+    Place* targetBar_;
+    Place* unitsBar_ = nullptr;
+    Place* row_;
     std::array<std::array<Rod*, 10>, 3> sets_{};
 
     Composition composition_;

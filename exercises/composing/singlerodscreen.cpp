@@ -32,15 +32,15 @@ SingleRodScreen::SingleRodScreen(int screen, AppContext& context, QWidget* paren
     const QRect upperPlace(kStripLeft, kUpperTop, 10 * kUnitTwips, kUnitTwips);
     const QRect lowerPlace(kStripLeft, kLowerTop, 10 * kUnitTwips, kUnitTwips);
     if (config_.tenBar) {
-        upper_ = makeBox(b, frame_, QStringLiteral("Picture1"), tr("barra del 10"), upperPlace,
-                         rodColour(10));
+        upper_ = new Place(b, frame_, QStringLiteral("Picture1"), tr("barra del 10"), tr("nella barra del 10"),
+                           upperPlace, rodColour(10));
         makeReadable(upper_);
     } else {
-        upper_ = makeBox(b, frame_, QStringLiteral("Picture1"), tr("striscia in alto"), upperPlace,
-                         0xC0C0C0);
+        upper_ = new Place(b, frame_, QStringLiteral("Picture1"), tr("striscia in alto"),
+                           tr("nella striscia in alto"), upperPlace, 0xC0C0C0);
     }
-    lower_ = makeBox(b, frame_, config_.lowerArray ? QStringLiteral("Picture2_0") : QStringLiteral("Picture2"),
-                     tr("striscia in basso"), lowerPlace, kButtonFace);
+    lower_ = new Place(b, frame_, config_.lowerArray ? QStringLiteral("Picture2_0") : QStringLiteral("Picture2"),
+                       tr("striscia in basso"), tr("nella striscia in basso"), lowerPlace, kButtonFace);
     for (Strip which : {Strip::Upper, Strip::Lower})
         if (checkOf(which) != Check::None)
             dragger()->setDropHandler(strip(which), [this, which](Rod* rod) { dropOnStrip(which, rod); });

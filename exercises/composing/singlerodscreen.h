@@ -4,12 +4,12 @@
 // The four single-rod answer screens (Form12 to Form15): given rods beside
 // a strip, and the child drops the one rod that completes the picture. One
 // class, set up from the table in composingmodel.h.
+#include "common/place.h"
 #include "common/exercisescreen.h"
 #include "exercises/composing/composingmodel.h"
 
 #include <QPointer>
 
-class QFrame;
 
 namespace brasti {
 
@@ -25,7 +25,7 @@ public:
     const SingleRodProblem& problem() const { return problem_; }
     QWidget* container() const { return frame_; }
     // Picture1 and Picture2 (on Form13 the element Picture2_0).
-    QFrame* strip(Strip which) const { return which == Strip::Upper ? upper_ : lower_; }
+    Place* strip(Strip which) const { return which == Strip::Upper ? upper_ : lower_; }
     // "brasto", "brasto1" or "brasto2"; nullptr if the screen has no such display.
     RodCopy* givenRodDisplay(const QString& name) const;
     QString problemSentence() const override;
@@ -42,8 +42,8 @@ private:
 
     const SingleRodConfig& config_;
     QWidget* frame_;
-    QFrame* upper_;
-    QFrame* lower_;
+    Place* upper_;
+    Place* lower_;
     std::vector<RodCopy*> displays_;
 
     SingleRodProblem problem_{};

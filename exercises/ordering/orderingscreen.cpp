@@ -64,8 +64,9 @@ OrderingScreen::OrderingScreen(int screen, AppContext& context, QWidget* parent)
     Board::setControlColour(frame_, kContainerGrey);
 
     for (int i = 1; i <= config_.slotCount; ++i) {
-        QFrame* slot = makeBox(b, frame_, QStringLiteral("Picture1_%1").arg(i), tr("casella %1").arg(i),
-                               QRect(QPoint(kSlotLeft, slotTop(config_, i)), kSlotSize), kButtonFace);
+        auto* slot = new Place(b, frame_, QStringLiteral("Picture1_%1").arg(i), tr("casella %1").arg(i),
+                               tr("nella casella %1").arg(i), QRect(QPoint(kSlotLeft, slotTop(config_, i)), kSlotSize),
+                               kButtonFace);
         dragger()->setDropHandler(slot, [this, i](Rod* rod) { dropOnSlot(i, rod); });
         slotWidgets_.push_back(slot);
     }
@@ -97,7 +98,7 @@ OrderingScreen::OrderingScreen(int screen, AppContext& context, QWidget* parent)
     connect(decresce_, &QAction::triggered, this, &OrderingScreen::chooseDescending);
 }
 
-QWidget* OrderingScreen::slot(int i) const
+Place* OrderingScreen::slot(int i) const
 {
     return slotWidgets_.at(static_cast<std::size_t>(i - 1));
 }
@@ -131,9 +132,9 @@ void OrderingScreen::SpostaBrasti()
     // The record of the slots is cleared with their tags, so that a freed
     // slot can never be refused by a stale record.
     slots_.clear();
-    for (QWidget* slot : slotWidgets_) {
+    for (Place* slot : slotWidgets_) {
         Board::setControlColour(slot, kButtonFace);
-        setTag(slot, QString());
+        slot->setOccupied(false);
     }
     for (int k = 1; k <= 10; ++k)
         rod(k)->setMovable(true);
@@ -146,14 +147,14 @@ void OrderingScreen::SpostaBrasti()
 
 void OrderingScreen::dropOnSlot(int slotIndex, Rod* rod)
 {
-    QWidget* target = slot(slotIndex);
-    if (tag(target) == kOccupato)
+    Place* target = slot(slotIndex);
+    if (target->isOccupied())
         return;
     // Placed for good: only "Ricomincia" or a new problem frees it.
     rod->setMovable(false);
     board()->moveTo(rod, Board::designRect(target).topLeft());
     slots_.place(slotIndex, rod->number());
-    setTag(target, kOccupato);
+    target->setOccupied(true);
 }
 
 void OrderingScreen::conferma()

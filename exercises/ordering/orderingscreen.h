@@ -5,6 +5,7 @@
 // play into a column of slots and asks "Conferma" to check their order,
 // rising or falling as chosen on the menu. One class, set up from the table
 // in orderingmodel.h.
+#include "common/place.h"
 #include "common/exercisescreen.h"
 #include "exercises/ordering/orderingmodel.h"
 
@@ -39,7 +40,7 @@ public:
     const SlotRow& slotRow() const { return slots_; }
     QWidget* container() const { return frame_; }
     // Slot i, 1 to config().slotCount.
-    QWidget* slot(int i) const;
+    Place* slot(int i) const;
     QPushButton* confermaButton() const { return conferma_; }
     QPushButton* ricominciaButton() const { return ricomincia_; }
     QLabel* instruction() const { return instruction_; }
@@ -58,7 +59,7 @@ private:
 
     const OrderingConfig& config_;
     QWidget* frame_;
-    std::vector<QWidget*> slotWidgets_;
+    std::vector<Place*> slotWidgets_;
     QLabel* instruction_;
     QPushButton* ricomincia_;
     QPushButton* conferma_;

@@ -39,8 +39,9 @@ NumbersWithTenScreen::NumbersWithTenScreen(AppContext& context, QWidget* parent)
     Board* b = board();
     addOperationsList(b, QRect(7440, 120, 1815, 4335));
 
-    boxWidget_ = makeBox(b, container(), QStringLiteral("Picture1"), tr("casella del numero"),
-                         QRect(kBoxPlace, QSize(20 * kUnitTwips, kUnitTwips)), kBoxGrey);
+    boxWidget_ = new Place(b, container(), QStringLiteral("Picture1"), tr("casella del numero"),
+                           tr("nella casella del numero"), QRect(kBoxPlace, QSize(20 * kUnitTwips, kUnitTwips)),
+                           kBoxGrey);
     dragger()->setDropHandler(boxWidget_, [this](Rod* r) { dropOnBox(r); });
 
     label_ = new FitLabel(container());
@@ -105,7 +106,7 @@ QString NumbersWithTenScreen::problemSentence() const
     for (const QPointer<Rod>& r : {placedTen_, completing_})
         if (r && !r->isMovable())
             laid.push_back(r->number());
-    return spoken::numberWithTen(box_.target(), *context_.speller) + spoken::alreadyIn(inPlace(boxWidget_->accessibleName()), laid);
+    return spoken::numberWithTen(box_.target(), *context_.speller) + spoken::alreadyIn(boxWidget_->inside(), laid);
 }
 
 void NumbersWithTenScreen::afterRightAnswer()

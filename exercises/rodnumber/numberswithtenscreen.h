@@ -5,11 +5,11 @@
 // to 20 is shown in words over a box just as many units long; the child
 // fills the box with a rod of 10 and then the rod that completes the
 // number. Each number built is written into the list of operations.
+#include "common/place.h"
 #include "exercises/rodnumber/rodnumberscreen.h"
 
 #include <QPointer>
 
-class QFrame;
 class QLabel;
 
 namespace brasti {
@@ -27,7 +27,7 @@ public:
     bool tenPlaced() const { return box_.tenPlaced(); }
     // The second rod of 10, brasti2_10.
     Rod* secondTen() const { return secondTen_; }
-    QFrame* numberBox() const { return boxWidget_; }
+    Place* numberBox() const { return boxWidget_; }
     QLabel* numberLabel() const { return label_; }
     QString problemSentence() const override;
 
@@ -40,7 +40,7 @@ protected:
 private:
     void dropOnBox(Rod* rod);
 
-    QFrame* boxWidget_;
+    Place* boxWidget_;
     QLabel* label_;
     Rod* secondTen_;
     TensBox box_;

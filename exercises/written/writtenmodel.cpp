@@ -159,6 +159,7 @@ DropOutcome BarFill::drop(int rod)
     if (rod < 1 || rod > remaining || (rule_ == BarRule::OneRod && rod != remaining))
         return {DropVerdict::Wrong, at};
     filled_ += rod;
+    laid_.push_back(rod);
     return {isFull() ? DropVerdict::Completed : DropVerdict::Placed, at};
 }
 

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace brasti {
 
@@ -110,11 +111,14 @@ public:
     int length() const { return length_; }
     int filled() const { return filled_; }
     bool isFull() const { return filled_ == length_; }
+    // The rods laid on it so far, from its left end.
+    const std::vector<int>& laid() const { return laid_; }
 
 private:
     BarRule rule_ = BarRule::OneRod;
     int length_ = 0;
     int filled_ = 0;
+    std::vector<int> laid_;
 };
 
 BarRule barRule(WrittenBoard board);

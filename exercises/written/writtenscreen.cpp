@@ -128,14 +128,16 @@ WrittenScreen::WrittenScreen(int screen, AppContext& context, QWidget* parent)
     const QString upperName = upperIsPicture1 ? QStringLiteral("Picture1") : QStringLiteral("Picture2");
     const QString lowerName = upperIsPicture1 ? QStringLiteral("Picture2") : QStringLiteral("Picture1");
     const QString upperAccessible = addition ? tr("barra della somma") : tr("barra del minuendo");
+    const QString upperInside = addition ? tr("nella barra della somma") : tr("nella barra del minuendo");
     const QString lowerAccessible =
         addition ? tr("barra degli addendi") : tr("barra della differenza");
-    upper_ = makeBox(b, frame_, upperName, upperAccessible,
-                     QRect(config_.barLeft, upperBarTop(kind), kUnitTwips, kUnitTwips),
-                     targetIsUpper ? kTargetGrey : kButtonFace);
-    lower_ = makeBox(b, frame_, lowerName, lowerAccessible,
-                     QRect(config_.barLeft, lowerBarTop(kind), kUnitTwips, kUnitTwips),
-                     targetIsUpper ? kButtonFace : kTargetGrey);
+    const QString lowerInside = addition ? tr("nella barra degli addendi") : tr("nella barra della differenza");
+    upper_ = new Place(b, frame_, upperName, upperAccessible, upperInside,
+                       QRect(config_.barLeft, upperBarTop(kind), kUnitTwips, kUnitTwips),
+                       targetIsUpper ? kTargetGrey : kButtonFace);
+    lower_ = new Place(b, frame_, lowerName, lowerAccessible, lowerInside,
+                       QRect(config_.barLeft, lowerBarTop(kind), kUnitTwips, kUnitTwips),
+                       targetIsUpper ? kButtonFace : kTargetGrey);
     target_ = targetIsUpper ? upper_ : lower_;
     given_ = targetIsUpper ? lower_ : upper_;
     // Where no given rod covers it (the minuend within 10), the keyboard reads it.
@@ -226,17 +228,7 @@ QString WrittenScreen::problemSentence() const
                              ? (result ? spoken::additionResult(first, second) : spoken::additionOperation(first, second))
                              : (result ? spoken::subtractionResult(first, second)
                                        : spoken::subtractionOperation(first, second));
-    // The rods laid on the bar so far, from its left end.
-    std::vector<const Rod*> laid;
-    for (const Rod* r : frame_->findChildren<Rod*>())
-        if (!r->isMovable())
-            laid.push_back(r);
-    std::sort(laid.begin(), laid.end(),
-              [](const Rod* a, const Rod* b) { return Board::designRect(a).left() < Board::designRect(b).left(); });
-    std::vector<int> numbers;
-    for (const Rod* r : laid)
-        numbers.push_back(r->number());
-    return task + spoken::alreadyIn(inPlace(target_->accessibleName()), numbers);
+    return task + spoken::alreadyIn(target_->inside(), fill_.laid());
 }
 
 void WrittenScreen::SpostaBrasti()

@@ -6,6 +6,7 @@
 // types either the result after the printed operation or the whole
 // operation, judged on the release of Enter. One class, set up from the
 // table in writtenmodel.h.
+#include "common/place.h"
 #include "common/exercisescreen.h"
 #include "exercises/written/writtenmodel.h"
 
@@ -55,8 +56,8 @@ public:
     const BarFill& barFill() const { return fill_; }
     QWidget* container() const { return frame_; }
     // The bar the child fills with rods, and the bar with the given numbers.
-    QWidget* targetBar() const { return target_; }
-    QWidget* givenBar() const { return given_; }
+    Place* targetBar() const { return target_; }
+    Place* givenBar() const { return given_; }
     // The printed operation Label3, or nullptr on the screens without one.
     QLabel* printedOperationLabel() const { return label3_; }
     AnswerBox* answerBox() const { return text1_; }
@@ -75,10 +76,10 @@ private:
 
     const WrittenConfig& config_;
     QWidget* frame_;
-    QWidget* upper_;
-    QWidget* lower_;
-    QWidget* target_;
-    QWidget* given_;
+    Place* upper_;
+    Place* lower_;
+    Place* target_;
+    Place* given_;
     RodCopy* copy1_;
     RodCopy* copy2_ = nullptr;
     RodCopy* copy3_ = nullptr;

@@ -47,6 +47,8 @@ constexpr int kHearMs = 20000;
 constexpr int kBurstMs = 150;
 // Tab goes round every stop of a screen in fewer presses than this.
 constexpr int kMostTabs = 45;
+// "avanti" ignores keys for half a second after a right answer, against held keys.
+constexpr int kAvantiPauseMs = 600;
 
 // Runs the event loop until `done` holds or the time is up. The test is
 // the program too, and Orca asks it a great deal for every key: it must
@@ -315,19 +317,21 @@ private:
     // "ordina 3 brasti": the three rods in the order heard, slot by slot, then "Conferma".
     void playOrdering()
     {
-        const QRegularExpressionMatch problem = open(
-            QStringLiteral("ordina 3 brasti"),
-            QStringLiteral("^notification Ordina dal minore al maggiore (.*) nelle 3 caselle\\.$"));
+        const QString pattern = QStringLiteral("^notification Ordina dal (minore al maggiore|maggiore al minore) (.*) "
+                                               "nelle 3 caselle\\.$");
+        const QRegularExpressionMatch problem = open(QStringLiteral("ordina 3 brasti"), pattern);
         if (!problem.hasMatch())
             return;
         // F1 says it again.
         press(QStringLiteral("F1"), problem.captured(0));
         std::vector<int> rods;
         for (const QRegularExpressionMatch& m : QRegularExpression(QStringLiteral("brasto (\\d+)"))
-                                                    .globalMatch(problem.captured(1)))
+                                                    .globalMatch(problem.captured(2)))
             rods.push_back(number(m.captured(1)));
         QCOMPARE(rods.size(), std::size_t(3));
         std::sort(rods.begin(), rods.end());
+        if (problem.captured(1).startsWith(QStringLiteral("maggiore")))
+            std::reverse(rods.begin(), rods.end());
         for (int slot = 1; slot <= 3; ++slot) {
             const int k = rods[std::size_t(slot - 1)];
             const int dropped = carry(k, QStringLiteral("casella %1").arg(slot));
@@ -338,14 +342,15 @@ private:
         hear(pressed, QStringLiteral("esatti 1, errati 0."));
         // Solved: the keyboard waits on "avanti".
         hear(pressed, QStringLiteral("avanti push button."));
+        goOn(pattern);
     }
 
     // "inserisci   > < =": a wrong sign first, then the right one.
     void playSigns()
     {
-        const QRegularExpressionMatch problem =
-            open(QStringLiteral("inserisci   > < ="),
-                 QStringLiteral("^notification A sinistra brasto (\\d+), a destra brasto (\\d+): scegli il segno\\.$"));
+        const QString pattern =
+            QStringLiteral("^notification A sinistra brasto (\\d+), a destra brasto (\\d+): scegli il segno\\.$");
+        const QRegularExpressionMatch problem = open(QStringLiteral("inserisci   > < ="), pattern);
         if (!problem.hasMatch())
             return;
         const int leftRod = number(problem.captured(1));
@@ -361,14 +366,15 @@ private:
         const int right = press(QStringLiteral("Return"), QStringLiteral("notification risposta esatta."));
         hear(right, QStringLiteral("esatti 1, errati 1."));
         hear(right, QStringLiteral("avanti push button."));
+        goOn(pattern);
     }
 
     // "dal brasto al numero": the rod's units counted, as the child counts them.
     void playRodToNumber()
     {
-        const QRegularExpressionMatch problem =
-            open(QStringLiteral("dal brasto al numero"),
-                 QStringLiteral("^notification Quanto vale il brasto ([a-z ]+)\\? Conta le sue unità: ([a-z, ]+)\\.$"));
+        const QString pattern =
+            QStringLiteral("^notification Quanto vale il brasto ([a-z ]+)\\? Conta le sue unità: ([a-z, ]+)\\.$");
+        const QRegularExpressionMatch problem = open(QStringLiteral("dal brasto al numero"), pattern);
         if (!problem.hasMatch())
             return;
         const int units = int(problem.captured(2).count(QStringLiteral("tac")));
@@ -376,29 +382,32 @@ private:
         QVERIFY(tabTo(QStringLiteral("numero %1 push button.").arg(units)));
         const int pressed = press(QStringLiteral("space"), QStringLiteral("notification risposta esatta."));
         hear(pressed, QStringLiteral("avanti push button."));
+        goOn(pattern);
     }
 
     // "componi il 10": the rod that fills the row beside the given one.
     void playMakeTen()
     {
-        const QRegularExpressionMatch problem =
-            open(QStringLiteral("componi il 10"),
-                 QStringLiteral("^notification Componi il 10: metti accanto al brasto (\\d+) il brasto che manca\\.$"));
+        const QString pattern =
+            QStringLiteral("^notification Componi il 10: metti accanto al brasto (\\d+) il brasto che manca\\.$");
+        const QRegularExpressionMatch problem = open(QStringLiteral("componi il 10"), pattern);
         if (!problem.hasMatch())
             return;
         const int k = 10 - number(problem.captured(1));
         const int dropped = carry(k, QStringLiteral("striscia in basso"));
-        hear(dropped, QStringLiteral("notification risposta esatta."));
-        hear(dropped, QStringLiteral("notification brasto %1 nella striscia in basso.").arg(k));
+        // Where the rod now lies first, then whether it counted.
+        const int placed = hear(dropped, QStringLiteral("notification brasto %1 nella striscia in basso.").arg(k));
+        hear(placed + 1, QStringLiteral("notification risposta esatta."));
         hear(dropped, QStringLiteral("avanti push button."));
+        goOn(pattern);
     }
 
     // "addizioni entro il 10": the rod of the sum on its bar, then the result typed.
     void playAddition()
     {
-        const QRegularExpressionMatch problem = open(
-            QStringLiteral("addizioni entro il 10"),
-            QStringLiteral("^notification (\\d+) \\+ (\\d+) =: riempi la barra della somma, poi scrivi il risultato\\.$"));
+        const QString pattern =
+            QStringLiteral("^notification (\\d+) \\+ (\\d+) =: riempi la barra della somma, poi scrivi il risultato\\.$");
+        const QRegularExpressionMatch problem = open(QStringLiteral("addizioni entro il 10"), pattern);
         if (!problem.hasMatch())
             return;
         const int sum = number(problem.captured(1)) + number(problem.captured(2));
@@ -411,6 +420,20 @@ private:
         const int typed = press(QStringLiteral("Return"), QStringLiteral("notification risposta esatta."));
         hear(typed, QStringLiteral("esatti 1, errati 0."));
         hear(typed, QStringLiteral("avanti push button."));
+        goOn(pattern);
+    }
+
+    // "avanti", where the keyboard waits after a right answer, once its
+    // pause against held keys is over: the next problem is heard.
+    void goOn(const QString& problem)
+    {
+        QTest::qWait(kAvantiPauseMs);
+        const QRegularExpression pattern(problem);
+        const int from = ear_->mark();
+        QVERIFY(type(QStringLiteral("space")));
+        if (ear_->waitFor(from, [&](const QString& s) { return pattern.match(s).hasMatch(); }) < 0)
+            QTest::qFail(qPrintable(QStringLiteral("no next problem after \"avanti\"") + ear_->lately()), __FILE__,
+                         __LINE__);
     }
 
     // From the menu: Tab to the exercise's button, Space, and the problem heard.
@@ -482,12 +505,16 @@ private:
         return from;
     }
 
-    // Orca says this (or, with `start`, something that begins so) after `from`.
-    void hear(int from, const QString& expected, bool start = false)
+    // Orca says this (or, with `start`, something that begins so) after
+    // `from`. Returns where it was said.
+    int hear(int from, const QString& expected, bool start = false)
     {
-        if (ear_->waitFor(from, [&](const QString& s) { return start ? s.startsWith(expected) : s == expected; }) < 0)
+        const int at =
+            ear_->waitFor(from, [&](const QString& s) { return start ? s.startsWith(expected) : s == expected; });
+        if (at < 0)
             QTest::qFail(qPrintable(QStringLiteral("not heard: \"%1\"").arg(expected) + ear_->lately()), __FILE__,
                          __LINE__);
+        return at;
     }
 
     // Alt to the menu bar, left round to "Esci", Enter, and "Sì" to the question.

@@ -48,17 +48,19 @@ public:
     {
         frame = new QWidget(board());
         board()->place(frame, QRect(0, 0, 7600, 5200));
-        strip = makeBox(board(), board(), QStringLiteral("Picture3"), QStringLiteral("striscia in alto"),
-                        QRect(0, 0, 7600, 5200), kButtonFace);
+        strip = new Place(board(), board(), QStringLiteral("Picture3"), QStringLiteral("striscia in alto"),
+                          QStringLiteral("nella striscia in alto"), QRect(0, 0, 7600, 5200), kButtonFace);
         strip->lower();
-        slot = makeBox(board(), frame, QStringLiteral("Picture1"), QStringLiteral("casella 1"),
-                       QRect(3000, 600, 3500, 350), kButtonFace);
+        slot = new Place(board(), frame, QStringLiteral("Picture1"), QStringLiteral("casella 1"),
+                         QStringLiteral("nella casella 1"), QRect(3000, 600, 3500, 350), kButtonFace);
         dragger()->setDropHandler(slot, [this](Rod* r) {
             board()->moveTo(r, Board::designRect(slot).topLeft());
             r->setMovable(false);
+            if (judgeDrops)
+                rightStep();
         });
-        bar = makeBox(board(), frame, QStringLiteral("Picture2"), QStringLiteral("unità da comporre"),
-                      QRect(3000, 1600, 3500, 350), kButtonFace);
+        bar = new Place(board(), frame, QStringLiteral("Picture2"), QStringLiteral("unità da comporre"),
+                        QStringLiteral("nell'unità da comporre"), QRect(3000, 1600, 3500, 350), kButtonFace);
         copy = new RodCopy(QStringLiteral("brasto"), frame);
         putRodsIn(frame);
     }
@@ -69,9 +71,10 @@ public:
     using ExerciseScreen::wrongAnswer;
 
     QWidget* frame;
-    QFrame* strip;
-    QFrame* slot;
-    QFrame* bar;
+    Place* strip;
+    Place* slot;
+    Place* bar;
+    bool judgeDrops = false;
     RodCopy* copy;
 
 protected:
@@ -242,30 +245,6 @@ int countEvents(QObject* object, QAccessible::Event type)
 class TestAccess : public QObject {
     Q_OBJECT
 private slots:
-    void placePhrases_data()
-    {
-        QTest::addColumn<QString>("holder");
-        QTest::addColumn<QString>("phrase");
-        QTest::newRow("casella") << QStringLiteral("casella 2") << QStringLiteral("nella casella 2");
-        QTest::newRow("barra") << QStringLiteral("barra della somma") << QStringLiteral("nella barra della somma");
-        QTest::newRow("adjective first") << QStringLiteral("seconda barra del 10")
-                                         << QStringLiteral("nella seconda barra del 10");
-        QTest::newRow("masculine") << QStringLiteral("brasto da comporre") << QStringLiteral("nel brasto da comporre");
-        QTest::newRow("s and a consonant") << QStringLiteral("spazio vuoto") << QStringLiteral("nello spazio vuoto");
-        QTest::newRow("feminine with s") << QStringLiteral("striscia in basso")
-                                         << QStringLiteral("nella striscia in basso");
-        QTest::newRow("vowel") << QStringLiteral("unità da comporre") << QStringLiteral("nell'unità da comporre");
-        QTest::newRow("capital vowel") << QStringLiteral("Angolo") << QStringLiteral("nell'Angolo");
-        QTest::newRow("no name") << QString() << QString();
-    }
-
-    void placePhrases()
-    {
-        QFETCH(QString, holder);
-        QFETCH(QString, phrase);
-        QCOMPARE(inPlace(holder), phrase);
-    }
-
     void rodsSayWhereTheyLie()
     {
         Shelf s;
@@ -335,15 +314,19 @@ private slots:
                          qPrintable(screen + " " + piece->objectName() + ": '" + where + "'"));
             }
 
-            // The boxes that take drops: rods are dropped until one lands in one.
-            std::vector<QWidget*> targets;
-            for (QFrame* box : w->findChildren<QFrame*>())
-                if (isHolder(box) && w->dragger()->hasDropHandler(box) && box->isEnabled() && box->isVisible())
+            // Each place's phrase is its own: "nella casella 2" for "casella 2".
+            for (const Place* place : w->findChildren<Place*>())
+                QVERIFY2(place->inside().endsWith(place->name()) && place->inside() != place->name(),
+                         qPrintable(screen + " " + place->objectName() + ": '" + place->inside() + "'"));
+            // The places that take drops: rods are dropped until one lands in one.
+            std::vector<Place*> targets;
+            for (Place* box : w->findChildren<Place*>())
+                if (box->takesDrops() && box->isEnabled() && box->isVisible())
                     targets.push_back(box);
             if (targets.empty())
                 continue;
             bool landed = false;
-            for (QWidget* target : targets) {
+            for (Place* target : targets) {
                 for (Rod* r : w->findChildren<Rod*>()) {
                     // Only a rod on top of its pile can be picked up.
                     const QPoint middle = r->mapTo(w.get(), r->rect().center());
@@ -357,7 +340,7 @@ private slots:
                     if (Board::designRect(r) == before)
                         continue;
                     landed = true;
-                    QCOMPARE(description(r), inPlace(target->accessibleName()));
+                    QCOMPARE(description(r), target->inside());
                 }
             }
             QVERIFY2(landed, qPrintable(screen + ": no rod landed in a box"));
@@ -478,10 +461,12 @@ private slots:
         QCOMPARE(wrong->text(QAccessible::Description), QStringLiteral("esatti 0, errati 3"));
         QVERIFY(wrong->state().invisible == false && right->state().invisible == true);
         w.rightStep();
-        QCOMPARE(right->text(QAccessible::Description), QStringLiteral("passo giusto"));
+        QCOMPARE(right->text(QAccessible::Name), QStringLiteral("passo giusto"));
+        QCOMPARE(right->text(QAccessible::Description), QString());
         QVERIFY(!right->state().invisible && wrong->state().invisible);
         QCOMPARE(s.t.context.rightCount, std::int16_t(0));
         w.rightAnswer();
+        QCOMPARE(right->text(QAccessible::Name), QStringLiteral("risposta esatta"));
         QCOMPARE(right->text(QAccessible::Description), QStringLiteral("esatti 1, errati 3"));
         w.azzeraConteggio();
         QCOMPARE(right->text(QAccessible::Description), QStringLiteral("esatti 0, errati 0"));
@@ -541,11 +526,21 @@ private:
         QCOMPARE(said(w.problemNotice()).size(), 4);
 
         g_events.clear();
+        w.judgeDrops = true;
         harness::dragRodOnto(w.rod(2), w.slot);
         QCOMPARE(countEvents(w.rod(2), QAccessible::DescriptionChanged), 1);
         QCOMPARE(countEvents(w.slot, QAccessible::DescriptionChanged), 0);
-        // The move is heard at once: where the rod now lies.
+        // The move is heard at once: where the rod now lies, and then the
+        // step it was, told as a step.
         QCOMPARE(said(w.moveNotice()), QStringList{QStringLiteral("brasto 2 nella casella 1")});
+        const auto first = [](QObject* object, QAccessible::Event type) {
+            return std::find_if(g_events.begin(), g_events.end(),
+                                [&](const Event& e) { return e.object == object && e.type == type; });
+        };
+        QVERIFY(first(w.rightIcon(), QAccessible::Alert) != g_events.end());
+        QVERIFY(first(w.moveNotice(), QAccessible::ObjectShow) < first(w.rightIcon(), QAccessible::Alert));
+        QCOMPARE(accessible(w.rightIcon())->text(QAccessible::Name), QStringLiteral("passo giusto"));
+        QCOMPARE(accessible(w.rightIcon())->text(QAccessible::Description), QString());
 
         // Each verdict is an alert on its icon, which shows (again) with the new counts.
         g_events.clear();

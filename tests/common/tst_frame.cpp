@@ -10,11 +10,10 @@
 #include "harness/harness.h"
 #include "harness/testmain.h"
 
-#include <QLabel>
 #include <QFontInfo>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTouchEvent>
 
@@ -27,17 +26,15 @@ public:
     BoxScreen(AppContext& context, RodStance stance)
         : ExerciseScreen(context, QStringLiteral("prova"), FrameLayout{}, stance)
     {
-        box = new QLabel(board());
-        box->setObjectName(QStringLiteral("Casella"));
-        board()->place(box, QRect(4000, 600, 3600, 1200));
+        box = new Place(board(), board(), QStringLiteral("Casella"), QStringLiteral("casella"),
+                        QStringLiteral("nella casella"), QRect(4000, 600, 3600, 1200), kButtonFace);
         dragger()->setDropHandler(box, [this](Rod* r) {
             dropped.push_back(r->number());
             board()->moveTo(r, QPoint(4000, 600));
             r->setMovable(false);
         });
-        list = new QListWidget(board());
-        list->setObjectName(QStringLiteral("List1"));
-        board()->place(list, QRect(4000, 2400, 3000, 1500));
+        list = new Place(board(), board(), QStringLiteral("List1"), QStringLiteral("elenco"),
+                         QStringLiteral("nell'elenco"), QRect(4000, 2400, 3000, 1500), kButtonFace);
         dragger()->setDropHandler(list, [this](Rod* r) { listDrops.push_back(r->number()); });
         judge = new QPushButton(QStringLiteral("Giudica"), board());
         board()->place(judge, QRect(4000, 4400, 1500, 600));
@@ -48,8 +45,8 @@ public:
     void verdict(bool right) { right ? rightAnswer() : wrongAnswer(); }
     QString problemSentence() const override { return QStringLiteral("problema %1").arg(problems); }
 
-    QLabel* box;
-    QListWidget* list;
+    Place* box;
+    Place* list;
     QPushButton* judge;
     bool answerRight = true;
     std::vector<int> dropped;
@@ -269,7 +266,7 @@ private slots:
         harness::dragRodTo(s.rod(1), &s, s.box->mapTo(&s, QPoint(s.box->width() - 5, s.box->height() - 5)));
         QCOMPARE(s.dropped, (std::vector<int>{3, 1}));
 
-        // A list's inner viewport passes the drop to the list.
+        // Each place takes its own drops; that handler leaves the rod where it was.
         harness::dragRodOnto(s.rod(5), s.list);
         QCOMPARE(s.listDrops, std::vector<int>{5});
         QCOMPARE(Board::designRect(s.rod(5)).topLeft(), QPoint(200, 1800)); // not moved by that handler
@@ -364,7 +361,7 @@ private slots:
         QVERIFY(s.dropped.empty() && s.listDrops.empty());
 
         // A target holding a rod, or disabled, is passed by; with none left, nothing is picked up.
-        setTag(s.box, kOccupato);
+        s.box->setOccupied(true);
         key(&s, Qt::Key_Return);
         key(&s, Qt::Key_Tab);
         QCOMPARE(s.focusWidget(), s.list);
@@ -375,7 +372,7 @@ private slots:
         key(&s, Qt::Key_Space);
         QVERIFY(!s.dragger()->draggedRod());
         s.list->setEnabled(true);
-        setTag(s.box, QString());
+        s.box->setOccupied(false);
 
         // Dropped through the box's own handler; the rod is fixed, so the keyboard goes on to the next rod.
         key(&s, Qt::Key_Space);
