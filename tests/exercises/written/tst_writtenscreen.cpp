@@ -126,11 +126,6 @@ private slots:
             QCOMPARE(w->windowTitle(), QString::fromUtf8(writtenConfig(n)->caption));
             QCOMPARE(w->board()->designTwips(), n == 18 ? QSize(9915, 7185) : QSize(10020, 7155));
             QCOMPARE(w->printedOperationLabel() != nullptr, writtenConfig(n)->mode == AnswerMode::ResultMode);
-            // Nothing of the frame lies on the container.
-            const QRect frame = Board::designRect(w->container());
-            for (QWidget* c : {static_cast<QWidget*>(w->avantiButton()), static_cast<QWidget*>(w->rightLabel()),
-                               static_cast<QWidget*>(w->wrongIcon())})
-                QVERIFY(!frame.intersects(Board::designRect(c)));
         }
         QVERIFY(!isWrittenScreen(1));
         QCOMPARE(createWrittenScreen(17, t.context), nullptr);
@@ -186,8 +181,6 @@ private slots:
             QCOMPARE(w->givenBar()->palette().color(QPalette::Window), toQColor(rodColour(first)));
         }
         QCOMPARE(brasto1->accessibleName(), QStringLiteral("brasto %1").arg(brasto1->number()));
-        QVERIFY(!w->targetBar()->accessibleName().isEmpty());
-        QVERIFY(!w->givenBar()->accessibleName().isEmpty());
         QCOMPARE(w->answerBox()->accessibleName(), QStringLiteral("risposta"));
         if (QLabel* label = w->printedOperationLabel())
             QCOMPARE(label->text(), printed);
