@@ -18,8 +18,6 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessible>
-#include <QFrame>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTranslator>
 #include <memory>
@@ -30,8 +28,7 @@ namespace {
 
 // Every text the program looks up comes back between these marks, in the
 // language in force: a letter outside them was never translated.
-const QChar kOpen(0x2045);
-const QChar kClose(0x2046);
+const QChar kOpen(0x2045), kClose(0x2046);
 
 class MarkingTranslator final : public QTranslator {
 public:
@@ -42,27 +39,26 @@ public:
     bool isEmpty() const override { return false; }
     QString translate(const char* context, const char* source, const char* disambiguation, int n) const override
     {
-        QString text = language_.translate(context, source, disambiguation, n);
-        if (text.isEmpty())
-            text = QString::fromUtf8(source);
-        return kOpen + text + kClose;
+        const QString text = language_.translate(context, source, disambiguation, n);
+        return kOpen + (text.isEmpty() ? QString::fromUtf8(source) : text) + kClose;
     }
 
 private:
     QTranslator language_;
 };
 
-// The letters of a text outside the marks; empty when all was translated.
-QString untranslatedLetters(const QString& text)
+// The letters of a text outside the marks (none when all of it was
+// translated), and the text without the marks.
+std::pair<QString, QString> lettersOutsideAndText(const QString& text)
 {
-    QString letters;
+    QString outside;
     int depth = 0;
     for (QChar c : text) {
         depth += c == kOpen ? 1 : c == kClose ? -1 : 0;
         if (depth == 0 && c.isLetter())
-            letters += c;
+            outside += c;
     }
-    return letters;
+    return {outside, QString(text).remove(kOpen).remove(kClose).trimmed()};
 }
 
 bool isPiece(const QWidget* c)
@@ -86,59 +82,37 @@ bool isInteractive(const QWidget* c)
            || isBox(c);
 }
 
-// Controls that the designed forms let touch by a seam no thicker than this.
-constexpr int kSeamTwips = 20;
-const std::vector<std::pair<QString, QString>> kSeams = {
-    {QStringLiteral("frame"), QStringLiteral("Label3")},    // ordering: the instruction under the container
-    {QStringLiteral("Label3"), QStringLiteral("Text1")},    // written: the printed operation and its answer
-    {QStringLiteral("Picture1"), QStringLiteral("Picture3")}, // composing: the bar of 10 and the units' bar
-};
-
-// Where two sibling controls may overlap: the two verdict icons share one
-// place, a rod or rod copy lies in a box (its middle on it), rods of one
-// number lie in a pile.
+// Where sibling controls may overlap: the verdict icons share a place, a rod
+// or rod copy lies in a box (its middle on it), rods of one number lie in a
+// pile, and the designed forms join a few controls by a seam of a pixel.
 bool mayOverlap(const QWidget* a, const QWidget* b)
 {
-    const QRect ra = Board::designRect(a);
-    const QRect rb = Board::designRect(b);
+    const QRect ra = Board::designRect(a), rb = Board::designRect(b);
     const QSet<QString> names{a->objectName(), b->objectName()};
-    if (names == QSet<QString>{QStringLiteral("ComandoIconaSi"), QStringLiteral("ComandoIconaNo")})
-        return true;
-    if ((isPiece(a) && isBox(b) && rb.contains(ra.center())) || (isPiece(b) && isBox(a) && ra.contains(rb.center())))
-        return true;
     const auto* rodA = qobject_cast<const Rod*>(a);
     const auto* rodB = qobject_cast<const Rod*>(b);
-    if (rodA && rodB && rodA->number() == rodB->number() && ra.topLeft() == rb.topLeft())
-        return true;
-    const QRect common = ra & rb;
-    for (const auto& [one, other] : kSeams)
-        if (names == QSet<QString>{one, other} && std::min(common.width(), common.height()) <= kSeamTwips)
-            return true;
-    return false;
+    const bool seam = std::min((ra & rb).width(), (ra & rb).height()) <= 20
+                      && (names == QSet<QString>{"frame", "Label3"} // ordering: the instruction under the container
+                          || names == QSet<QString>{"Label3", "Text1"} // written: the operation and its answer
+                          || names == QSet<QString>{"Picture1", "Picture3"}); // composing: the bar of 10, the units
+    return seam || names == QSet<QString>{"ComandoIconaSi", "ComandoIconaNo"}
+           || (isPiece(a) && isBox(b) && rb.contains(ra.center())) || (isPiece(b) && isBox(a) && ra.contains(rb.center()))
+           || (rodA && rodB && rodA->number() == rodB->number() && ra.topLeft() == rb.topLeft());
 }
 
-QWidget* controlOf(QWidget* w)
+QString nameOf(const QWidget* c)
 {
-    while (w && !isControl(w))
-        w = w->parentWidget();
-    return w;
-}
-
-QString pathOf(const QWidget* c)
-{
-    QStringList parts;
-    for (; c && isControl(c); c = c->parentWidget())
-        parts.prepend(c->objectName().isEmpty() ? QString::fromLatin1(c->metaObject()->className()) : c->objectName());
-    return parts.join(u'/');
+    return c->objectName().isEmpty() ? QString::fromLatin1(c->metaObject()->className()) : c->objectName();
 }
 
 struct Opened {
     harness::TestContext t;
     std::unique_ptr<ExerciseScreen> w; // destroyed before its context
+    QList<QWidget*> controls;          // those shown
 };
 
-// Screen n at its designed size, shown and active, with chance's fallback
-// drawing the same problem every time.
+// Screen n at its designed size, shown and active; chance's fallback draws
+// the same problem every time.
 std::unique_ptr<Opened> open(int screen, const NumberSpeller& speller)
 {
     auto s = std::make_unique<Opened>();
@@ -150,16 +124,10 @@ std::unique_ptr<Opened> open(int screen, const NumberSpeller& speller)
     s->w->resize(s->w->designedWindowSize());
     s->w->show();
     s->w->activateWindow();
-    return QTest::qWaitForWindowActive(s->w.get()) ? std::move(s) : nullptr;
-}
-
-QList<QWidget*> shownControls(const ExerciseScreen* w)
-{
-    QList<QWidget*> controls;
-    for (QWidget* c : w->board()->findChildren<QWidget*>())
+    for (QWidget* c : s->w->board()->findChildren<QWidget*>())
         if (isControl(c) && c->isVisible())
-            controls << c;
-    return controls;
+            s->controls << c;
+    return QTest::qWaitForWindowActive(s->w.get()) ? std::move(s) : nullptr;
 }
 
 // Where a picture differs from its corner's colour: the text drawn on it.
@@ -172,6 +140,8 @@ std::vector<QPoint> ink(const QImage& picture)
                 points.emplace_back(x, y);
     return points;
 }
+
+#define VERIFY_NONE(list) QVERIFY2((list).isEmpty(), qPrintable((list).join(u'\n')))
 
 } // namespace
 
@@ -194,78 +164,72 @@ private slots:
         QFETCH(int, screen);
         QFETCH(QString, language);
         QCOMPARE(installLanguage(language), language);
-        QStringList outside, overlapping, unnamed, untranslated, unreached, redrawn;
+        QStringList unnamed, untranslated, outside, overlapping, unreached, redrawn;
         {
-            // Names and the problem, every text marked as it is looked up; in
-            // digits, every word comes from the translation.
+            // Every text marked as it is looked up; numbers in digits, so that
+            // every word comes from the translation.
             MarkingTranslator marks;
             QVERIFY(marks.load(language));
             QCoreApplication::installTranslator(&marks);
             const std::unique_ptr<Opened> s = open(screen, digitSpeller());
             QVERIFY(s);
-            for (QWidget* c : shownControls(s->w.get())) {
-                const QString name = QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name);
-                if (isInteractive(c) && !untranslatedLetters(name).isEmpty())
-                    untranslated << pathOf(c) + QStringLiteral(": ") + name;
+            for (QWidget* c : s->controls) {
+                const auto [letters, name] =
+                    lettersOutsideAndText(QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name));
+                if (isInteractive(c) && (c->objectName().isEmpty() || name.isEmpty()))
+                    unnamed << nameOf(c);
+                if (isInteractive(c) && !letters.isEmpty())
+                    untranslated << nameOf(c) + QStringLiteral(": ") + name;
             }
-            const QString sentence = s->w->problemSentence();
-            if (!untranslatedLetters(sentence).isEmpty())
+            // The problem, in one sentence, as screen readers hear it.
+            const auto [letters, sentence] = lettersOutsideAndText(s->w->problemSentence());
+            if (!letters.isEmpty() || sentence.isEmpty())
                 untranslated << QStringLiteral("the problem: ") + sentence;
         }
-        QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(u'\n')));
+        VERIFY_NONE(unnamed);
+        VERIFY_NONE(untranslated);
 
         const std::unique_ptr<Opened> s = open(screen, spellerFor(language.toStdString()));
         QVERIFY(s);
         ExerciseScreen* w = s->w.get();
-        const QList<QWidget*> controls = shownControls(w);
-        QVERIFY(controls.size() > 10);
-        for (QWidget* c : controls) {
-            const QWidget* container = c->parentWidget();
-            const QSize room = isControl(container) ? Board::designRect(container).size() : w->board()->designTwips();
-            if (!QRect(QPoint(0, 0), room).contains(Board::designRect(c)))
-                outside << pathOf(c);
-            for (QWidget* d : controls)
-                if (c < d && container == d->parentWidget()
-                    && Board::designRect(c).intersects(Board::designRect(d)) && !mayOverlap(c, d))
-                    overlapping << pathOf(c) + QStringLiteral(" / ") + pathOf(d);
-            if (isInteractive(c)
-                && (c->objectName().isEmpty()
-                    || QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).trimmed().isEmpty()))
-                unnamed << pathOf(c);
-        }
-        QVERIFY2(outside.isEmpty(), qPrintable(outside.join(u'\n')));
-        QVERIFY2(overlapping.isEmpty(), qPrintable(overlapping.join(u'\n')));
-        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u'\n')));
-
-        // The problem, in one sentence, as screen readers hear it.
-        QVERIFY(!w->problemSentence().trimmed().isEmpty());
+        QVERIFY(s->controls.size() > 10);
         auto* notice = w->findChild<QWidget*>(QStringLiteral("avvisoProblema"));
         QVERIFY(notice);
         QCOMPARE(QAccessible::queryAccessibleInterface(notice)->text(QAccessible::Name), w->problemSentence());
+        for (QWidget* c : s->controls) {
+            const QWidget* container = c->parentWidget();
+            const QSize room = isControl(container) ? Board::designRect(container).size() : w->board()->designTwips();
+            if (!QRect(QPoint(0, 0), room).contains(Board::designRect(c)))
+                outside << nameOf(c);
+            for (QWidget* d : s->controls)
+                if (c < d && container == d->parentWidget()
+                    && Board::designRect(c).intersects(Board::designRect(d)) && !mayOverlap(c, d))
+                    overlapping << nameOf(c) + QStringLiteral(" / ") + nameOf(d);
+        }
+        VERIFY_NONE(outside);
+        VERIFY_NONE(overlapping);
 
         // A round of Tab from the first stop reaches every answer that shows,
         // works and lies on top: buttons, the answer box, rods.
         QWidget* first = w->focusWidget();
         QVERIFY(first);
-        QSet<QWidget*> reached{controlOf(first)};
-        for (int i = 0; i < 100; ++i) {
+        QSet<QWidget*> reached{first};
+        for (int i = 0; i < 100 && (i == 0 || w->focusWidget() != first); ++i) {
             QTest::keyClick(w->windowHandle(), Qt::Key_Tab);
-            if (w->focusWidget() == first)
-                break;
-            reached << controlOf(w->focusWidget());
+            reached << w->focusWidget();
         }
         QCOMPARE(w->focusWidget(), first);
-        for (QWidget* c : controls) {
-            const bool answer = qobject_cast<QAbstractButton*>(c) || qobject_cast<QLineEdit*>(c)
-                                || qobject_cast<Rod*>(c);
+        for (QWidget* c : s->controls) {
+            const bool answer = qobject_cast<QAbstractButton*>(c) || qobject_cast<QLineEdit*>(c) || qobject_cast<Rod*>(c);
             const QPoint middle = c->mapTo(w->board(), c->rect().center());
-            if (answer && c->isEnabled() && controlOf(w->board()->childAt(middle)) == c && !reached.contains(c))
-                unreached << pathOf(c);
+            if (answer && c->isEnabled() && w->board()->childAt(middle) == c && !reached.contains(c))
+                unreached << nameOf(c);
         }
-        QVERIFY2(unreached.isEmpty(), qPrintable(unreached.join(u'\n')));
+        VERIFY_NONE(unreached);
 
         // A problem text the keyboard has been on is drawn exactly as a plain
         // label draws it in the same font: nothing moves under a child's eyes.
+        int drawn = 0;
         for (auto* label : w->findChildren<FitLabel*>()) {
             if (!label->isVisible() || !(label->focusPolicy() & Qt::TabFocus) || label->text().isEmpty())
                 continue;
@@ -279,22 +243,13 @@ private slots:
             plain.setPalette(label->palette());
             plain.resize(label->size());
             if (ink(label->grab().toImage()) != ink(plain.grab().toImage()))
-                redrawn << pathOf(label);
-            ++labelsDrawn_;
+                redrawn << nameOf(label);
+            ++drawn;
         }
-        QVERIFY2(redrawn.isEmpty(), qPrintable(redrawn.join(u'\n')));
-        ++rows_;
+        VERIFY_NONE(redrawn);
+        // The ordering screens always show their instruction: the check drew something.
+        QVERIFY(screen != 1 || drawn > 0);
     }
-    // Problem texts were there to be drawn, on every screen that has one.
-    void cleanupTestCase()
-    {
-        if (rows_ == availableLanguages().size() * kExerciseCount)
-            QVERIFY(labelsDrawn_ >= 5 * rows_ / kExerciseCount);
-    }
-
-private:
-    int rows_ = 0;
-    int labelsDrawn_ = 0;
 };
 
 BRASTI_TEST_MAIN(TestScreens)
