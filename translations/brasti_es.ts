@@ -2,29 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="it_IT">
 <context>
-    <name>brasti::Accessibility</name>
-    <message>
-        <source>nell&apos;%1</source>
-        <extracomment>Where a rod lies: %1 is a box&apos;s name that begins with a vowel (&quot;unità da comporre&quot;).</extracomment>
-        <translation>en el %1</translation>
-    </message>
-    <message>
-        <source>nella %1</source>
-        <extracomment>Where a rod lies: %1 is a box&apos;s name of feminine gender (&quot;casella 2&quot;).</extracomment>
-        <translation>en la %1</translation>
-    </message>
-    <message>
-        <source>nello %1</source>
-        <extracomment>Where a rod lies: %1 is a box&apos;s name of masculine gender that takes &quot;lo&quot; (&quot;spazio&quot;).</extracomment>
-        <translation>en el %1</translation>
-    </message>
-    <message>
-        <source>nel %1</source>
-        <extracomment>Where a rod lies: %1 is a box&apos;s name of masculine gender (&quot;brasto da comporre&quot;).</extracomment>
-        <translation>en el %1</translation>
-    </message>
-</context>
-<context>
     <name>brasti::CommandLine</name>
     <message>
         <source>mostra questo aiuto ed esce</source>
@@ -115,6 +92,26 @@ Opciones:
     <message>
         <source>riga da riempire</source>
         <translation>fila para llenar</translation>
+    </message>
+    <message>
+        <source>nella barra del 10</source>
+        <translation>en la barra de 10</translation>
+    </message>
+    <message>
+        <source>nel brasto da comporre</source>
+        <translation>en la regleta para formar</translation>
+    </message>
+    <message>
+        <source>nella seconda barra del 10</source>
+        <translation>en la segunda barra de 10</translation>
+    </message>
+    <message>
+        <source>nell&apos;unità da comporre</source>
+        <translation>en la barra de las unidades</translation>
+    </message>
+    <message>
+        <source>nella riga da riempire</source>
+        <translation>en la fila para llenar</translation>
     </message>
 </context>
 <context>
@@ -358,6 +355,10 @@ Opciones:
         <source>casella del numero</source>
         <translation>casilla del número</translation>
     </message>
+    <message>
+        <source>nella casella del numero</source>
+        <translation>en la casilla del número</translation>
+    </message>
 </context>
 <context>
     <name>brasti::OrderingScreen</name>
@@ -397,6 +398,10 @@ Opciones:
         <source>ordina dal maggiore al minore </source>
         <translation>ordena de mayor a menor </translation>
     </message>
+    <message>
+        <source>nella casella %1</source>
+        <translation>en la casilla %1</translation>
+    </message>
 </context>
 <context>
     <name>brasti::RelationScreen</name>
@@ -412,12 +417,13 @@ Opciones:
         <source>Trascina un brasto che possa completare la relazione</source>
         <translation>Arrastra una regleta que pueda completar la relación</translation>
     </message>
-</context>
-<context>
-    <name>brasti::Rod</name>
     <message>
-        <source>brasto %1</source>
-        <translation>regleta %1</translation>
+        <source>nella scatola a sinistra del segno</source>
+        <translation>en la caja a la izquierda del signo</translation>
+    </message>
+    <message>
+        <source>nella scatola a destra del segno</source>
+        <translation>en la caja a la derecha del signo</translation>
     </message>
 </context>
 <context>
@@ -448,6 +454,18 @@ Opciones:
     <message>
         <source>Conferma</source>
         <translation>Comprobar</translation>
+    </message>
+    <message>
+        <source>nella scatola di sinistra</source>
+        <translation>en la caja de la izquierda</translation>
+    </message>
+    <message>
+        <source>nella scatola di mezzo</source>
+        <translation>en la caja del medio</translation>
+    </message>
+    <message>
+        <source>nella scatola di destra</source>
+        <translation>en la caja de la derecha</translation>
     </message>
 </context>
 <context>
@@ -483,6 +501,14 @@ Opciones:
         <source>scatola di destra</source>
         <translation>caja de la derecha</translation>
     </message>
+    <message>
+        <source>nella scatola di sinistra</source>
+        <translation>en la caja de la izquierda</translation>
+    </message>
+    <message>
+        <source>nella scatola di destra</source>
+        <translation>en la caja de la derecha</translation>
+    </message>
 </context>
 <context>
     <name>brasti::SingleRodScreen</name>
@@ -497,6 +523,18 @@ Opciones:
     <message>
         <source>striscia in basso</source>
         <translation>tira de abajo</translation>
+    </message>
+    <message>
+        <source>nella barra del 10</source>
+        <translation>en la barra de 10</translation>
+    </message>
+    <message>
+        <source>nella striscia in alto</source>
+        <translation>en la tira de arriba</translation>
+    </message>
+    <message>
+        <source>nella striscia in basso</source>
+        <translation>en la tira de abajo</translation>
     </message>
 </context>
 <context>
@@ -714,6 +752,22 @@ Opciones:
     <message>
         <source>puoi usare il brasto da 10</source>
         <translation>puedes usar la regleta de 10</translation>
+    </message>
+    <message>
+        <source>nella barra della somma</source>
+        <translation>en la barra de la suma</translation>
+    </message>
+    <message>
+        <source>nella barra del minuendo</source>
+        <translation>en la barra del minuendo</translation>
+    </message>
+    <message>
+        <source>nella barra degli addendi</source>
+        <translation>en la barra de los sumandos</translation>
+    </message>
+    <message>
+        <source>nella barra della differenza</source>
+        <translation>en la barra de la diferencia</translation>
     </message>
 </context>
 </TS>
