@@ -54,12 +54,12 @@ std::string englishBelowThousand(int n)
     return words;
 }
 
-// 1 to 29 are single words in Spanish. The accents are those of Debian's
-// num2words, which the tests hold the speller to: VEINTISÉIS, but DIECISEIS.
+// 1 to 29 are single words in Spanish, with their written accents:
+// DIECISÉIS, VEINTIDÓS.
 const std::array<const char*, 30> kSpanishUnits = {
     "",           "UNO",         "DOS",         "TRES",        "CUATRO",      "CINCO",
     "SEIS",       "SIETE",       "OCHO",        "NUEVE",       "DIEZ",        "ONCE",
-    "DOCE",       "TRECE",       "CATORCE",     "QUINCE",      "DIECISEIS",   "DIECISIETE",
+    "DOCE",       "TRECE",       "CATORCE",     "QUINCE",      "DIECISÉIS",   "DIECISIETE",
     "DIECIOCHO",  "DIECINUEVE",  "VEINTE",      "VEINTIUNO",   "VEINTIDÓS",   "VEINTITRÉS",
     "VEINTICUATRO", "VEINTICINCO", "VEINTISÉIS", "VEINTISIETE", "VEINTIOCHO", "VEINTINUEVE"};
 
@@ -138,11 +138,19 @@ public:
         }
         const int thousands = n / 1000;
         const int rest = n % 1000;
-        // "MIL", not "UNO MIL"; above one the group keeps its full form, "VEINTIUNO MIL".
-        if (thousands == 1)
+        // "MIL", not "UNO MIL"; before "MIL" one is "UN", and twenty-one
+        // "VEINTIÚN": "TREINTA Y UN MIL".
+        if (thousands == 1) {
             words += "MIL";
-        else if (thousands > 1)
-            words += spanishBelowThousand(thousands) + " MIL";
+        } else if (thousands > 1) {
+            std::string group = spanishBelowThousand(thousands);
+            if (thousands % 10 == 1 && thousands % 100 != 11) {
+                group.erase(group.size() - 1); // "UNO" to "UN"
+                if (thousands % 100 == 21)
+                    group.replace(group.size() - 2, 2, "ÚN");
+            }
+            words += group + " MIL";
+        }
         if (thousands > 0 && rest > 0)
             words += " ";
         if (rest > 0)

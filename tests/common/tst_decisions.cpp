@@ -206,7 +206,10 @@ private slots:
             {"es", 515, "QUINIENTOS QUINCE"},
             {"es", 1000, "MIL"},
             {"es", 2000, "DOS MIL"},
-            {"es", 21001, "VEINTIUNO MIL UNO"},
+            {"es", 16, "DIECISÉIS"},
+            {"es", 11000, "ONCE MIL"},
+            {"es", 21001, "VEINTIÚN MIL UNO"},
+            {"es", 31000, "TREINTA Y UN MIL"},
             {"es", 32767, "TREINTA Y DOS MIL SETECIENTOS SESENTA Y SIETE"},
             {"es", -32768, "MENOS TREINTA Y DOS MIL SETECIENTOS SESENTA Y OCHO"},
             // A language without words of its own writes digits, not Italian.
@@ -248,11 +251,17 @@ private slots:
 
     // Every value from 0 to 32767 against Debian's num2words, whose words are
     // in lower case and, in British English, have a comma after the thousands.
+    // Its Spanish misses two rules of the written language, which a child
+    // must read right: the accent of "dieciséis" and "un" before "mil".
     void wordsMatchAnOutsideOracle_data()
     {
         QTest::addColumn<QString>("language");
-        QTest::newRow("English") << QStringLiteral("en");
-        QTest::newRow("Spanish") << QStringLiteral("es");
+        QTest::addColumn<QStringList>("mended"); // its spelling, then the right one
+        QTest::newRow("English") << QStringLiteral("en") << QStringList();
+        QTest::newRow("Spanish") << QStringLiteral("es")
+                                 << QStringList{QStringLiteral("dieciseis"), QStringLiteral("dieciséis"),
+                                                QStringLiteral("veintiuno mil"), QStringLiteral("veintiún mil"),
+                                                QStringLiteral("y uno mil"), QStringLiteral("y un mil")};
     }
     void wordsMatchAnOutsideOracle()
     {
@@ -260,6 +269,7 @@ private slots:
         QSKIP("the browser build starts no other program");
 #else
         QFETCH(QString, language);
+        QFETCH(QStringList, mended);
         const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"), {QStringLiteral("/usr/bin")});
         if (python.isEmpty())
             QSKIP("no python3");
@@ -278,7 +288,10 @@ private slots:
         const NumberSpeller& speller = spellerFor(language.toStdString());
         QStringList wrong;
         for (int n = 0; n < 32768; ++n) {
-            const QString theirs = QString(expected.at(n)).remove(u',').toUpper();
+            QString theirs = QString(expected.at(n)).remove(u',');
+            for (qsizetype i = 0; i + 1 < mended.size(); i += 2)
+                theirs.replace(mended.at(i), mended.at(i + 1));
+            theirs = theirs.toUpper();
             const QString ours = QString::fromStdString(speller.words(static_cast<std::int16_t>(n)));
             if (ours != theirs && wrong.size() < 10)
                 wrong << QStringLiteral("%1: %2, not %3").arg(n).arg(ours, theirs);
