@@ -241,7 +241,7 @@ public:
                     const brasti::Strip strip = brasti::answerStrip(p);
                     const int answer = brasti::rightRod(
                         strip == brasti::Strip::Upper ? single->config().upper : single->config().lower, p);
-                    const brasti::TwipRect gap = brasti::snapPlace(strip, p, answer);
+                    const brasti::TwipsRect gap = brasti::snapPlace(strip, p, answer);
                     release(single->rod(answer),
                             inContainer(single->container(), QPoint(gap.left + gap.width / 2, gap.top + gap.height / 2)),
                             true);

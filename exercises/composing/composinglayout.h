@@ -4,6 +4,7 @@
 // Where the composing screens put the frame's controls: the grey container
 // fills the top of the window, so the icons, the counters and "avanti" share
 // one row beneath it.
+#include "common/board.h"
 #include "common/exercisescreen.h"
 #include "exercises/composing/composingmodel.h"
 
@@ -11,12 +12,7 @@
 
 namespace brasti {
 
-inline QRect toQRect(const TwipRect& r)
-{
-    return QRect(r.left, r.top, r.width, r.height);
-}
-
-inline FrameLayout composingFrameLayout(const TwipRect& frame)
+inline FrameLayout composingFrameLayout(const TwipsRect& frame)
 {
     FrameLayout layout;
     const int below = frame.top + frame.height;

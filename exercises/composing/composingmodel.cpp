@@ -24,9 +24,9 @@ constexpr std::array<SingleRodConfig, 4> kSingleRod = {{
      std::nullopt, Check::Sum, Check::Difference, false, false},
 }};
 
-constexpr TwipRect kTenBar{240, 4440, 3500, 350};
-constexpr TwipRect kUnitsBar{3720, 4440, 3500, 350};
-constexpr TwipRect kLongRow{240, 4800, 8415, 350};
+constexpr TwipsRect kTenBar{240, 4440, 3500, 350};
+constexpr TwipsRect kUnitsBar{3720, 4440, 3500, 350};
+constexpr TwipsRect kLongRow{240, 4800, 8415, 350};
 
 const std::array<CompositionConfig, 3> kComposition = {{
     {17, BRASTI_TEXT("brasti::Exercises", "componi il brasto"),
@@ -111,14 +111,14 @@ Strip answerStrip(const SingleRodProblem& problem)
     return problem.kind == ProblemKind::Sum ? Strip::Upper : Strip::Lower;
 }
 
-TwipRect stripPlace(Strip strip, const SingleRodProblem& problem)
+TwipsRect stripPlace(Strip strip, const SingleRodProblem& problem)
 {
     return {kStripLeft, strip == Strip::Upper ? kUpperTop : kLowerTop, problem.whole() * kUnitTwips, kUnitTwips};
 }
 
 std::vector<GivenRod> givenRods(const SingleRodProblem& problem)
 {
-    const auto at = [](int rod, int left, int top) { return TwipRect{left, top, rod * kUnitTwips, kGivenRodHeight}; };
+    const auto at = [](int rod, int left, int top) { return TwipsRect{left, top, rod * kUnitTwips, kGivenRodHeight}; };
     const int first = problem.firstPart;
     const int second = problem.secondPart;
     switch (problem.kind) {
@@ -136,9 +136,9 @@ std::vector<GivenRod> givenRods(const SingleRodProblem& problem)
     return {};
 }
 
-TwipRect snapPlace(Strip strip, const SingleRodProblem& problem, int rod)
+TwipsRect snapPlace(Strip strip, const SingleRodProblem& problem, int rod)
 {
-    const TwipRect s = stripPlace(strip, problem);
+    const TwipsRect s = stripPlace(strip, problem);
     const int width = rod * kUnitTwips;
     return {s.left + s.width - width, s.top, width, kUnitTwips};
 }

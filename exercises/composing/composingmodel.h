@@ -7,6 +7,8 @@
 // child drops the one rod that completes the picture. Composition screens
 // (17, 20, 27): rods are laid end to end in a row until they are exactly as
 // long as a target. Every right answer is written as an operation.
+#include "common/twips.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,15 +17,6 @@ namespace brasti {
 
 class RandomSource;
 
-// A place in twips: Left, Top, Width, Height.
-struct TwipRect {
-    int left;
-    int top;
-    int width;
-    int height;
-    friend bool operator==(const TwipRect&, const TwipRect&) = default;
-};
-
 // The tray: ten slots in one column inside the grey container.
 inline constexpr int kTrayLeft = 350;
 constexpr int traySlotTop(int slot) { return 200 + 400 * slot; }
@@ -31,8 +24,8 @@ constexpr int traySlotTop(int slot) { return 200 + 400 * slot; }
 // ---------------------------------------------------------------------------
 // Single-rod screens
 
-inline constexpr TwipRect kSingleRodFrame{120, 120, 9375, 5295};
-inline constexpr TwipRect kSingleRodList{7680, 480, 1575, 4335};
+inline constexpr TwipsRect kSingleRodFrame{120, 120, 9375, 5295};
+inline constexpr TwipsRect kSingleRodList{7680, 480, 1575, 4335};
 
 // What a problem shows and asks.
 enum class ProblemKind {
@@ -89,18 +82,18 @@ inline constexpr int kUpperTop = 3960;
 inline constexpr int kLowerTop = 4440;
 inline constexpr int kGivenRodHeight = 375;
 // Picture1 and Picture2 at this problem's width.
-TwipRect stripPlace(Strip strip, const SingleRodProblem& problem);
+TwipsRect stripPlace(Strip strip, const SingleRodProblem& problem);
 
 // A given-rod display ("brasto", "brasto1", "brasto2") showing a rod.
 struct GivenRod {
     const char* name;
     int rod;
-    TwipRect place; // the width is the rod's length, the height kGivenRodHeight
+    TwipsRect place; // the width is the rod's length, the height kGivenRodHeight
 };
 std::vector<GivenRod> givenRods(const SingleRodProblem& problem);
 
 // Where a right rod snaps: at the strip's right end, filling the gap beside the given rod.
-TwipRect snapPlace(Strip strip, const SingleRodProblem& problem, int rod);
+TwipsRect snapPlace(Strip strip, const SingleRodProblem& problem, int rod);
 
 // ---------------------------------------------------------------------------
 // Composition screens
@@ -115,11 +108,11 @@ struct CompositionConfig {
     int screen;
     const char* caption;
     CompositionKind kind;
-    TwipRect frame;     // the grey container, on the screen
-    TwipRect targetBar; // Picture1: the target rod, or the ten bar
-    std::optional<TwipRect> unitsBar; // Picture3: the target's units (a second ten bar on 27)
-    TwipRect row;       // Picture2, the row to fill (designed width)
-    TwipRect list;      // List1
+    TwipsRect frame;     // the grey container, on the screen
+    TwipsRect targetBar; // Picture1: the target rod, or the ten bar
+    std::optional<TwipsRect> unitsBar; // Picture3: the target's units (a second ten bar on 27)
+    TwipsRect row;       // Picture2, the row to fill (designed width)
+    TwipsRect list;      // List1
     int menuBlanks;     // blanks after "Operazioni scritte"
 };
 

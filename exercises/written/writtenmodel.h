@@ -4,6 +4,7 @@
 // The decisions of the written-arithmetic screens, free of any widget: what
 // each screen looks like, the problems they draw, what they print and
 // expect, and how the target bar takes the rods dropped on it.
+#include "common/twips.h"
 #include "exercises/written/typedanswer.h"
 
 #include <array>
@@ -16,10 +17,6 @@ class RandomSource;
 
 // The four boards; two screens share each, one in each answer mode.
 enum class WrittenBoard { Addition10, Subtraction10, Addition20, Subtraction20 };
-
-struct TwipsRect {
-    int left, top, width, height;
-};
 
 struct WrittenConfig {
     int screen;          // FormN

@@ -25,11 +25,6 @@ constexpr Bgr kWhite = 0xFFFFFF;
 constexpr int kCopyHeight = 375;
 constexpr int kTrayLeft = 350;
 
-QRect toRect(const TwipsRect& r)
-{
-    return QRect(r.left, r.top, r.width, r.height);
-}
-
 // The counters, the icons and "avanti" in one row under the container.
 FrameLayout frameLayoutFor(const WrittenConfig& config)
 {
@@ -118,7 +113,7 @@ WrittenScreen::WrittenScreen(int screen, AppContext& context, QWidget* parent)
     frame_ = new QWidget(b);
     frame_->setObjectName(QStringLiteral("frame"));
     frame_->setAccessibleName(tr("piano di lavoro"));
-    b->place(frame_, toRect(config_.frame));
+    b->place(frame_, toQRect(config_.frame));
     Board::setControlColour(frame_, kContainerGrey);
 
     // The target is Picture1, but on the subtraction board within 10 the
@@ -155,7 +150,7 @@ WrittenScreen::WrittenScreen(int screen, AppContext& context, QWidget* parent)
         label3_ = new FitLabel(frame_);
         label3_->setObjectName(QStringLiteral("Label3"));
         label3_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        b->place(label3_, toRect(config_.label3));
+        b->place(label3_, toQRect(config_.label3));
         b->setFontPoints(label3_, 24);
         Board::setControlColour(label3_, kWhite);
         makeReadable(label3_);
@@ -164,7 +159,7 @@ WrittenScreen::WrittenScreen(int screen, AppContext& context, QWidget* parent)
     text1_ = new AnswerBox(frame_);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setAccessibleName(tr("risposta"));
-    b->place(text1_, toRect(config_.text1));
+    b->place(text1_, toQRect(config_.text1));
     b->setFontPoints(text1_, config_.text1Points);
     text1_->onEnterReleased = [this] { judgeTypedAnswer(); };
 

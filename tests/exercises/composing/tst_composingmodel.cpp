@@ -20,7 +20,7 @@ void push(harness::ScriptedRandom& random, const Draws& draws)
         random.pushInt(k, n);
 }
 
-QRect q(const TwipRect& r)
+QRect q(const TwipsRect& r)
 {
     return toQRect(r);
 }
@@ -115,11 +115,11 @@ private slots:
                     for (const GivenRod& g : given)
                         QCOMPARE(g.place.width, g.rod * kUnitTwips);
                     const Strip closed = open == Strip::Upper ? Strip::Lower : Strip::Upper;
-                    const TwipRect shut = stripPlace(closed, p);
+                    const TwipsRect shut = stripPlace(closed, p);
                     if ((closed == Strip::Upper ? config.upper : config.lower) != Check::None)
                         QCOMPARE(coveredFrom(given, shut.top, shut.left), shut.left + shut.width);
-                    const TwipRect gap = snapPlace(open, p, answer);
-                    const TwipRect strip = stripPlace(open, p);
+                    const TwipsRect gap = snapPlace(open, p, answer);
+                    const TwipsRect strip = stripPlace(open, p);
                     QCOMPARE(coveredFrom(given, strip.top, strip.left), gap.left);
                     QCOMPARE(gap.left + gap.width, strip.left + strip.width);
                 }
@@ -186,7 +186,7 @@ private slots:
     {
         // The tray column with rod 10 in the lowest slot.
         const QRect tray(kTrayLeft, traySlotTop(0), 10 * kUnitTwips, traySlotTop(9) + kUnitTwips - traySlotTop(0));
-        const auto insideWindow = [](const TwipRect& frame) {
+        const auto insideWindow = [](const TwipsRect& frame) {
             const FrameLayout f = composingFrameLayout(frame);
             const QRect client(QPoint(0, 0), f.client);
             const QRect box = q(frame);

@@ -68,7 +68,7 @@ QPoint windowPoint(ExerciseScreen* screen, QWidget* container, QPoint twips)
     return container->mapTo(screen, QPoint(int(twips.x() * scale), int(twips.y() * scale)));
 }
 
-QPoint centre(const TwipRect& r)
+QPoint centre(const TwipsRect& r)
 {
     return QPoint(r.left + r.width / 2, r.top + r.height / 2);
 }
@@ -226,7 +226,7 @@ private slots:
         QCOMPARE(w->rightLabel()->text(), QStringLiteral(" 1"));
         QCOMPARE(s->t.sound.played.back(), Sound::Right2);
         QCOMPARE(lines(w), QStringList{line});
-        const TwipRect snapped = snapPlace(open, p, answer);
+        const TwipsRect snapped = snapPlace(open, p, answer);
         QCOMPARE(Board::designRect(w->rod(answer)), QRect(snapped.left, snapped.top, snapped.width, snapped.height));
         QVERIFY(!w->rod(answer)->isMovable());
         QVERIFY(!w->strip(open)->isEnabled() && !w->strip(closed)->isEnabled());
