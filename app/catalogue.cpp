@@ -5,73 +5,128 @@
 #include "common/texts.h"
 #include "exercises/comparison/comparisonscreen.h"
 #include "exercises/composing/composing.h"
-#include "exercises/ordering/orderingscreen.h"
+#include "exercises/ordering/ordering.h"
 #include "exercises/rodnumber/rodnumberscreen.h"
 #include "exercises/written/writtenscreen.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace brasti {
-
-constexpr std::array<CatalogueEntry, kExerciseCount> kCatalogue = {{
-    {2, BRASTI_TEXT("brasti::Exercises", "ordina 3 brasti"), 1, 1, 12, createOrderingScreen},
-    {3, BRASTI_TEXT("brasti::Exercises", "ordina 4 brasti"), 1, 2, 12, createOrderingScreen},
-    {4, BRASTI_TEXT("brasti::Exercises", "ordina 5 brasti"), 1, 3, 12, createOrderingScreen},
-    {5, BRASTI_TEXT("brasti::Exercises", "ordina 7 brasti"), 1, 4, 12, createOrderingScreen},
-    {6, BRASTI_TEXT("brasti::Exercises", "ordina tutti i brasti"), 1, 5, 12, createOrderingScreen},
-    {7, BRASTI_TEXT("brasti::Exercises", "trova il brasto in mezzo"), 1, 6, 12, createComparisonScreen},
-    {8, BRASTI_TEXT("brasti::Exercises", "trova i brasti vicini"), 1, 7, 12, createComparisonScreen},
-    {9, BRASTI_TEXT("brasti::Exercises", "trova il   > < ="), 2, 1, 12, createComparisonScreen},
-    {10, BRASTI_TEXT("brasti::Exercises", "inserisci   > < ="), 2, 2, 12, createComparisonScreen},
-    {11, BRASTI_TEXT("brasti::Exercises", "dal brasto al numero"), 3, 1, 11.25, createRodNumberScreen},
-    {12, BRASTI_TEXT("brasti::Exercises", "dal numero al brasto"), 3, 2, 11.25, createRodNumberScreen},
-    {13, BRASTI_TEXT("brasti::Exercises", "componi il 10"), 2, 3, 11.25, createComposingScreen},
-    {14, BRASTI_TEXT("brasti::Exercises", "trova la somma"), 2, 5, 11.25, createComposingScreen},
-    {15, BRASTI_TEXT("brasti::Exercises", "trova la differenza"), 2, 6, 11.25, createComposingScreen},
-    {16, BRASTI_TEXT("brasti::Exercises", "somma - differenza"), 2, 7, 11.25, createComposingScreen},
-    {17, BRASTI_TEXT("brasti::Exercises", "scrivi l'addizione (entro il 10)"), 3, 7, 9.75, createWrittenScreen},
-    {18, BRASTI_TEXT("brasti::Exercises", "componi il brasto"), 2, 4, 11.25, createComposingScreen},
-    {19, BRASTI_TEXT("brasti::Exercises", "scrivi la sottrazione (entro il 10)"), 4, 2, 9.75, createWrittenScreen},
-    {20, BRASTI_TEXT("brasti::Exercises", "numeri fino al 20 (utilizzando sempre il 10)"),
-         3, 3, 9, createRodNumberScreen},
-    {21, BRASTI_TEXT("brasti::Exercises", "componi i numeri fino al 20"), 3, 4, 9, createComposingScreen},
-    {22, BRASTI_TEXT("brasti::Exercises", "addizioni entro il 10"), 3, 6, 9, createWrittenScreen},
-    {23, BRASTI_TEXT("brasti::Exercises", "addizioni entro il 20"), 4, 3, 9, createWrittenScreen},
-    {24, BRASTI_TEXT("brasti::Exercises", "sottrazioni entro il 10"), 4, 1, 9, createWrittenScreen},
-    {25, BRASTI_TEXT("brasti::Exercises", "scrivi l'addizione (entro il 20)"), 4, 4, 9.75, createWrittenScreen},
-    {26, BRASTI_TEXT("brasti::Exercises", "sottrazioni entro il 20"), 4, 5, 9, createWrittenScreen},
-    {27, BRASTI_TEXT("brasti::Exercises", "scrivi la sottrazione (entro il 20)"), 4, 6, 9.75, createWrittenScreen},
-    {28, BRASTI_TEXT("brasti::Exercises", "componi il 20"), 3, 5, 9, createComposingScreen},
-}};
-
-// Every button opens a screen of its own: buttons 2 to 28, each once. (That
-// each row has its factory is a test's business: sanitized builds cannot
-// compare a function's address at compile time.)
-static_assert([] {
-    std::array<bool, kExerciseCount> seen{};
-    for (const CatalogueEntry& entry : kCatalogue) {
-        const int screen = screenOfButton(entry.button);
-        if (screen < 1 || screen > kExerciseCount || seen[static_cast<std::size_t>(screen - 1)])
-            return false;
-        seen[static_cast<std::size_t>(screen - 1)] = true;
-    }
-    return true;
-}());
-
 namespace {
 
-const CatalogueEntry* entryOfScreen(int screen)
+// Row I of a family's table, made by the row's own factory.
+template <const auto& kTable, std::size_t I>
+ExerciseScreen* openRow(AppContext& context)
 {
-    for (const CatalogueEntry& entry : kCatalogue)
-        if (screenOfButton(entry.button) == screen)
-            return &entry;
-    return nullptr;
+    return kTable[I].factory(kTable[I], context);
+}
+
+template <const auto& kTable>
+constexpr auto catalogueRows()
+{
+    return []<std::size_t... I>(std::index_sequence<I...>) {
+        return std::array<CatalogueEntry, sizeof...(I)>{
+            {{kTable[I].screen, kTable[I].caption, kTable[I].menu, &openRow<kTable, I>}...}};
+    }(std::make_index_sequence<kTable.size()>());
+}
+
+template <std::size_t... N>
+constexpr auto join(const std::array<CatalogueEntry, N>&... lists)
+{
+    std::array<CatalogueEntry, (N + ...)> all{};
+    auto next = all.begin();
+    ((next = std::copy(lists.begin(), lists.end(), next)), ...);
+    return all;
+}
+
+// The families that keep no table of screens yet: their factories take the number.
+template <ExerciseScreen* (*kFactory)(int, AppContext&), int kScreen>
+ExerciseScreen* openByNumber(AppContext& context)
+{
+    return kFactory(kScreen, context);
+}
+
+constexpr std::array<CatalogueEntry, 22> kByNumber = {{
+    {6, BRASTI_TEXT("brasti::Exercises", "trova il brasto in mezzo"), {1, 6, 12},
+     openByNumber<createComparisonScreen, 6>},
+    {7, BRASTI_TEXT("brasti::Exercises", "trova i brasti vicini"), {1, 7, 12},
+     openByNumber<createComparisonScreen, 7>},
+    {8, BRASTI_TEXT("brasti::Exercises", "trova il   > < ="), {2, 1, 12},
+     openByNumber<createComparisonScreen, 8>},
+    {9, BRASTI_TEXT("brasti::Exercises", "inserisci   > < ="), {2, 2, 12},
+     openByNumber<createComparisonScreen, 9>},
+    {10, BRASTI_TEXT("brasti::Exercises", "dal brasto al numero"), {3, 1, 11.25},
+     openByNumber<createRodNumberScreen, 10>},
+    {11, BRASTI_TEXT("brasti::Exercises", "dal numero al brasto"), {3, 2, 11.25},
+     openByNumber<createRodNumberScreen, 11>},
+    {12, BRASTI_TEXT("brasti::Exercises", "componi il 10"), {2, 3, 11.25},
+     openByNumber<createComposingScreen, 12>},
+    {13, BRASTI_TEXT("brasti::Exercises", "trova la somma"), {2, 5, 11.25},
+     openByNumber<createComposingScreen, 13>},
+    {14, BRASTI_TEXT("brasti::Exercises", "trova la differenza"), {2, 6, 11.25},
+     openByNumber<createComposingScreen, 14>},
+    {15, BRASTI_TEXT("brasti::Exercises", "somma - differenza"), {2, 7, 11.25},
+     openByNumber<createComposingScreen, 15>},
+    {16, BRASTI_TEXT("brasti::Exercises", "scrivi l'addizione (entro il 10)"), {3, 7, 9.75},
+     openByNumber<createWrittenScreen, 16>},
+    {17, BRASTI_TEXT("brasti::Exercises", "componi il brasto"), {2, 4, 11.25},
+     openByNumber<createComposingScreen, 17>},
+    {18, BRASTI_TEXT("brasti::Exercises", "scrivi la sottrazione (entro il 10)"), {4, 2, 9.75},
+     openByNumber<createWrittenScreen, 18>},
+    {19, BRASTI_TEXT("brasti::Exercises", "numeri fino al 20 (utilizzando sempre il 10)"), {3, 3, 9},
+     openByNumber<createRodNumberScreen, 19>},
+    {20, BRASTI_TEXT("brasti::Exercises", "componi i numeri fino al 20"), {3, 4, 9},
+     openByNumber<createComposingScreen, 20>},
+    {21, BRASTI_TEXT("brasti::Exercises", "addizioni entro il 10"), {3, 6, 9},
+     openByNumber<createWrittenScreen, 21>},
+    {22, BRASTI_TEXT("brasti::Exercises", "addizioni entro il 20"), {4, 3, 9},
+     openByNumber<createWrittenScreen, 22>},
+    {23, BRASTI_TEXT("brasti::Exercises", "sottrazioni entro il 10"), {4, 1, 9},
+     openByNumber<createWrittenScreen, 23>},
+    {24, BRASTI_TEXT("brasti::Exercises", "scrivi l'addizione (entro il 20)"), {4, 4, 9.75},
+     openByNumber<createWrittenScreen, 24>},
+    {25, BRASTI_TEXT("brasti::Exercises", "sottrazioni entro il 20"), {4, 5, 9},
+     openByNumber<createWrittenScreen, 25>},
+    {26, BRASTI_TEXT("brasti::Exercises", "scrivi la sottrazione (entro il 20)"), {4, 6, 9.75},
+     openByNumber<createWrittenScreen, 26>},
+    {27, BRASTI_TEXT("brasti::Exercises", "componi il 20"), {3, 5, 9},
+     openByNumber<createComposingScreen, 27>},
+}};
+
+constexpr auto kRows = join(catalogueRows<kOrderingScreens>(), kByNumber);
+
+// Every screen from 1 to kExerciseCount (27) has exactly one row, in a
+// family's table or made by number, so the catalogue has no gap and no
+// screen twice. (That each row has its factory is a test's business:
+// sanitized builds cannot compare a function's address at compile time.)
+static_assert([] {
+    std::array<int, kExerciseCount> rows{};
+    for (const CatalogueEntry& row : kRows) {
+        if (row.screen < 1 || row.screen > kExerciseCount)
+            return false;
+        ++rows[static_cast<std::size_t>(row.screen - 1)];
+    }
+    return std::all_of(rows.begin(), rows.end(), [](int count) { return count == 1; });
+}());
+
+constexpr std::array<CatalogueEntry, kExerciseCount> byScreen(const decltype(kRows)& rows)
+{
+    std::array<CatalogueEntry, kExerciseCount> catalogue{};
+    for (const CatalogueEntry& row : rows)
+        catalogue[static_cast<std::size_t>(row.screen - 1)] = row;
+    return catalogue;
 }
 
 } // namespace
 
+constexpr std::array<CatalogueEntry, kExerciseCount> kCatalogue = byScreen(kRows);
+
 ExerciseScreen* createExerciseScreen(int screen, AppContext& context)
 {
-    const CatalogueEntry* entry = entryOfScreen(screen);
-    return entry && entry->factory ? entry->factory(screen, context) : nullptr;
+    if (screen < 1 || screen > kExerciseCount)
+        return nullptr;
+    return kCatalogue[static_cast<std::size_t>(screen - 1)].open(context);
 }
 
 } // namespace brasti

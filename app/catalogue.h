@@ -1,32 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
-// The 27 exercises of the menu: button, caption, place and font size.
+// The 27 exercises of the menu, joined from the families' tables of screens
+// (exercises/<family>/<family>.h): caption, place and font of each button.
 // Button K (2 to 28) opens screen K - 1.
+#include "common/exerciseentry.h"
+
 #include <array>
 
 namespace brasti {
 
-class ExerciseScreen;
-struct AppContext;
-
-// Makes a fresh, not yet loaded screen n of one family.
-using ScreenFactory = ExerciseScreen* (*)(int screen, AppContext& context);
-
 struct CatalogueEntry {
-    int button;            // CommandK
-    const char* caption;   // exactly as shown, blanks included
-    int column;            // 1 (left) to 4
-    int row;               // 1 (top) to 7
-    double fontPoints;
-    ScreenFactory factory; // the family of screen button - 1
+    int screen;          // FormN, opened by button Command(N + 1)
+    const char* caption; // exactly as shown, blanks included
+    MenuPlace menu;
+    // Makes the screen from its row of its family's table.
+    ExerciseScreen* (*open)(AppContext& context);
 };
 
 inline constexpr int kExerciseCount = 27;
+// Screen n is at index n - 1.
 extern const std::array<CatalogueEntry, kExerciseCount> kCatalogue;
 
-// The screen a button opens: button K opens screen K - 1.
+// The screen a button opens, and the button of a screen: button K opens screen K - 1.
 constexpr int screenOfButton(int button) { return button - 1; }
+constexpr int buttonOfScreen(int screen) { return screen + 1; }
 
 // A fresh, not yet loaded screen n (1 to 27); nullptr for any other number.
 ExerciseScreen* createExerciseScreen(int screen, AppContext& context);

@@ -33,11 +33,12 @@ MenuScreen::MenuScreen(AppContext& context, QWidget* parent)
 
     static constexpr int kColumnLeft[] = {120, 2520, 4920, 7320};
     for (const CatalogueEntry& entry : kCatalogue) {
-        const int screen = screenOfButton(entry.button);
+        const int screen = entry.screen;
+        const MenuPlace& place = entry.menu;
         auto* button = new WrapButton(exerciseCaption(entry.caption), b);
-        button->setObjectName(QStringLiteral("Command%1").arg(entry.button));
-        b->place(button, QRect(kColumnLeft[entry.column - 1], 600 + 720 * (entry.row - 1), 2280, 550));
-        b->setFontPoints(button, entry.fontPoints);
+        button->setObjectName(QStringLiteral("Command%1").arg(buttonOfScreen(screen)));
+        b->place(button, QRect(kColumnLeft[place.column - 1], 600 + 720 * (place.row - 1), 2280, 550));
+        b->setFontPoints(button, place.fontPoints);
         connect(button, &QPushButton::clicked, this, [this, screen] { emit exerciseChosen(screen); });
         buttons_[static_cast<std::size_t>(screen - 1)] = button;
     }

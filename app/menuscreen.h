@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
+#include "app/catalogue.h"
 #include "common/screenwindow.h"
 
 #include <array>
@@ -26,7 +27,7 @@ signals:
     void exerciseChosen(int screen);
 
 private:
-    std::array<QPushButton*, 27> buttons_{};
+    std::array<QPushButton*, kExerciseCount> buttons_{};
     std::array<QRadioButton*, 2> options_{};
 };
 

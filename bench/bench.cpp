@@ -132,7 +132,7 @@ public:
     void dropsAndVerdicts(std::vector<double>& drops, std::vector<double>& verdicts)
     {
         std::vector<int> screens = allScreens();
-        std::erase_if(screens, [](int n) { return !brasti::isOrderingScreen(n); });
+        std::erase_if(screens, [](int n) { return !brasti::holdsScreen(brasti::kOrderingScreens, n); });
         if (screens.empty())
             throw std::runtime_error("no ordering screen is built");
         for (std::size_t i = 0; verdicts.size() < static_cast<std::size_t>(repetitions_)
@@ -437,7 +437,7 @@ private:
     void solve(brasti::OrderingScreen* screen, bool right, std::vector<double>& drops, std::vector<double>& verdicts)
     {
         std::vector<int> rods = screen->drawnRods();
-        if (screen->config().allRods) {
+        if (screen->config().rules.allRods) {
             rods.resize(10);
             std::iota(rods.begin(), rods.end(), 1);
         }

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
-// The decisions of the ordering screens, free of any widget: what each of
-// the five screens looks like, which rods a problem draws, where they start,
+// The decisions of the ordering screens, free of any widget: how many rods
+// a problem puts in play, which rods it draws, in what order they start,
 // what the slots hold and whether their order is right.
-#include <array>
 #include <span>
 #include <vector>
 
@@ -12,41 +11,19 @@ namespace brasti {
 
 class RandomSource;
 
-inline constexpr int kOrderingScreenCount = 5;
-
-struct OrderingConfig {
-    const char* caption; // the menu caption, also the window title
-    int slotCount;       // rods in play, one slot each
-    bool allRods;        // all ten rods, shuffled, instead of slotCount drawn ones
-    int firstSlotTop;    // twips, inside the container
-    int slotStep;
-    int iconWidth;       // the verdict icons, twips
+struct OrderingRules {
+    int slotCount; // rods in play, one slot each
+    bool allRods;  // all ten rods, shuffled, instead of slotCount drawn ones
 };
-
-// Screen 1 to 5; anything else is a programming error.
-const OrderingConfig& orderingConfig(int screen);
-
-// Slot i (1 to slotCount) lies at this Top.
-int slotTop(const OrderingConfig& config, int slot);
-
-// Every rod in play starts at this Left, and slots all share one Left.
-inline constexpr int kRodStartLeft = 350;
-inline constexpr int kSlotLeft = 3960;
 
 // n different rods: all n are drawn first, then for j = 2..n the j-th is
 // drawn again for as long as it equals any rod before it.
 std::vector<int> drawDifferentRods(RandomSource& random, int n);
 
-struct RodStart {
-    int rod;
-    int top;
-};
-
-// Where the rods of a problem start. The drawn rods take the fixed start
-// tops in draw order and draw nothing; with all rods in play the ten are
-// shuffled anew (ten draws) at Tops 200, 600, ..., 3800.
-std::vector<RodStart> startPlaces(const OrderingConfig& config, const std::vector<int>& drawnRods,
-                                  RandomSource& random);
+// The rods of a problem in the order of their start places. The drawn rods
+// start in draw order and draw nothing; with all rods in play the ten are
+// shuffled anew (ten draws).
+std::vector<int> startOrder(const OrderingRules& rules, const std::vector<int>& drawnRods, RandomSource& random);
 
 // Strictly rising (or falling) over every adjacent pair.
 bool isOrdered(std::span<const int> rods, bool ascending);

@@ -20,52 +20,34 @@
 namespace brasti {
 namespace {
 
-
-constexpr int kColumnLeft = 7800;
-constexpr QSize kButtonSize{1425, 855};
-constexpr QSize kSlotSize{10 * kUnitTwips, kUnitTwips};
-
-FrameLayout frameLayoutFor(const OrderingConfig& config)
-{
-    // The counters and icons share the column of the buttons, above them.
-    FrameLayout layout;
-    layout.avanti = QRect(QPoint(kColumnLeft, 4560), kButtonSize);
-    layout.icons = QRect(kColumnLeft + (kButtonSize.width() - config.iconWidth) / 2, 240, config.iconWidth, 855);
-    layout.label1 = QRect(kColumnLeft, 1260, kButtonSize.width(), 255);
-    layout.esatti = QRect(kColumnLeft, 1530, kButtonSize.width(), 255);
-    layout.label2 = QRect(kColumnLeft, 1920, kButtonSize.width(), 255);
-    layout.errati = QRect(kColumnLeft, 2190, kButtonSize.width(), 255);
-    return layout;
-}
-
-QPushButton* makeButton(Board* board, const QString& name, Picture picture, const QString& text, int top)
+QPushButton* makeButton(Board* board, const QString& name, Picture picture, const QString& text, TwipsRect place)
 {
     // Icon above a wrapping caption, as on "avanti".
     auto* button = new WrapButton(pictureIcon(picture), text, board);
     button->setObjectName(name);
-    board->place(button, QRect(QPoint(kColumnLeft, top), kButtonSize));
-    board->setFontPoints(button, 9.75);
+    board->place(button, toQRect(place));
+    board->setFontPoints(button, ordering::kButtonPoints);
     return button;
 }
 
 } // namespace
 
-OrderingScreen::OrderingScreen(int screen, AppContext& context, QWidget* parent)
-    : ExerciseScreen(context, exerciseCaption(orderingConfig(screen).caption),
-                     frameLayoutFor(orderingConfig(screen)), RodStance::Flat, parent),
-      config_(orderingConfig(screen)), slots_(orderingConfig(screen).slotCount)
+OrderingScreen::OrderingScreen(const OrderingEntry& entry, AppContext& context, QWidget* parent)
+    : ExerciseScreen(context, exerciseCaption(entry.caption), ordering::frameLayout(entry.config.layout),
+                     RodStance::Flat, parent),
+      config_(entry.config), slots_(entry.config.rules.slotCount)
 {
-    setObjectName(QStringLiteral("Form%1").arg(screen));
+    setObjectName(QStringLiteral("Form%1").arg(entry.screen));
     Board* b = board();
 
     frame_ = new QWidget(b);
     frame_->setObjectName(QStringLiteral("frame"));
-    b->place(frame_, QRect(0, 0, 7695, 5295));
+    b->place(frame_, toQRect(ordering::kContainer));
     Board::setControlColour(frame_, kContainerGrey);
 
-    for (int i = 1; i <= config_.slotCount; ++i) {
+    for (int i = 1; i <= config_.rules.slotCount; ++i) {
         auto* slot = new Place(b, frame_, QStringLiteral("Picture1_%1").arg(i), tr("casella %1").arg(i),
-                               tr("nella casella %1").arg(i), QRect(QPoint(kSlotLeft, slotTop(config_, i)), kSlotSize),
+                               tr("nella casella %1").arg(i), toQRect(ordering::slotPlace(config_.layout, i)),
                                kButtonFace);
         dragger()->setDropHandler(slot, [this, i](Rod* rod) { dropOnSlot(i, rod); });
         slotWidgets_.push_back(slot);
@@ -76,14 +58,15 @@ OrderingScreen::OrderingScreen(int screen, AppContext& context, QWidget* parent)
     instruction_ = new FitLabel(tr("ordina dal minore al maggiore "), b);
     instruction_->setObjectName(QStringLiteral("Label3"));
     instruction_->setWordWrap(true);
-    b->place(instruction_, QRect(720, 5280, 5655, 735));
-    b->setFontPoints(instruction_, 12);
+    b->place(instruction_, toQRect(ordering::kInstruction));
+    b->setFontPoints(instruction_, ordering::kInstructionPoints);
     // Which way to order is part of the problem.
     makeReadable(instruction_);
 
-    ricomincia_ = makeButton(b, QStringLiteral("Command3D1"), Picture::Ricomincia, tr("Ricomincia"), 2640);
+    ricomincia_ = makeButton(b, QStringLiteral("Command3D1"), Picture::Ricomincia, tr("Ricomincia"),
+                             ordering::kRicomincia);
     connect(ricomincia_, &QPushButton::clicked, this, &OrderingScreen::ricomincia);
-    conferma_ = makeButton(b, QStringLiteral("SSCommand1"), Picture::Conferma, tr("Conferma"), 3600);
+    conferma_ = makeButton(b, QStringLiteral("SSCommand1"), Picture::Conferma, tr("Conferma"), ordering::kConferma);
     connect(conferma_, &QPushButton::clicked, this, &OrderingScreen::conferma);
 
     QMenu* menu = addOwnMenu(QStringLiteral("mnuOrdina"), tr("Tipo di ordinamento") + QString(10, QLatin1Char(' ')));
@@ -116,13 +99,13 @@ void OrderingScreen::initialSettings()
 void OrderingScreen::newProblem()
 {
     CaricaColori();
-    if (!config_.allRods) {
+    if (!config_.rules.allRods) {
         // Only the rods drawn now will be shown again.
         for (int k = 1; k <= 10; ++k) {
             rod(k)->hide();
             board()->moveTo(rod(k), QPoint(Board::designRect(rod(k)).left(), 0));
         }
-        drawn_ = drawDifferentRods(*context_.random, config_.slotCount);
+        drawn_ = drawDifferentRods(*context_.random, config_.rules.slotCount);
     }
     SpostaBrasti();
 }
@@ -138,11 +121,12 @@ void OrderingScreen::SpostaBrasti()
     }
     for (int k = 1; k <= 10; ++k)
         rod(k)->setMovable(true);
-    const std::vector<RodStart> places = startPlaces(config_, drawn_, *context_.random);
-    for (const RodStart& place : places)
-        board()->moveTo(rod(place.rod), QPoint(kRodStartLeft, place.top));
-    for (const RodStart& place : places)
-        rod(place.rod)->show();
+    const std::vector<int> order = startOrder(config_.rules, drawn_, *context_.random);
+    for (std::size_t place = 0; place < order.size(); ++place)
+        board()->moveTo(rod(order[place]),
+                        QPoint(ordering::kRodStartLeft, ordering::startTop(config_.rules.allRods, place)));
+    for (int k : order)
+        rod(k)->show();
 }
 
 void OrderingScreen::dropOnSlot(int slotIndex, Rod* rod)
@@ -215,19 +199,12 @@ void OrderingScreen::setAscending(bool ascending)
 
 QString OrderingScreen::problemSentence() const
 {
-    return spoken::ordering(ascending_, drawn_, config_.slotCount);
+    return spoken::ordering(ascending_, drawn_, config_.rules.slotCount);
 }
 
-bool isOrderingScreen(int screen)
+ExerciseScreen* createOrderingScreen(const OrderingEntry& entry, AppContext& context)
 {
-    return screen >= 1 && screen <= kOrderingScreenCount;
-}
-
-ExerciseScreen* createOrderingScreen(int screen, AppContext& context)
-{
-    if (!isOrderingScreen(screen))
-        return nullptr;
-    return new OrderingScreen(screen, context);
+    return new OrderingScreen(entry, context);
 }
 
 } // namespace brasti

@@ -3,11 +3,11 @@
 #pragma once
 // The five ordering screens (Form1 to Form5): the child drags the rods in
 // play into a column of slots and asks "Conferma" to check their order,
-// rising or falling as chosen on the menu. One class, set up from the table
-// in orderingmodel.h.
+// rising or falling as chosen on the menu. One class, set up from its row
+// of the table in ordering.h.
 #include "common/place.h"
 #include "common/exercisescreen.h"
-#include "exercises/ordering/orderingmodel.h"
+#include "exercises/ordering/ordering.h"
 
 #include <vector>
 
@@ -20,7 +20,7 @@ namespace brasti {
 class OrderingScreen final : public ExerciseScreen {
     Q_OBJECT
 public:
-    OrderingScreen(int screen, AppContext& context, QWidget* parent = nullptr);
+    OrderingScreen(const OrderingEntry& entry, AppContext& context, QWidget* parent = nullptr);
 
     // A new background from the ordering colours.
     void CaricaColori();
@@ -39,7 +39,7 @@ public:
     const std::vector<int>& drawnRods() const { return drawn_; }
     const SlotRow& slotRow() const { return slots_; }
     QWidget* container() const { return frame_; }
-    // Slot i, 1 to config().slotCount.
+    // Slot i, 1 to config().rules.slotCount.
     Place* slot(int i) const;
     QPushButton* confermaButton() const { return conferma_; }
     QPushButton* ricominciaButton() const { return ricomincia_; }
@@ -70,10 +70,5 @@ private:
     std::vector<int> drawn_;
     SlotRow slots_;
 };
-
-// Screens 1 to 5 are ordering screens.
-bool isOrderingScreen(int screen);
-// A fresh ordering screen, not yet loaded; nullptr for any other screen.
-ExerciseScreen* createOrderingScreen(int screen, AppContext& context);
 
 } // namespace brasti

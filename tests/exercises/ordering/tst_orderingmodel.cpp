@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brasti developers
-// The ordering screens' decisions without widgets: the screen table, the
-// drawing of different rods, the start places and the order check.
-#include "exercises/ordering/orderingmodel.h"
+// The ordering screens' decisions without widgets: the family's table, the
+// drawing of different rods, the start order and the order check.
+#include "exercises/ordering/ordering.h"
 #include "harness/harness.h"
 #include "harness/testmain.h"
 
@@ -13,14 +13,9 @@ using namespace brasti;
 
 namespace {
 
-constexpr int kContainerHeight = 5295;
-
-std::vector<int> tops(const std::vector<RodStart>& places)
+const OrderingRules& rulesOf(int screen)
 {
-    std::vector<int> result;
-    for (const RodStart& p : places)
-        result.push_back(p.top);
-    return result;
+    return kOrderingScreens[static_cast<std::size_t>(screen - 1)].config.rules;
 }
 
 } // namespace
@@ -33,24 +28,14 @@ private slots:
         const std::vector<int> counts = {3, 4, 5, 7, 10};
         const QStringList captions = {"ordina 3 brasti", "ordina 4 brasti", "ordina 5 brasti", "ordina 7 brasti",
                                       "ordina tutti i brasti"};
-        for (int screen = 1; screen <= kOrderingScreenCount; ++screen) {
-            const OrderingConfig& c = orderingConfig(screen);
-            QCOMPARE(QString::fromUtf8(c.caption), captions[screen - 1]);
-            QCOMPARE(c.slotCount, counts[static_cast<std::size_t>(screen - 1)]);
-            QCOMPARE(c.allRods, screen == 5);
-            QCOMPARE(c.iconWidth, screen == 1 ? 975 : 855);
-            // Every slot fits in the container; a rod at the start never reaches the slots.
-            QVERIFY(slotTop(c, c.slotCount) + 350 <= kContainerHeight);
-            QVERIFY(kRodStartLeft + 10 * 350 <= kSlotLeft);
+        QCOMPARE(kOrderingScreens.size(), std::size_t(5));
+        for (int screen = 1; screen <= 5; ++screen) {
+            const OrderingEntry& e = kOrderingScreens[static_cast<std::size_t>(screen - 1)];
+            QCOMPARE(e.screen, screen);
+            QCOMPARE(QString::fromUtf8(e.caption), captions[screen - 1]);
+            QCOMPARE(e.config.rules.slotCount, counts[static_cast<std::size_t>(screen - 1)]);
+            QCOMPARE(e.config.rules.allRods, screen == 5);
         }
-        QCOMPARE(slotTop(orderingConfig(1), 1), 960);
-        QCOMPARE(slotTop(orderingConfig(1), 3), 1920);
-        QCOMPARE(slotTop(orderingConfig(2), 4), 2400);
-        QCOMPARE(slotTop(orderingConfig(3), 5), 2880);
-        QCOMPARE(slotTop(orderingConfig(4), 1), 600);
-        QCOMPARE(slotTop(orderingConfig(4), 7), 3480);
-        QCOMPARE(slotTop(orderingConfig(5), 2), 960);
-        QCOMPARE(slotTop(orderingConfig(5), 10), 3840);
     }
 
     void drawnRodsRedrawOnlyTheRepeatedOneAfterDrawingAll()
@@ -95,20 +80,13 @@ private slots:
         QCOMPARE(int(drawDifferentRods(random, 12).size()), 10);
     }
 
-    void startPlacesOfDrawnRodsFollowTheDrawOrder()
+    void drawnRodsStartInTheDrawOrder()
     {
         harness::ScriptedRandom random;
         const std::vector<int> drawn = {6, 2, 9, 4, 1, 10, 3};
-        const std::vector<RodStart> places = startPlaces(orderingConfig(4), drawn, random);
-        QCOMPARE(tops(places), (std::vector<int>{1800, 2500, 3200, 3900, 1200, 500, 4600}));
-        for (std::size_t j = 0; j < drawn.size(); ++j)
-            QCOMPARE(places[j].rod, drawn[j]);
+        QCOMPARE(startOrder(rulesOf(4), drawn, random), drawn);
+        QCOMPARE(startOrder(rulesOf(1), {2, 5, 9}, random), (std::vector<int>{2, 5, 9}));
         QCOMPARE(random.draws(), 0);
-
-        const std::vector<RodStart> three = startPlaces(orderingConfig(1), {2, 5, 9}, random);
-        QCOMPARE(tops(three), (std::vector<int>{1800, 2500, 3200}));
-        for (const RodStart& p : places)
-            QVERIFY(p.top + 350 <= kContainerHeight);
     }
 
     void allRodsAreShuffledByProbing()
@@ -116,15 +94,10 @@ private slots:
         harness::ScriptedRandom random;
         // Starts 4 4 4 ...: each probe moves on to the next free rod.
         random.pushInts({4, 4, 4, 4, 4, 4, 4, 4, 4, 4}, 10);
-        const std::vector<RodStart> places = startPlaces(orderingConfig(5), {}, random);
+        const std::vector<int> order = startOrder(rulesOf(5), {}, random);
         QCOMPARE(random.draws(), 10);
         QCOMPARE(random.fallbackDraws(), 0);
-        QCOMPARE(int(places.size()), 10);
-        const std::vector<int> expected = {4, 5, 6, 7, 8, 9, 10, 1, 2, 3};
-        for (std::size_t p = 0; p < places.size(); ++p) {
-            QCOMPARE(places[p].rod, expected[p]);
-            QCOMPARE(places[p].top, 200 + 400 * int(p));
-        }
+        QCOMPARE(order, (std::vector<int>{4, 5, 6, 7, 8, 9, 10, 1, 2, 3}));
     }
 
     void orderCheck()

@@ -38,7 +38,7 @@ std::unique_ptr<Session> openScreen(int n, const std::vector<int>& rodDraws, int
     s->t.random.pushInt(colour, 18);
     for (int k : rodDraws)
         s->t.random.pushInt(k, 10);
-    s->screen.reset(qobject_cast<OrderingScreen*>(createOrderingScreen(n, s->t.context)));
+    s->screen.reset(qobject_cast<OrderingScreen*>(createExerciseScreen(n, s->t.context)));
     s->screen->load();
     s->screen->show();
     return s;
@@ -86,11 +86,12 @@ private slots:
             std::unique_ptr<ExerciseScreen> s(createExerciseScreen(n, t.context));
             QVERIFY(qobject_cast<OrderingScreen*>(s.get()));
             QCOMPARE(s->objectName(), QStringLiteral("Form%1").arg(n));
-            QCOMPARE(s->windowTitle(), QString::fromUtf8(orderingConfig(n).caption));
+            QCOMPARE(s->windowTitle(), QString::fromUtf8(kOrderingScreens[std::size_t(n - 1)].caption));
         }
-        QVERIFY(!isOrderingScreen(0));
-        QVERIFY(!isOrderingScreen(6));
-        QCOMPARE(createOrderingScreen(6, t.context), nullptr);
+        QVERIFY(!holdsScreen(kOrderingScreens, 0));
+        QVERIFY(!holdsScreen(kOrderingScreens, 6));
+        std::unique_ptr<ExerciseScreen> other(createExerciseScreen(6, t.context));
+        QVERIFY(other && !qobject_cast<OrderingScreen*>(other.get()));
     }
 
     void layoutAndMenu()
@@ -143,7 +144,7 @@ private slots:
         s->t.random.pushInt(1, 18);
         for (int k : drawn)
             s->t.random.pushInt(k, 10);
-        s->screen.reset(qobject_cast<OrderingScreen*>(createOrderingScreen(screen, s->t.context)));
+        s->screen.reset(qobject_cast<OrderingScreen*>(createExerciseScreen(screen, s->t.context)));
         s->screen->load();
         QCOMPARE(s->t.random.draws(), 1 + int(drawn.size()));
         QCOMPARE(s->screen->drawnRods(), drawn);
