@@ -3,7 +3,7 @@
 #include "app/catalogue.h"
 
 #include "common/texts.h"
-#include "exercises/comparison/comparisonscreen.h"
+#include "exercises/comparison/comparison.h"
 #include "exercises/composing/composing.h"
 #include "exercises/ordering/ordering.h"
 #include "exercises/rodnumber/rodnumberscreen.h"
@@ -47,15 +47,7 @@ ExerciseScreen* openByNumber(AppContext& context)
     return kFactory(kScreen, context);
 }
 
-constexpr std::array<CatalogueEntry, 22> kByNumber = {{
-    {6, BRASTI_TEXT("brasti::Exercises", "trova il brasto in mezzo"), {1, 6, 12},
-     openByNumber<createComparisonScreen, 6>},
-    {7, BRASTI_TEXT("brasti::Exercises", "trova i brasti vicini"), {1, 7, 12},
-     openByNumber<createComparisonScreen, 7>},
-    {8, BRASTI_TEXT("brasti::Exercises", "trova il   > < ="), {2, 1, 12},
-     openByNumber<createComparisonScreen, 8>},
-    {9, BRASTI_TEXT("brasti::Exercises", "inserisci   > < ="), {2, 2, 12},
-     openByNumber<createComparisonScreen, 9>},
+constexpr std::array<CatalogueEntry, 18> kByNumber = {{
     {10, BRASTI_TEXT("brasti::Exercises", "dal brasto al numero"), {3, 1, 11.25},
      openByNumber<createRodNumberScreen, 10>},
     {11, BRASTI_TEXT("brasti::Exercises", "dal numero al brasto"), {3, 2, 11.25},
@@ -94,7 +86,7 @@ constexpr std::array<CatalogueEntry, 22> kByNumber = {{
      openByNumber<createComposingScreen, 27>},
 }};
 
-constexpr auto kRows = join(catalogueRows<kOrderingScreens>(), kByNumber);
+constexpr auto kRows = join(catalogueRows<kOrderingScreens>(), catalogueRows<kComparisonScreens>(), kByNumber);
 
 // Every screen from 1 to kExerciseCount (27) has exactly one row, in a
 // family's table or made by number, so the catalogue has no gap and no

@@ -157,7 +157,7 @@ public:
     std::vector<double> comparisonVerdicts()
     {
         std::vector<int> screens = allScreens();
-        std::erase_if(screens, [](int n) { return !brasti::isComparisonScreen(n); });
+        std::erase_if(screens, [](int n) { return !brasti::holdsScreen(brasti::kComparisonScreens, n); });
         if (screens.empty())
             throw std::runtime_error("no comparison screen is built");
         std::vector<double> ms;
@@ -402,7 +402,7 @@ private:
             // Four units away from the rod that belongs there: always another rod, never a given one.
             const int offset = right ? 0 : (low <= 4 ? 4 : -4);
             for (brasti::RowBox box : brasti::kRowBoxes)
-                if (!brasti::isGiven(row->config(), box))
+                if (!brasti::isGiven(row->config().row, box))
                     harness::dragRodOnto(row->rod(brasti::rodFor(box, low) + offset), row->box(box));
             QCoreApplication::processEvents();
             return timedClick(row, row->confermaButton(), verdict);

@@ -3,31 +3,10 @@
 #include "exercises/comparison/comparisonmodel.h"
 
 #include "common/random.h"
-#include "common/texts.h"
 
 #include <algorithm>
-#include <cassert>
 
 namespace brasti {
-namespace {
-
-constexpr std::array<RowConfig, 2> kRows = {{
-    {6, BRASTI_TEXT("brasti::Exercises", "trova il brasto in mezzo"), 0xFFC0FF, {true, false, true}},
-    {7, BRASTI_TEXT("brasti::Exercises", "trova i brasti vicini"), 0xC0C0FF, {false, true, false}},
-}};
-
-} // namespace
-
-bool isRowScreen(int screen)
-{
-    return screen == 6 || screen == 7;
-}
-
-const RowConfig& rowConfig(int screen)
-{
-    assert(isRowScreen(screen));
-    return kRows[screen == 7 ? 1 : 0];
-}
 
 int drawLowRod(RandomSource& random)
 {
@@ -43,10 +22,10 @@ bool RowAnswer::place(RowBox box, int rod)
     return true;
 }
 
-bool RowAnswer::isRight(const RowConfig& config, int lowRod) const
+bool RowAnswer::isRight(const RowRules& rules, int lowRod) const
 {
     return std::all_of(kRowBoxes.begin(), kRowBoxes.end(), [&](RowBox box) {
-        return isGiven(config, box) || rodIn(box) == rodFor(box, lowRod);
+        return isGiven(rules, box) || rodIn(box) == rodFor(box, lowRod);
     });
 }
 

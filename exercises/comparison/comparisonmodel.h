@@ -3,35 +3,12 @@
 #pragma once
 // The decisions of the comparison screens, free of any widget: the rods
 // around a middle one, the relation with one side missing and the sign
-// between two rods, with the places of upright rods in their boxes and tray.
-#include "common/colours.h"
-
+// between two rods.
 #include <array>
 
 namespace brasti {
 
 class RandomSource;
-
-// Upright rods: one unit is 350 twips, a box holds ten units.
-inline constexpr int kComparisonUnit = 350;
-inline constexpr int kUprightBoxHeight = 10 * kComparisonUnit;
-
-// The Top at which rod k stands on the bottom edge of a box whose Top is boxTop.
-constexpr int standingTop(int boxTop, int rod)
-{
-    return boxTop + (10 - rod) * kComparisonUnit;
-}
-
-// The tray of the screens that drag rods: every rod stands on one bottom
-// line, and place p (0 to 9) of the shuffle lies at this Left.
-constexpr int uprightTrayTop(int rod)
-{
-    return standingTop(200, rod);
-}
-constexpr int trayLeft(int place)
-{
-    return 200 + 400 * place;
-}
 
 // ---------------------------------------------------------------------------
 // A row of three boxes for the rods LowRod, LowRod + 1 and LowRod + 2: the
@@ -40,20 +17,13 @@ constexpr int trayLeft(int place)
 enum class RowBox { Left = 0, Middle = 1, Right = 2 };
 inline constexpr std::array<RowBox, 3> kRowBoxes = {RowBox::Left, RowBox::Middle, RowBox::Right};
 
-struct RowConfig {
-    int screen;
-    const char* caption; // the menu caption, also the window title and the title on the screen
-    Bgr background;
+struct RowRules {
     std::array<bool, 3> given; // by RowBox: a rod of the problem stands there; the others are open
 };
 
-bool isRowScreen(int screen);
-// Screen 6 or 7; anything else is a programming error.
-const RowConfig& rowConfig(int screen);
-
-inline bool isGiven(const RowConfig& config, RowBox box)
+constexpr bool isGiven(const RowRules& rules, RowBox box)
 {
-    return config.given[static_cast<std::size_t>(box)];
+    return rules.given[static_cast<std::size_t>(box)];
 }
 
 // LowRod, 1 to 8, so that LowRod + 2 is still a rod.
@@ -76,7 +46,7 @@ public:
     int rodIn(RowBox box) const { return rods_[static_cast<std::size_t>(box)]; }
     // Right when every open box holds the rod that belongs there; an empty
     // open box is wrong.
-    bool isRight(const RowConfig& config, int lowRod) const;
+    bool isRight(const RowRules& rules, int lowRod) const;
 
 private:
     std::array<int, 3> rods_{};

@@ -9,6 +9,7 @@
 #include "common/colours.h"
 #include "common/exercisescreen.h"
 #include "common/pictures.h"
+#include "exercises/comparison/comparison.h"
 
 class QLabel;
 class QPushButton;
@@ -18,13 +19,12 @@ namespace brasti {
 class ComparisonScreen : public ExerciseScreen {
     Q_OBJECT
 public:
+    const ComparisonConfig& config() const { return config_; }
     // The grey container `frame`.
     QWidget* container() const { return frame_; }
 
 protected:
-    // The frame's column starts at columnLeft; "avanti" at avantiTop.
-    ComparisonScreen(int screen, const QString& caption, Bgr background, QRect containerTwips, int columnLeft,
-                     int columnWidth, int avantiTop, AppContext& context, QWidget* parent);
+    ComparisonScreen(const ComparisonEntry& entry, AppContext& context, QWidget* parent);
 
     // A box of ten units at a place in the container.
     Place* addBox(const QString& name, const QString& accessibleName, const QString& inside, QPoint topLeft);
@@ -39,14 +39,8 @@ protected:
     void layTray();
 
 private:
+    const ComparisonConfig& config_;
     QWidget* frame_;
-    int columnLeft_;
-    int columnWidth_;
 };
-
-// Screens 6 to 9 are comparison screens.
-bool isComparisonScreen(int screen);
-// A fresh comparison screen, not yet loaded; nullptr for any other screen.
-ExerciseScreen* createComparisonScreen(int screen, AppContext& context);
 
 } // namespace brasti

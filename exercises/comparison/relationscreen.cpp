@@ -7,37 +7,27 @@
 #include "common/controls.h"
 #include "common/keyboard.h"
 #include "common/spoken.h"
-#include "common/texts.h"
 
 #include <QFrame>
 #include <QLabel>
 
 namespace brasti {
-namespace {
 
-// The right box lies at Left 8040, beyond the width of the other screens'
-// containers, so this one is wider and its column narrower.
-constexpr QRect kContainer{0, 0, 8700, 4800};
-constexpr int kColumnLeft = 8760;
-constexpr int kColumnWidth = 1200;
-constexpr int kBoxTop = 840;
-
-} // namespace
-
-RelationScreen::RelationScreen(AppContext& context, QWidget* parent)
-    : ComparisonScreen(8, exerciseCaption(BRASTI_TEXT("brasti::Exercises", "trova il   > < =")), 0x008080, kContainer, kColumnLeft, kColumnWidth,
-                       kContainer.height() - 855, context, parent)
+RelationScreen::RelationScreen(const ComparisonEntry& entry, AppContext& context, QWidget* parent)
+    : ComparisonScreen(entry, context, parent)
 {
     left_ = addBox(QStringLiteral("Picture1"), tr("scatola a sinistra del segno"),
-                   tr("nella scatola a sinistra del segno"), QPoint(5880, kBoxTop));
+                   tr("nella scatola a sinistra del segno"),
+                   QPoint(comparison::kRelationLeftBoxLeft, comparison::kRelationBoxTop));
     right_ = addBox(QStringLiteral("Picture3"), tr("scatola a destra del segno"),
-                    tr("nella scatola a destra del segno"), QPoint(8040, kBoxTop));
+                    tr("nella scatola a destra del segno"),
+                    QPoint(comparison::kRelationRightBoxLeft, comparison::kRelationBoxTop));
     // The box of the copy is disabled, so only the open one takes drops.
     dragger()->setDropHandler(left_, [this](Rod* r) { dropIn(Side::Left, r); });
     dragger()->setDropHandler(right_, [this](Rod* r) { dropIn(Side::Right, r); });
 
-    // Centred between the two boxes.
-    sign_ = addLabel(container(), QStringLiteral("Label3"), QString(), QRect(6525, 1980, 1215, 1215), 40);
+    sign_ = addLabel(container(), QStringLiteral("Label3"), QString(), toQRect(comparison::kRelationSign),
+                     comparison::kRelationSignPoints);
     makeReadable(sign_);
 
     brasto_ = new RodCopy(QStringLiteral("brasto"), container());
@@ -46,7 +36,7 @@ RelationScreen::RelationScreen(AppContext& context, QWidget* parent)
 
     instruction_ = addLabel(board(), QStringLiteral("Label4"),
                             tr("Trascina un brasto che possa completare la relazione"),
-                            QRect(240, 5040, 8220, 735), 12);
+                            toQRect(comparison::kRelationInstruction), comparison::kRelationInstructionPoints);
 }
 
 void RelationScreen::newProblem()
@@ -103,6 +93,12 @@ void RelationScreen::unlockAnswer()
 QString RelationScreen::problemSentence() const
 {
     return spoken::relation(problem_.shownRod, *signOf(problem_.relation()), problem_.shownSide == Side::Left);
+}
+
+
+ExerciseScreen* createRelationScreen(const ComparisonEntry& entry, AppContext& context)
+{
+    return new RelationScreen(entry, context);
 }
 
 } // namespace brasti

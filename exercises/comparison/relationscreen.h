@@ -14,7 +14,7 @@ namespace brasti {
 class RelationScreen final : public ComparisonScreen {
     Q_OBJECT
 public:
-    explicit RelationScreen(AppContext& context, QWidget* parent = nullptr);
+    RelationScreen(const ComparisonEntry& entry, AppContext& context, QWidget* parent = nullptr);
 
     // Lays the tray out anew.
     void SpostaBrasti();

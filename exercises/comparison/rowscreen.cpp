@@ -15,12 +15,6 @@
 namespace brasti {
 namespace {
 
-constexpr QRect kContainer{0, 0, 7695, 4320};
-constexpr int kColumnLeft = 7800;
-constexpr int kColumnWidth = 1425;
-constexpr int kBoxTop = 360;
-constexpr std::array<int, 3> kBoxLefts = {5640, 6120, 6600};
-
 const std::array<const char*, 3> kBoxNames = {BRASTI_TEXT("brasti::RowScreen", "scatola di sinistra"),
                                               BRASTI_TEXT("brasti::RowScreen", "scatola di mezzo"),
                                               BRASTI_TEXT("brasti::RowScreen", "scatola di destra")};
@@ -31,28 +25,28 @@ const std::array<const char*, 3> kBoxInside = {BRASTI_TEXT("brasti::RowScreen", 
 
 } // namespace
 
-RowScreen::RowScreen(int screen, AppContext& context, QWidget* parent)
-    : ComparisonScreen(screen, exerciseCaption(rowConfig(screen).caption), rowConfig(screen).background,
-                       kContainer, kColumnLeft, kColumnWidth, 4560, context, parent),
-      config_(rowConfig(screen))
+RowScreen::RowScreen(const ComparisonEntry& entry, AppContext& context, QWidget* parent)
+    : ComparisonScreen(entry, context, parent)
 {
     for (RowBox which : kRowBoxes) {
         const auto i = static_cast<std::size_t>(which);
         Place* b = addBox(QStringLiteral("Picture%1").arg(i + 1), tr(kBoxNames[i]), tr(kBoxInside[i]),
-                          QPoint(kBoxLefts[i], kBoxTop));
+                          QPoint(comparison::kRowBoxLefts[i], comparison::kRowBoxTop));
         boxes_[i] = b;
         // Only the open boxes take rods; a rod dropped on a given box stays where it was.
-        if (!isGiven(config_, which))
+        if (!isGiven(config().row, which))
             dragger()->setDropHandler(b, [this, which](Rod* r) { dropIn(which, r); });
     }
     // Made after the boxes, so the rods stand in front of them.
     putRodsIn(container());
 
-    title_ = addLabel(board(), QStringLiteral("Label3"), exerciseCaption(config_.caption),
-                      QRect(0, 4560, kContainer.width(), 615), 14);
-    ricomincia_ = addColumnButton(QStringLiteral("Command3D1"), Picture::Ricomincia, tr("Ricomincia"), 2640);
+    title_ = addLabel(board(), QStringLiteral("Label3"), exerciseCaption(entry.caption),
+                      toQRect(comparison::kRowTitle), comparison::kRowTitlePoints);
+    ricomincia_ = addColumnButton(QStringLiteral("Command3D1"), Picture::Ricomincia, tr("Ricomincia"),
+                                  comparison::kRicominciaTop);
     connect(ricomincia_, &QPushButton::clicked, this, &RowScreen::ricomincia);
-    conferma_ = addColumnButton(QStringLiteral("SSCommand1"), Picture::Conferma, tr("Conferma"), 3600);
+    conferma_ = addColumnButton(QStringLiteral("SSCommand1"), Picture::Conferma, tr("Conferma"),
+                                comparison::kConfermaTop);
     connect(conferma_, &QPushButton::clicked, this, &RowScreen::conferma);
 }
 
@@ -70,7 +64,7 @@ void RowScreen::SpostaBrasti()
     // The record goes with the tags, so a freed box is never refused by a stale record.
     answer_.clear();
     for (RowBox which : kRowBoxes)
-        if (!isGiven(config_, which))
+        if (!isGiven(config().row, which))
             box(which)->setOccupied(false);
     layTray();
 }
@@ -79,7 +73,7 @@ void RowScreen::placeGivenRods()
 {
     // Taken out of the tray into their boxes, and fixed there.
     for (RowBox which : kRowBoxes) {
-        if (!isGiven(config_, which))
+        if (!isGiven(config().row, which))
             continue;
         Rod* r = rod(rodFor(which, lowRod_));
         r->setMovable(false);
@@ -103,7 +97,7 @@ void RowScreen::conferma()
     // A click queued before the button was locked must not count again.
     if (!conferma_->isEnabled())
         return;
-    if (answer_.isRight(config_, lowRod_))
+    if (answer_.isRight(config().row, lowRod_))
         rightAnswer();
     else
         wrongAnswer();
@@ -137,9 +131,14 @@ void RowScreen::avantiClicked()
 QString RowScreen::problemSentence() const
 {
     // The middle rod is given, or the two outer ones.
-    if (isGiven(config_, RowBox::Middle))
+    if (isGiven(config().row, RowBox::Middle))
         return spoken::neighbours(rodFor(RowBox::Middle, lowRod_));
     return spoken::middleRod(rodFor(RowBox::Left, lowRod_), rodFor(RowBox::Right, lowRod_));
+}
+
+ExerciseScreen* createRowScreen(const ComparisonEntry& entry, AppContext& context)
+{
+    return new RowScreen(entry, context);
 }
 
 } // namespace brasti

@@ -4,8 +4,7 @@
 // The middle rod (Form6) and the neighbouring rods (Form7): a row of three
 // boxes for the rods LowRod, LowRod + 1 and LowRod + 2. Some boxes show their
 // rod; the child drags the rods of the others out of the tray and asks
-// "Conferma". One class, set up from the table in comparisonmodel.h.
-#include "exercises/comparison/comparisonmodel.h"
+// "Conferma". One class, set up from its row of the table in comparison.h.
 #include "exercises/comparison/comparisonscreen.h"
 
 #include <array>
@@ -15,7 +14,7 @@ namespace brasti {
 class RowScreen final : public ComparisonScreen {
     Q_OBJECT
 public:
-    RowScreen(int screen, AppContext& context, QWidget* parent = nullptr);
+    RowScreen(const ComparisonEntry& entry, AppContext& context, QWidget* parent = nullptr);
 
     // Lays the tray out anew and frees the open boxes.
     void SpostaBrasti();
@@ -24,7 +23,6 @@ public:
     void conferma();
     void ricomincia();
 
-    const RowConfig& config() const { return config_; }
     int lowRod() const { return lowRod_; }
     const RowAnswer& answer() const { return answer_; }
     Place* box(RowBox which) const { return boxes_[static_cast<std::size_t>(which)]; }
@@ -43,7 +41,6 @@ private:
     void placeGivenRods();
     void dropIn(RowBox which, Rod* rod);
 
-    const RowConfig& config_;
     std::array<Place*, 3> boxes_{};
     QLabel* title_;
     QPushButton* ricomincia_;

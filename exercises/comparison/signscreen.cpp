@@ -16,38 +16,34 @@
 namespace brasti {
 namespace {
 
-constexpr QRect kContainer{0, 0, 7695, 5295};
-constexpr int kBoxTop = 120;
-
 struct SignButton {
     Relation sign;
     const char* name;
     const char* accessibleName;
-    int left;
 };
 constexpr std::array<SignButton, 3> kSignButtons = {{
-    {Relation::Greater, "Command1", BRASTI_TEXT("brasti::SignScreen", "maggiore"), 1560},
-    {Relation::Less, "Command2", BRASTI_TEXT("brasti::SignScreen", "minore"), 3840},
-    {Relation::Equal, "Command3", BRASTI_TEXT("brasti::SignScreen", "uguale"), 6240},
+    {Relation::Greater, "Command1", BRASTI_TEXT("brasti::SignScreen", "maggiore")},
+    {Relation::Less, "Command2", BRASTI_TEXT("brasti::SignScreen", "minore")},
+    {Relation::Equal, "Command3", BRASTI_TEXT("brasti::SignScreen", "uguale")},
 }};
 
 } // namespace
 
-SignScreen::SignScreen(AppContext& context, QWidget* parent)
-    : ComparisonScreen(9, exerciseCaption(BRASTI_TEXT("brasti::Exercises", "inserisci   > < =")), 0x008080, kContainer, 7800, 1425, 4140, context,
-                       parent)
+SignScreen::SignScreen(const ComparisonEntry& entry, AppContext& context, QWidget* parent)
+    : ComparisonScreen(entry, context, parent)
 {
     left_ = addBox(QStringLiteral("Picture1"), tr("scatola di sinistra"), tr("nella scatola di sinistra"),
-                   QPoint(3120, kBoxTop));
+                   QPoint(comparison::kSignLeftBoxLeft, comparison::kSignBoxTop));
     right_ = addBox(QStringLiteral("Picture2"), tr("scatola di destra"), tr("nella scatola di destra"),
-                    QPoint(5880, kBoxTop));
+                    QPoint(comparison::kSignRightBoxLeft, comparison::kSignBoxTop));
     brasto1_ = new RodCopy(QStringLiteral("brasto1"), container());
     brasto2_ = new RodCopy(QStringLiteral("brasto2"), container());
     standIn(brasto1_, left_, 1);
     standIn(brasto2_, right_, 1);
 
     // Between the two boxes; shown only while "avanti" waits.
-    sign_ = addLabel(container(), QStringLiteral("Label3"), QString(), QRect(3705, 900, 1935, 1935), 60);
+    sign_ = addLabel(container(), QStringLiteral("Label3"), QString(), toQRect(comparison::kShownSign),
+                     comparison::kShownSignPoints);
     sign_->hide();
     makeReadable(sign_);
 
@@ -55,8 +51,8 @@ SignScreen::SignScreen(AppContext& context, QWidget* parent)
         auto* button = new QPushButton(QString::fromLatin1(signOf(s.sign)), container());
         button->setObjectName(QString::fromLatin1(s.name));
         button->setAccessibleName(tr(s.accessibleName));
-        board()->place(button, QRect(s.left, 3960, 1455, 1215));
-        board()->setFontPoints(button, 36);
+        board()->place(button, toQRect(comparison::signButtonPlace(s.sign)));
+        board()->setFontPoints(button, comparison::kSignButtonPoints);
         Board::setControlColour(button, kSignButtonGrey);
         const Relation sign = s.sign;
         connect(button, &QPushButton::clicked, this, [this, sign] { signClicked(sign); });
@@ -111,6 +107,12 @@ void SignScreen::unlockAnswer()
 QString SignScreen::problemSentence() const
 {
     return spoken::signBetween(problem_.leftRod, problem_.rightRod);
+}
+
+
+ExerciseScreen* createSignScreen(const ComparisonEntry& entry, AppContext& context)
+{
+    return new SignScreen(entry, context);
 }
 
 } // namespace brasti

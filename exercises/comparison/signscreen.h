@@ -15,7 +15,7 @@ namespace brasti {
 class SignScreen final : public ComparisonScreen {
     Q_OBJECT
 public:
-    explicit SignScreen(AppContext& context, QWidget* parent = nullptr);
+    SignScreen(const ComparisonEntry& entry, AppContext& context, QWidget* parent = nullptr);
 
     // The handler of the three buttons, public so tests reach it as they do.
     void signClicked(Relation sign);

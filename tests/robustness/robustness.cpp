@@ -569,7 +569,7 @@ private:
                     box = b;
             if (box && ++held[box] > 1)
                 throw Failure{box->objectName().toStdString() + " holds more than one rod"};
-            if (!box && place.bottom() + 1 != uprightTrayTop(k) + k * kComparisonUnit)
+            if (!box && place.bottom() + 1 != comparison::uprightTrayTop(k) + k * kUnitTwips)
                 throw Failure{name + " stands neither in the tray nor in a box"};
         }
     }

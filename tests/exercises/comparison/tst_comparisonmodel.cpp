@@ -3,7 +3,7 @@
 // The comparison screens' decisions without widgets: the row of three boxes,
 // the relation with its correction and the sign between two rods. Every
 // draw is forced.
-#include "exercises/comparison/comparisonmodel.h"
+#include "exercises/comparison/comparison.h"
 #include "harness/harness.h"
 #include "harness/testmain.h"
 
@@ -49,7 +49,8 @@ private slots:
         QCOMPARE(drawLowRod(random), lowRod);
         QCOMPARE(random.fallbackDraws(), 0);
 
-        const RowConfig& config = rowConfig(screen);
+        const RowRules& config = kComparisonScreens[std::size_t(screen - 6)].config.row;
+        QCOMPARE(kComparisonScreens[std::size_t(screen - 6)].screen, screen);
         RowAnswer answer;
         for (RowBox box : kRowBoxes) {
             const int rod = dropped[static_cast<std::size_t>(box)];
