@@ -6,7 +6,7 @@
 #include "exercises/comparison/comparison.h"
 #include "exercises/composing/composing.h"
 #include "exercises/ordering/ordering.h"
-#include "exercises/rodnumber/rodnumberscreen.h"
+#include "exercises/rodnumber/rodnumber.h"
 #include "exercises/written/writtenscreen.h"
 
 #include <algorithm>
@@ -47,11 +47,7 @@ ExerciseScreen* openByNumber(AppContext& context)
     return kFactory(kScreen, context);
 }
 
-constexpr std::array<CatalogueEntry, 18> kByNumber = {{
-    {10, BRASTI_TEXT("brasti::Exercises", "dal brasto al numero"), {3, 1, 11.25},
-     openByNumber<createRodNumberScreen, 10>},
-    {11, BRASTI_TEXT("brasti::Exercises", "dal numero al brasto"), {3, 2, 11.25},
-     openByNumber<createRodNumberScreen, 11>},
+constexpr std::array<CatalogueEntry, 15> kByNumber = {{
     {12, BRASTI_TEXT("brasti::Exercises", "componi il 10"), {2, 3, 11.25},
      openByNumber<createComposingScreen, 12>},
     {13, BRASTI_TEXT("brasti::Exercises", "trova la somma"), {2, 5, 11.25},
@@ -66,8 +62,6 @@ constexpr std::array<CatalogueEntry, 18> kByNumber = {{
      openByNumber<createComposingScreen, 17>},
     {18, BRASTI_TEXT("brasti::Exercises", "scrivi la sottrazione (entro il 10)"), {4, 2, 9.75},
      openByNumber<createWrittenScreen, 18>},
-    {19, BRASTI_TEXT("brasti::Exercises", "numeri fino al 20 (utilizzando sempre il 10)"), {3, 3, 9},
-     openByNumber<createRodNumberScreen, 19>},
     {20, BRASTI_TEXT("brasti::Exercises", "componi i numeri fino al 20"), {3, 4, 9},
      openByNumber<createComposingScreen, 20>},
     {21, BRASTI_TEXT("brasti::Exercises", "addizioni entro il 10"), {3, 6, 9},
@@ -86,7 +80,7 @@ constexpr std::array<CatalogueEntry, 18> kByNumber = {{
      openByNumber<createComposingScreen, 27>},
 }};
 
-constexpr auto kRows = join(catalogueRows<kOrderingScreens>(), catalogueRows<kComparisonScreens>(), kByNumber);
+constexpr auto kRows = join(catalogueRows<kOrderingScreens>(), catalogueRows<kComparisonScreens>(), catalogueRows<kRodNumberScreens>(), kByNumber);
 
 // Every screen from 1 to kExerciseCount (27) has exactly one row, in a
 // family's table or made by number, so the catalogue has no gap and no

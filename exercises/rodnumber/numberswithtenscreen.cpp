@@ -15,40 +15,26 @@
 namespace brasti {
 namespace {
 
-constexpr QPoint kBoxPlace{240, 4800};
 constexpr Bgr kBoxGrey = 0xC0C0C0;
-
-FrameLayout frameLayout()
-{
-    // The list takes the right-hand column, so the frame's controls go below it.
-    FrameLayout layout;
-    layout.icons = QRect(7560, 4680, 855, 855);
-    layout.label1 = QRect(8640, 4620, 975, 255);
-    layout.esatti = QRect(8640, 4890, 975, 255);
-    layout.label2 = QRect(8640, 5220, 975, 255);
-    layout.errati = QRect(8640, 5490, 975, 255);
-    layout.avanti = QRect(8280, 5940, 1425, 855);
-    return layout;
-}
 
 } // namespace
 
-NumbersWithTenScreen::NumbersWithTenScreen(AppContext& context, QWidget* parent)
-    : RodNumberScreen(19, context, frameLayout(), RodStance::Flat, QSize(7350, 5400), parent)
+NumbersWithTenScreen::NumbersWithTenScreen(const RodNumberEntry& entry, AppContext& context, QWidget* parent)
+    : RodNumberScreen(entry, context, rodnumber::tensFrameLayout(), RodStance::Flat, parent)
 {
     Board* b = board();
-    addOperationsList(b, QRect(7440, 120, 1815, 4335));
+    addOperationsList(b, toQRect(rodnumber::kTensList));
 
     boxWidget_ = new Place(b, container(), QStringLiteral("Picture1"), tr("casella del numero"),
-                           tr("nella casella del numero"), QRect(kBoxPlace, QSize(20 * kUnitTwips, kUnitTwips)),
+                           tr("nella casella del numero"), toQRect(rodnumber::kTensBox),
                            kBoxGrey);
     dragger()->setDropHandler(boxWidget_, [this](Rod* r) { dropOnBox(r); });
 
     label_ = new FitLabel(container());
     label_->setObjectName(QStringLiteral("Label3"));
     label_->setAlignment(Qt::AlignCenter);
-    b->place(label_, QRect(1080, 4320, 5655, 375));
-    b->setFontPoints(label_, 12);
+    b->place(label_, toQRect(rodnumber::kTensLabel));
+    b->setFontPoints(label_, rodnumber::kTensLabelPoints);
     makeReadable(label_);
 
     // Created after the box, so the rods lie on it; the second 10 lies on the first.
@@ -58,13 +44,14 @@ NumbersWithTenScreen::NumbersWithTenScreen(AppContext& context, QWidget* parent)
 
 void NumbersWithTenScreen::SpostaBrasti()
 {
-    const std::array<int, 10> tops = trayRowTops(*context_.random);
+    const std::array<int, 10> rows = placeOfEachRod(*context_.random);
     for (int k = 1; k <= 10; ++k) {
         rod(k)->setMovable(true);
-        board()->moveTo(rod(k), QPoint(kTrayRodLeft, tops[static_cast<std::size_t>(k - 1)]));
+        const int row = rows[static_cast<std::size_t>(k - 1)];
+        board()->moveTo(rod(k), QPoint(rodnumber::kTrayRodLeft, rodnumber::trayRowTop(row)));
     }
     secondTen_->setMovable(true);
-    board()->moveTo(secondTen_, QPoint(kTrayRodLeft, tops[9]));
+    board()->moveTo(secondTen_, QPoint(rodnumber::kTrayRodLeft, rodnumber::trayRowTop(rows[9])));
 }
 
 void NumbersWithTenScreen::newProblem()
@@ -129,6 +116,12 @@ void NumbersWithTenScreen::lockAnswer()
 void NumbersWithTenScreen::unlockAnswer()
 {
     boxWidget_->setEnabled(true);
+}
+
+
+ExerciseScreen* createNumbersWithTenScreen(const RodNumberEntry& entry, AppContext& context)
+{
+    return new NumbersWithTenScreen(entry, context);
 }
 
 } // namespace brasti

@@ -17,7 +17,7 @@ namespace brasti {
 class NumbersWithTenScreen final : public RodNumberScreen {
     Q_OBJECT
 public:
-    explicit NumbersWithTenScreen(AppContext& context, QWidget* parent = nullptr);
+    NumbersWithTenScreen(const RodNumberEntry& entry, AppContext& context, QWidget* parent = nullptr);
 
     // Lays the ten rods out in ten rows in random order (ten draws), the
     // second 10 on the first; all can be dragged again.

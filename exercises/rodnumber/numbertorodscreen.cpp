@@ -16,15 +16,15 @@
 
 namespace brasti {
 
-NumberToRodScreen::NumberToRodScreen(AppContext& context, QWidget* parent)
-    : RodNumberScreen(11, context, FrameLayout{}, RodStance::Upright, QSize(7695, 5295), parent)
+NumberToRodScreen::NumberToRodScreen(const RodNumberEntry& entry, AppContext& context, QWidget* parent)
+    : RodNumberScreen(entry, context, FrameLayout{}, RodStance::Upright, parent)
 {
     Board* b = board();
     label_ = new FitLabel(container());
     label_->setObjectName(QStringLiteral("Label3"));
     label_->setAlignment(Qt::AlignCenter);
-    b->place(label_, QRect(1560, 4320, 3855, 615));
-    b->setFontPoints(label_, 18);
+    b->place(label_, toQRect(rodnumber::kNumberLabel));
+    b->setFontPoints(label_, rodnumber::kNumberLabelPoints);
     makeReadable(label_);
 
     putRodsIn(container());
@@ -47,13 +47,14 @@ NumberToRodScreen::NumberToRodScreen(AppContext& context, QWidget* parent)
 
 void NumberToRodScreen::SpostaBrasti()
 {
-    const std::array<int, 10> lefts = uprightRodLefts(*context_.random);
+    const std::array<int, 10> places = placeOfEachRod(*context_.random);
     for (int k = 1; k <= 10; ++k) {
         Rod* r = rod(k);
         r->setMovable(true);
         // After the rod's own cursor for an enabled rod: this one is clicked.
         r->setCursor(Qt::PointingHandCursor);
-        board()->moveTo(r, QPoint(lefts[static_cast<std::size_t>(k - 1)], uprightRodTop(k)));
+        board()->moveTo(r, QPoint(rodnumber::uprightRodLeft(places[static_cast<std::size_t>(k - 1)]),
+                                  rodnumber::uprightRodTop(k)));
     }
 }
 
@@ -141,6 +142,12 @@ bool NumberToRodScreen::eventFilter(QObject* watched, QEvent* event)
     default:
         return false;
     }
+}
+
+
+ExerciseScreen* createNumberToRodScreen(const RodNumberEntry& entry, AppContext& context)
+{
+    return new NumberToRodScreen(entry, context);
 }
 
 } // namespace brasti

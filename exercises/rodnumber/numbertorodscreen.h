@@ -16,7 +16,7 @@ namespace brasti {
 class NumberToRodScreen final : public RodNumberScreen {
     Q_OBJECT
 public:
-    explicit NumberToRodScreen(AppContext& context, QWidget* parent = nullptr);
+    NumberToRodScreen(const RodNumberEntry& entry, AppContext& context, QWidget* parent = nullptr);
 
     // Stands the rods in a row in random order (ten draws) and enables them;
     // whether they are shown is left as it is.

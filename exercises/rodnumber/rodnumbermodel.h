@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
-// The decisions of the rod-and-number screens, free of any widget: which
-// screens the family has, the numbers a problem draws, how a number is
-// written, where the rods lie, and how the box of the numbers up to 20 is
-// filled with the 10 and its completing rod.
+// The decisions of the rod-and-number screens, free of any widget: the
+// numbers a problem draws, how a number is written, the order the rods lie
+// in, and how the box of the numbers up to 20 is filled with the 10 and its
+// completing rod.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -13,15 +13,6 @@ namespace brasti {
 
 class NumberSpeller;
 class RandomSource;
-
-struct RodNumberConfig {
-    int screen;          // the exercise number, also FormN
-    const char* caption; // the menu caption, also the window title
-    std::uint32_t background; // 0x00BBGGRR
-};
-
-// Screens 10, 11 and 19; nullptr for any other.
-const RodNumberConfig* rodNumberConfig(int screen);
 
 // The rod to name or to find: 1 to 10, one draw.
 int drawTargetRod(RandomSource& random);
@@ -34,17 +25,10 @@ enum class NumberDisplay { Word, Digits };
 // the sign's blank and its digits (" 7").
 std::string numberText(int n, NumberDisplay display, const NumberSpeller& speller);
 
-// The upright rods of the number-to-rod screen: rod k stands on a common
-// bottom line, and the probing shuffle (ten draws) gives each its slot.
-inline constexpr int kUprightBottom = 3700;
-int uprightRodTop(int k);
-// The Left of each rod, rod k at index k - 1: slots at 500, 1200, ..., 6800.
-std::array<int, 10> uprightRodLefts(RandomSource& random);
-
-// The tray of the numbers up to 20: one rod per row at Left 350, the rows
-// shuffled by probing (ten draws). The Top of each rod, rod k at index k - 1.
-inline constexpr int kTrayRodLeft = 350;
-std::array<int, 10> trayRowTops(RandomSource& random);
+// The place, 0 to 9, each rod takes in a row of ten (the upright rods of
+// the number-to-rod screen) or a column of ten (the tray of the numbers up
+// to 20): rod k's at index k - 1, by the probing shuffle (ten draws).
+std::array<int, 10> placeOfEachRod(RandomSource& random);
 
 // The written line of a number built with the 10: " 14 = 10 +  4".
 std::string tensLine(int target, int units);

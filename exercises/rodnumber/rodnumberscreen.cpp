@@ -4,54 +4,19 @@
 
 #include "common/board.h"
 #include "common/colours.h"
-#include "exercises/rodnumber/numbertorodscreen.h"
-#include "exercises/rodnumber/numberswithtenscreen.h"
-#include "exercises/rodnumber/rodtonumberscreen.h"
-
-#include <cassert>
 
 namespace brasti {
-namespace {
 
-const RodNumberConfig& configOf(int screen)
+RodNumberScreen::RodNumberScreen(const RodNumberEntry& entry, AppContext& context, const FrameLayout& layout,
+                                 RodStance stance, QWidget* parent)
+    : ExerciseScreen(context, exerciseCaption(entry.caption), layout, stance, parent), config_(entry.config)
 {
-    const RodNumberConfig* config = rodNumberConfig(screen);
-    assert(config);
-    return config ? *config : *rodNumberConfig(10);
-}
-
-} // namespace
-
-RodNumberScreen::RodNumberScreen(int screen, AppContext& context, const FrameLayout& layout, RodStance stance,
-                                 QSize frameTwips, QWidget* parent)
-    : ExerciseScreen(context, exerciseCaption(configOf(screen).caption), layout, stance, parent),
-      config_(configOf(screen))
-{
-    setObjectName(QStringLiteral("Form%1").arg(config_.screen));
-    board()->setBackground(config_.background);
+    setObjectName(QStringLiteral("Form%1").arg(entry.screen));
+    board()->setBackground(config_.layout.background);
     frame_ = new QWidget(board());
     frame_->setObjectName(QStringLiteral("frame"));
-    board()->place(frame_, QRect(QPoint(0, 0), frameTwips));
+    board()->place(frame_, toQRect(config_.layout.frame));
     Board::setControlColour(frame_, kContainerGrey);
-}
-
-bool isRodNumberScreen(int screen)
-{
-    return rodNumberConfig(screen) != nullptr;
-}
-
-ExerciseScreen* createRodNumberScreen(int screen, AppContext& context)
-{
-    switch (screen) {
-    case 10:
-        return new RodToNumberScreen(context);
-    case 11:
-        return new NumberToRodScreen(context);
-    case 19:
-        return new NumbersWithTenScreen(context);
-    default:
-        return nullptr;
-    }
 }
 
 } // namespace brasti

@@ -12,26 +12,20 @@
 namespace brasti {
 namespace {
 
-constexpr QPoint kRodPlace{2160, 840};
-constexpr int kButtonSide = 735;
-constexpr std::array<int, 5> kButtonLefts = {240, 1320, 2400, 3480, 4560};
-constexpr std::array<int, 2> kButtonTops = {2280, 3360};
 constexpr Bgr kRed = 0x0000FF;
 
 } // namespace
 
-RodToNumberScreen::RodToNumberScreen(AppContext& context, QWidget* parent)
-    : RodNumberScreen(10, context, FrameLayout{}, RodStance::Flat, QSize(7695, 5295), parent)
+RodToNumberScreen::RodToNumberScreen(const RodNumberEntry& entry, AppContext& context, QWidget* parent)
+    : RodNumberScreen(entry, context, FrameLayout{}, RodStance::Flat, parent)
 {
     Board* b = board();
     for (int k = 1; k <= 10; ++k) {
         auto* button = new QPushButton(QString::number(k), container());
         button->setObjectName(QStringLiteral("Command1_%1").arg(k));
         button->setAccessibleName(tr("numero %1").arg(k));
-        const auto column = static_cast<std::size_t>((k - 1) % 5);
-        const auto row = static_cast<std::size_t>((k - 1) / 5);
-        b->place(button, QRect(kButtonLefts[column], kButtonTops[row], kButtonSide, kButtonSide));
-        b->setFontPoints(button, 13.5);
+        b->place(button, toQRect(rodnumber::numberButtonPlace(k)));
+        b->setFontPoints(button, rodnumber::kNumberButtonPoints);
         Board::setControlColour(button, kButtonFace);
         connect(button, &QPushButton::clicked, this, [this, k] { numberClicked(k); });
         buttons_[static_cast<std::size_t>(k - 1)] = button;
@@ -39,7 +33,7 @@ RodToNumberScreen::RodToNumberScreen(AppContext& context, QWidget* parent)
     // All ten rods share one place; only the one asked about is shown.
     putRodsIn(container());
     for (int k = 1; k <= 10; ++k) {
-        b->moveTo(rod(k), kRodPlace);
+        b->moveTo(rod(k), QPoint(rodnumber::kShownRodLeft, rodnumber::kShownRodTop));
         // Its number is the answer: the rod is told by its colour and its
         // units, which the child counts, as a child who sees it does.
         rod(k)->setAccessibleName(spoken::unnamedRod(k));
@@ -90,6 +84,12 @@ void RodToNumberScreen::unlockAnswer()
 QString RodToNumberScreen::problemSentence() const
 {
     return spoken::rodToNumber(targetRod_);
+}
+
+
+ExerciseScreen* createRodToNumberScreen(const RodNumberEntry& entry, AppContext& context)
+{
+    return new RodToNumberScreen(entry, context);
 }
 
 } // namespace brasti

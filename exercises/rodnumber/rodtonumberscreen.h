@@ -14,7 +14,7 @@ namespace brasti {
 class RodToNumberScreen final : public RodNumberScreen {
     Q_OBJECT
 public:
-    explicit RodToNumberScreen(AppContext& context, QWidget* parent = nullptr);
+    RodToNumberScreen(const RodNumberEntry& entry, AppContext& context, QWidget* parent = nullptr);
 
     // Command1_Click: the child clicks the button of number k.
     void numberClicked(int k);

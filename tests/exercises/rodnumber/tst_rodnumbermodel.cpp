@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brasti developers
-// The rod-and-number decisions without widgets: the screen table, the draws,
-// the texts, the two rod layouts and the filling of the box with the 10.
-#include "exercises/rodnumber/rodnumbermodel.h"
+// The rod-and-number decisions without widgets: the family's table, the
+// draws, the texts, the order the rods lie in and the filling of the box
+// with the 10.
+#include "exercises/rodnumber/rodnumber.h"
 #include "harness/harness.h"
 #include "harness/testmain.h"
 
@@ -21,13 +22,13 @@ Q_DECLARE_METATYPE(std::vector<TensBox::Outcome>)
 class TestRodNumberModel : public QObject {
     Q_OBJECT
 private slots:
-    void drawsTextsAndLayouts()
+    void drawsTextsAndOrders()
     {
-        QCOMPARE(QString::fromUtf8(rodNumberConfig(10)->caption), QStringLiteral("dal brasto al numero"));
-        QCOMPARE(rodNumberConfig(11)->background, 0xFF8080u);
-        QCOMPARE(rodNumberConfig(19)->screen, 19);
+        QCOMPARE(QString::fromUtf8(kRodNumberScreens[0].caption), QStringLiteral("dal brasto al numero"));
+        QCOMPARE(kRodNumberScreens[1].config.layout.background, 0xFF8080u);
+        QCOMPARE(kRodNumberScreens[2].screen, 19);
         for (int other : {0, 9, 12, 18, 20})
-            QCOMPARE(rodNumberConfig(other), nullptr);
+            QVERIFY(!holdsScreen(kRodNumberScreens, other));
 
         // Each draw takes one value; the ends of the ranges included.
         harness::ScriptedRandom random;
@@ -54,20 +55,13 @@ private slots:
         QCOMPARE(tensLine(11, 1), std::string(" 11 = 10 +  1"));
         QCOMPARE(tensLine(20, 10), std::string(" 20 = 10 +  10"));
 
-        // Probing from 4 every time: rods 4..10 then 1..3 take the slots in turn.
+        // Probing from 4 every time: rods 4..10 then 1..3 take the places in turn.
         random.pushInts({4, 4, 4, 4, 4, 4, 4, 4, 4, 4}, 10);
-        const std::array<int, 10> lefts = uprightRodLefts(random);
+        QCOMPARE(placeOfEachRod(random), (std::array<int, 10>{7, 8, 9, 0, 1, 2, 3, 4, 5, 6}));
         random.pushInts({9, 9, 2, 2, 2, 2, 2, 2, 2, 2}, 10);
-        const std::array<int, 10> tops = trayRowTops(random);
+        QCOMPARE(placeOfEachRod(random), (std::array<int, 10>{9, 2, 3, 4, 5, 6, 7, 8, 0, 1}));
+        QCOMPARE(random.draws(), 24);
         QCOMPARE(random.fallbackDraws(), 0);
-        const std::array<int, 10> slotOfRod = {7, 8, 9, 0, 1, 2, 3, 4, 5, 6};
-        const std::array<int, 10> rowOfRod = {9, 2, 3, 4, 5, 6, 7, 8, 0, 1};
-        for (int k = 1; k <= 10; ++k) {
-            const auto i = static_cast<std::size_t>(k - 1);
-            QCOMPARE(lefts[i], 500 + 700 * slotOfRod[i]);
-            QCOMPARE(uprightRodTop(k) + 350 * k, 3700);
-            QCOMPARE(tops[i], 200 + 400 * rowOfRod[i]);
-        }
     }
 
     void tensBox_data()
