@@ -47,23 +47,11 @@ ExerciseScreen* openByNumber(AppContext& context)
     return kFactory(kScreen, context);
 }
 
-constexpr std::array<CatalogueEntry, 15> kByNumber = {{
-    {12, BRASTI_TEXT("brasti::Exercises", "componi il 10"), {2, 3, 11.25},
-     openByNumber<createComposingScreen, 12>},
-    {13, BRASTI_TEXT("brasti::Exercises", "trova la somma"), {2, 5, 11.25},
-     openByNumber<createComposingScreen, 13>},
-    {14, BRASTI_TEXT("brasti::Exercises", "trova la differenza"), {2, 6, 11.25},
-     openByNumber<createComposingScreen, 14>},
-    {15, BRASTI_TEXT("brasti::Exercises", "somma - differenza"), {2, 7, 11.25},
-     openByNumber<createComposingScreen, 15>},
+constexpr std::array<CatalogueEntry, 8> kByNumber = {{
     {16, BRASTI_TEXT("brasti::Exercises", "scrivi l'addizione (entro il 10)"), {3, 7, 9.75},
      openByNumber<createWrittenScreen, 16>},
-    {17, BRASTI_TEXT("brasti::Exercises", "componi il brasto"), {2, 4, 11.25},
-     openByNumber<createComposingScreen, 17>},
     {18, BRASTI_TEXT("brasti::Exercises", "scrivi la sottrazione (entro il 10)"), {4, 2, 9.75},
      openByNumber<createWrittenScreen, 18>},
-    {20, BRASTI_TEXT("brasti::Exercises", "componi i numeri fino al 20"), {3, 4, 9},
-     openByNumber<createComposingScreen, 20>},
     {21, BRASTI_TEXT("brasti::Exercises", "addizioni entro il 10"), {3, 6, 9},
      openByNumber<createWrittenScreen, 21>},
     {22, BRASTI_TEXT("brasti::Exercises", "addizioni entro il 20"), {4, 3, 9},
@@ -76,11 +64,9 @@ constexpr std::array<CatalogueEntry, 15> kByNumber = {{
      openByNumber<createWrittenScreen, 25>},
     {26, BRASTI_TEXT("brasti::Exercises", "scrivi la sottrazione (entro il 20)"), {4, 6, 9.75},
      openByNumber<createWrittenScreen, 26>},
-    {27, BRASTI_TEXT("brasti::Exercises", "componi il 20"), {3, 5, 9},
-     openByNumber<createComposingScreen, 27>},
 }};
 
-constexpr auto kRows = join(catalogueRows<kOrderingScreens>(), catalogueRows<kComparisonScreens>(), catalogueRows<kRodNumberScreens>(), kByNumber);
+constexpr auto kRows = join(catalogueRows<kOrderingScreens>(), catalogueRows<kComparisonScreens>(), catalogueRows<kRodNumberScreens>(), catalogueRows<kComposingScreens>(), kByNumber);
 
 // Every screen from 1 to kExerciseCount (27) has exactly one row, in a
 // family's table or made by number, so the catalogue has no gap and no

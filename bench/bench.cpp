@@ -207,7 +207,7 @@ public:
     {
         std::vector<int> screens;
         for (int n : allScreens())
-            if (brasti::isComposingScreen(n))
+            if (brasti::holdsScreen(brasti::kComposingScreens, n))
                 screens.push_back(n);
         if (screens.empty())
             throw std::runtime_error("no composing screen is built");
@@ -239,9 +239,9 @@ public:
                 if (auto* single = qobject_cast<brasti::SingleRodScreen*>(screen)) {
                     const brasti::SingleRodProblem& p = single->problem();
                     const brasti::Strip strip = brasti::answerStrip(p);
-                    const int answer = brasti::rightRod(
-                        strip == brasti::Strip::Upper ? single->config().upper : single->config().lower, p);
-                    const brasti::TwipsRect gap = brasti::snapPlace(strip, p, answer);
+                    const brasti::SingleRodRules& rules = single->config().rules;
+                    const int answer = brasti::rightRod(strip == brasti::Strip::Upper ? rules.upper : rules.lower, p);
+                    const brasti::TwipsRect gap = brasti::composing::snapPlace(strip, p, answer);
                     release(single->rod(answer),
                             inContainer(single->container(), QPoint(gap.left + gap.width / 2, gap.top + gap.height / 2)),
                             true);

@@ -4,41 +4,11 @@
 
 #include "common/counting.h"
 #include "common/random.h"
-#include "common/rod.h"
-#include "common/texts.h"
 
 #include <algorithm>
-#include <array>
-#include <cassert>
 
 namespace brasti {
 namespace {
-
-constexpr std::array<SingleRodConfig, 4> kSingleRod = {{
-    {12, BRASTI_TEXT("brasti::Exercises", "componi il 10"),
-     ProblemKind::MakeTen, Check::None, Check::MakeTen, true, false},
-    {13, BRASTI_TEXT("brasti::Exercises", "trova la somma"), ProblemKind::Sum, Check::Sum, Check::None, false, true},
-    {14, BRASTI_TEXT("brasti::Exercises", "trova la differenza"),
-     ProblemKind::Difference, Check::None, Check::Difference, false, false},
-    {15, BRASTI_TEXT("brasti::Exercises", "somma - differenza"),
-     std::nullopt, Check::Sum, Check::Difference, false, false},
-}};
-
-constexpr TwipsRect kTenBar{240, 4440, 3500, 350};
-constexpr TwipsRect kUnitsBar{3720, 4440, 3500, 350};
-constexpr TwipsRect kLongRow{240, 4800, 8415, 350};
-
-const std::array<CompositionConfig, 3> kComposition = {{
-    {17, BRASTI_TEXT("brasti::Exercises", "componi il brasto"),
-     CompositionKind::BuildRod, {120, 120, 9735, 5295}, {4080, 3960, 3500, 350},
-     std::nullopt, {4080, 4440, 3500, 350}, {7680, 480, 1935, 4110}, 10},
-    {20, BRASTI_TEXT("brasti::Exercises", "componi i numeri fino al 20"),
-     CompositionKind::UpTo20, {120, 120, 9735, 5295}, kTenBar, kUnitsBar,
-     kLongRow, {7320, 480, 2295, 3660}, 10},
-    {27, BRASTI_TEXT("brasti::Exercises", "componi il 20"),
-     CompositionKind::Twenty, {120, 120, 9735, 5295}, kTenBar, kUnitsBar, kLongRow,
-     {6360, 480, 3255, 3660}, 9},
-}};
 
 std::string num(int n)
 {
@@ -47,25 +17,11 @@ std::string num(int n)
 
 } // namespace
 
-bool isSingleRodScreen(int screen)
-{
-    return std::any_of(kSingleRod.begin(), kSingleRod.end(), [screen](const auto& c) { return c.screen == screen; });
-}
-
-const SingleRodConfig& singleRodConfig(int screen)
-{
-    for (const SingleRodConfig& c : kSingleRod)
-        if (c.screen == screen)
-            return c;
-    assert(!"not a single-rod screen");
-    return kSingleRod.front();
-}
-
-SingleRodProblem drawSingleRodProblem(const SingleRodConfig& config, RandomSource& random)
+SingleRodProblem drawSingleRodProblem(const SingleRodRules& rules, RandomSource& random)
 {
     ProblemKind kind = ProblemKind::MakeTen;
-    if (config.kind)
-        kind = *config.kind;
+    if (rules.kind)
+        kind = *rules.kind;
     else
         kind = drawInt(random, 2) == 1 ? ProblemKind::Difference : ProblemKind::Sum;
     if (kind == ProblemKind::MakeTen) {
@@ -111,50 +67,21 @@ Strip answerStrip(const SingleRodProblem& problem)
     return problem.kind == ProblemKind::Sum ? Strip::Upper : Strip::Lower;
 }
 
-TwipsRect stripPlace(Strip strip, const SingleRodProblem& problem)
-{
-    return {kStripLeft, strip == Strip::Upper ? kUpperTop : kLowerTop, problem.whole() * kUnitTwips, kUnitTwips};
-}
-
 std::vector<GivenRod> givenRods(const SingleRodProblem& problem)
 {
-    const auto at = [](int rod, int left, int top) { return TwipsRect{left, top, rod * kUnitTwips, kGivenRodHeight}; };
     const int first = problem.firstPart;
     const int second = problem.secondPart;
     switch (problem.kind) {
     case ProblemKind::MakeTen:
-        return {{"brasto", first, at(first, kStripLeft, kLowerTop)}};
+        return {{"brasto", first, Strip::Lower, 0}};
     case ProblemKind::Sum:
         // End to end over the whole lower strip.
-        return {{"brasto1", first, at(first, kStripLeft, kLowerTop)},
-                {"brasto2", second, at(second, kStripLeft + first * kUnitTwips, kLowerTop)}};
+        return {{"brasto1", first, Strip::Lower, 0}, {"brasto2", second, Strip::Lower, first}};
     case ProblemKind::Difference:
         // The long rod over the whole upper strip, the shorter one under its left end.
-        return {{"brasto1", problem.whole(), at(problem.whole(), kStripLeft, kUpperTop)},
-                {"brasto2", first, at(first, kStripLeft, kLowerTop)}};
+        return {{"brasto1", problem.whole(), Strip::Upper, 0}, {"brasto2", first, Strip::Lower, 0}};
     }
     return {};
-}
-
-TwipsRect snapPlace(Strip strip, const SingleRodProblem& problem, int rod)
-{
-    const TwipsRect s = stripPlace(strip, problem);
-    const int width = rod * kUnitTwips;
-    return {s.left + s.width - width, s.top, width, kUnitTwips};
-}
-
-bool isCompositionScreen(int screen)
-{
-    return std::any_of(kComposition.begin(), kComposition.end(), [screen](const auto& c) { return c.screen == screen; });
-}
-
-const CompositionConfig& compositionConfig(int screen)
-{
-    for (const CompositionConfig& c : kComposition)
-        if (c.screen == screen)
-            return c;
-    assert(!"not a composition screen");
-    return kComposition.front();
 }
 
 CompositionProblem drawCompositionProblem(CompositionKind kind, RandomSource& random)

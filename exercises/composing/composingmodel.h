@@ -7,8 +7,6 @@
 // child drops the one rod that completes the picture. Composition screens
 // (17, 20, 27): rods are laid end to end in a row until they are exactly as
 // long as a target. Every right answer is written as an operation.
-#include "common/twips.h"
-
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,15 +15,8 @@ namespace brasti {
 
 class RandomSource;
 
-// The tray: ten slots in one column inside the grey container.
-inline constexpr int kTrayLeft = 350;
-constexpr int traySlotTop(int slot) { return 200 + 400 * slot; }
-
 // ---------------------------------------------------------------------------
 // Single-rod screens
-
-inline constexpr TwipsRect kSingleRodFrame{120, 120, 9375, 5295};
-inline constexpr TwipsRect kSingleRodList{7680, 480, 1575, 4335};
 
 // What a problem shows and asks.
 enum class ProblemKind {
@@ -39,35 +30,26 @@ enum class Check { None, MakeTen, Sum, Difference };
 
 enum class Strip { Upper, Lower }; // Picture1, Picture2
 
-struct SingleRodConfig {
-    int screen;
-    const char* caption; // the menu caption, also the window title
+struct SingleRodRules {
     // The kind of every problem; nullopt: a draw chooses Sum or Difference.
     std::optional<ProblemKind> kind;
     Check upper;
     Check lower;
-    bool tenBar;     // the upper strip is the orange ten bar
-    bool lowerArray; // the lower strip is element 0 of a control array
 };
-
-inline constexpr int kSingleRodScreens[] = {12, 13, 14, 15};
-bool isSingleRodScreen(int screen);
-// Anything but a single-rod screen is a programming error.
-const SingleRodConfig& singleRodConfig(int screen);
 
 struct SingleRodProblem {
     ProblemKind kind;
     // MakeTen: the given rod and 10 minus it. Sum and Difference: the two parts.
     int firstPart;
     int secondPart;
-    int whole() const { return firstPart + secondPart; }
+    constexpr int whole() const { return firstPart + secondPart; }
 };
 
 // Draws a problem, in this order: the kind (only where a draw chooses it:
 // Int(2 * Rnd) + 1, 1 difference, 2 sum), then the given rod Int(Rnd * 9) + 1
 // (MakeTen), or the whole Int(Rnd * 9) + 2 and the first part
 // Int((whole - 1) * Rnd) + 1.
-SingleRodProblem drawSingleRodProblem(const SingleRodConfig& config, RandomSource& random);
+SingleRodProblem drawSingleRodProblem(const SingleRodRules& rules, RandomSource& random);
 
 // The rod that a strip applying `check` takes as right.
 int rightRod(Check check, const SingleRodProblem& problem);
@@ -77,23 +59,17 @@ std::string singleRodLine(Check check, const SingleRodProblem& problem, int rod)
 // The strip a problem leaves open for the answer: the given rods cover the other one.
 Strip answerStrip(const SingleRodProblem& problem);
 
-inline constexpr int kStripLeft = 4080;
-inline constexpr int kUpperTop = 3960;
-inline constexpr int kLowerTop = 4440;
-inline constexpr int kGivenRodHeight = 375;
-// Picture1 and Picture2 at this problem's width.
-TwipsRect stripPlace(Strip strip, const SingleRodProblem& problem);
-
-// A given-rod display ("brasto", "brasto1", "brasto2") showing a rod.
+// A given-rod display ("brasto", "brasto1", "brasto2") showing a rod on a
+// strip, so many units from the strip's left end. The strips are as long as
+// the problem's whole; the given rods cover the closed one and leave the
+// answer's gap at the right end of the open one.
 struct GivenRod {
     const char* name;
     int rod;
-    TwipsRect place; // the width is the rod's length, the height kGivenRodHeight
+    Strip strip;
+    int atUnits;
 };
 std::vector<GivenRod> givenRods(const SingleRodProblem& problem);
-
-// Where a right rod snaps: at the strip's right end, filling the gap beside the given rod.
-TwipsRect snapPlace(Strip strip, const SingleRodProblem& problem, int rod);
 
 // ---------------------------------------------------------------------------
 // Composition screens
@@ -103,22 +79,6 @@ enum class CompositionKind {
     UpTo20,   // target 11 to 20, a given rod 1 to 10 at the start of the row
     Twenty,   // target 20, a given part 1 to 19 at the start of the row
 };
-
-struct CompositionConfig {
-    int screen;
-    const char* caption;
-    CompositionKind kind;
-    TwipsRect frame;     // the grey container, on the screen
-    TwipsRect targetBar; // Picture1: the target rod, or the ten bar
-    std::optional<TwipsRect> unitsBar; // Picture3: the target's units (a second ten bar on 27)
-    TwipsRect row;       // Picture2, the row to fill (designed width)
-    TwipsRect list;      // List1
-    int menuBlanks;     // blanks after "Operazioni scritte"
-};
-
-inline constexpr int kCompositionScreens[] = {17, 20, 27};
-bool isCompositionScreen(int screen);
-const CompositionConfig& compositionConfig(int screen);
 
 struct CompositionProblem {
     int target;

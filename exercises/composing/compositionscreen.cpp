@@ -17,34 +17,35 @@
 
 namespace brasti {
 
-CompositionScreen::CompositionScreen(int screen, AppContext& context, QWidget* parent)
-    : ExerciseScreen(context, exerciseCaption(compositionConfig(screen).caption),
-                     composingFrameLayout(compositionConfig(screen).frame), RodStance::Flat, parent),
-      config_(compositionConfig(screen))
+CompositionScreen::CompositionScreen(const ComposingEntry& entry, AppContext& context, QWidget* parent)
+    : ExerciseScreen(context, exerciseCaption(entry.caption),
+                     composing::frameLayout(std::get<CompositionConfig>(entry.config).layout.frame), RodStance::Flat,
+                     parent),
+      config_(std::get<CompositionConfig>(entry.config))
 {
-    setObjectName(QStringLiteral("Form%1").arg(screen));
+    setObjectName(QStringLiteral("Form%1").arg(entry.screen));
     Board* b = board();
 
     frame_ = new QWidget(b);
     frame_->setObjectName(QStringLiteral("frame"));
-    b->place(frame_, toQRect(config_.frame));
+    b->place(frame_, toQRect(config_.layout.frame));
     Board::setControlColour(frame_, kContainerGrey);
 
     const bool tens = config_.kind != CompositionKind::BuildRod;
     targetBar_ = new Place(b, frame_, QStringLiteral("Picture1"), tens ? tr("barra del 10") : tr("brasto da comporre"),
-                           tens ? tr("nella barra del 10") : tr("nel brasto da comporre"), toQRect(config_.targetBar),
-                           tens ? rodColour(10) : kButtonFace);
+                           tens ? tr("nella barra del 10") : tr("nel brasto da comporre"),
+                           toQRect(config_.layout.targetBar), tens ? rodColour(10) : kButtonFace);
     makeReadable(targetBar_);
-    if (config_.unitsBar) {
+    if (config_.layout.unitsBar) {
         const bool twenty = config_.kind == CompositionKind::Twenty;
         unitsBar_ = new Place(b, frame_, QStringLiteral("Picture3"),
                               twenty ? tr("seconda barra del 10") : tr("unità da comporre"),
                               twenty ? tr("nella seconda barra del 10") : tr("nell'unità da comporre"),
-                              toQRect(*config_.unitsBar), rodColour(10));
+                              toQRect(*config_.layout.unitsBar), rodColour(10));
         makeReadable(unitsBar_);
     }
     row_ = new Place(b, frame_, QStringLiteral("Picture2"), tr("riga da riempire"), tr("nella riga da riempire"),
-                     toQRect(config_.row), kButtonFace);
+                     toQRect(config_.layout.row), kButtonFace);
     dragger()->setDropHandler(row_, [this](Rod* rod) { dropOnRow(rod); });
 
     // The rods lie above the rows; within a slot brasti2 lies uppermost.
@@ -56,7 +57,7 @@ CompositionScreen::CompositionScreen(int screen, AppContext& context, QWidget* p
             sets_[static_cast<std::size_t>(set)][static_cast<std::size_t>(k - 1)] =
                 addExtraRod(QStringLiteral("brasti%1").arg(set), k, frame_);
 
-    addOperationsList(frame_, toQRect(config_.list), config_.menuBlanks);
+    addOperationsList(frame_, toQRect(config_.layout.list), config_.layout.menuBlanks);
 }
 
 Rod* CompositionScreen::rodOfSet(int set, int k) const
@@ -98,20 +99,20 @@ void CompositionScreen::newProblem()
 
     const int targetWidth = problem.target * kUnitTwips;
     if (config_.kind == CompositionKind::BuildRod) {
-        QRect bar = toQRect(config_.targetBar);
+        QRect bar = toQRect(config_.layout.targetBar);
         bar.setWidth(targetWidth);
         board()->place(targetBar_, bar);
         Board::setControlColour(targetBar_, rodColour(problem.target));
         targetBar_->setAccessibleDescription(spoken::rod(problem.target));
     } else {
         const int units = problem.target - 10;
-        QRect bar = toQRect(*config_.unitsBar);
+        QRect bar = toQRect(*config_.layout.unitsBar);
         bar.setWidth(units * kUnitTwips);
         board()->place(unitsBar_, bar);
         Board::setControlColour(unitsBar_, rodColour(units));
         unitsBar_->setAccessibleDescription(spoken::rod(units));
     }
-    QRect rowPlace = toQRect(config_.row);
+    QRect rowPlace = toQRect(config_.layout.row);
     rowPlace.setWidth(targetWidth);
     board()->place(row_, rowPlace);
 
@@ -133,7 +134,7 @@ void CompositionScreen::SpostaBrasti()
     for (std::size_t slot = 0; slot < order.size(); ++slot) {
         for (int set = 0; set < 3; ++set) {
             Rod* r = rodOfSet(set, order[slot]);
-            board()->moveTo(r, QPoint(kTrayLeft, traySlotTop(static_cast<int>(slot))));
+            board()->moveTo(r, QPoint(composing::kTrayLeft, composing::traySlotTop(static_cast<int>(slot))));
             r->setMovable(true);
         }
     }
@@ -187,6 +188,12 @@ void CompositionScreen::lockAnswer()
 void CompositionScreen::unlockAnswer()
 {
     row_->setEnabled(true);
+}
+
+
+ExerciseScreen* createCompositionScreen(const ComposingEntry& entry, AppContext& context)
+{
+    return new CompositionScreen(entry, context);
 }
 
 } // namespace brasti

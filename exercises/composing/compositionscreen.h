@@ -4,10 +4,10 @@
 // The three composition screens (Form17, Form20, Form27): the child lays
 // rods end to end in a row until they are as long as the target. Three rods
 // of each number lie stacked in every tray slot (brasti2 on top, then
-// brasti1, then brasti). One class, set up from the table in composingmodel.h.
+// brasti1, then brasti). One class, set up from its row of the table in composing.h.
 #include "common/place.h"
 #include "common/exercisescreen.h"
-#include "exercises/composing/composingmodel.h"
+#include "exercises/composing/composing.h"
 
 #include <QPointer>
 #include <array>
@@ -18,7 +18,7 @@ namespace brasti {
 class CompositionScreen final : public ExerciseScreen {
     Q_OBJECT
 public:
-    CompositionScreen(int screen, AppContext& context, QWidget* parent = nullptr);
+    CompositionScreen(const ComposingEntry& entry, AppContext& context, QWidget* parent = nullptr);
 
     // Lays the tray out anew: the three rods of every number back in one slot.
     void SpostaBrasti();

@@ -15,23 +15,23 @@
 
 namespace brasti {
 
-SingleRodScreen::SingleRodScreen(int screen, AppContext& context, QWidget* parent)
-    : ExerciseScreen(context, exerciseCaption(singleRodConfig(screen).caption),
-                     composingFrameLayout(kSingleRodFrame), RodStance::Flat, parent),
-      config_(singleRodConfig(screen))
+SingleRodScreen::SingleRodScreen(const ComposingEntry& entry, AppContext& context, QWidget* parent)
+    : ExerciseScreen(context, exerciseCaption(entry.caption), composing::frameLayout(composing::kSingleRodFrame),
+                     RodStance::Flat, parent),
+      config_(std::get<SingleRodConfig>(entry.config))
 {
-    setObjectName(QStringLiteral("Form%1").arg(screen));
+    setObjectName(QStringLiteral("Form%1").arg(entry.screen));
     Board* b = board();
 
     frame_ = new QWidget(b);
     frame_->setObjectName(QStringLiteral("frame"));
-    b->place(frame_, toQRect(kSingleRodFrame));
+    b->place(frame_, toQRect(composing::kSingleRodFrame));
     Board::setControlColour(frame_, kContainerGrey);
 
     // Ten units long as designed; each problem sets the widths it needs.
-    const QRect upperPlace(kStripLeft, kUpperTop, 10 * kUnitTwips, kUnitTwips);
-    const QRect lowerPlace(kStripLeft, kLowerTop, 10 * kUnitTwips, kUnitTwips);
-    if (config_.tenBar) {
+    const QRect upperPlace = toQRect(composing::designedStrip(Strip::Upper));
+    const QRect lowerPlace = toQRect(composing::designedStrip(Strip::Lower));
+    if (config_.layout.tenBar) {
         upper_ = new Place(b, frame_, QStringLiteral("Picture1"), tr("barra del 10"), tr("nella barra del 10"),
                            upperPlace, rodColour(10));
         makeReadable(upper_);
@@ -39,7 +39,7 @@ SingleRodScreen::SingleRodScreen(int screen, AppContext& context, QWidget* paren
         upper_ = new Place(b, frame_, QStringLiteral("Picture1"), tr("striscia in alto"),
                            tr("nella striscia in alto"), upperPlace, 0xC0C0C0);
     }
-    lower_ = new Place(b, frame_, config_.lowerArray ? QStringLiteral("Picture2_0") : QStringLiteral("Picture2"),
+    lower_ = new Place(b, frame_, config_.layout.lowerArray ? QStringLiteral("Picture2_0") : QStringLiteral("Picture2"),
                        tr("striscia in basso"), tr("nella striscia in basso"), lowerPlace, kButtonFace);
     for (Strip which : {Strip::Upper, Strip::Lower})
         if (checkOf(which) != Check::None)
@@ -49,16 +49,16 @@ SingleRodScreen::SingleRodScreen(int screen, AppContext& context, QWidget* paren
 
     // The given rods lie above the strips and the tray: a drop on one reaches
     // nothing, which is what keeps a covered strip out of reach.
-    const QStringList names = config_.kind == ProblemKind::MakeTen
+    const QStringList names = config_.rules.kind == ProblemKind::MakeTen
                                   ? QStringList{QStringLiteral("brasto")}
                                   : QStringList{QStringLiteral("brasto1"), QStringLiteral("brasto2")};
     for (const QString& name : names) {
         auto* display = new RodCopy(name, frame_);
-        b->place(display, QRect(kStripLeft, kLowerTop, 375, kGivenRodHeight));
+        b->place(display, toQRect(composing::kDesignedGivenRod));
         displays_.push_back(display);
     }
 
-    addOperationsList(frame_, toQRect(kSingleRodList));
+    addOperationsList(frame_, toQRect(composing::kSingleRodList));
 }
 
 RodCopy* SingleRodScreen::givenRodDisplay(const QString& name) const
@@ -84,14 +84,14 @@ QString SingleRodScreen::problemSentence() const
 
 void SingleRodScreen::newProblem()
 {
-    problem_ = drawSingleRodProblem(config_, *context_.random);
+    problem_ = drawSingleRodProblem(config_.rules, *context_.random);
     answered_ = nullptr;
-    board()->place(upper_, toQRect(stripPlace(Strip::Upper, problem_)));
-    board()->place(lower_, toQRect(stripPlace(Strip::Lower, problem_)));
+    board()->place(upper_, toQRect(composing::stripPlace(Strip::Upper, problem_)));
+    board()->place(lower_, toQRect(composing::stripPlace(Strip::Lower, problem_)));
     for (const GivenRod& given : givenRods(problem_)) {
         if (RodCopy* display = givenRodDisplay(QString::fromLatin1(given.name))) {
             display->showRod(given.rod);
-            board()->place(display, toQRect(given.place));
+            board()->place(display, toQRect(composing::givenRodPlace(given)));
             display->raise();
         }
     }
@@ -103,7 +103,7 @@ void SingleRodScreen::SpostaBrasti()
     const std::array<int, 10> order = probeShuffle(*context_.random);
     for (std::size_t slot = 0; slot < order.size(); ++slot) {
         Rod* r = rod(order[slot]);
-        board()->moveTo(r, QPoint(kTrayLeft, traySlotTop(static_cast<int>(slot))));
+        board()->moveTo(r, QPoint(composing::kTrayLeft, composing::traySlotTop(static_cast<int>(slot))));
         r->setMovable(true);
     }
 }
@@ -132,7 +132,7 @@ void SingleRodScreen::lockAnswer()
 {
     // The rod fills the gap beside the given rods and stays there until the next problem.
     if (answered_) {
-        board()->place(answered_, toQRect(snapPlace(answeredStrip_, problem_, answered_->number())));
+        board()->place(answered_, toQRect(composing::snapPlace(answeredStrip_, problem_, answered_->number())));
         answered_->setMovable(false);
     }
     upper_->setEnabled(false);
@@ -143,6 +143,12 @@ void SingleRodScreen::unlockAnswer()
 {
     upper_->setEnabled(true);
     lower_->setEnabled(true);
+}
+
+
+ExerciseScreen* createSingleRodScreen(const ComposingEntry& entry, AppContext& context)
+{
+    return new SingleRodScreen(entry, context);
 }
 
 } // namespace brasti

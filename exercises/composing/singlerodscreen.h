@@ -3,10 +3,10 @@
 #pragma once
 // The four single-rod answer screens (Form12 to Form15): given rods beside
 // a strip, and the child drops the one rod that completes the picture. One
-// class, set up from the table in composingmodel.h.
+// class, set up from its row of the table in composing.h.
 #include "common/place.h"
 #include "common/exercisescreen.h"
-#include "exercises/composing/composingmodel.h"
+#include "exercises/composing/composing.h"
 
 #include <QPointer>
 
@@ -16,7 +16,7 @@ namespace brasti {
 class SingleRodScreen final : public ExerciseScreen {
     Q_OBJECT
 public:
-    SingleRodScreen(int screen, AppContext& context, QWidget* parent = nullptr);
+    SingleRodScreen(const ComposingEntry& entry, AppContext& context, QWidget* parent = nullptr);
 
     // Lays the tray out anew: every rod back in the column, in a random order.
     void SpostaBrasti();
@@ -38,7 +38,7 @@ protected:
 
 private:
     void dropOnStrip(Strip which, Rod* rod);
-    Check checkOf(Strip which) const { return which == Strip::Upper ? config_.upper : config_.lower; }
+    Check checkOf(Strip which) const { return which == Strip::Upper ? config_.rules.upper : config_.rules.lower; }
 
     const SingleRodConfig& config_;
     QWidget* frame_;
