@@ -2,12 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "app/catalogue.h"
 
-#include "common/texts.h"
 #include "exercises/comparison/comparison.h"
 #include "exercises/composing/composing.h"
 #include "exercises/ordering/ordering.h"
 #include "exercises/rodnumber/rodnumber.h"
-#include "exercises/written/writtenscreen.h"
+#include "exercises/written/written.h"
 
 #include <algorithm>
 #include <utility>
@@ -40,38 +39,14 @@ constexpr auto join(const std::array<CatalogueEntry, N>&... lists)
     return all;
 }
 
-// The families that keep no table of screens yet: their factories take the number.
-template <ExerciseScreen* (*kFactory)(int, AppContext&), int kScreen>
-ExerciseScreen* openByNumber(AppContext& context)
-{
-    return kFactory(kScreen, context);
-}
+constexpr auto kRows = join(catalogueRows<kOrderingScreens>(), catalogueRows<kComparisonScreens>(),
+                            catalogueRows<kRodNumberScreens>(), catalogueRows<kComposingScreens>(),
+                            catalogueRows<kWrittenScreens>());
 
-constexpr std::array<CatalogueEntry, 8> kByNumber = {{
-    {16, BRASTI_TEXT("brasti::Exercises", "scrivi l'addizione (entro il 10)"), {3, 7, 9.75},
-     openByNumber<createWrittenScreen, 16>},
-    {18, BRASTI_TEXT("brasti::Exercises", "scrivi la sottrazione (entro il 10)"), {4, 2, 9.75},
-     openByNumber<createWrittenScreen, 18>},
-    {21, BRASTI_TEXT("brasti::Exercises", "addizioni entro il 10"), {3, 6, 9},
-     openByNumber<createWrittenScreen, 21>},
-    {22, BRASTI_TEXT("brasti::Exercises", "addizioni entro il 20"), {4, 3, 9},
-     openByNumber<createWrittenScreen, 22>},
-    {23, BRASTI_TEXT("brasti::Exercises", "sottrazioni entro il 10"), {4, 1, 9},
-     openByNumber<createWrittenScreen, 23>},
-    {24, BRASTI_TEXT("brasti::Exercises", "scrivi l'addizione (entro il 20)"), {4, 4, 9.75},
-     openByNumber<createWrittenScreen, 24>},
-    {25, BRASTI_TEXT("brasti::Exercises", "sottrazioni entro il 20"), {4, 5, 9},
-     openByNumber<createWrittenScreen, 25>},
-    {26, BRASTI_TEXT("brasti::Exercises", "scrivi la sottrazione (entro il 20)"), {4, 6, 9.75},
-     openByNumber<createWrittenScreen, 26>},
-}};
-
-constexpr auto kRows = join(catalogueRows<kOrderingScreens>(), catalogueRows<kComparisonScreens>(), catalogueRows<kRodNumberScreens>(), catalogueRows<kComposingScreens>(), kByNumber);
-
-// Every screen from 1 to kExerciseCount (27) has exactly one row, in a
-// family's table or made by number, so the catalogue has no gap and no
-// screen twice. (That each row has its factory is a test's business:
-// sanitized builds cannot compare a function's address at compile time.)
+// Every screen from 1 to kExerciseCount (27) is in exactly one family's
+// table, once, so the catalogue has no gap and no screen twice. (That
+// each row has its factory is a test's business: sanitized builds cannot
+// compare a function's address at compile time.)
 static_assert([] {
     std::array<int, kExerciseCount> rows{};
     for (const CatalogueEntry& row : kRows) {

@@ -272,7 +272,9 @@ public:
     // paint that shows the verdict.
     void writtenDropsAndVerdicts(std::vector<double>& drops, std::vector<double>& verdicts)
     {
-        const std::vector<int> screens(std::begin(brasti::kWrittenScreens), std::end(brasti::kWrittenScreens));
+        std::vector<int> screens;
+        for (const brasti::WrittenEntry& entry : brasti::kWrittenScreens)
+            screens.push_back(entry.screen);
         for (std::size_t i = 0; verdicts.size() < static_cast<std::size_t>(repetitions_)
                                 || drops.size() < static_cast<std::size_t>(repetitions_);
              ++i) {
@@ -324,7 +326,7 @@ private:
     void typeRightAnswer(brasti::WrittenScreen* screen, std::vector<double>& verdicts)
     {
         const brasti::WrittenProblem& p = screen->problem();
-        const QString answer = screen->config().mode == brasti::AnswerMode::ResultMode
+        const QString answer = screen->config().rules.mode == brasti::AnswerMode::ResultMode
                                    ? QString::number(p.result())
                                    : QString::fromStdString(brasti::writtenOperation(p));
         QWidget* box = screen->answerBox();

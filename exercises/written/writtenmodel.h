@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
-// The decisions of the written-arithmetic screens, free of any widget: what
-// each screen looks like, the problems they draw, what they print and
-// expect, and how the target bar takes the rods dropped on it.
-#include "common/twips.h"
+// The decisions of the written-arithmetic screens, free of any widget: the
+// problems they draw, what they print and expect, and how the target bar
+// takes the rods dropped on it.
 #include "exercises/written/typedanswer.h"
 
 #include <array>
@@ -18,30 +17,13 @@ class RandomSource;
 // The four boards; two screens share each, one in each answer mode.
 enum class WrittenBoard { Addition10, Subtraction10, Addition20, Subtraction20 };
 
-struct WrittenConfig {
-    int screen;          // FormN
-    const char* caption; // the menu caption, also the window title
+struct WrittenRules {
     WrittenBoard board;
-    AnswerMode mode;
-    int clientWidth, clientHeight;
-    TwipsRect frame;     // the container, on the window
-    int barLeft;         // the bars' common Left, inside the container
-    TwipsRect label3;    // the printed operation; zero width on screens without one
-    TwipsRect text1;     // the answer box
-    double text1Points;
+    AnswerMode mode; // the result after the printed operation, or the whole operation
 };
-
-inline constexpr std::array<int, 8> kWrittenScreens = {21, 16, 23, 18, 22, 24, 25, 26};
-
-// The screen's row of the table, or nullptr for a screen of another family.
-const WrittenConfig* writtenConfig(int screen);
 
 bool isAddition(WrittenBoard board);
 bool isWithinTwenty(WrittenBoard board);
-
-// The bars' Tops inside the container: the upper one and the lower one.
-int upperBarTop(WrittenBoard board);
-int lowerBarTop(WrittenBoard board);
 
 // One problem. An addition is first + second = result, a subtraction
 // first - second = result.

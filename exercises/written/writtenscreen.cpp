@@ -22,24 +22,6 @@ namespace {
 
 constexpr Bgr kTargetGrey = 0xC0C0C0;
 constexpr Bgr kWhite = 0xFFFFFF;
-constexpr int kCopyHeight = 375;
-constexpr int kTrayLeft = 350;
-
-// The counters, the icons and "avanti" in one row under the container.
-FrameLayout frameLayoutFor(const WrittenConfig& config)
-{
-    FrameLayout layout;
-    layout.client = QSize(config.clientWidth, config.clientHeight);
-    const int top = config.frame.top + config.frame.height + 60;
-    const int height = std::min(855, config.clientHeight - top - 60);
-    layout.icons = QRect(360, top, height, height);
-    layout.label1 = QRect(1560, top, 975, 255);
-    layout.esatti = QRect(1560, top + 300, 975, 255);
-    layout.label2 = QRect(2760, top, 975, 255);
-    layout.errati = QRect(2760, top + 300, 975, 255);
-    layout.avanti = QRect(config.frame.left + config.frame.width - 1425, top, 1425, height);
-    return layout;
-}
 
 bool isEnter(const QKeyEvent* event)
 {
@@ -100,20 +82,20 @@ void AnswerBox::changeEvent(QEvent* event)
     QLineEdit::changeEvent(event);
 }
 
-WrittenScreen::WrittenScreen(int screen, AppContext& context, QWidget* parent)
-    : ExerciseScreen(context, exerciseCaption(writtenConfig(screen)->caption), frameLayoutFor(*writtenConfig(screen)),
+WrittenScreen::WrittenScreen(const WrittenEntry& entry, AppContext& context, QWidget* parent)
+    : ExerciseScreen(context, exerciseCaption(entry.caption), written::frameLayout(entry.config.layout),
                      RodStance::Flat, parent),
-      config_(*writtenConfig(screen))
+      config_(entry.config)
 {
-    setObjectName(QStringLiteral("Form%1").arg(screen));
+    setObjectName(QStringLiteral("Form%1").arg(entry.screen));
     Board* b = board();
-    const WrittenBoard kind = config_.board;
+    const WrittenBoard kind = config_.rules.board;
     const bool addition = isAddition(kind);
 
     frame_ = new QWidget(b);
     frame_->setObjectName(QStringLiteral("frame"));
     frame_->setAccessibleName(tr("piano di lavoro"));
-    b->place(frame_, toQRect(config_.frame));
+    b->place(frame_, toQRect(config_.layout.frame));
     Board::setControlColour(frame_, kContainerGrey);
 
     // The target is Picture1, but on the subtraction board within 10 the
@@ -128,10 +110,10 @@ WrittenScreen::WrittenScreen(int screen, AppContext& context, QWidget* parent)
         addition ? tr("barra degli addendi") : tr("barra della differenza");
     const QString lowerInside = addition ? tr("nella barra degli addendi") : tr("nella barra della differenza");
     upper_ = new Place(b, frame_, upperName, upperAccessible, upperInside,
-                       QRect(config_.barLeft, upperBarTop(kind), kUnitTwips, kUnitTwips),
+                       QRect(config_.layout.barLeft, written::upperBarTop(kind), kUnitTwips, kUnitTwips),
                        targetIsUpper ? kTargetGrey : kButtonFace);
     lower_ = new Place(b, frame_, lowerName, lowerAccessible, lowerInside,
-                       QRect(config_.barLeft, lowerBarTop(kind), kUnitTwips, kUnitTwips),
+                       QRect(config_.layout.barLeft, written::lowerBarTop(kind), kUnitTwips, kUnitTwips),
                        targetIsUpper ? kButtonFace : kTargetGrey);
     target_ = targetIsUpper ? upper_ : lower_;
     given_ = targetIsUpper ? lower_ : upper_;
@@ -146,12 +128,12 @@ WrittenScreen::WrittenScreen(int screen, AppContext& context, QWidget* parent)
     if (kind == WrittenBoard::Subtraction20)
         copy3_ = new RodCopy(QStringLiteral("Brasto3"), frame_);
 
-    if (config_.label3.width > 0) {
+    if (config_.layout.label3.width > 0) {
         label3_ = new FitLabel(frame_);
         label3_->setObjectName(QStringLiteral("Label3"));
         label3_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        b->place(label3_, toQRect(config_.label3));
-        b->setFontPoints(label3_, 24);
+        b->place(label3_, toQRect(config_.layout.label3));
+        b->setFontPoints(label3_, written::kLabel3Points);
         Board::setControlColour(label3_, kWhite);
         makeReadable(label3_);
     }
@@ -159,8 +141,8 @@ WrittenScreen::WrittenScreen(int screen, AppContext& context, QWidget* parent)
     text1_ = new AnswerBox(frame_);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setAccessibleName(tr("risposta"));
-    b->place(text1_, toQRect(config_.text1));
-    b->setFontPoints(text1_, config_.text1Points);
+    b->place(text1_, toQRect(config_.layout.text1));
+    b->setFontPoints(text1_, config_.layout.text1Points);
     text1_->onEnterReleased = [this] { judgeTypedAnswer(); };
 
     // Created last, so the rods lie above the bars and the given rods.
@@ -174,22 +156,22 @@ WrittenScreen::WrittenScreen(int screen, AppContext& context, QWidget* parent)
 void WrittenScreen::showCopy(RodCopy* copy, int k, int left, int top)
 {
     copy->showRod(k);
-    board()->place(copy, QRect(left, top, k * kUnitTwips, kCopyHeight));
+    board()->place(copy, QRect(left, top, k * kUnitTwips, written::kCopyHeight));
 }
 
 void WrittenScreen::newProblem()
 {
-    problem_ = drawProblem(config_.board, *context_.random);
+    problem_ = drawProblem(config_.rules.board, *context_.random);
     text1_->clear();
     text1_->setEnabled(false);
 
-    const int left = config_.barLeft;
+    const int left = config_.layout.barLeft;
     const int width = problem_.barLength() * kUnitTwips;
     for (QWidget* bar : {upper_, lower_})
         board()->place(bar, QRect(QPoint(left, Board::designRect(bar).top()), QSize(width, kUnitTwips)));
 
     const int givenTop = Board::designRect(given_).top();
-    switch (config_.board) {
+    switch (config_.rules.board) {
     case WrittenBoard::Addition10:
     case WrittenBoard::Addition20:
         showCopy(copy1_, problem_.first, left, givenTop);
@@ -210,16 +192,16 @@ void WrittenScreen::newProblem()
     }
     if (label3_)
         label3_->setText(QString::fromStdString(printedOperation(problem_)));
-    fill_ = BarFill(barRule(config_.board), problem_.barLength(), problem_.barStart());
+    fill_ = BarFill(barRule(config_.rules.board), problem_.barLength(), problem_.barStart());
     SpostaBrasti();
 }
 
 QString WrittenScreen::problemSentence() const
 {
-    const bool result = config_.mode == AnswerMode::ResultMode;
+    const bool result = config_.rules.mode == AnswerMode::ResultMode;
     const int first = problem_.first;
     const int second = problem_.second;
-    const QString task = isAddition(config_.board)
+    const QString task = isAddition(config_.rules.board)
                              ? (result ? spoken::additionResult(first, second) : spoken::additionOperation(first, second))
                              : (result ? spoken::subtractionResult(first, second)
                                        : spoken::subtractionOperation(first, second));
@@ -232,13 +214,13 @@ void WrittenScreen::SpostaBrasti()
     for (std::size_t slot = 0; slot < order.size(); ++slot) {
         Rod* r = rod(order[slot]);
         r->setMovable(true);
-        board()->moveTo(r, QPoint(kTrayLeft, 200 + 400 * static_cast<int>(slot)));
+        board()->moveTo(r, QPoint(written::kTrayLeft, written::traySlotTop(static_cast<int>(slot))));
     }
     if (secondTen_) {
         // Always the one on top, so the tray's 10 is taken second.
         secondTen_->setMovable(true);
-        board()->place(secondTen_, QRect(QPoint(kTrayLeft, Board::designRect(rod(10)).top()),
-                                         QSize(10 * kUnitTwips, kCopyHeight)));
+        board()->place(secondTen_, QRect(QPoint(written::kTrayLeft, Board::designRect(rod(10)).top()),
+                                         QSize(10 * kUnitTwips, written::kCopyHeight)));
         secondTen_->raise();
     }
 }
@@ -256,7 +238,7 @@ void WrittenScreen::dropOnBar(Rod* rod)
         wrongAnswer();
         return;
     }
-    if (barRule(config_.board) == BarRule::TensFirst) {
+    if (barRule(config_.rules.board) == BarRule::TensFirst) {
         // Each rod that fits is a step well taken, shown without a count.
         rightStep();
     }
@@ -277,7 +259,7 @@ void WrittenScreen::judgeTypedAnswer()
     if (!text1_->isEnabled())
         return;
     const std::string typed = text1_->text().toStdString();
-    if (CheckTypedAnswer(typed, config_.mode, expectedAnswer(problem_)))
+    if (CheckTypedAnswer(typed, config_.rules.mode, expectedAnswer(problem_)))
         rightAnswer();
     else
         wrongAnswer(); // the text stays, to be corrected
@@ -293,16 +275,9 @@ void WrittenScreen::unlockAnswer()
     // The box opens again only when the next problem's bar is filled.
 }
 
-bool isWrittenScreen(int screen)
+ExerciseScreen* createWrittenScreen(const WrittenEntry& entry, AppContext& context)
 {
-    return writtenConfig(screen) != nullptr;
-}
-
-ExerciseScreen* createWrittenScreen(int screen, AppContext& context)
-{
-    if (!isWrittenScreen(screen))
-        return nullptr;
-    return new WrittenScreen(screen, context);
+    return new WrittenScreen(entry, context);
 }
 
 } // namespace brasti

@@ -4,11 +4,11 @@
 // The written-arithmetic screens: the child builds the result of an addition
 // or a subtraction with rods on a bar, which opens the answer box, and then
 // types either the result after the printed operation or the whole
-// operation, judged on the release of Enter. One class, set up from the
-// table in writtenmodel.h.
+// operation, judged on the release of Enter. One class, set up from its row
+// of the table in written.h.
 #include "common/place.h"
 #include "common/exercisescreen.h"
-#include "exercises/written/writtenmodel.h"
+#include "exercises/written/written.h"
 
 #include <functional>
 
@@ -44,7 +44,7 @@ private:
 class WrittenScreen final : public ExerciseScreen {
     Q_OBJECT
 public:
-    WrittenScreen(int screen, AppContext& context, QWidget* parent = nullptr);
+    WrittenScreen(const WrittenEntry& entry, AppContext& context, QWidget* parent = nullptr);
 
     // Lays the tray out afresh: rods back in the column, in a new order, free to drag.
     void SpostaBrasti();
@@ -90,10 +90,5 @@ private:
     WrittenProblem problem_;
     BarFill fill_;
 };
-
-// Whether screen n is one of the written-arithmetic screens.
-bool isWrittenScreen(int screen);
-// A fresh written-arithmetic screen, not yet loaded; nullptr for any other screen.
-ExerciseScreen* createWrittenScreen(int screen, AppContext& context);
 
 } // namespace brasti

@@ -3,6 +3,7 @@
 // Enter held down for a second in the answer box, under a real X server,
 // gives one verdict however the server repeats the key. The test runs
 // itself again inside xvfb-run; without xvfb-run or xdotool it is skipped.
+#include "app/catalogue.h"
 #include "exercises/written/writtenscreen.h"
 #include "harness/harness.h"
 #include "harness/testmain.h"
@@ -69,7 +70,7 @@ private:
         t.random.pushInt(2, 6);
         for (int s = 0; s < 10; ++s)
             t.random.pushInt(1, 10);
-        std::unique_ptr<WrittenScreen> w(qobject_cast<WrittenScreen*>(createWrittenScreen(21, t.context)));
+        std::unique_ptr<WrittenScreen> w(qobject_cast<WrittenScreen*>(createExerciseScreen(21, t.context)));
         w->load();
         w->show();
         // No window manager activates it under a bare X server.

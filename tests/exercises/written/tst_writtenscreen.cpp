@@ -63,13 +63,21 @@ void pushTrayInOrder(harness::ScriptedRandom& random)
         random.pushInt(1, 10);
 }
 
+const WrittenEntry& entryOf(int screen)
+{
+    for (const WrittenEntry& e : kWrittenScreens)
+        if (e.screen == screen)
+            return e;
+    qFatal("no written screen %d", screen);
+}
+
 std::unique_ptr<Session> openScreen(int n, int first, int second, bool autoAdvance = false)
 {
     auto s = std::make_unique<Session>();
     s->t.context.autoAdvance = autoAdvance;
-    pushProblem(s->t.random, writtenConfig(n)->board, first, second);
+    pushProblem(s->t.random, entryOf(n).config.rules.board, first, second);
     pushTrayInOrder(s->t.random);
-    s->screen.reset(qobject_cast<WrittenScreen*>(createWrittenScreen(n, s->t.context)));
+    s->screen.reset(qobject_cast<WrittenScreen*>(createExerciseScreen(n, s->t.context)));
     s->screen->load();
     s->screen->show();
     return s;
@@ -118,17 +126,18 @@ private slots:
     void catalogueOpensTheScreens()
     {
         harness::TestContext t;
-        for (int n : kWrittenScreens) {
+        for (const WrittenEntry& e : kWrittenScreens) {
+            const int n = e.screen;
             std::unique_ptr<ExerciseScreen> s(createExerciseScreen(n, t.context));
             auto* w = qobject_cast<WrittenScreen*>(s.get());
             QVERIFY(w);
             QCOMPARE(w->objectName(), QStringLiteral("Form%1").arg(n));
-            QCOMPARE(w->windowTitle(), QString::fromUtf8(writtenConfig(n)->caption));
+            QCOMPARE(w->windowTitle(), QString::fromUtf8(e.caption));
             QCOMPARE(w->board()->designTwips(), n == 18 ? QSize(9915, 7185) : QSize(10020, 7155));
-            QCOMPARE(w->printedOperationLabel() != nullptr, writtenConfig(n)->mode == AnswerMode::ResultMode);
+            QCOMPARE(w->printedOperationLabel() != nullptr, e.config.rules.mode == AnswerMode::ResultMode);
         }
-        QVERIFY(!isWrittenScreen(1));
-        QCOMPARE(createWrittenScreen(17, t.context), nullptr);
+        QVERIFY(!holdsScreen(kWrittenScreens, 1));
+        QVERIFY(!holdsScreen(kWrittenScreens, 17));
     }
 
     void fullPlays_data()
@@ -155,16 +164,16 @@ private slots:
         OPEN(s, screen, first, second);
         WrittenScreen* w = s->screen.get();
         const WrittenConfig& c = w->config();
-        const bool addition = isAddition(c.board);
+        const bool addition = isAddition(c.rules.board);
         const int result = addition ? first + second : first - second;
         const int length = addition ? result : first;
         const int start = addition ? 0 : second;
 
         // The board: both bars as long as the sum or the minuend, the given rods on them.
-        QCOMPARE(w->targetBar()->objectName(), c.board == WrittenBoard::Subtraction10 ? "Picture2" : "Picture1");
+        QCOMPARE(w->targetBar()->objectName(), c.rules.board == WrittenBoard::Subtraction10 ? "Picture2" : "Picture1");
         QCOMPARE(Board::designRect(w->targetBar()).width(), length * 350);
         QCOMPARE(Board::designRect(w->givenBar()).width(), length * 350);
-        QCOMPARE(at(w->targetBar()).x(), c.barLeft);
+        QCOMPARE(at(w->targetBar()).x(), c.layout.barLeft);
         auto* brasto1 = w->findChild<RodCopy*>(QStringLiteral("brasto1"));
         auto* brasto2 = w->findChild<RodCopy*>(QStringLiteral("brasto2"));
         QVERIFY(brasto1);
@@ -172,12 +181,12 @@ private slots:
         if (addition) {
             QCOMPARE(brasto1->number(), first);
             QCOMPARE(brasto2->number(), second);
-            QCOMPARE(Board::designRect(brasto2), QRect(c.barLeft + first * 350, 3120, second * 350, 375));
+            QCOMPARE(Board::designRect(brasto2), QRect(c.layout.barLeft + first * 350, 3120, second * 350, 375));
             QCOMPARE(brasto2->accessibleName(), QStringLiteral("brasto %1").arg(second));
             QCOMPARE(w->targetBar()->palette().color(QPalette::Window), toQColor(0xC0C0C0));
         } else {
             QCOMPARE(brasto1->number(), second);
-            QCOMPARE(Board::designRect(brasto1), QRect(c.barLeft, 3120, second * 350, 375));
+            QCOMPARE(Board::designRect(brasto1), QRect(c.layout.barLeft, 3120, second * 350, 375));
             QCOMPARE(w->givenBar()->palette().color(QPalette::Window), toQColor(rodColour(first)));
         }
         QCOMPARE(brasto1->accessibleName(), QStringLiteral("brasto %1").arg(brasto1->number()));
@@ -208,7 +217,7 @@ private slots:
 
         // The right rod: laid on the bar after the given units, fixed, the box open.
         dropOnGap(w, w->rod(result));
-        QCOMPARE(at(w->rod(result)), QPoint(c.barLeft + start * 350, at(w->targetBar()).y()));
+        QCOMPARE(at(w->rod(result)), QPoint(c.layout.barLeft + start * 350, at(w->targetBar()).y()));
         QVERIFY(!w->rod(result)->isMovable());
         QVERIFY(w->answerBox()->isEnabled());
         QCOMPARE(w->focusWidget(), w->answerBox());
@@ -216,7 +225,7 @@ private slots:
         QCOMPARE(s->t.sound.played, (std::vector<Sound>{Sound::Wrong}));
         // Fixed there: dragged again it neither moves nor counts.
         harness::dragRodTo(w->rod(result), w, gapPoint(w));
-        QCOMPARE(at(w->rod(result)), QPoint(c.barLeft + start * 350, at(w->targetBar()).y()));
+        QCOMPARE(at(w->rod(result)), QPoint(c.layout.barLeft + start * 350, at(w->targetBar()).y()));
 
         // A wrong text: counted, kept for correction, the box still open.
         type(w, wrongText);
@@ -245,7 +254,7 @@ private slots:
         QCOMPARE(s->t.context.rightCount, std::int16_t(1));
 
         // "avanti": a new problem, the box empty and closed, the tray back in a new order.
-        pushProblem(s->t.random, c.board, addition ? 1 : 2, 1);
+        pushProblem(s->t.random, c.rules.board, addition ? 1 : 2, 1);
         for (int slot = 0; slot < 10; ++slot)
             s->t.random.pushInt(10, 10);
         harness::clickThroughWindow(w->avantiButton());
@@ -294,7 +303,7 @@ private slots:
         OPEN(s, screen, first, second);
         WrittenScreen* w = s->screen.get();
         const WrittenConfig& c = w->config();
-        const bool addition = isAddition(c.board);
+        const bool addition = isAddition(c.rules.board);
         const int length = addition ? first + second : first;
         Rod* secondTen = w->secondTen();
 
@@ -378,7 +387,7 @@ private slots:
         QVERIFY(!w->answerBox()->isEnabled());
 
         // "avanti": every rod back in the tray, free, both tens on one place.
-        pushProblem(s->t.random, c.board, addition ? 2 : 12, 3);
+        pushProblem(s->t.random, c.rules.board, addition ? 2 : 12, 3);
         for (int slot = 0; slot < 10; ++slot)
             s->t.random.pushInt(10, 10);
         harness::clickThroughWindow(w->avantiButton());
