@@ -15,6 +15,7 @@ Shell::Shell(AppContext& context, QObject* parent)
     : QObject(parent), context_(context), quit_([] { QCoreApplication::exit(0); })
 {
     context_.navigator = this;
+    context_.summary = &summary_;
 }
 
 Shell::~Shell()
@@ -22,6 +23,8 @@ Shell::~Shell()
     delete current_.data();
     if (context_.navigator == this)
         context_.navigator = nullptr;
+    if (context_.summary == &summary_)
+        context_.summary = nullptr;
 }
 
 void Shell::showStart()
@@ -40,12 +43,15 @@ void Shell::showMenu()
 
 void Shell::openExercise(int screen)
 {
-    if (ScreenWindow* exercise = createExerciseScreen(screen, context_))
+    if (ScreenWindow* exercise = createExerciseScreen(screen, context_)) {
         switchTo(exercise);
+        summary_.opened(screen);
+    }
 }
 
 void Shell::quitProgram()
 {
+    summary_.closed();
     // At once: the window goes without any further question or handler.
     if (current_) {
         current_->hide();
@@ -57,6 +63,7 @@ void Shell::quitProgram()
 
 void Shell::switchTo(ScreenWindow* next)
 {
+    summary_.closed();
     next->setAttribute(Qt::WA_QuitOnClose, true);
     next->load();
     ScreenWindow* old = current_;

@@ -6,6 +6,7 @@
 // exactly one; each carries over the window state (maximised, full screen,
 // or the size the child chose) of the one before.
 #include "common/appcontext.h"
+#include "common/runsummary.h"
 #include "common/screenwindow.h"
 
 #include <QObject>
@@ -29,6 +30,8 @@ public:
     void quitProgram() override;
 
     ScreenWindow* current() const { return current_; }
+    // What was played since the program started.
+    RunSummary& summary() { return summary_; }
     // What ending the program does; the real one leaves the event loop.
     void setQuitAction(std::function<void()> action) { quit_ = std::move(action); }
     // The state the first window opens in (full screen for a whiteboard);
@@ -42,6 +45,7 @@ private:
     QPointer<ScreenWindow> current_;
     std::function<void()> quit_;
     Qt::WindowStates startState_ = Qt::WindowNoState;
+    RunSummary summary_;
 };
 
 } // namespace brasti

@@ -12,6 +12,7 @@ namespace brasti {
 class RandomSource;
 class SoundPlayer;
 class Dialogs;
+class RunSummary;
 
 // What a screen may ask of the application shell.
 class Navigator {
@@ -28,6 +29,8 @@ struct AppContext {
     SoundPlayer* sound = nullptr;
     Dialogs* dialogs = nullptr;
     Navigator* navigator = nullptr;
+    // What was played since the program started, for the teacher.
+    RunSummary* summary = nullptr;
 
     // The number words of the language in use.
     const NumberSpeller* speller = &italianSpeller();

@@ -9,6 +9,7 @@
 #include "common/counting.h"
 #include "common/dialogs.h"
 #include "common/pictures.h"
+#include "common/runsummary.h"
 #include "common/services.h"
 #include "common/spoken.h"
 
@@ -216,6 +217,8 @@ void ExerciseScreen::rightAnswer()
     iconSi_->show();
     iconNo_->hide();
     context_.rightCount = countUp(context_.rightCount);
+    if (context_.summary)
+        context_.summary->solved();
     PlayRightSound(context_);
     esatti_->setText(QString::fromStdString(countCaption(context_.rightCount)));
     showCountsOnIcons();
@@ -236,6 +239,8 @@ void ExerciseScreen::rightAnswer()
 void ExerciseScreen::wrongAnswer()
 {
     context_.wrongCount = countUp(context_.wrongCount);
+    if (context_.summary)
+        context_.summary->wrong();
     errati_->setText(QString::fromStdString(countCaption(context_.wrongCount)));
     const bool wasShowing = !iconNo_->isHidden();
     iconSi_->hide();

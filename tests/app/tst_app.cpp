@@ -9,6 +9,13 @@
 #include "app/startscreen.h"
 #include "common/board.h"
 #include "common/dialogs.h"
+#include "common/exercisescreen.h"
+#include "common/runsummary.h"
+#include "exercises/comparison/comparison.h"
+#include "exercises/composing/composing.h"
+#include "exercises/ordering/ordering.h"
+#include "exercises/rodnumber/rodnumber.h"
+#include "exercises/written/written.h"
 #include "harness/harness.h"
 #include "harness/testmain.h"
 
@@ -122,7 +129,7 @@ private slots:
         QSet<QPair<int, int>> places;
         for (const CatalogueEntry& e : kCatalogue)
             places.insert({e.menu.column, e.menu.row});
-        QCOMPARE(places.size(), 27);
+        QCOMPARE(places.size(), kExerciseCount);
         QCOMPARE(menu->exerciseButton(9)->text(), QStringLiteral("trova il   > < ="));
         QCOMPARE(menu->option(0)->text(), QStringLiteral("prosegue automaticamente  negli esercizi"));
         QCOMPARE(menu->option(1)->text(), QStringLiteral("attende la pressione del bottone per proseguire"));
@@ -170,13 +177,46 @@ private slots:
         QCOMPARE(screensAlive().size(), 0);
     }
 
+    // The catalogue is the families' tables joined: screen n at n - 1, with
+    // its family's caption and menu place, made by its family's factory.
+    void catalogueJoinsTheFamilies()
+    {
+        int rows = 0;
+        const auto check = [&rows](const auto& table) {
+            for (const auto& row : table) {
+                ++rows;
+                QVERIFY2(row.factory, row.caption);
+                QVERIFY(row.screen >= 1 && row.screen <= kExerciseCount);
+                const CatalogueEntry& e = kCatalogue[std::size_t(row.screen - 1)];
+                QCOMPARE(e.screen, row.screen);
+                QCOMPARE(e.caption, row.caption);
+                QCOMPARE(e.menu.column, row.menu.column);
+                QCOMPARE(e.menu.row, row.menu.row);
+                QCOMPARE(e.menu.fontPoints, row.menu.fontPoints);
+                harness::TestContext t;
+                std::unique_ptr<ExerciseScreen> screen(createExerciseScreen(row.screen, t.context));
+                QVERIFY(screen);
+                QCOMPARE(screen->objectName(), QStringLiteral("Form%1").arg(row.screen));
+                QCOMPARE(screen->windowTitle(), QString::fromUtf8(row.caption));
+            }
+        };
+        check(kOrderingScreens);
+        check(kComparisonScreens);
+        check(kRodNumberScreens);
+        check(kComposingScreens);
+        check(kWrittenScreens);
+        QCOMPARE(rows, kExerciseCount);
+        harness::TestContext t;
+        for (int outside : {-1, 0, kExerciseCount + 1})
+            QCOMPARE(createExerciseScreen(outside, t.context), nullptr);
+    }
+
     void everyButtonOpensItsScreen()
     {
         App a;
         for (const CatalogueEntry& e : kCatalogue) {
             a.shell.showMenu();
             auto* menu = qobject_cast<MenuScreen*>(a.shell.current());
-            QVERIFY(e.open);
             QVERIFY(menu->exerciseButton(buttonOfScreen(e.screen))->isEnabled());
             harness::clickThroughWindow(menu->exerciseButton(buttonOfScreen(e.screen)));
             QCOMPARE(a.shell.current()->objectName(), QStringLiteral("Form%1").arg(e.screen));
@@ -187,6 +227,37 @@ private slots:
         a.shell.openExercise(0);
         a.shell.openExercise(28);
         QCOMPARE(a.shell.current(), menu);
+    }
+
+    // The teacher's summary: each exercise once, in the order first played,
+    // with what was solved and got wrong there; "Azzera conteggio" and
+    // leaving the screen do not touch it, emptying it does.
+    void runSummaryCountsWhatWasPlayed()
+    {
+        App a;
+        const auto play = [&a](int screen) {
+            a.shell.showMenu();
+            a.shell.openExercise(screen);
+            return qobject_cast<ExerciseScreen*>(a.shell.current());
+        };
+        ExerciseScreen* signs = play(9);
+        QVERIFY(signs);
+        // One of the three signs is right; those pressed before it are wrong.
+        for (const char* name : {"Command1", "Command2", "Command3"})
+            if (a.t.context.rightCount == 0)
+                harness::clickThroughWindow(signs->findChild<QPushButton*>(QLatin1String(name)));
+        const int wrong = a.t.context.wrongCount;
+        QCOMPARE(a.t.context.rightCount, std::int16_t(1));
+        signs->azzeraConteggio();
+        play(1);
+        play(9);
+        const std::vector<RunRow> rows = a.shell.summary().rows();
+        QCOMPARE(rows.size(), std::size_t(2));
+        QCOMPARE((std::vector<int>{rows[0].screen, rows[0].solved, rows[0].wrong, rows[1].screen, rows[1].solved}),
+                 (std::vector<int>{9, 1, wrong, 1, 0}));
+        a.shell.summary().clear();
+        QCOMPARE(a.shell.summary().rows().size(), std::size_t(1)); // the exercise in play
+        QCOMPARE(a.shell.summary().rows()[0].solved + a.shell.summary().rows()[0].wrong, 0);
     }
 
     void windowStateCarriesOver()

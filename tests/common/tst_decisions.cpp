@@ -5,6 +5,7 @@
 #include "common/colours.h"
 #include "common/counting.h"
 #include "common/numberwords.h"
+#include "common/runsummary.h"
 #include "common/random.h"
 #include "common/tray.h"
 #include "harness/harness.h"
@@ -247,6 +248,33 @@ private slots:
         while (words.toNextBoundary() >= 0)
             ++boundaries;
         QVERIFY(boundaries >= 3);
+    }
+
+    // Time runs only while an exercise is in play, and counts go to it.
+    void runSummaryTimesWhatIsInPlay()
+    {
+        std::chrono::milliseconds now{1000};
+        RunSummary summary([&now] { return now; });
+        summary.solved(); // nothing in play: counted nowhere
+        summary.opened(3);
+        now += std::chrono::milliseconds(500);
+        summary.wrong();
+        summary.opened(7); // 3 closes
+        now += std::chrono::milliseconds(200);
+        summary.solved();
+        QCOMPARE(summary.rows()[1].time.count(), 200); // in play, up to now
+        summary.closed();
+        now += std::chrono::milliseconds(900); // the menu: no one's time
+        summary.opened(3);
+        now += std::chrono::milliseconds(100);
+        summary.solved();
+        summary.closed();
+        std::vector<int> seen;
+        for (const RunRow& r : summary.rows())
+            seen.insert(seen.end(), {r.screen, r.solved, r.wrong, int(r.time.count())});
+        QCOMPARE(seen, (std::vector<int>{3, 1, 1, 600, 7, 1, 0, 200}));
+        summary.clear();
+        QVERIFY(summary.rows().empty());
     }
 
     // Every value from 0 to 32767 against Debian's num2words, whose words are
