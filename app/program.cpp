@@ -54,15 +54,24 @@ int runProgram(int argc, char** argv, const std::function<void(QApplication&, Sh
     QApplication app(argc, argv);
     // Qt has taken its own options (-platform, -style...) out by now.
     CommandLine options = parseCommandLine(QCoreApplication::arguments());
-    // A web page's address (nothing on the desktop): what is wrong in it is
-    // said in the browser's console, never to the child.
-    const PageSettings page = readPageSettings(startQuery(), availableLanguages());
-    for (const QString& line : page.ignored)
-        writeText(stderr, line + QLatin1Char('\n'));
+    // The teacher's settings: a web page's address in a browser, the settings
+    // file on the desktop, which has no address.
+    const QString query = startQuery();
+    const auto readTeacher = [&query] {
+        return query.isEmpty() ? readTeacherSettings(availableLanguages())
+                               : readPageSettings(query, availableLanguages());
+    };
+    const TeacherSettings teacher = readTeacher().settings;
     if (options.language.isEmpty())
-        options.language = page.language;
+        options.language = teacher.language;
     const QString language = setUpApplication(chosenLanguage(options));
     describeApplication();
+    // What is wrong in the address is said in the browser's console, never to
+    // the child, in the language now in force; the file's faults are for the
+    // teacher's window.
+    if (!query.isEmpty())
+        for (const QString& line : readTeacher().problems)
+            writeText(stderr, QStringLiteral("Brasti: ") + line + QLatin1Char('\n'));
     // Read again for the error line, in the language now in force.
     if (options.action != CommandLine::Action::Run)
         return answerCommandLine(parseCommandLine(QCoreApplication::arguments()));
@@ -75,9 +84,8 @@ int runProgram(int argc, char** argv, const std::function<void(QApplication&, Sh
     context.sound = sound.get();
     context.dialogs = &dialogs;
     context.speller = &spellerFor(language.toStdString());
-    context.autoAdvance = false;
-    // The file is read only when the command line has not already asked.
-    context.numbersOnRods = options.numbersOnRods || page.numbersOnRods.value_or(false) || readNumbersOnRods();
+    context.autoAdvance = teacher.advance == TeacherSettings::Advance::Automatic;
+    context.numbersOnRods = options.numbersOnRods || teacher.numbersOnRods;
 
     Shell shell(context);
     if (options.fullScreen)

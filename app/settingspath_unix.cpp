@@ -4,7 +4,9 @@
 #include "app/settings.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace brasti {
 
@@ -16,6 +18,22 @@ QString settingsFilePath()
     if (folder.isEmpty())
         return QString();
     return QDir(folder).filePath(QStringLiteral("brasti/brasti.conf"));
+}
+
+// brasti/brasti.conf in the system's configuration folders, for every
+// account: /etc/xdg unless XDG_CONFIG_DIRS names others, the first that has
+// the file (the first of them when none has it).
+QString systemSettingsFilePath()
+{
+    QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    folders.removeAll(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    if (folders.isEmpty())
+        return QString();
+    const QString name = QStringLiteral("brasti/brasti.conf");
+    const auto found = std::find_if(folders.cbegin(), folders.cend(), [&name](const QString& folder) {
+        return QFileInfo::exists(QDir(folder).filePath(name));
+    });
+    return QDir(found != folders.cend() ? *found : folders.first()).filePath(name);
 }
 
 // The desktop has its command line and its settings file.

@@ -29,6 +29,11 @@ QString settingsFilePath()
     return QString();
 }
 
+QString systemSettingsFilePath()
+{
+    return QString();
+}
+
 QString startQuery()
 {
     char* query = brastiPageQuery();

@@ -15,6 +15,13 @@ QString settingsFilePath()
         .fileName();
 }
 
+// The same for every account: %PROGRAMDATA%\brasti\brasti.ini.
+QString systemSettingsFilePath()
+{
+    return QSettings(QSettings::IniFormat, QSettings::SystemScope, QStringLiteral("brasti"), QStringLiteral("brasti"))
+        .fileName();
+}
+
 // The desktop has its command line and its settings file.
 QString startQuery()
 {

@@ -480,6 +480,103 @@ Options:
     </message>
 </context>
 <context>
+    <name>brasti::Settings</name>
+    <message>
+        <source>L&apos;indirizzo porta più di %1 caratteri di impostazioni: non ne vale nessuna.</source>
+        <translation>The address carries more than %1 characters of settings: none of them counts.</translation>
+    </message>
+    <message>
+        <source>In «%1» c&apos;è qualcosa che non è un numero né un intervallo come 1-5, ed è lasciato da parte: %2.</source>
+        <extracomment>%1 is the setting&apos;s name, %2 what was left out of it (&quot;due, 5-3&quot;).</extracomment>
+        <translation>In “%1” something is neither a number nor a range like 1-5, and is left out: %2.</translation>
+    </message>
+    <message>
+        <source>In «%1» gli esercizi vanno da 1 a %2: quello che sta fuori è lasciato da parte (%3).</source>
+        <extracomment>%1 is the setting&apos;s name, %2 the last exercise, %3 what went outside (&quot;0-3, 30&quot;).</extracomment>
+        <translation>In “%1” the exercises go from 1 to %2: whatever lies outside is left out (%3).</translation>
+    </message>
+    <message>
+        <source>Così com&apos;è scritto, «%1» non lascia nessun esercizio: il menu li offre tutti.</source>
+        <translation>As written, “%1” leaves no exercise: the menu offers them all.</translation>
+    </message>
+    <message>
+        <source>L&apos;impostazione «%1» non esiste: è lasciata da parte.</source>
+        <translation>There is no setting “%1”: it is left out.</translation>
+    </message>
+    <message>
+        <source>Ci sono anche altre impostazioni che non esistono: sono lasciate da parte.</source>
+        <translation>There are more settings that do not exist: they are left out.</translation>
+    </message>
+    <message>
+        <source>L&apos;impostazione «%1» è scritta più di una volta: non vale nessuno dei suoi valori.</source>
+        <translation>The setting “%1” is written more than once: none of its values counts.</translation>
+    </message>
+    <message>
+        <source>L&apos;impostazione «%1» non ha un valore: resta quella predefinita.</source>
+        <translation>The setting “%1” has no value: the default stays.</translation>
+    </message>
+    <message>
+        <source>Il valore di «%1» è troppo lungo: è lasciato da parte.</source>
+        <translation>The value of “%1” is too long: it is left out.</translation>
+    </message>
+    <message>
+        <source>Per «%1» scrivere «%2» o «%3», non «%4»: il valore è lasciato da parte.</source>
+        <translation>For “%1” write “%2” or “%3”, not “%4”: the value is left out.</translation>
+    </message>
+    <message>
+        <source>Per «%1» scrivere una delle lingue %2, non «%3»: resta la lingua del sistema.</source>
+        <extracomment>%2 lists the languages&apos; codes, &quot;it, en, es&quot;.</extracomment>
+        <translation>For “%1” write one of the languages %2, not “%3”: the system&apos;s language stays.</translation>
+    </message>
+    <message>
+        <source>Per «%1» scrivere true o false (oppure 1 o 0), non «%2»: il valore è lasciato da parte.</source>
+        <extracomment>Every message here is for the teacher. The names and values in «» are the settings file&apos;s own and stay as they are.</extracomment>
+        <translation>For “%1” write true or false (or 1 or 0), not “%2”: the value is left out.</translation>
+    </message>
+    <message>
+        <source>Nessun esercizio è scelto: il menu ne deve offrire almeno uno.</source>
+        <translation>No exercise is chosen: the menu must offer at least one.</translation>
+    </message>
+    <message>
+        <source>«%1» non è il codice di una lingua.</source>
+        <translation>“%1” is not a language code.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non si può leggere: valgono le impostazioni predefinite.</source>
+        <translation>The file %1 cannot be read: the default settings apply.</translation>
+    </message>
+    <message>
+        <source>Il file %1 è più grande di %2 KiB, troppo per un file di impostazioni: valgono quelle predefinite.</source>
+        <translation>The file %1 is larger than %2 KiB, too large for a settings file: the default settings apply.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è testo semplice come lo scrive un editor: valgono le impostazioni predefinite.</source>
+        <translation>The file %1 is not plain text as a text editor writes it: the default settings apply.</translation>
+    </message>
+    <message>
+        <source>%1 Le impostazioni non sono salvate.</source>
+        <extracomment>Said when the settings could not be saved; %1 says why.</extracomment>
+        <translation>%1 The settings are not saved.</translation>
+    </message>
+    <message>
+        <source>Qui non c&apos;è un file dove salvare le impostazioni.</source>
+        <translation>There is no file here to save the settings in.</translation>
+    </message>
+    <message>
+        <source>La cartella %1 non si può creare: le impostazioni non sono salvate.</source>
+        <translation>The folder %1 cannot be made: the settings are not saved.</translation>
+    </message>
+    <message>
+        <source>Il file %1 c&apos;è ma non si può leggere: le impostazioni non sono salvate, per non perdere quello che contiene.</source>
+        <translation>The file %1 is there but cannot be read: the settings are not saved, so as not to lose what it holds.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non si può scrivere (%2): le impostazioni non sono salvate.</source>
+        <extracomment>%2 is the system&apos;s reason, as Qt gives it.</extracomment>
+        <translation>The file %1 cannot be written (%2): the settings are not saved.</translation>
+    </message>
+</context>
+<context>
     <name>brasti::SignScreen</name>
     <message>
         <source>maggiore</source>

@@ -480,6 +480,103 @@ Opciones:
     </message>
 </context>
 <context>
+    <name>brasti::Settings</name>
+    <message>
+        <source>L&apos;indirizzo porta più di %1 caratteri di impostazioni: non ne vale nessuna.</source>
+        <translation>La dirección lleva más de %1 caracteres de ajustes: no vale ninguno.</translation>
+    </message>
+    <message>
+        <source>In «%1» c&apos;è qualcosa che non è un numero né un intervallo come 1-5, ed è lasciato da parte: %2.</source>
+        <extracomment>%1 is the setting&apos;s name, %2 what was left out of it (&quot;due, 5-3&quot;).</extracomment>
+        <translation>En «%1» hay algo que no es un número ni un intervalo como 1-5, y se deja de lado: %2.</translation>
+    </message>
+    <message>
+        <source>In «%1» gli esercizi vanno da 1 a %2: quello che sta fuori è lasciato da parte (%3).</source>
+        <extracomment>%1 is the setting&apos;s name, %2 the last exercise, %3 what went outside (&quot;0-3, 30&quot;).</extracomment>
+        <translation>En «%1» los ejercicios van del 1 al %2: lo que queda fuera se deja de lado (%3).</translation>
+    </message>
+    <message>
+        <source>Così com&apos;è scritto, «%1» non lascia nessun esercizio: il menu li offre tutti.</source>
+        <translation>Tal como está escrito, «%1» no deja ningún ejercicio: el menú los ofrece todos.</translation>
+    </message>
+    <message>
+        <source>L&apos;impostazione «%1» non esiste: è lasciata da parte.</source>
+        <translation>El ajuste «%1» no existe: se deja de lado.</translation>
+    </message>
+    <message>
+        <source>Ci sono anche altre impostazioni che non esistono: sono lasciate da parte.</source>
+        <translation>Hay además otros ajustes que no existen: se dejan de lado.</translation>
+    </message>
+    <message>
+        <source>L&apos;impostazione «%1» è scritta più di una volta: non vale nessuno dei suoi valori.</source>
+        <translation>El ajuste «%1» está escrito más de una vez: no vale ninguno de sus valores.</translation>
+    </message>
+    <message>
+        <source>L&apos;impostazione «%1» non ha un valore: resta quella predefinita.</source>
+        <translation>El ajuste «%1» no tiene valor: queda el predeterminado.</translation>
+    </message>
+    <message>
+        <source>Il valore di «%1» è troppo lungo: è lasciato da parte.</source>
+        <translation>El valor de «%1» es demasiado largo: se deja de lado.</translation>
+    </message>
+    <message>
+        <source>Per «%1» scrivere «%2» o «%3», non «%4»: il valore è lasciato da parte.</source>
+        <translation>Para «%1» hay que escribir «%2» o «%3», no «%4»: el valor se deja de lado.</translation>
+    </message>
+    <message>
+        <source>Per «%1» scrivere una delle lingue %2, non «%3»: resta la lingua del sistema.</source>
+        <extracomment>%2 lists the languages&apos; codes, &quot;it, en, es&quot;.</extracomment>
+        <translation>Para «%1» hay que escribir uno de los idiomas %2, no «%3»: queda el idioma del sistema.</translation>
+    </message>
+    <message>
+        <source>Per «%1» scrivere true o false (oppure 1 o 0), non «%2»: il valore è lasciato da parte.</source>
+        <extracomment>Every message here is for the teacher. The names and values in «» are the settings file&apos;s own and stay as they are.</extracomment>
+        <translation>Para «%1» hay que escribir true o false (o bien 1 o 0), no «%2»: el valor se deja de lado.</translation>
+    </message>
+    <message>
+        <source>Nessun esercizio è scelto: il menu ne deve offrire almeno uno.</source>
+        <translation>No hay ningún ejercicio elegido: el menú debe ofrecer al menos uno.</translation>
+    </message>
+    <message>
+        <source>«%1» non è il codice di una lingua.</source>
+        <translation>«%1» no es el código de un idioma.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non si può leggere: valgono le impostazioni predefinite.</source>
+        <translation>El archivo %1 no se puede leer: valen los ajustes predeterminados.</translation>
+    </message>
+    <message>
+        <source>Il file %1 è più grande di %2 KiB, troppo per un file di impostazioni: valgono quelle predefinite.</source>
+        <translation>El archivo %1 tiene más de %2 KiB, demasiado para un archivo de ajustes: valen los predeterminados.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è testo semplice come lo scrive un editor: valgono le impostazioni predefinite.</source>
+        <translation>El archivo %1 no es texto simple como lo escribe un editor: valen los ajustes predeterminados.</translation>
+    </message>
+    <message>
+        <source>%1 Le impostazioni non sono salvate.</source>
+        <extracomment>Said when the settings could not be saved; %1 says why.</extracomment>
+        <translation>%1 Los ajustes no se han guardado.</translation>
+    </message>
+    <message>
+        <source>Qui non c&apos;è un file dove salvare le impostazioni.</source>
+        <translation>Aquí no hay ningún archivo donde guardar los ajustes.</translation>
+    </message>
+    <message>
+        <source>La cartella %1 non si può creare: le impostazioni non sono salvate.</source>
+        <translation>La carpeta %1 no se puede crear: los ajustes no se han guardado.</translation>
+    </message>
+    <message>
+        <source>Il file %1 c&apos;è ma non si può leggere: le impostazioni non sono salvate, per non perdere quello che contiene.</source>
+        <translation>El archivo %1 existe pero no se puede leer: los ajustes no se han guardado, para no perder lo que contiene.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non si può scrivere (%2): le impostazioni non sono salvate.</source>
+        <extracomment>%2 is the system&apos;s reason, as Qt gives it.</extracomment>
+        <translation>El archivo %1 no se puede escribir (%2): los ajustes no se han guardado.</translation>
+    </message>
+</context>
+<context>
     <name>brasti::SignScreen</name>
     <message>
         <source>maggiore</source>

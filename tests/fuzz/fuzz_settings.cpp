@@ -1,19 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brasti developers
-// The reader of the teacher's settings file under random files. Besides
-// crashes, hangs and leaks it checks what the reader promises:
+// The reader of the teacher's settings file under random files, and the
+// saving of what it read over them. Besides crashes, hangs and leaks it
+// checks what the reader and the saving promise:
 // - a file it must not trust (over 64 KiB, a control character other than
 //   tab and line ends, bytes that are not UTF-8; judged here by a checker of
-//   its own) never turns the numbers on;
+//   its own) gives the defaults and one line for the teacher;
 // - reading never writes: the file stays as it was and nothing appears beside it;
 // - a plain line "numeriSuiBrasti=VALUE" turns them on exactly when VALUE is
-//   a yes ("true" or "1", any case, blanks around), whatever else it says.
+//   a yes ("true" or "1", any case, blanks around), whatever else it says;
+// - every line for the teacher is one line, and a few of them at most;
+// - what was read saves over the file, leaving nothing beside it, and reads
+//   back the same, where the file has none of the quotes, escapes and marks
+//   by which a line of INI can reach into the next.
 //
 // The first byte of the input chooses: even, the rest is the whole file;
 // odd, the rest is the VALUE of such a line.
 #include "app/settings.h"
 #include "broken.h"
 
+#include <QStringList>
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
@@ -114,6 +120,24 @@ bool isYes(std::string_view value)
     return word == "true" || word == "1";
 }
 
+// No quotes, backslashes or percent escapes, no comment mark inside a line
+// and no slash in a name: every line means just what it says.
+bool isSimpleFile(std::string_view file)
+{
+    if (file.find_first_of("\"\\%/") != std::string_view::npos)
+        return false;
+    for (std::size_t start = 0; start < file.size();) {
+        std::size_t end = file.find_first_of("\r\n", start);
+        end = end == std::string_view::npos ? file.size() : end;
+        const std::string_view line = file.substr(start, end - start);
+        const std::size_t mark = line.find(';');
+        if (mark != std::string_view::npos && line.find_first_not_of(" \t") != mark)
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
+
 // A folder of its own for the whole run, removed at the end.
 std::string& folder()
 {
@@ -200,17 +224,41 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::perror("writing the settings file");
         std::abort();
     }
-    const bool numbers = brasti::readNumbersOnRods(QString::fromStdString(path));
+    const QStringList languages{QStringLiteral("it"), QStringLiteral("en"), QStringLiteral("es")};
+    const brasti::SettingsReading reading = brasti::readSettingsFile(QString::fromStdString(path), languages);
+    const bool numbers = reading.settings.numbersOnRods;
 
     if (readAll(path) != file)
         broken("reading changed the file", file);
     if (entriesIn(folder()) != 1)
         broken("reading left something beside the file", file);
-    unlink(path.c_str());
 
-    if (numbers && !isTrusted(file))
-        broken("a file that is not plain text turned the numbers on", file);
+    if (!isTrusted(file) && (!(reading.settings == brasti::TeacherSettings()) || reading.problems.size() != 1))
+        broken("a file that is not plain text counted, or was refused without one line", file);
     if (valueOnly && isTrusted(file) && isPlainValue(rest) && numbers != isYes(rest))
         broken(numbers ? "a value that is no yes turned the numbers on" : "a yes left the numbers off", file);
+    // Ten unknown names, one more line for the rest, and some for the settings themselves.
+    if (reading.problems.size() > 20)
+        broken("too many lines for the teacher", file);
+    for (const QString& line : reading.problems)
+        if (line.isEmpty() || line.contains(u'\n') || line.contains(u'\r') || line.size() > 400)
+            broken("a line for the teacher that is not one line", file);
+
+    const brasti::SavedSettings saved = brasti::saveTeacherSettings(reading.settings, QString::fromStdString(path));
+    if (!saved.problem.isEmpty())
+        broken("what was read could not be saved", file);
+    if (entriesIn(folder()) != 1)
+        broken("saving left something beside the file", file);
+    // Read back under a name of its own: QSettings would take a file of the
+    // same size, changed in the same millisecond, for the one it has read.
+    const std::string again = path + ".saved";
+    if (rename(path.c_str(), again.c_str()) != 0) {
+        std::perror("renaming the saved file");
+        std::abort();
+    }
+    if (isSimpleFile(file)
+        && !(brasti::readSettingsFile(QString::fromStdString(again), languages).settings == reading.settings))
+        broken("what was saved reads back otherwise", file);
+    unlink(again.c_str());
     return 0;
 }
