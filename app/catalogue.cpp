@@ -2,12 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "app/catalogue.h"
 
-#include "exercises/comparison/comparison.h"
-#include "exercises/composing/composing.h"
-#include "exercises/ordering/ordering.h"
-#include "exercises/rodnumber/rodnumber.h"
-#include "exercises/written/written.h"
-
 #include <algorithm>
 #include <utility>
 
@@ -55,6 +49,21 @@ static_assert([] {
         ++rows[static_cast<std::size_t>(row.screen - 1)];
     }
     return std::all_of(rows.begin(), rows.end(), [](int count) { return count == 1; });
+}());
+
+// Each button has a place of its own in the menu's four columns of seven.
+static_assert([] {
+    std::array<std::array<bool, 7>, 4> taken{};
+    for (const CatalogueEntry& row : kRows) {
+        const MenuPlace& place = row.menu;
+        if (place.column < 1 || place.column > 4 || place.row < 1 || place.row > 7)
+            return false;
+        bool& here = taken[static_cast<std::size_t>(place.column - 1)][static_cast<std::size_t>(place.row - 1)];
+        if (here)
+            return false;
+        here = true;
+    }
+    return true;
 }());
 
 constexpr std::array<CatalogueEntry, kExerciseCount> byScreen(const decltype(kRows)& rows)

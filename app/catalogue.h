@@ -5,6 +5,11 @@
 // (exercises/<family>/<family>.h): caption, place and font of each button.
 // Button K (2 to 28) opens screen K - 1.
 #include "common/exerciseentry.h"
+#include "exercises/comparison/comparison.h"
+#include "exercises/composing/composing.h"
+#include "exercises/ordering/ordering.h"
+#include "exercises/rodnumber/rodnumber.h"
+#include "exercises/written/written.h"
 
 #include <array>
 
@@ -18,7 +23,10 @@ struct CatalogueEntry {
     ExerciseScreen* (*open)(AppContext& context);
 };
 
-inline constexpr int kExerciseCount = 27;
+// Every family's screens, numbered 1 to kExerciseCount (catalogue.cpp checks it).
+inline constexpr int kExerciseCount =
+    static_cast<int>(kOrderingScreens.size() + kComparisonScreens.size() + kRodNumberScreens.size()
+                     + kComposingScreens.size() + kWrittenScreens.size());
 // Screen n is at index n - 1.
 extern const std::array<CatalogueEntry, kExerciseCount> kCatalogue;
 
