@@ -35,6 +35,7 @@ PLACES = {
     "RodToNumberScreen": "«de la regleta al número»",
     "RowScreen": "«busca la regleta del medio / vecinas»",
     "Services": "mensajes del programa",
+    "Settings": "ajustes del maestro: avisos (nunca para el niño)",
     "SignScreen": "«busca el > < =»",
     "SingleRodScreen": "pantallas «forma»: nombres de las zonas",
     "Spoken": "lector de pantalla: frases del problema",
