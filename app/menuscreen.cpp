@@ -9,6 +9,7 @@
 #include "common/exercisescreen.h"
 #include "common/services.h"
 
+#include <QCloseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -40,6 +41,9 @@ MenuScreen::MenuScreen(AppContext& context, QWidget* parent)
         b->place(button, QRect(kColumnLeft[place.column - 1], 600 + 720 * (place.row - 1), 2280, 550));
         b->setFontPoints(button, place.fontPoints);
         connect(button, &QPushButton::clicked, this, [this, screen] { emit exerciseChosen(screen); });
+        // Not offered to this class: greyed out in its place, so the grid
+        // keeps its shape, and passed by Tab.
+        button->setEnabled(context_.offeredExercises.test(static_cast<std::size_t>(screen - 1)));
         buttons_[static_cast<std::size_t>(screen - 1)] = button;
     }
 
@@ -48,6 +52,8 @@ MenuScreen::MenuScreen(AppContext& context, QWidget* parent)
     b->place(esci, QRect(7320, 5640, 2280, 615));
     b->setFontPoints(esci, 18);
     connect(esci, &QPushButton::clicked, this, [this] { ConfirmQuit(context_, this); });
+    // A computer the class must not leave: no "Esci", and closing the window asks.
+    esci->setVisible(context_.exitOffered);
 
     const auto option = [b](int index, const QString& text, int left, int width) {
         auto* radio = new WrapRadioButton(text, b);
@@ -77,6 +83,16 @@ void MenuScreen::load()
     Board::setControlColour(options_[0], board()->background());
     Board::setControlColour(options_[1], board()->background());
     option(context_.autoAdvance ? 0 : 1)->setChecked(true);
+}
+
+void MenuScreen::closeEvent(QCloseEvent* event)
+{
+    if (context_.exitOffered) {
+        ScreenWindow::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    ConfirmQuit(context_, this);
 }
 
 void MenuScreen::CaricaColori()

@@ -22,6 +22,9 @@ public:
     QPushButton* exerciseButton(int button) const; // CommandK, K from 2 to 28
     QRadioButton* option(int index) const { return options_.at(static_cast<std::size_t>(index)); }
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 signals:
     // Asks the shell to open exercise screen n (1 to 27).
     void exerciseChosen(int screen);

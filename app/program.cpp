@@ -86,6 +86,10 @@ int runProgram(int argc, char** argv, const std::function<void(QApplication&, Sh
     context.speller = &spellerFor(language.toStdString());
     context.autoAdvance = teacher.advance == TeacherSettings::Advance::Automatic;
     context.numbersOnRods = options.numbersOnRods || teacher.numbersOnRods;
+    static_assert(TeacherSettings::kExerciseCount == int(decltype(context.offeredExercises)().size()));
+    context.offeredExercises = teacher.exercises;
+    context.exitOffered = teacher.exitOffered;
+    context.showAnswer = teacher.showAnswer;
 
     Shell shell(context);
     if (options.fullScreen)

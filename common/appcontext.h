@@ -5,6 +5,7 @@
 // lives for the run; tests make their own with scripted parts.
 #include "common/numberwords.h"
 
+#include <bitset>
 #include <cstdint>
 
 namespace brasti {
@@ -39,6 +40,12 @@ struct AppContext {
     // Every rod shows its number, for children who do not tell the colours
     // apart: a teacher's choice, read once at start.
     bool numbersOnRods = false;
+    // The teacher's choices for the class, read once at start: the
+    // exercises the menu offers (exercise n at bit n - 1), whether it offers
+    // "Esci", and whether a wrong try may be answered by showing the answer.
+    std::bitset<27> offeredExercises = std::bitset<27>().set();
+    bool exitOffered = true;
+    bool showAnswer = false;
     std::int16_t rightCount = 0;
     std::int16_t wrongCount = 0;
 };

@@ -10,6 +10,7 @@
 #include "common/board.h"
 #include "common/dialogs.h"
 #include "common/exercisescreen.h"
+#include "common/keyboard.h"
 #include "common/runsummary.h"
 #include "exercises/comparison/comparison.h"
 #include "exercises/composing/composing.h"
@@ -23,6 +24,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <optional>
 
@@ -175,6 +177,35 @@ private slots:
         esci->click();
         QCOMPARE(a.quits, 1);
         QCOMPARE(screensAlive().size(), 0);
+    }
+
+    // A class that plays "within 10" only, on a computer it must not leave:
+    // the others greyed out in their places and passed by Tab, no "Esci",
+    // and closing the window asks first.
+    void menuFollowsTheTeachersChoice()
+    {
+        App a;
+        a.t.context.offeredExercises.reset();
+        for (int screen : {1, 12, 13})
+            a.t.context.offeredExercises.set(std::size_t(screen - 1));
+        a.t.context.exitOffered = false;
+        a.shell.showMenu();
+        auto* menu = qobject_cast<MenuScreen*>(a.shell.current());
+        menu->show();
+        QStringList reached;
+        for (QWidget* stop : tabStops(menu->board()))
+            reached << stop->objectName();
+        QCOMPARE(reached.filter(QRegularExpression(QStringLiteral("^Command"))),
+                 (QStringList{QStringLiteral("Command2"), QStringLiteral("Command13"), QStringLiteral("Command14")}));
+        QVERIFY(!menu->exerciseButton(3)->isEnabled() && menu->exerciseButton(3)->isVisible());
+        QVERIFY(menu->findChild<QPushButton*>(QStringLiteral("Command1"))->isHidden());
+
+        a.t.dialogs.answers = {false, true};
+        menu->close();
+        QCOMPARE(a.t.dialogs.shown.back().text, QStringLiteral("Vuoi uscire dal programma?"));
+        QVERIFY(menu->isVisible() && a.quits == 0);
+        menu->close();
+        QCOMPARE(a.quits, 1);
     }
 
     // The catalogue is the families' tables joined: screen n at n - 1, with
