@@ -26,4 +26,12 @@ QString settingsQuery(const TeacherSettings& settings);
 // none on the desktop (settingspath_*.cpp).
 QString startQuery();
 
+// Whether the teacher's window saves the settings into a file (the desktop)
+// or hands out a link that carries them (a browser, which keeps no file).
+bool settingsAreSaved();
+
+// The page's own address without its query string, for such a link; empty
+// on the desktop.
+QString pageAddress();
+
 } // namespace brasti

@@ -42,4 +42,14 @@ QString startQuery()
     return QString();
 }
 
+bool settingsAreSaved()
+{
+    return true;
+}
+
+QString pageAddress()
+{
+    return QString();
+}
+
 } // namespace brasti

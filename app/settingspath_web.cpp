@@ -20,6 +20,14 @@ EM_JS(char*, brastiPageQuery, (), {
     stringToUTF8(query, text, size);
     return text;
 });
+
+EM_JS(char*, brastiPageAddress, (), {
+    const address = globalThis.location ? location.origin + location.pathname : "";
+    const size = lengthBytesUTF8(address) + 1;
+    const text = _malloc(size);
+    stringToUTF8(address, text, size);
+    return text;
+});
 // clang-format on
 
 } // namespace
@@ -39,6 +47,20 @@ QString startQuery()
     char* query = brastiPageQuery();
     const QString text = QString::fromUtf8(query);
     std::free(query);
+    return text;
+}
+
+// Nothing is stored in a browser: the settings travel in a link.
+bool settingsAreSaved()
+{
+    return false;
+}
+
+QString pageAddress()
+{
+    char* address = brastiPageAddress();
+    const QString text = QString::fromUtf8(address);
+    std::free(address);
     return text;
 }
 
