@@ -12,6 +12,8 @@
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
+#include <QTimer>
 
 namespace brasti {
 
@@ -28,8 +30,9 @@ MenuScreen::MenuScreen(AppContext& context, QWidget* parent)
         label->setWordWrap(true);
         b->place(label, QRect(left, 120, 2055, 255));
         b->setFontPoints(label, 11.25);
+        return label;
     };
-    heading(QStringLiteral("Label1"), tr("solo con i brasti"), 360);
+    heading_ = heading(QStringLiteral("Label1"), tr("solo con i brasti"), 360);
     heading(QStringLiteral("Label2"), tr("con i numeri"), 5160);
 
     static constexpr int kColumnLeft[] = {120, 2520, 4920, 7320};
@@ -73,7 +76,32 @@ MenuScreen::MenuScreen(AppContext& context, QWidget* parent)
             context_.autoAdvance = false;
     });
 
+    // The teacher's way in, out of a child's: keys no child types by chance,
+    // or a press held on the first heading. Neither is a control, so Tab
+    // never reaches it.
+    auto* teacherKeys = new QShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_I), this);
+    teacherKeys->setContext(Qt::WindowShortcut);
+    connect(teacherKeys, &QShortcut::activated, this, &MenuScreen::teacherWindowAsked);
+    longPress_ = new QTimer(this);
+    longPress_->setSingleShot(true);
+    longPress_->setInterval(3000);
+    connect(longPress_, &QTimer::timeout, this, &MenuScreen::teacherWindowAsked);
+    heading_->installEventFilter(this);
+
     resize(designedWindowSize());
+}
+
+bool MenuScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    // The timer runs only while the heading is held down.
+    if (watched == heading_) {
+        if (event->type() == QEvent::MouseButtonPress)
+            longPress_->start();
+        else if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::Leave
+                 || event->type() == QEvent::Hide)
+            longPress_->stop();
+    }
+    return ScreenWindow::eventFilter(watched, event);
 }
 
 void MenuScreen::load()

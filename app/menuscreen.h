@@ -8,6 +8,7 @@
 
 class QPushButton;
 class QRadioButton;
+class QTimer;
 
 namespace brasti {
 
@@ -24,14 +25,19 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     // Asks the shell to open exercise screen n (1 to 27).
     void exerciseChosen(int screen);
+    // Asks the shell for the teacher's window.
+    void teacherWindowAsked();
 
 private:
     std::array<QPushButton*, kExerciseCount> buttons_{};
     std::array<QRadioButton*, 2> options_{};
+    QWidget* heading_ = nullptr;
+    QTimer* longPress_ = nullptr;
 };
 
 } // namespace brasti

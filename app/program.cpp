@@ -92,6 +92,8 @@ int runProgram(int argc, char** argv, const std::function<void(QApplication&, Sh
     context.showAnswer = teacher.showAnswer;
 
     Shell shell(context);
+    // Read again for the teacher's window, its problems in the language now in force.
+    shell.setTeacherSettings(readTeacher(), settingsFilePath());
     if (options.fullScreen)
         shell.setStartState(Qt::WindowFullScreen);
     if (options.startCheck)

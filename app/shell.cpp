@@ -5,6 +5,7 @@
 #include "app/catalogue.h"
 #include "app/menuscreen.h"
 #include "app/startscreen.h"
+#include "app/teacherwindow.h"
 #include "common/exercisescreen.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,7 @@ Shell::Shell(AppContext& context, QObject* parent)
 
 Shell::~Shell()
 {
+    delete teacher_.data();
     delete current_.data();
     if (context_.navigator == this)
         context_.navigator = nullptr;
@@ -38,6 +40,7 @@ void Shell::showMenu()
 {
     auto* menu = new MenuScreen(context_);
     connect(menu, &MenuScreen::exerciseChosen, this, &Shell::openExercise);
+    connect(menu, &MenuScreen::teacherWindowAsked, this, &Shell::openTeacherWindow);
     switchTo(menu);
 }
 
@@ -49,9 +52,20 @@ void Shell::openExercise(int screen)
     }
 }
 
+void Shell::openTeacherWindow()
+{
+    // A window of its own, not the menu's child: saving makes the menu anew.
+    if (!teacher_)
+        teacher_ = new TeacherWindow(context_, *this, reading_, savePath_);
+    teacher_->show();
+    teacher_->raise();
+    teacher_->activateWindow();
+}
+
 void Shell::quitProgram()
 {
     summary_.closed();
+    delete teacher_.data();
     // At once: the window goes without any further question or handler.
     if (current_) {
         current_->hide();

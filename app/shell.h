@@ -5,6 +5,7 @@
 // The new window is shown before the old one goes, so there is always
 // exactly one; each carries over the window state (maximised, full screen,
 // or the size the child chose) of the one before.
+#include "app/settings.h"
 #include "common/appcontext.h"
 #include "common/runsummary.h"
 #include "common/screenwindow.h"
@@ -29,6 +30,17 @@ public:
     void openExercise(int screen);
     void quitProgram() override;
 
+    // The teacher's window over the current one, made when first asked for.
+    void openTeacherWindow();
+    QWidget* teacherWindow() const { return teacher_; }
+    // What the program read at start, for the teacher's window, and where
+    // that window saves.
+    void setTeacherSettings(const SettingsReading& reading, const QString& savePath)
+    {
+        reading_ = reading;
+        savePath_ = savePath;
+    }
+
     ScreenWindow* current() const { return current_; }
     // What was played since the program started.
     RunSummary& summary() { return summary_; }
@@ -46,6 +58,9 @@ private:
     std::function<void()> quit_;
     Qt::WindowStates startState_ = Qt::WindowNoState;
     RunSummary summary_;
+    SettingsReading reading_;
+    QString savePath_ = settingsFilePath();
+    QPointer<QWidget> teacher_;
 };
 
 } // namespace brasti

@@ -40,6 +40,7 @@ PLACES = {
     "SingleRodScreen": "pantallas «forma»: nombres de las zonas",
     "Spoken": "lector de pantalla: frases del problema",
     "StartScreen": "pantalla de inicio",
+    "TeacherWindow": "ventana del maestro (nunca para el niño)",
     "WrittenScreen": "sumas y restas escritas",
 }
 

@@ -821,6 +821,129 @@ Options:
     </message>
 </context>
 <context>
+    <name>brasti::TeacherWindow</name>
+    <message>
+        <source>Brasti - per l&apos;insegnante</source>
+        <translation>Brasti - for the teacher</translation>
+    </message>
+    <message>
+        <source>Esercizi offerti nel menù</source>
+        <translation>Exercises the menu offers</translation>
+    </message>
+    <message>
+        <source>tutta la colonna %1</source>
+        <translation>all of column %1</translation>
+    </message>
+    <message>
+        <source>tutti</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>tutti gli esercizi</source>
+        <translation>all the exercises</translation>
+    </message>
+    <message>
+        <source>nessuno</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>nessun esercizio</source>
+        <translation>no exercise</translation>
+    </message>
+    <message>
+        <source>attende la pressione del bottone per proseguire</source>
+        <translation>waits for the button to be pressed before going on to the next problem</translation>
+    </message>
+    <message>
+        <source>prosegue automaticamente  negli esercizi</source>
+        <translation>goes on to the next problem by itself</translation>
+    </message>
+    <message>
+        <source>numeri sui brasti</source>
+        <translation>numbers on the rods</translation>
+    </message>
+    <message>
+        <source>offri «Esci» nel menù</source>
+        <translation>offer “Exit” in the menu</translation>
+    </message>
+    <message>
+        <source>mostra la risposta dopo un errore</source>
+        <translation>show the answer after a mistake</translation>
+    </message>
+    <message>
+        <source>lingua</source>
+        <translation>language</translation>
+    </message>
+    <message>
+        <source>lingua del sistema</source>
+        <translation>the system&apos;s language</translation>
+    </message>
+    <message>
+        <source>lettura delle impostazioni</source>
+        <translation>reading of the settings</translation>
+    </message>
+    <message>
+        <source>Nessun file di impostazioni letto.</source>
+        <translation>No settings file was read.</translation>
+    </message>
+    <message>
+        <source>Impostazioni lette da %1</source>
+        <translation>Settings read from %1</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>collegamento con queste impostazioni</source>
+        <translation>link with these settings</translation>
+    </message>
+    <message>
+        <source>Copia il collegamento</source>
+        <translation>Copy the link</translation>
+    </message>
+    <message>
+        <source>esito</source>
+        <translation>outcome</translation>
+    </message>
+    <message>
+        <source>riepilogo degli esercizi svolti</source>
+        <translation>summary of the exercises played</translation>
+    </message>
+    <message>
+        <source>esercizio</source>
+        <translation>exercise</translation>
+    </message>
+    <message>
+        <source>risolti</source>
+        <translation>solved</translation>
+    </message>
+    <message>
+        <source>errori</source>
+        <translation>mistakes</translation>
+    </message>
+    <message>
+        <source>tempo</source>
+        <translation>time</translation>
+    </message>
+    <message>
+        <source>Svuota</source>
+        <translation>Empty</translation>
+    </message>
+    <message>
+        <source>Svuota il riepilogo</source>
+        <translation>Empty the summary</translation>
+    </message>
+    <message>
+        <source>Non salvato: %1</source>
+        <translation>Not saved: %1</translation>
+    </message>
+    <message>
+        <source>Salvato in %1</source>
+        <translation>Saved in %1</translation>
+    </message>
+</context>
+<context>
     <name>brasti::WrittenScreen</name>
     <message>
         <source>piano di lavoro</source>

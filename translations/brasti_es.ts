@@ -821,6 +821,129 @@ Opciones:
     </message>
 </context>
 <context>
+    <name>brasti::TeacherWindow</name>
+    <message>
+        <source>Brasti - per l&apos;insegnante</source>
+        <translation>Brasti - para el maestro</translation>
+    </message>
+    <message>
+        <source>Esercizi offerti nel menù</source>
+        <translation>Ejercicios que ofrece el menú</translation>
+    </message>
+    <message>
+        <source>tutta la colonna %1</source>
+        <translation>toda la columna %1</translation>
+    </message>
+    <message>
+        <source>tutti</source>
+        <translation>todos</translation>
+    </message>
+    <message>
+        <source>tutti gli esercizi</source>
+        <translation>todos los ejercicios</translation>
+    </message>
+    <message>
+        <source>nessuno</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>nessun esercizio</source>
+        <translation>ningún ejercicio</translation>
+    </message>
+    <message>
+        <source>attende la pressione del bottone per proseguire</source>
+        <translation>espera a que se pulse el botón para seguir</translation>
+    </message>
+    <message>
+        <source>prosegue automaticamente  negli esercizi</source>
+        <translation>pasa sin esperar al siguiente problema</translation>
+    </message>
+    <message>
+        <source>numeri sui brasti</source>
+        <translation>números en las regletas</translation>
+    </message>
+    <message>
+        <source>offri «Esci» nel menù</source>
+        <translation>ofrecer «Salir» en el menú</translation>
+    </message>
+    <message>
+        <source>mostra la risposta dopo un errore</source>
+        <translation>mostrar la respuesta tras un error</translation>
+    </message>
+    <message>
+        <source>lingua</source>
+        <translation>idioma</translation>
+    </message>
+    <message>
+        <source>lingua del sistema</source>
+        <translation>idioma del sistema</translation>
+    </message>
+    <message>
+        <source>lettura delle impostazioni</source>
+        <translation>lectura de los ajustes</translation>
+    </message>
+    <message>
+        <source>Nessun file di impostazioni letto.</source>
+        <translation>No se ha leído ningún archivo de ajustes.</translation>
+    </message>
+    <message>
+        <source>Impostazioni lette da %1</source>
+        <translation>Ajustes leídos de %1</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>collegamento con queste impostazioni</source>
+        <translation>enlace con estos ajustes</translation>
+    </message>
+    <message>
+        <source>Copia il collegamento</source>
+        <translation>Copiar el enlace</translation>
+    </message>
+    <message>
+        <source>esito</source>
+        <translation>resultado</translation>
+    </message>
+    <message>
+        <source>riepilogo degli esercizi svolti</source>
+        <translation>resumen de los ejercicios hechos</translation>
+    </message>
+    <message>
+        <source>esercizio</source>
+        <translation>ejercicio</translation>
+    </message>
+    <message>
+        <source>risolti</source>
+        <translation>resueltos</translation>
+    </message>
+    <message>
+        <source>errori</source>
+        <translation>errores</translation>
+    </message>
+    <message>
+        <source>tempo</source>
+        <translation>tiempo</translation>
+    </message>
+    <message>
+        <source>Svuota</source>
+        <translation>Vaciar</translation>
+    </message>
+    <message>
+        <source>Svuota il riepilogo</source>
+        <translation>Vaciar el resumen</translation>
+    </message>
+    <message>
+        <source>Non salvato: %1</source>
+        <translation>No guardado: %1</translation>
+    </message>
+    <message>
+        <source>Salvato in %1</source>
+        <translation>Guardado en %1</translation>
+    </message>
+</context>
+<context>
     <name>brasti::WrittenScreen</name>
     <message>
         <source>piano di lavoro</source>
