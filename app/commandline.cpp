@@ -46,13 +46,15 @@ struct Options {
                                     .arg(availableLanguages().join(QStringLiteral(", "))),
                                 //: The value of --lingua, as the help shows it: --lingua <codice>.
                                 Text::tr("codice")};
+    QCommandLineOption teacherWindow{QStringLiteral("insegnante"),
+                                     Text::tr("apre il menù con la finestra dell'insegnante")};
     // Hidden from the help, so not translated.
     QCommandLineOption startCheck{QStringLiteral("verifica-avvio"), QStringLiteral("esce dopo il primo disegno della finestra")};
 
     Options() { startCheck.setFlags(QCommandLineOption::HiddenFromHelp); }
     std::vector<const QCommandLineOption*> all() const
     {
-        return {&help, &version, &fullScreen, &numbersOnRods, &language, &startCheck};
+        return {&help, &version, &fullScreen, &numbersOnRods, &language, &teacherWindow, &startCheck};
     }
 };
 
@@ -155,6 +157,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
     result.fullScreen = parser.isSet(options.fullScreen);
     result.numbersOnRods = parser.isSet(options.numbersOnRods);
     result.startCheck = parser.isSet(options.startCheck);
+    result.teacherWindow = parser.isSet(options.teacherWindow);
     return result;
 }
 

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The program's few options: --help, --version, --fullscreen,
-// --numeri-sui-brasti, --lingua, and a hidden start check that packaging
+// --numeri-sui-brasti, --lingua, --insegnante, and a hidden start check that packaging
 // tests use to prove the installed program runs.
 #include <QString>
 #include <QStringList>
@@ -19,6 +19,8 @@ struct CommandLine {
     bool fullScreen = false;
     // Every rod shows its number (the settings file may ask for it too).
     bool numbersOnRods = false;
+    // Opens the teacher's window over the menu once the program has started.
+    bool teacherWindow = false;
     // Quit after the start screen's first frame, saying what was found.
     bool startCheck = false;
     // The language asked for with --lingua, as given; empty when none was.

@@ -101,6 +101,10 @@ int runProgram(int argc, char** argv, const std::function<void(QApplication&, Sh
     if (beforeStart)
         beforeStart(app, shell);
     shell.showStart();
+    if (options.teacherWindow) {
+        shell.showMenu();
+        shell.openTeacherWindow();
+    }
     // Nothing sounds before the first answer: the audio stack comes in only
     // once the start screen is on the screen, and adds nothing to start-up.
     sound->loadAfterFirstPaint(shell.current());

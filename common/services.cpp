@@ -34,13 +34,16 @@ void PlayWrongSound(AppContext& context)
 
 void ShowAbout(AppContext& context, QWidget* parent)
 {
-    // The author, a line of dashes, the web and mail addresses; only the first line has words to translate.
+    // The author, a line of dashes, the web and mail addresses, and how a
+    // teacher opens the teacher's window; the addresses are not translated.
     context.dialogs->inform(parent, MessageIcon::Information, messageTitle(),
                             Text::tr("Squadra Brasti")
                                 + QStringLiteral("\r\n"
                                                  "--------------------------------\r\n"
                                                  "https://brasti.example.org\r\n"
-                                                 "brasti@example.org"));
+                                                 "brasti@example.org\r\n")
+                                + Text::tr("Per l'insegnante: Ctrl+Alt+I nel menù, oppure tieni premuto "
+                                           "3 secondi su «solo con i brasti»."));
 }
 
 void ConfirmQuit(AppContext& context, QWidget* parent)

@@ -70,6 +70,10 @@ Options:
         <source>Licenza GPL-3.0-or-later: GNU GPL versione 3 o successiva, senza alcuna garanzia.</source>
         <translation>Licence GPL-3.0-or-later: GNU GPL version 3 or later, without any warranty.</translation>
     </message>
+    <message>
+        <source>apre il menù con la finestra dell&apos;insegnante</source>
+        <translation>opens the menu with the teacher&apos;s window</translation>
+    </message>
 </context>
 <context>
     <name>brasti::CompositionScreen</name>
@@ -477,6 +481,10 @@ Options:
     <message>
         <source>Vuoi uscire dal programma?</source>
         <translation>Do you want to quit the program?</translation>
+    </message>
+    <message>
+        <source>Per l&apos;insegnante: Ctrl+Alt+I nel menù, oppure tieni premuto 3 secondi su «solo con i brasti».</source>
+        <translation>For the teacher: Ctrl+Alt+I in the menu, or hold “with rods only” pressed for 3 seconds.</translation>
     </message>
 </context>
 <context>

@@ -70,6 +70,10 @@ Opciones:
         <source>brasti: %1 (brasti --help elenca le opzioni)</source>
         <translation>brasti: %1 (brasti --help muestra las opciones)</translation>
     </message>
+    <message>
+        <source>apre il menù con la finestra dell&apos;insegnante</source>
+        <translation>abre el menú con la ventana del maestro</translation>
+    </message>
 </context>
 <context>
     <name>brasti::CompositionScreen</name>
@@ -477,6 +481,10 @@ Opciones:
     <message>
         <source>Vuoi uscire dal programma?</source>
         <translation>¿Quieres salir del programa?</translation>
+    </message>
+    <message>
+        <source>Per l&apos;insegnante: Ctrl+Alt+I nel menù, oppure tieni premuto 3 secondi su «solo con i brasti».</source>
+        <translation>Para el maestro: Ctrl+Alt+I en el menú, o mantén pulsado «sin números» 3 segundos.</translation>
     </message>
 </context>
 <context>

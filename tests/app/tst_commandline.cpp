@@ -77,11 +77,11 @@ private slots:
         const QString help = helpText();
         QVERIFY(help.startsWith(QStringLiteral("Uso: brasti [opzioni]\n")));
         for (const char* option : {"-h, --help", "-v, --version", "--fullscreen", "--numeri-sui-brasti",
-                                   "--lingua <codice>"})
+                                   "--lingua <codice>", "--insegnante"})
             QVERIFY2(help.contains(QLatin1String(option)), option);
         // The descriptions start in one column, however long the names.
         const QStringList lines = help.section(QStringLiteral("Opzioni:\n"), 1).split(u'\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines.size(), 6);
         const QRegularExpression names(QStringLiteral("^  -[^ ,]+(, -[^ ,]+)*( <[^>]+>)? +"));
         for (const QString& line : lines)
             QCOMPARE(names.match(line).capturedEnd(), names.match(lines.front()).capturedEnd());
@@ -104,6 +104,15 @@ private slots:
         QVERIFY(!parseCommandLine({QStringLiteral("brasti")}).numbersOnRods);
         QCOMPARE(parseCommandLine({QStringLiteral("brasti"), QStringLiteral("--numeri-sui-brasti=si")}).action,
                  Action::Fail);
+    }
+
+    // The teacher's window over the menu, and nothing else changed.
+    void teacherWindow()
+    {
+        const CommandLine teacher = parseCommandLine({QStringLiteral("brasti"), QStringLiteral("--insegnante")});
+        QCOMPARE(teacher.action, Action::Run);
+        QVERIFY(teacher.teacherWindow && !teacher.fullScreen && !teacher.numbersOnRods);
+        QVERIFY(!parseCommandLine({QStringLiteral("brasti")}).teacherWindow);
     }
 
     // For the whiteboard: the first window opens full screen and every

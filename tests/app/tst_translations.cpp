@@ -55,7 +55,8 @@ QString translated(const char* context, const char* text)
 const QStringList kTranslations{QStringLiteral("en"), QStringLiteral("es")};
 
 // Words two languages spell alike, which a translation from one into the
-// other may keep where both say them: Spanish writes these as Italian does.
+// other may keep where both say them: Spanish writes these as Italian does,
+// and every language names the keys a teacher presses alike.
 QStringList sharedWords(const QString& language, const QString& other)
 {
     struct Pair {
@@ -64,7 +65,9 @@ QStringList sharedWords(const QString& language, const QString& other)
         QStringList words;
     };
     static const Pair kShared[] = {
-        {"es", "it", {"la", "al", "del", "con", "barra", "fila", "verde", "minuendo"}},
+        {"es", "it", {"la", "al", "del", "con", "barra", "fila", "verde", "minuendo", "Ctrl", "Alt"}},
+        {"en", "it", {"Ctrl", "Alt"}},
+        {"en", "es", {"Ctrl", "Alt"}},
     };
     for (const Pair& pair : kShared)
         if ((language == QLatin1String(pair.a) && other == QLatin1String(pair.b))
