@@ -3,7 +3,6 @@
 // The teacher's window: how it opens from the menu, what "Salva" does to
 // the file and to the running program, and the run's summary.
 #include "app/menuscreen.h"
-#include "app/settings.h"
 #include "app/shell.h"
 #include "app/teacherwindow.h"
 #include "common/exercisescreen.h"
@@ -12,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -20,25 +20,20 @@ using namespace brasti;
 
 namespace {
 
+// The menu on show, its settings saved into a folder of the test's own.
 struct App {
-    App()
+    explicit App(const SettingsReading& reading = {})
     {
         shell.setQuitAction([] {});
-        shell.setTeacherSettings({}, folder.filePath(QStringLiteral("brasti/brasti.conf")));
+        shell.setTeacherSettings(reading, file());
         shell.showMenu();
         menu()->show();
     }
     MenuScreen* menu() const { return qobject_cast<MenuScreen*>(shell.current()); }
-    TeacherWindow* window()
-    {
-        shell.openTeacherWindow();
-        return qobject_cast<TeacherWindow*>(shell.teacherWindow());
-    }
+    TeacherWindow* window() { return shell.openTeacherWindow(), qobject_cast<TeacherWindow*>(shell.teacherWindow()); }
     template <typename T = QPushButton>
-    T* control(const char* name)
-    {
-        return window()->findChild<T*>(QLatin1String(name));
-    }
+    T* control(const char* name) { return window()->findChild<T*>(QLatin1String(name)); }
+    QString file() const { return folder.filePath(QStringLiteral("brasti/brasti.conf")); }
     QTemporaryDir folder;
     harness::TestContext t;
     Shell shell{t.context};
@@ -49,22 +44,15 @@ struct App {
 class TestTeacher : public QObject {
     Q_OBJECT
 private slots:
-    void keysOpenIt_data()
-    {
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<bool>("opens");
-        QTest::newRow("Ctrl+Alt+I") << int(Qt::ControlModifier | Qt::AltModifier) << true;
-        QTest::newRow("Ctrl+Shift+I") << int(Qt::ControlModifier | Qt::ShiftModifier) << false;
-        QTest::newRow("I") << int(Qt::NoModifier) << false;
-    }
     void keysOpenIt()
     {
-        QFETCH(int, modifiers);
-        QFETCH(bool, opens);
-        App a;
-        QVERIFY(QTest::qWaitForWindowExposed(a.menu()));
-        QTest::keyClick(a.menu(), Qt::Key_I, Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(a.shell.teacherWindow() && a.shell.teacherWindow()->isVisible(), opens);
+        for (const auto& [keys, opens] : {std::pair{Qt::ControlModifier | Qt::AltModifier, true},
+                                          {Qt::ControlModifier | Qt::ShiftModifier, false}}) {
+            App a;
+            QVERIFY(QTest::qWaitForWindowExposed(a.menu()));
+            QTest::keyClick(a.menu(), Qt::Key_I, keys);
+            QCOMPARE(a.shell.teacherWindow() && a.shell.teacherWindow()->isVisible(), opens);
+        }
     }
 
     // Only a press held three seconds on the first heading opens it.
@@ -73,61 +61,59 @@ private slots:
         App a;
         auto* heading = a.menu()->findChild<QLabel*>(QStringLiteral("Label1"));
         QTest::mousePress(heading, Qt::LeftButton);
-        QTest::qWait(500);
-        QTest::mouseRelease(heading, Qt::LeftButton);
-        QTest::qWait(2700);
+        QTest::mouseRelease(heading, Qt::LeftButton, {}, {}, 500);
+        QTest::qWait(3000);
         QVERIFY(!a.shell.teacherWindow());
         QTest::mousePress(heading, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(a.shell.teacherWindow() && a.shell.teacherWindow()->isVisible(), 4000);
         QTest::mouseRelease(heading, Qt::LeftButton);
     }
 
+    // Refused with its reason; closing then applies nothing, no file written.
     void noExerciseIsRefused()
-    {
-        App a;
-        a.control("nessuno")->click();
-        a.control("salva")->click();
-        QCOMPARE(a.control<QLabel>("esito")->text(), TeacherWindow::tr("Non salvato: %1").arg(settingsFault([] {
-            TeacherSettings none;
-            none.exercises.reset();
-            return none;
-        }())));
-        QVERIFY(!QFile::exists(a.folder.filePath(QStringLiteral("brasti/brasti.conf"))));
-        QVERIFY(a.menu()->exerciseButton(2)->isEnabled());
-    }
-
-    // Saved into the file, and the running program takes it: the menu anew.
-    void savedChoicesReachTheMenu()
     {
         App a;
         ScreenWindow* before = a.menu();
         a.control("nessuno")->click();
+        a.control<QCheckBox>("esci")->setChecked(false);
+        a.control("salva")->click();
+        TeacherSettings none;
+        none.exercises.reset();
+        QCOMPARE(a.control<QLabel>("esito")->text(), TeacherWindow::tr("Non salvato: %1").arg(settingsFault(none)));
+        a.control("tutti")->click();
+        QCOMPARE(a.window()->chosen().exercises, std::bitset<27>().set());
+        a.window()->close();
+        QVERIFY(a.menu() == before && a.t.context.offeredExercises.all() && a.t.context.exitOffered);
+        QVERIFY(!QFile::exists(a.file()));
+    }
+
+    // Starts from what was read, with its problems; saved, the menu is made anew.
+    void savedChoicesReachTheMenu()
+    {
+        SettingsReading read{{}, QStringLiteral("/scuola/brasti.conf"), {QStringLiteral("primo"), QStringLiteral("secondo")}};
+        read.settings.exitOffered = false;
+        App a(read);
+        ScreenWindow* before = a.menu();
+        const QString shown = a.control<QPlainTextEdit>("letturaImpostazioni")->toPlainText();
+        QVERIFY(shown.contains(read.path) && shown.contains(QStringLiteral("primo\nsecondo")));
+        a.control("nessuno")->click();
         a.control("colonna2")->click();
         a.control<QCheckBox>("esercizio1")->setChecked(true);
-        a.control<QCheckBox>("esci")->setChecked(false);
         a.control<QCheckBox>("mostraRisposta")->setChecked(true);
         a.control("salva")->click();
-        const QString path = a.folder.filePath(QStringLiteral("brasti/brasti.conf"));
-        QCOMPARE(a.control<QLabel>("esito")->text(), TeacherWindow::tr("Salvato in %1").arg(path));
-
-        std::bitset<27> expected;
-        expected.set(0);
+        QCOMPARE(a.control<QLabel>("esito")->text(), TeacherWindow::tr("Salvato in %1").arg(a.file()));
+        std::bitset<27> expected(1);
         for (const CatalogueEntry& e : kCatalogue)
-            if (e.menu.column == 2)
-                expected.set(std::size_t(e.screen - 1));
-        const TeacherSettings saved = readSettingsFile(path, {QStringLiteral("it")}).settings;
-        QCOMPARE(saved.exercises, expected);
-        QVERIFY(!saved.exitOffered && saved.showAnswer);
-        QCOMPARE(a.t.context.offeredExercises, expected);
-        QVERIFY(!a.t.context.exitOffered && a.t.context.showAnswer);
+            expected[std::size_t(e.screen - 1)] = expected[std::size_t(e.screen - 1)] || e.menu.column == 2;
+        const TeacherSettings saved = readSettingsFile(a.file(), {QStringLiteral("it")}).settings;
+        QVERIFY(saved.exercises == expected && !saved.exitOffered && saved.showAnswer);
+        QVERIFY(a.t.context.offeredExercises == expected && !a.t.context.exitOffered && a.t.context.showAnswer);
         QVERIFY(a.menu() != before);
         for (const CatalogueEntry& e : kCatalogue)
-            QCOMPARE(a.menu()->exerciseButton(buttonOfScreen(e.screen))->isEnabled(),
-                     expected.test(std::size_t(e.screen - 1)));
+            QCOMPARE(a.menu()->exerciseButton(buttonOfScreen(e.screen))->isEnabled(), expected[std::size_t(e.screen - 1)]);
         QVERIFY(a.menu()->findChild<QPushButton*>(QStringLiteral("Command1"))->isHidden());
-        // The same column again takes it all off.
-        a.control("colonna2")->click();
-        QCOMPARE(a.window()->chosen().exercises, std::bitset<27>().set(0));
+        a.control("colonna2")->click(); // the whole column again: off
+        QCOMPARE(a.window()->chosen().exercises, std::bitset<27>(1));
     }
 
     void summaryAfterTwoScreens()
@@ -144,30 +130,15 @@ private slots:
         a.shell.showMenu();
         auto* table = a.control<QTableWidget>("riepilogo");
         QCOMPARE(table->rowCount(), 2);
-        const auto cell = [table](int row, int column) { return table->item(row, column)->text(); };
-        QCOMPARE((QStringList{cell(0, 0), cell(0, 1), cell(0, 2), cell(1, 0), cell(1, 1), cell(1, 2)}),
-                 (QStringList{exerciseCaption(kCatalogue[8].caption).simplified(), "1", QString::number(wrong),
-                              exerciseCaption(kCatalogue[0].caption).simplified(), "0", "0"}));
-        QCOMPARE(table->horizontalHeaderItem(3)->text(), QStringLiteral("tempo"));
+        QStringList cells;
+        for (int cell = 0; cell < 6; ++cell)
+            cells << table->item(cell / 3, cell % 3)->text();
+        QCOMPARE(cells, (QStringList{exerciseCaption(kCatalogue[8].caption).simplified(), "1", QString::number(wrong),
+                                     exerciseCaption(kCatalogue[0].caption).simplified(), "0", "0"}));
         a.control("svuota")->click();
-        QCOMPARE(table->rowCount(), 0);
-        QVERIFY(a.shell.summary().rows().empty());
-    }
-
-    void timesAsMinutesAndSeconds_data()
-    {
-        QTest::addColumn<int>("ms");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("nothing") << 0 << "0:00";
-        QTest::newRow("under a second") << 999 << "0:00";
-        QTest::newRow("a minute and 5") << 65000 << "1:05";
-        QTest::newRow("ten minutes") << 600000 << "10:00";
-    }
-    void timesAsMinutesAndSeconds()
-    {
-        QFETCH(int, ms);
-        QFETCH(QString, shown);
-        QCOMPARE(minutesAndSeconds(std::chrono::milliseconds(ms)), shown);
+        QVERIFY(table->rowCount() == 0 && a.shell.summary().rows().empty());
+        for (const auto& [ms, time] : {std::pair{0, "0:00"}, {999, "0:00"}, {65000, "1:05"}, {600000, "10:00"}})
+            QCOMPARE(minutesAndSeconds(std::chrono::milliseconds(ms)), QLatin1String(time));
     }
 };
 
