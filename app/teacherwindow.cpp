@@ -233,15 +233,15 @@ void TeacherWindow::save()
 {
     const TeacherSettings settings = chosen();
     if (const QString fault = settingsFault(settings); !fault.isEmpty()) {
-        outcome_->setText(tr("Non salvato: %1").arg(fault));
+        tell(tr("Non salvato: %1").arg(fault));
         return;
     }
     const SavedSettings saved = saveTeacherSettings(settings, path_);
     if (!saved.problem.isEmpty()) {
-        outcome_->setText(tr("Non salvato: %1").arg(saved.problem));
+        tell(tr("Non salvato: %1").arg(saved.problem));
         return;
     }
-    outcome_->setText(tr("Salvato in %1").arg(saved.path));
+    tell(tr("Salvato in %1").arg(saved.path));
     // The running program takes the new choices at once; the language waits for the next start.
     context_.offeredExercises = settings.exercises;
     context_.exitOffered = settings.exitOffered;
@@ -250,6 +250,13 @@ void TeacherWindow::save()
     context_.autoAdvance = settings.advance == TeacherSettings::Advance::Automatic;
     shell_.showMenu();
     raise();
+}
+
+void TeacherWindow::tell(const QString& text)
+{
+    // A screen reader reads the outcome itself, not the label's fixed name.
+    outcome_->setText(text);
+    outcome_->setAccessibleName(text);
 }
 
 void TeacherWindow::updateLink()

@@ -45,6 +45,7 @@ protected:
 private:
     void save();
     void updateLink();
+    void tell(const QString& text);
 
     AppContext& context_;
     Shell& shell_;

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -100,6 +101,7 @@ private slots:
         a.control("colonna2")->click();
         a.control<QCheckBox>("esercizio1")->setChecked(true);
         a.control<QCheckBox>("mostraRisposta")->setChecked(true);
+        a.control<QRadioButton>("prosegue")->setChecked(true);
         a.control("salva")->click();
         QCOMPARE(a.control<QLabel>("esito")->text(), TeacherWindow::tr("Salvato in %1").arg(a.file()));
         std::bitset<27> expected(1);
@@ -108,7 +110,7 @@ private slots:
         const TeacherSettings saved = readSettingsFile(a.file(), {QStringLiteral("it")}).settings;
         QVERIFY(saved.exercises == expected && !saved.exitOffered && saved.showAnswer);
         QVERIFY(a.t.context.offeredExercises == expected && !a.t.context.exitOffered && a.t.context.showAnswer);
-        QVERIFY(a.menu() != before);
+        QVERIFY(a.menu() != before && a.menu()->option(0)->isChecked() && a.t.context.autoAdvance);
         for (const CatalogueEntry& e : kCatalogue)
             QCOMPARE(a.menu()->exerciseButton(buttonOfScreen(e.screen))->isEnabled(), expected[std::size_t(e.screen - 1)]);
         QVERIFY(a.menu()->findChild<QPushButton*>(QStringLiteral("Command1"))->isHidden());
