@@ -152,7 +152,7 @@ void readExercises(QString value, TeacherSettings& settings, QStringList& proble
         if (first < 1 || last > kExercisesInAll)
             outside << part;
         for (qulonglong n = std::max<qulonglong>(first, 1); n <= std::min<qulonglong>(last, kExercisesInAll); ++n)
-            chosen.set(n - 1);
+            chosen.set(static_cast<std::size_t>(n - 1));
     }
     if (!unread.isEmpty())
         //: %1 is the setting's name, %2 what was left out of it ("due, 5-3").
