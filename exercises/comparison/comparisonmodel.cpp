@@ -103,4 +103,46 @@ SignProblem drawSignProblem(RandomSource& random)
     return {left, right};
 }
 
+Solution rowSolution(const RowRules& rules, int lowRod, bool startAgain)
+{
+    Solution moves;
+    if (startAgain)
+        moves.push_back(Move::press(kRowRicominciaControl));
+    for (RowBox box : kRowBoxes)
+        if (!isGiven(rules, box))
+            moves.push_back(Move::lay(rodFor(box, lowRod), static_cast<int>(box)));
+    moves.push_back(Move::press(kRowConfermaControl));
+    return moves;
+}
+
+int completingRod(const RelationProblem& problem)
+{
+    for (int distance = 0; distance < 10; ++distance)
+        for (int rod : {problem.shownRod - distance, problem.shownRod + distance})
+            if (rod >= 1 && rod <= 10 && completesRelation(problem, rod))
+                return rod;
+    return 0; // the drawn problems are corrected so that this never happens
+}
+
+Solution relationSolution(const RelationProblem& problem)
+{
+    const int rod = completingRod(problem);
+    if (rod == 0)
+        return {};
+    const Side open = problem.shownSide == Side::Left ? Side::Right : Side::Left;
+    return {Move::lay(rod, static_cast<int>(open))};
+}
+
+Relation rightSign(const SignProblem& problem)
+{
+    if (problem.leftRod > problem.rightRod)
+        return Relation::Greater;
+    return problem.leftRod < problem.rightRod ? Relation::Less : Relation::Equal;
+}
+
+Solution signSolution(const SignProblem& problem)
+{
+    return {Move::press(static_cast<int>(rightSign(problem)))};
+}
+
 } // namespace brasti

@@ -4,6 +4,8 @@
 // The decisions of the comparison screens, free of any widget: the rods
 // around a middle one, the relation with one side missing and the sign
 // between two rods.
+#include "common/solution.h"
+
 #include <array>
 
 namespace brasti {
@@ -52,6 +54,14 @@ private:
     std::array<int, 3> rods_{};
 };
 
+// The controls of a shown row.
+inline constexpr int kRowConfermaControl = 0;
+inline constexpr int kRowRicominciaControl = 1;
+
+// "Ricomincia" first when a box holds a rod of the child's already, the rod
+// that belongs in each open box (the box's RowBox as the place), then "Conferma".
+Solution rowSolution(const RowRules& rules, int lowRod, bool startAgain = false);
+
 // ---------------------------------------------------------------------------
 // Relations, read left, sign, right.
 
@@ -85,6 +95,13 @@ RelationProblem drawRelationProblem(RandomSource& random);
 // Whether rod d, put on the open side, makes the relation true.
 bool completesRelation(const RelationProblem& problem, int rod);
 
+// Of the rods that complete the relation, the one nearest the shown rod, so
+// that a shown answer says "just one less" rather than any smaller rod.
+int completingRod(const RelationProblem& problem);
+
+// That rod laid on the open side (its Side as the place).
+Solution relationSolution(const RelationProblem& problem);
+
 // Two rods side by side, drawn independently (they may be equal).
 struct SignProblem {
     int leftRod;
@@ -97,5 +114,9 @@ inline bool isRightSign(const SignProblem& problem, Relation sign)
 {
     return holds(problem.leftRod, sign, problem.rightRod);
 }
+
+// The sign that holds, pressed (its Relation as the control).
+Relation rightSign(const SignProblem& problem);
+Solution signSolution(const SignProblem& problem);
 
 } // namespace brasti

@@ -128,4 +128,20 @@ Composition::Step Composition::add(int rod)
     return Step::Closes;
 }
 
+Solution singleRodSolution(const SingleRodRules& rules, const SingleRodProblem& problem)
+{
+    const Strip strip = answerStrip(problem);
+    const int rod = rightRod(checkOn(rules, strip), problem);
+    if (rod == 0)
+        return {};
+    return {Move::lay(rod, static_cast<int>(strip), problem.whole() - rod)};
+}
+
+Solution compositionSolution(const Composition& composition)
+{
+    Solution moves;
+    layTensThenUnits(moves, 0, composition.filled(), composition.target() - composition.filled());
+    return moves;
+}
+
 } // namespace brasti

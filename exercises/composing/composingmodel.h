@@ -7,6 +7,8 @@
 // child drops the one rod that completes the picture. Composition screens
 // (17, 20, 27): rods are laid end to end in a row until they are exactly as
 // long as a target. Every right answer is written as an operation.
+#include "common/solution.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,6 +60,15 @@ std::string singleRodLine(Check check, const SingleRodProblem& problem, int rod)
 
 // The strip a problem leaves open for the answer: the given rods cover the other one.
 Strip answerStrip(const SingleRodProblem& problem);
+
+// The check a strip applies on a screen of these rules.
+constexpr Check checkOn(const SingleRodRules& rules, Strip strip)
+{
+    return strip == Strip::Upper ? rules.upper : rules.lower;
+}
+
+// The right rod laid in the gap at the open strip's right end (the Strip as the place).
+Solution singleRodSolution(const SingleRodRules& rules, const SingleRodProblem& problem);
 
 // A given-rod display ("brasto", "brasto1", "brasto2") showing a rod on a
 // strip, so many units from the strip's left end. The strips are as long as
@@ -117,5 +128,9 @@ private:
     int filled_ = 0;
     std::string text_;
 };
+
+// The rods that close the row from where it is filled (place 0, the row):
+// a 10 first while more than ten are missing, then the rest.
+Solution compositionSolution(const Composition& composition);
 
 } // namespace brasti

@@ -29,6 +29,7 @@ public:
     // "brasto", "brasto1" or "brasto2"; nullptr if the screen has no such display.
     RodCopy* givenRodDisplay(const QString& name) const;
     QString problemSentence() const override;
+    std::vector<ShownMove> shownMoves() const override;
 
 protected:
     void newProblem() override;
@@ -38,7 +39,7 @@ protected:
 
 private:
     void dropOnStrip(Strip which, Rod* rod);
-    Check checkOf(Strip which) const { return which == Strip::Upper ? config_.rules.upper : config_.rules.lower; }
+    Check checkOf(Strip which) const { return checkOn(config_.rules, which); }
 
     const SingleRodConfig& config_;
     QWidget* frame_;

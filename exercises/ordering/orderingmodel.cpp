@@ -71,4 +71,18 @@ bool SlotRow::isOrdered(bool ascending) const
     return brasti::isOrdered(rods_, ascending);
 }
 
+Solution orderingSolution(std::vector<int> rodsInPlay, bool ascending, bool startAgain)
+{
+    std::sort(rodsInPlay.begin(), rodsInPlay.end());
+    if (!ascending)
+        std::reverse(rodsInPlay.begin(), rodsInPlay.end());
+    Solution moves;
+    if (startAgain)
+        moves.push_back(Move::press(kRicominciaControl));
+    for (std::size_t i = 0; i < rodsInPlay.size(); ++i)
+        moves.push_back(Move::lay(rodsInPlay[i], static_cast<int>(i) + 1));
+    moves.push_back(Move::press(kConfermaControl));
+    return moves;
+}
+
 } // namespace brasti

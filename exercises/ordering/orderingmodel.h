@@ -4,6 +4,8 @@
 // The decisions of the ordering screens, free of any widget: how many rods
 // a problem puts in play, which rods it draws, in what order they start,
 // what the slots hold and whether their order is right.
+#include "common/solution.h"
+
 #include <span>
 #include <vector>
 
@@ -27,6 +29,15 @@ std::vector<int> startOrder(const OrderingRules& rules, const std::vector<int>& 
 
 // Strictly rising (or falling) over every adjacent pair.
 bool isOrdered(std::span<const int> rods, bool ascending);
+
+// The controls of a shown answer.
+inline constexpr int kConfermaControl = 0;
+inline constexpr int kRicominciaControl = 1;
+
+// "Ricomincia" first when the slots hold rods already (they stay put until
+// then), the rods in play laid in order into slots 1, 2, … (the place of
+// each move), then "Conferma".
+Solution orderingSolution(std::vector<int> rodsInPlay, bool ascending, bool startAgain = false);
 
 // The rods dropped into the slots of one problem.
 class SlotRow {

@@ -70,7 +70,7 @@ void NumberToRodScreen::rodClicked(int k)
     // Hidden or locked rods give no answer, however the click arrives.
     if (k < 1 || k > 10 || !rod(k)->isMovable() || !rod(k)->isVisible())
         return;
-    if (k == targetRod_)
+    if (namesRod(targetRod_, k))
         rightAnswer();
     else
         wrongAnswer();
@@ -148,6 +148,14 @@ bool NumberToRodScreen::eventFilter(QObject* watched, QEvent* event)
 ExerciseScreen* createNumberToRodScreen(const RodNumberEntry& entry, AppContext& context)
 {
     return new NumberToRodScreen(entry, context);
+}
+
+std::vector<ShownMove> NumberToRodScreen::shownMoves() const
+{
+    std::vector<ShownMove> moves;
+    for (const Move& m : nameSolution(targetRod_))
+        moves.push_back(ShownMove::press(rod(m.place)));
+    return moves;
 }
 
 } // namespace brasti

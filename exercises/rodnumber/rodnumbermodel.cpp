@@ -65,4 +65,15 @@ TensBox::Outcome TensBox::drop(int rod, bool liesInBox)
     return Outcome::Wrong;
 }
 
+Solution tensSolution(const TensBox& box)
+{
+    if (box.target() == 0)
+        return {};
+    Solution moves;
+    if (!box.tenPlaced())
+        moves.push_back(Move::lay(10, 0, 0));
+    moves.push_back(Move::lay(box.completingRod(), 0, 10));
+    return moves;
+}
+
 } // namespace brasti

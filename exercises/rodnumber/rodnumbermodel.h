@@ -5,6 +5,8 @@
 // numbers a problem draws, how a number is written, the order the rods lie
 // in, and how the box of the numbers up to 20 is filled with the 10 and its
 // completing rod.
+#include "common/solution.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -18,6 +20,17 @@ class RandomSource;
 int drawTargetRod(RandomSource& random);
 // The number to build with the 10: 11 to 20, one draw.
 int drawTargetNumber(RandomSource& random);
+
+// Whether the number clicked (or the rod clicked) is the rod asked about.
+constexpr bool namesRod(int target, int answer)
+{
+    return answer == target;
+}
+// The number button, or the rod, of the target pressed (its number as the control).
+inline Solution nameSolution(int target)
+{
+    return {Move::press(target)};
+}
 
 enum class NumberDisplay { Word, Digits };
 
@@ -62,5 +75,9 @@ private:
     bool tenPlaced_ = false;
     bool solved_ = false;
 };
+
+// What is left to lay in the box: the 10 at its left end unless it lies
+// there already, then the completing rod right after it (place 0, the box).
+Solution tensSolution(const TensBox& box);
 
 } // namespace brasti

@@ -59,7 +59,7 @@ void RodToNumberScreen::numberClicked(int k)
     // A click queued before the buttons were locked must not count.
     if (k < 1 || k > 10 || !numberButton(k)->isEnabled())
         return;
-    if (k == targetRod_)
+    if (namesRod(targetRod_, k))
         rightAnswer();
     else
         wrongAnswer();
@@ -90,6 +90,14 @@ QString RodToNumberScreen::problemSentence() const
 ExerciseScreen* createRodToNumberScreen(const RodNumberEntry& entry, AppContext& context)
 {
     return new RodToNumberScreen(entry, context);
+}
+
+std::vector<ShownMove> RodToNumberScreen::shownMoves() const
+{
+    std::vector<ShownMove> moves;
+    for (const Move& m : nameSolution(targetRod_))
+        moves.push_back(ShownMove::press(numberButton(m.place)));
+    return moves;
 }
 
 } // namespace brasti

@@ -109,4 +109,14 @@ DropOutcome BarFill::drop(int rod)
     return {isFull() ? DropVerdict::Completed : DropVerdict::Placed, at};
 }
 
+Solution writtenSolution(const WrittenRules& rules, const WrittenProblem& problem, const BarFill& bar)
+{
+    Solution moves;
+    layTensThenUnits(moves, 0, bar.filled(), bar.length() - bar.filled());
+    moves.push_back(Move::type(rules.mode == AnswerMode::ResultMode ? std::to_string(problem.result())
+                                                                      : writtenOperation(problem)));
+    moves.push_back(Move::press(kEnterControl));
+    return moves;
+}
+
 } // namespace brasti

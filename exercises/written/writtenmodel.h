@@ -4,6 +4,7 @@
 // The decisions of the written-arithmetic screens, free of any widget: the
 // problems they draw, what they print and expect, and how the target bar
 // takes the rods dropped on it.
+#include "common/solution.h"
 #include "exercises/written/typedanswer.h"
 
 #include <array>
@@ -101,5 +102,13 @@ private:
 };
 
 BarRule barRule(WrittenBoard board);
+
+// The one control of a shown answer: Enter in the answer box.
+inline constexpr int kEnterControl = 0;
+
+// What is left to do: the rods that fill the target bar from where it is
+// filled (place 0, the bar; a 10 first while more than ten are missing),
+// then the answer typed as the screen asks for it, then Enter.
+Solution writtenSolution(const WrittenRules& rules, const WrittenProblem& problem, const BarFill& bar);
 
 } // namespace brasti

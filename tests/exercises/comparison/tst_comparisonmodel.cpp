@@ -169,6 +169,46 @@ private slots:
         }
         QCOMPARE(rights, 1);
     }
+
+    // Every problem the comparison screens can draw, solved by the shown
+    // answer as their own checks judge it.
+    void solutionsPassTheChecks()
+    {
+        for (const ComparisonEntry& e : kComparisonScreens) {
+            if (e.screen > 7)
+                continue;
+            for (int low = 1; low <= 8; ++low) {
+                RowAnswer answer;
+                const Solution moves = rowSolution(e.config.row, low);
+                for (const Move& m : moves)
+                    if (m.kind == Move::Kind::Lay)
+                        QVERIFY(!isGiven(e.config.row, RowBox(m.place)) && answer.place(RowBox(m.place), m.rod));
+                QCOMPARE(moves.back(), Move::press(kRowConfermaControl));
+                QCOMPARE(rowSolution(e.config.row, low, true).front(), Move::press(kRowRicominciaControl));
+                QVERIFY(answer.isRight(e.config.row, low));
+            }
+        }
+        for (int kind = 1; kind <= 5; ++kind)
+            for (int shown = 1; shown <= 10; ++shown)
+                for (Side side : {Side::Left, Side::Right}) {
+                    const RelationProblem p{kind, correctedShownRod(relationOfKind(kind), shown, side), side};
+                    const Solution moves = relationSolution(p);
+                    QCOMPARE(int(moves.size()), 1);
+                    QVERIFY(Side(moves[0].place) != side && completesRelation(p, moves[0].rod));
+                    // The nearest rod that does: one nearer would not.
+                    const int distance = std::abs(moves[0].rod - p.shownRod);
+                    for (int d = 1; d <= 10; ++d)
+                        QVERIFY(std::abs(d - p.shownRod) >= distance || !completesRelation(p, d));
+                }
+        for (int left = 1; left <= 10; ++left)
+            for (int right = 1; right <= 10; ++right) {
+                const SignProblem p{left, right};
+                const Solution moves = signSolution(p);
+                QVERIFY(moves.size() == 1 && moves[0].kind == Move::Kind::Press);
+                QVERIFY(isRightSign(p, Relation(moves[0].place)));
+            }
+    }
+
 };
 
 BRASTI_TEST_MAIN(TestComparisonModel)

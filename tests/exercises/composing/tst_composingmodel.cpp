@@ -6,6 +6,7 @@
 #include "exercises/composing/composing.h"
 #include "harness/harness.h"
 #include "harness/testmain.h"
+#include <algorithm>
 
 #include <variant>
 
@@ -186,6 +187,58 @@ private slots:
         }
         QCOMPARE(QString::fromStdString(c.text()), text);
     }
+
+    // Every problem the composing screens can draw, and every state a row can
+    // reach on the way: the shown rods fill it exactly, each laid where the
+    // row is filled to, the 10 before the units, and no number needed more
+    // often than its three rods.
+    void solutionsPassTheChecks()
+    {
+        for (const ComposingEntry& e : kComposingScreens) {
+            const auto* rules = std::get_if<SingleRodConfig>(&e.config);
+            if (!rules)
+                continue;
+            const std::vector<ProblemKind> kinds = rules->rules.kind
+                                                       ? std::vector{*rules->rules.kind}
+                                                       : std::vector{ProblemKind::Sum, ProblemKind::Difference};
+            for (ProblemKind kind : kinds)
+                for (int first = 1; first <= 9; ++first)
+                    for (int second = 1; first + second <= 10; ++second) {
+                        if (kind == ProblemKind::MakeTen && first + second != 10)
+                            continue;
+                        const SingleRodProblem p{kind, first, second};
+                        const Solution moves = singleRodSolution(rules->rules, p);
+                        QCOMPARE(int(moves.size()), 1);
+                        const Check check = checkOn(rules->rules, Strip(moves[0].place));
+                        QVERIFY(check != Check::None && Strip(moves[0].place) == answerStrip(p));
+                        QCOMPARE(moves[0].rod, rightRod(check, p));
+                        // The rod ends flush with the strip, as long as the whole.
+                        QCOMPARE(moves[0].atUnits + moves[0].rod, p.whole());
+                    }
+        }
+        for (int target = 1; target <= 20; ++target)
+            for (int given = 0; given < target; ++given) {
+                for (int laid = 0; laid <= 10 && given + laid < target; ++laid) {
+                    Composition row(target, given);
+                    if (laid > 0 && row.add(laid) != Composition::Step::Fits)
+                        continue;
+                    std::vector<int> used = givenParts(given);
+                    if (laid > 0)
+                        used.push_back(laid);
+                    const Solution moves = compositionSolution(row);
+                    for (std::size_t i = 0; i < moves.size(); ++i) {
+                        QCOMPARE(moves[i].atUnits, row.filled());
+                        QVERIFY(i + 1 == moves.size() || moves[i].rod == 10);
+                        used.push_back(moves[i].rod);
+                        QCOMPARE(row.add(moves[i].rod),
+                                 i + 1 == moves.size() ? Composition::Step::Closes : Composition::Step::Fits);
+                    }
+                    for (int k = 1; k <= 10; ++k)
+                        QVERIFY(std::count(used.begin(), used.end(), k) <= 3);
+                }
+            }
+    }
+
 };
 
 BRASTI_TEST_MAIN(TestComposingModel)

@@ -143,6 +143,30 @@ private slots:
         QCOMPARE(row.rodAt(1), 0);
         QVERIFY(row.place(1, 9));
     }
+
+    // The shown answer, played on the slots, is what "Conferma" takes as right:
+    // for a large sample of draws of every size, and all ten rods, both ways.
+    void solutionsPassTheCheck()
+    {
+        ClockRandom random(20261209);
+        for (int n : {3, 4, 5, 7, 10}) {
+            for (int draw = 0; draw < 2000; ++draw) {
+                const std::vector<int> rods = n == 10 ? std::vector<int>{4, 1, 9, 2, 10, 3, 7, 5, 8, 6}
+                                                      : drawDifferentRods(random, n);
+                for (bool ascending : {true, false}) {
+                    SlotRow row(n);
+                    QCOMPARE(orderingSolution(rods, ascending, true).front(), Move::press(kRicominciaControl));
+                    const Solution moves = orderingSolution(rods, ascending);
+                    QCOMPARE(int(moves.size()), n + 1);
+                    for (std::size_t i = 0; i < std::size_t(n); ++i)
+                        QVERIFY(moves[i].kind == Move::Kind::Lay && row.place(moves[i].place, moves[i].rod));
+                    QCOMPARE(moves.back(), Move::press(kConfermaControl));
+                    QVERIFY(row.isFull() && row.isOrdered(ascending));
+                }
+            }
+        }
+    }
+
 };
 
 BRASTI_TEST_MAIN(TestOrderingModel)

@@ -112,6 +112,32 @@ private slots:
             QCOMPARE(box.drop(drops[i].first, drops[i].second), outcomes[i]);
         QCOMPARE(box.tenPlaced(), tenPlaced);
     }
+
+    // The shown answers pass the screens' own checks: the named rod for every
+    // target, and the box of every number to 20, from empty and with the 10 laid.
+    void solutionsPassTheChecks()
+    {
+        for (int target = 1; target <= 10; ++target) {
+            const Solution moves = nameSolution(target);
+            QVERIFY(moves.size() == 1 && namesRod(target, moves[0].place));
+        }
+        for (int target = 11; target <= 20; ++target)
+            for (bool tenFirst : {false, true}) {
+                TensBox box;
+                box.reset(target);
+                if (tenFirst)
+                    QCOMPARE(box.drop(10, false), TensBox::Outcome::TenPlaced);
+                const Solution moves = tensSolution(box);
+                QCOMPARE(int(moves.size()), tenFirst ? 1 : 2);
+                for (std::size_t i = 0; i < moves.size(); ++i) {
+                    const bool last = i + 1 == moves.size();
+                    QCOMPARE(moves[i].atUnits, last ? 10 : 0);
+                    QCOMPARE(box.drop(moves[i].rod, false),
+                             last ? TensBox::Outcome::Right : TensBox::Outcome::TenPlaced);
+                }
+            }
+    }
+
 };
 
 BRASTI_TEST_MAIN(TestRodNumberModel)

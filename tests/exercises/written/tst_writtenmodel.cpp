@@ -259,6 +259,39 @@ private slots:
         }
         QVERIFY(bar.isFull());
     }
+
+    // Every problem of every board, in both answer modes, from an empty bar
+    // and from each rod the bar takes on the way: the shown rods fill it as
+    // its rule takes them, and the typed answer passes the reader.
+    void solutionsPassTheChecks()
+    {
+        for (WrittenBoard board : {WrittenBoard::Addition10, WrittenBoard::Subtraction10, WrittenBoard::Addition20,
+                                   WrittenBoard::Subtraction20})
+            for (AnswerMode mode : {AnswerMode::ResultMode, AnswerMode::OperationMode})
+                for (int first = 1; first <= 20; ++first)
+                    for (int second = 1; second <= 10; ++second) {
+                        const WrittenProblem p{board, first, second};
+                        if (p.result() < 1 || p.barLength() > 20 || (!isWithinTwenty(board) && p.barLength() > 10)
+                            || (board == WrittenBoard::Subtraction20 && first < 11))
+                            continue;
+                        for (int before : {0, 10}) {
+                            BarFill bar(barRule(board), p.barLength(), p.barStart());
+                            if (before > 0 && bar.drop(before).verdict != DropVerdict::Placed)
+                                continue;
+                            const Solution moves = writtenSolution({board, mode}, p, bar);
+                            QVERIFY(moves.size() >= 2);
+                            for (std::size_t i = 0; i + 2 < moves.size(); ++i)
+                                QCOMPARE(bar.drop(moves[i].rod).verdict,
+                                         i + 3 == moves.size() ? DropVerdict::Completed : DropVerdict::Placed);
+                            QVERIFY(bar.isFull());
+                            const Move& typed = moves[moves.size() - 2];
+                            QVERIFY(typed.kind == Move::Kind::Type);
+                            QVERIFY2(CheckTypedAnswer(typed.text, mode, expectedAnswer(p)), typed.text.c_str());
+                            QCOMPARE(moves.back(), Move::press(kEnterControl));
+                        }
+                    }
+    }
+
 };
 
 BRASTI_TEST_MAIN(TestWrittenModel)
