@@ -166,8 +166,8 @@ TeacherWindow::TeacherWindow(AppContext& context, Shell& shell, const SettingsRe
     layout->addLayout(keep);
 
     // What the child before did, kept in memory only.
-    summary_ = named(new QTableWidget(0, 4, this), "riepilogo", tr("riepilogo degli esercizi svolti"));
-    summary_->setHorizontalHeaderLabels({tr("esercizio"), tr("risolti"), tr("errori"), tr("tempo")});
+    summary_ = named(new QTableWidget(0, 5, this), "riepilogo", tr("riepilogo degli esercizi svolti"));
+    summary_->setHorizontalHeaderLabels({tr("esercizio"), tr("risolti"), tr("errori"), tr("risposte mostrate"), tr("tempo")});
     summary_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     summary_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     summary_->verticalHeader()->hide();
@@ -216,8 +216,8 @@ void TeacherWindow::showSummary()
         const RunRow& row = rows[std::size_t(i)];
         const QString cells[] = {exerciseCaption(kCatalogue[std::size_t(row.screen - 1)].caption).simplified(),
                                  QString::number(row.solved), QString::number(row.wrong),
-                                 minutesAndSeconds(row.time)};
-        for (int column = 0; column < 4; ++column)
+                                 QString::number(row.shown), minutesAndSeconds(row.time)};
+        for (int column = 0; column < int(std::size(cells)); ++column)
             summary_->setItem(i, column, new QTableWidgetItem(cells[column]));
     }
 }

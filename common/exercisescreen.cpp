@@ -84,6 +84,14 @@ ExerciseScreen::ExerciseScreen(AppContext& context, const QString& title, const 
         focusFirstControl();
     });
 
+    mostrami_ = new WrapButton(pictureIcon(Picture::Mostrami), tr("mostrami"), b);
+    mostrami_->setObjectName(QStringLiteral("BottoneMostrami"));
+    mostrami_->hide();
+    b->place(mostrami_, layout.mostrami);
+    b->setFontPoints(mostrami_, 9.75);
+    connect(mostrami_, &QPushButton::clicked, this, &ExerciseScreen::mostrami);
+    show_ = new AnswerShow(b, moveNotice_, mostrami_);
+
     makeLabel(b, QStringLiteral("Label1"), tr("Esatti"), layout.label1, layout.counterFontPoints);
     esatti_ = makeLabel(b, QStringLiteral("EtichettaEsatti"), QStringLiteral("quantiesatti"), layout.esatti,
                         layout.counterFontPoints);
@@ -132,6 +140,7 @@ ExerciseScreen::ExerciseScreen(AppContext& context, const QString& title, const 
 
 ExerciseScreen::~ExerciseScreen()
 {
+    show_->stop();
     // The screen's own part is gone by now, and its sentence with it; the
     // notice, going later with the other controls, may still be asked.
     problemNotice_->setSource({});
@@ -162,6 +171,8 @@ void ExerciseScreen::load()
 
 void ExerciseScreen::poseProblem()
 {
+    stopShowing();
+    mostrami_->hide();
     ++problemsPosed_;
     newProblem();
     problemNotice_->announceSoon();
@@ -213,6 +224,8 @@ void ExerciseScreen::sizeRod(Rod* r)
 
 void ExerciseScreen::rightAnswer()
 {
+    stopShowing();
+    mostrami_->hide();
     const bool wasShowing = !iconSi_->isHidden();
     iconSi_->show();
     iconNo_->hide();
@@ -238,6 +251,7 @@ void ExerciseScreen::rightAnswer()
 
 void ExerciseScreen::wrongAnswer()
 {
+    stopShowing();
     context_.wrongCount = countUp(context_.wrongCount);
     if (context_.summary)
         context_.summary->wrong();
@@ -248,6 +262,34 @@ void ExerciseScreen::wrongAnswer()
     PlayWrongSound(context_);
     showCountsOnIcons();
     tellVerdict(iconNo_, wasShowing);
+    // The way can be shown now, where the teacher asked for it.
+    if (context_.showAnswer && mostrami_->isHidden() && !shownMoves().empty())
+        mostrami_->show();
+}
+
+void ExerciseScreen::mostrami()
+{
+    if (show_->isPlaying()) {
+        show_->stop(true);
+        return;
+    }
+    // A rod on its way, by mouse or by keys, is the child's own move.
+    if (mostrami_->isHidden() || dragger_->draggedRod())
+        return;
+    if (show_->play(shownMoves()) && context_.summary)
+        context_.summary->answerShown();
+}
+
+void ExerciseScreen::stopShowing()
+{
+    show_->stop();
+}
+
+void ExerciseScreen::hideEvent(QHideEvent* event)
+{
+    // Nothing goes on moving, or speaking, on a screen that was left.
+    stopShowing();
+    ScreenWindow::hideEvent(event);
 }
 
 void ExerciseScreen::rightStep()

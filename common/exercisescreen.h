@@ -5,6 +5,7 @@
 // with their labels, the right and wrong icons, "avanti" with the advance
 // mode, and the menu bar with "Azzera conteggio", "Informazioni" and "Esci".
 // A screen adds its own problem, answer controls and check.
+#include "common/answershow.h"
 #include "common/rod.h"
 #include "common/screenwindow.h"
 
@@ -35,6 +36,8 @@ struct FrameLayout {
     QRect label2{8160, 2040, 975, 255};
     QRect errati{8160, 2340, 975, 255};
     QRect icons{8220, 240, 855, 855};
+    // "mostrami", shown after a wrong try when the teacher asked for it.
+    QRect mostrami{8400, 2880, 1425, 855};
     double counterFontPoints = 9.75;
 };
 
@@ -60,6 +63,7 @@ public:
     PictureBox* rightIcon() const { return iconSi_; }
     PictureBox* wrongIcon() const { return iconNo_; }
     RodStance stance() const { return stance_; }
+    QPushButton* mostramiButton() const { return mostrami_; }
 
     // The frame's handlers, public so the menu and tests reach them alike.
     void azzeraConteggio();
@@ -75,6 +79,13 @@ public:
     // posed, and where a rod lies after each move through the other.
     Notice* problemNotice() const { return problemNotice_; }
     Notice* moveNotice() const { return moveNotice_; }
+
+    // The right answer from the board as it stands, as moves on this
+    // screen's widgets; empty where nothing is left to show.
+    virtual std::vector<ShownMove> shownMoves() const { return {}; }
+    // "mostrami": plays the answer, or stops the play.
+    void mostrami();
+    bool isShowingAnswer() const { return show_->isPlaying(); }
 
 protected:
     // The screen's own settings, run in the load step before the rods are sized.
@@ -125,6 +136,11 @@ protected:
     void addOperationLine(const QString& line);
     void showOperations(bool visible);
 
+    // Before anything changes the board on its own (a new problem, a
+    // verdict, leaving): a shown answer stops and gives the board back.
+    void stopShowing();
+    void hideEvent(QHideEvent* event) override;
+
 private:
     // Both icons' detail: the counts as they stand now.
     void showCountsOnIcons();
@@ -150,6 +166,8 @@ private:
     QAction* invisibili_ = nullptr;
     Notice* problemNotice_;
     Notice* moveNotice_;
+    QPushButton* mostrami_;
+    AnswerShow* show_;
     // Problems posed so far, and as a drop began, with the rod's place then.
     unsigned problemsPosed_ = 0;
     unsigned problemsAtDrop_ = 0;

@@ -66,6 +66,21 @@ void draw(QPainter& p, Picture picture, const QRectF& box)
         p.drawPolygon(QPolygonF({QPointF(0.36, 0.02), QPointF(0.62, 0.2), QPointF(0.36, 0.36)}));
         break;
     }
+    case Picture::Mostrami: {
+        // A rod carried along an arc to its place, as a shown answer moves it.
+        p.setPen(pen(QColor(40, 40, 40), 0.03));
+        p.setBrush(QColor(255, 220, 0));
+        p.drawRect(QRectF(0.06, 0.62, 0.34, 0.16));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(120, 120, 120), 0.04, Qt::DashLine));
+        p.drawRect(QRectF(0.6, 0.62, 0.34, 0.16));
+        p.setPen(pen(QColor(30, 80, 170), 0.08));
+        p.drawArc(QRectF(0.2, 0.18, 0.6, 0.7), 20 * 16, 140 * 16);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 80, 170));
+        p.drawPolygon(QPolygonF({QPointF(0.66, 0.3), QPointF(0.9, 0.3), QPointF(0.8, 0.52)}));
+        break;
+    }
     case Picture::Avvio:
     case Picture::Window: {
         // Three rods in a staircase, the program's mark.

@@ -44,6 +44,12 @@ void RunSummary::wrong()
         ++row->wrong;
 }
 
+void RunSummary::answerShown()
+{
+    if (RunRow* row = current())
+        ++row->shown;
+}
+
 std::vector<RunRow> RunSummary::rows() const
 {
     std::vector<RunRow> now = rows_;

@@ -17,6 +17,7 @@ struct RunRow {
     int screen = 0;
     int solved = 0;
     int wrong = 0;
+    int shown = 0; // answers shown after a wrong try
     std::chrono::milliseconds time{0};
 };
 
@@ -32,6 +33,7 @@ public:
     // Counted for the exercise being played; nothing when none is.
     void solved();
     void wrong();
+    void answerShown();
 
     // The rows as they stand now, the time of the exercise in play included.
     std::vector<RunRow> rows() const;

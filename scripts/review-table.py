@@ -21,6 +21,7 @@ MARKER = "<!-- The table below is written by scripts/review-table.py: run it aga
 # is shown by its name.
 PLACES = {
     "Accessibility": "lector de pantalla: dónde está una regleta",
+    "AnswerShow": "lector de pantalla: al final de «muéstrame»",
     "CommandLine": "terminal: brasti --help",
     "CompositionScreen": "pantallas «forma»: nombres de las zonas",
     "Dialogs": "ventanas de mensaje",

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="it_IT">
 <context>
+    <name>brasti::AnswerShow</name>
+    <message>
+        <source>ora prova tu</source>
+        <translation>now you try</translation>
+    </message>
+</context>
+<context>
     <name>brasti::CommandLine</name>
     <message>
         <source>mostra questo aiuto ed esce</source>
@@ -198,6 +205,10 @@ Options:
     <message>
         <source>invisibili</source>
         <translation>hidden</translation>
+    </message>
+    <message>
+        <source>mostrami</source>
+        <translation>show me</translation>
     </message>
 </context>
 <context>
@@ -949,6 +960,10 @@ Options:
     <message>
         <source>Salvato in %1</source>
         <translation>Saved in %1</translation>
+    </message>
+    <message>
+        <source>risposte mostrate</source>
+        <translation>answers shown</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="it_IT">
 <context>
+    <name>brasti::AnswerShow</name>
+    <message>
+        <source>ora prova tu</source>
+        <translation>ahora prueba tú</translation>
+    </message>
+</context>
+<context>
     <name>brasti::CommandLine</name>
     <message>
         <source>mostra questo aiuto ed esce</source>
@@ -198,6 +205,10 @@ Opciones:
     <message>
         <source>invisibili</source>
         <translation>ocultas</translation>
+    </message>
+    <message>
+        <source>mostrami</source>
+        <translation>muéstrame</translation>
     </message>
 </context>
 <context>
@@ -949,6 +960,10 @@ Opciones:
     <message>
         <source>Salvato in %1</source>
         <translation>Guardado en %1</translation>
+    </message>
+    <message>
+        <source>risposte mostrate</source>
+        <translation>respuestas mostradas</translation>
     </message>
 </context>
 <context>

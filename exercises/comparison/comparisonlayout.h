@@ -64,6 +64,7 @@ inline FrameLayout frameLayout(const ComparisonLayout& layout)
     frame.label2 = QRect(left, 1920, width, 255);
     frame.errati = QRect(left, 2190, width, 255);
     frame.avanti = QRect(left, layout.avantiTop, width, kColumnButtonHeight);
+    frame.mostrami = QRect(left, layout.avantiTop + kColumnButtonHeight + 105, width, kColumnButtonHeight);
     return frame;
 }
 

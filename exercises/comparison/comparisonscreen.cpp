@@ -58,8 +58,13 @@ QPushButton* ComparisonScreen::addColumnButton(const QString& name, Picture pict
 
 void ComparisonScreen::standIn(QWidget* item, const QWidget* box, int k)
 {
+    board()->place(item, standingPlace(box, k));
+}
+
+QRect ComparisonScreen::standingPlace(const QWidget* box, int k)
+{
     const QRect b = Board::designRect(box);
-    board()->place(item, QRect(b.left(), comparison::standingTop(b.top(), k), kUnitTwips, k * kUnitTwips));
+    return QRect(b.left(), comparison::standingTop(b.top(), k), kUnitTwips, k * kUnitTwips);
 }
 
 void ComparisonScreen::layTray()

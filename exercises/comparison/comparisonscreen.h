@@ -34,6 +34,8 @@ protected:
     QPushButton* addColumnButton(const QString& name, Picture picture, const QString& text, int top);
     // Stands a rod, or a rod's copy showing rod k, on the bottom edge of a box.
     void standIn(QWidget* item, const QWidget* box, int k);
+    // Where that is, in twips of the container.
+    static QRect standingPlace(const QWidget* box, int k);
     // The probing shuffle of the tray: every rod enabled, shown and standing
     // on the tray's bottom line, at Lefts 200, 600, ..., 3800.
     void layTray();

@@ -101,4 +101,14 @@ ExerciseScreen* createRelationScreen(const ComparisonEntry& entry, AppContext& c
     return new RelationScreen(entry, context);
 }
 
+std::vector<ShownMove> RelationScreen::shownMoves() const
+{
+    std::vector<ShownMove> moves;
+    for (const Move& m : relationSolution(problem_)) {
+        Place* target = box(static_cast<Side>(m.place));
+        moves.push_back(ShownMove::lay(rod(m.rod), target, standingPlace(target, m.rod)));
+    }
+    return moves;
+}
+
 } // namespace brasti

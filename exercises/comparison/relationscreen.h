@@ -26,6 +26,7 @@ public:
     QLabel* sign() const { return sign_; }
     QLabel* instruction() const { return instruction_; }
     QString problemSentence() const override;
+    std::vector<ShownMove> shownMoves() const override;
 
 protected:
     void newProblem() override;

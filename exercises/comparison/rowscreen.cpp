@@ -141,4 +141,21 @@ ExerciseScreen* createRowScreen(const ComparisonEntry& entry, AppContext& contex
     return new RowScreen(entry, context);
 }
 
+std::vector<ShownMove> RowScreen::shownMoves() const
+{
+    std::vector<ShownMove> moves;
+    bool taken = false;
+    for (RowBox which : kRowBoxes)
+        taken = taken || (!isGiven(config().row, which) && answer_.rodIn(which) != 0);
+    for (const Move& m : rowSolution(config().row, lowRod_, taken)) {
+        if (m.kind != Move::Kind::Lay) {
+            moves.push_back(ShownMove::press(m.place == kRowRicominciaControl ? ricomincia_ : conferma_));
+            continue;
+        }
+        Place* target = box(static_cast<RowBox>(m.place));
+        moves.push_back(ShownMove::lay(rod(m.rod), target, standingPlace(target, m.rod)));
+    }
+    return moves;
+}
+
 } // namespace brasti

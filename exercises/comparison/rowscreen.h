@@ -30,6 +30,7 @@ public:
     QPushButton* ricominciaButton() const { return ricomincia_; }
     QLabel* title() const { return title_; }
     QString problemSentence() const override;
+    std::vector<ShownMove> shownMoves() const override;
 
 protected:
     void newProblem() override;

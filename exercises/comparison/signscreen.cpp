@@ -115,4 +115,12 @@ ExerciseScreen* createSignScreen(const ComparisonEntry& entry, AppContext& conte
     return new SignScreen(entry, context);
 }
 
+std::vector<ShownMove> SignScreen::shownMoves() const
+{
+    std::vector<ShownMove> moves;
+    for (const Move& m : signSolution(problem_))
+        moves.push_back(ShownMove::press(signButton(static_cast<Relation>(m.place))));
+    return moves;
+}
+
 } // namespace brasti

@@ -29,6 +29,7 @@ public:
     QWidget* rightBox() const { return right_; }
     QLabel* shownSign() const { return sign_; }
     QString problemSentence() const override;
+    std::vector<ShownMove> shownMoves() const override;
 
 protected:
     void newProblem() override;

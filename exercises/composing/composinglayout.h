@@ -99,6 +99,7 @@ inline FrameLayout frameLayout(const TwipsRect& frame)
     layout.esatti = QRect(frame.left + 1440, top + 360, 975, 255);
     layout.label2 = QRect(frame.left + 2640, top + 60, 975, 255);
     layout.errati = QRect(frame.left + 2640, top + 360, 975, 255);
+    layout.mostrami = QRect(frame.left + 3840, top, 1425, 855);
     // "avanti" flush with the container's right edge.
     layout.avanti = QRect(frame.left + frame.width - 1425, top, 1425, 855);
     return layout;

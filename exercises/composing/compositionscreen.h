@@ -37,6 +37,7 @@ public:
     // The rods lying in the row, from its start.
     std::vector<Rod*> rodsInRow() const;
     QString problemSentence() const override;
+    std::vector<ShownMove> shownMoves() const override;
 
 protected:
     void newProblem() override;

@@ -151,4 +151,15 @@ ExerciseScreen* createSingleRodScreen(const ComposingEntry& entry, AppContext& c
     return new SingleRodScreen(entry, context);
 }
 
+std::vector<ShownMove> SingleRodScreen::shownMoves() const
+{
+    std::vector<ShownMove> moves;
+    for (const Move& m : singleRodSolution(config_.rules, problem_)) {
+        const auto which = static_cast<Strip>(m.place);
+        moves.push_back(
+            ShownMove::lay(rod(m.rod), strip(which), toQRect(composing::snapPlace(which, problem_, m.rod))));
+    }
+    return moves;
+}
+
 } // namespace brasti

@@ -64,6 +64,8 @@ inline FrameLayout frameLayout(const OrderingLayout& layout)
     frame.esatti = QRect(kColumnLeft, 1530, kButtonWidth, 255);
     frame.label2 = QRect(kColumnLeft, 1920, kButtonWidth, 255);
     frame.errati = QRect(kColumnLeft, 2190, kButtonWidth, 255);
+    // Under "avanti", the last of the column's buttons.
+    frame.mostrami = QRect(kColumnLeft, 4560 + kButtonHeight + 105, kButtonWidth, kButtonHeight);
     return frame;
 }
 

@@ -207,4 +207,22 @@ ExerciseScreen* createOrderingScreen(const OrderingEntry& entry, AppContext& con
     return new OrderingScreen(entry, context);
 }
 
+std::vector<ShownMove> OrderingScreen::shownMoves() const
+{
+    std::vector<int> inPlay = drawn_;
+    if (config_.rules.allRods)
+        inPlay = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    std::vector<ShownMove> moves;
+    for (const Move& m : orderingSolution(inPlay, ascending_, slots_.placedCount() > 0)) {
+        if (m.kind != Move::Kind::Lay) {
+            moves.push_back(ShownMove::press(m.place == kRicominciaControl ? ricomincia_ : conferma_));
+            continue;
+        }
+        Rod* r = rod(m.rod);
+        Place* target = slot(m.place);
+        moves.push_back(ShownMove::lay(r, target, QRect(Board::designRect(target).topLeft(), Board::designRect(r).size())));
+    }
+    return moves;
+}
+
 } // namespace brasti

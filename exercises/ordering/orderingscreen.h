@@ -45,6 +45,7 @@ public:
     QPushButton* ricominciaButton() const { return ricomincia_; }
     QLabel* instruction() const { return instruction_; }
     QString problemSentence() const override;
+    std::vector<ShownMove> shownMoves() const override;
 
 protected:
     void initialSettings() override;

@@ -12,6 +12,8 @@
 #include <QFrame>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace brasti {
 namespace {
 
@@ -122,6 +124,29 @@ void NumbersWithTenScreen::unlockAnswer()
 ExerciseScreen* createNumbersWithTenScreen(const RodNumberEntry& entry, AppContext& context)
 {
     return new NumbersWithTenScreen(entry, context);
+}
+
+std::vector<ShownMove> NumbersWithTenScreen::shownMoves() const
+{
+    std::vector<ShownMove> moves;
+    const QRect box = Board::designRect(boxWidget_);
+    std::vector<Rod*> used;
+    if (placedTen_)
+        used.push_back(placedTen_);
+    for (const Move& m : tensSolution(box_)) {
+        // The uppermost free rod of that number, as a child takes it: the second 10 lies on the first.
+        Rod* r = nullptr;
+        for (Rod* candidate : {m.rod == 10 ? secondTen_ : nullptr, rod(m.rod)})
+            if (!r && candidate && std::find(used.begin(), used.end(), candidate) == used.end())
+                r = candidate;
+        if (!r)
+            return {};
+        used.push_back(r);
+        moves.push_back(ShownMove::lay(
+            r, boxWidget_, QRect(box.left() + m.atUnits * kUnitTwips, box.top(), Board::designRect(r).width(),
+                                 Board::designRect(r).height())));
+    }
+    return moves;
 }
 
 } // namespace brasti

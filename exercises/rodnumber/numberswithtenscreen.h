@@ -30,6 +30,7 @@ public:
     Place* numberBox() const { return boxWidget_; }
     QLabel* numberLabel() const { return label_; }
     QString problemSentence() const override;
+    std::vector<ShownMove> shownMoves() const override;
 
 protected:
     void newProblem() override;

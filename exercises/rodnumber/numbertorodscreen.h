@@ -32,6 +32,7 @@ public:
     NumberDisplay display() const { return display_; }
     QLabel* numberLabel() const { return label_; }
     QString problemSentence() const override;
+    std::vector<ShownMove> shownMoves() const override;
 
 protected:
     void newProblem() override;

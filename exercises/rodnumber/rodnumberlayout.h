@@ -73,6 +73,8 @@ inline FrameLayout tensFrameLayout()
     frame.label2 = QRect(8640, 5220, 975, 255);
     frame.errati = QRect(8640, 5490, 975, 255);
     frame.avanti = QRect(8280, 5940, 1425, 855);
+    // Under the container, beside the icons.
+    frame.mostrami = QRect(6000, 5640, 1425, 855);
     return frame;
 }
 

@@ -23,6 +23,7 @@ public:
     // Command1_k, k from 1 to 10.
     QPushButton* numberButton(int k) const;
     QString problemSentence() const override;
+    std::vector<ShownMove> shownMoves() const override;
 
 protected:
     void newProblem() override;

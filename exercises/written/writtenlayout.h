@@ -67,6 +67,7 @@ inline FrameLayout frameLayout(const WrittenLayout& screen)
     layout.esatti = QRect(1560, top + 300, 975, 255);
     layout.label2 = QRect(2760, top, 975, 255);
     layout.errati = QRect(2760, top + 300, 975, 255);
+    layout.mostrami = QRect(3960, top, 1425, height);
     layout.avanti = QRect(screen.frame.left + screen.frame.width - 1425, top, 1425, height);
     return layout;
 }

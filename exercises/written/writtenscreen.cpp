@@ -280,4 +280,35 @@ ExerciseScreen* createWrittenScreen(const WrittenEntry& entry, AppContext& conte
     return new WrittenScreen(entry, context);
 }
 
+std::vector<ShownMove> WrittenScreen::shownMoves() const
+{
+    std::vector<ShownMove> moves;
+    const QRect bar = Board::designRect(target_);
+    std::vector<Rod*> used;
+    for (const Move& m : writtenSolution(config_.rules, problem_, fill_)) {
+        switch (m.kind) {
+        case Move::Kind::Lay: {
+            // The uppermost free rod of that number, as a child takes it: the second 10 lies on the first.
+            Rod* r = nullptr;
+            for (Rod* candidate : {m.rod == 10 ? secondTen_ : nullptr, rod(m.rod)})
+                if (!r && candidate && candidate->isMovable()
+                    && std::find(used.begin(), used.end(), candidate) == used.end())
+                    r = candidate;
+            if (!r)
+                return {};
+            used.push_back(r);
+            moves.push_back(ShownMove::lay(r, target_, QRect(bar.left() + m.atUnits * kUnitTwips, bar.top(),
+                                                             Board::designRect(r).width(), Board::designRect(r).height())));
+            break;
+        }
+        case Move::Kind::Type:
+            moves.push_back(ShownMove::type(text1_, QString::fromStdString(m.text)));
+            break;
+        case Move::Kind::Press:
+            break; // Enter is no button to show: the typed answer is the last move
+        }
+    }
+    return moves;
+}
+
 } // namespace brasti

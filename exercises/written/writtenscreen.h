@@ -64,6 +64,7 @@ public:
     // The second rod of 10 (brasti2_10) within 20, or nullptr.
     Rod* secondTen() const { return secondTen_; }
     QString problemSentence() const override;
+    std::vector<ShownMove> shownMoves() const override;
 
 protected:
     void newProblem() override;

@@ -121,6 +121,8 @@ std::unique_ptr<Opened> open(int screen, const NumberSpeller& speller)
     if (!s->w)
         return nullptr;
     s->w->load();
+    // Shown after a wrong try: it must find its room on every screen too.
+    s->w->mostramiButton()->show();
     s->w->resize(s->w->designedWindowSize());
     s->w->show();
     s->w->activateWindow();

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "harness/harness.h"
+#include <algorithm>
+#include <QLineEdit>
+#include "common/place.h"
 
 #include "common/board.h"
 #include "common/rod.h"
@@ -84,6 +87,40 @@ void clickThroughWindow(QWidget* widget, QPoint localPoint)
     const QPoint p = widget->mapTo(window, localPoint);
     QTest::mousePress(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, p);
     QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, p);
+}
+
+void playMoves(const std::vector<brasti::ShownMove>& moves)
+{
+    for (const brasti::ShownMove& m : moves) {
+        QWidget* item = m.item;
+        if (!item)
+            continue;
+        switch (m.kind) {
+        case brasti::Move::Kind::Lay: {
+            auto* rod = qobject_cast<brasti::Rod*>(item);
+            if (!rod || !m.place)
+                break;
+            // The middle of where the rod is shown to lie, on its place.
+            const auto* board = rod->window()->findChild<brasti::Board*>();
+            const QRect place = brasti::Board::designRect(m.place);
+            const QPoint offset = (m.to.center() - place.topLeft()) * board->scale();
+            const QPoint inside(std::clamp(offset.x(), 0, m.place->width() - 1),
+                                std::clamp(offset.y(), 0, m.place->height() - 1));
+            dragRodTo(rod, rod->window(), m.place->mapTo(rod->window(), inside));
+            break;
+        }
+        case brasti::Move::Kind::Press:
+            clickThroughWindow(item);
+            break;
+        case brasti::Move::Kind::Type:
+            if (auto* box = qobject_cast<QLineEdit*>(item)) {
+                box->clear();
+                QTest::keyClicks(box, m.text);
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+            break;
+        }
+    }
 }
 
 UnderX runUnderX(const char* inside, const QStringList& command, const QStringList& extraEnvironment, int timeoutMs)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
+#include "common/answershow.h"
 // Test doubles and drivers for screens: a scripted random source, a sound
 // recorder, scripted answers to modal questions, and a rod drag that goes
 // through the same event path as a real mouse.
@@ -91,6 +92,10 @@ void dragRodTo(brasti::Rod* rod, QWidget* window, QPoint windowPoint);
 void dragRodOnto(brasti::Rod* rod, QWidget* target);
 // A left click through the window, as a real mouse gives it.
 void clickThroughWindow(QWidget* widget, QPoint localPoint = QPoint(-1, -1));
+// Makes a shown answer's moves as a child makes them, by mouse and keys:
+// each rod dragged to where it is shown to lie, each control clicked, each
+// text typed and sent with Enter.
+void playMoves(const std::vector<brasti::ShownMove>& moves);
 
 // Runs a command under a private X server (xvfb-run, a 1280 x 1024 screen)
 // and waits for it, a minute unless told otherwise; one that takes longer
