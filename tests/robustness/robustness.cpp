@@ -133,6 +133,7 @@ public:
         ScreenWindow* before = shell_->current();
         const QPointer<ScreenWindow> leaving(before);
         const bool wasCarrying = carrying(before);
+        const bool wasShowing = showing(before);
         const std::int16_t right = context_.rightCount;
         const std::int16_t wrong = context_.wrongCount;
         lastWasReset_ = false;
@@ -161,6 +162,7 @@ public:
         try {
             check(before, right, wrong);
             screensOpened_ += shell_->current() != before ? 1 : 0;
+            answersShown_ += !wasShowing && showing(shell_->current()) ? 1 : 0;
             if (auto* e = qobject_cast<ExerciseScreen*>(shell_->current());
                 e && shell_->current() == before && !wasCarrying && e->dragger()->carriedByKeyboard())
                 ++keyboardCarries_;
@@ -179,7 +181,8 @@ public:
             right += played == Sound::Wrong ? 0 : 1;
         return std::to_string(right) + " right and " + std::to_string(long(sound_.played.size()) - right)
              + " wrong answers, " + std::to_string(screensOpened_) + " screens opened, "
-             + std::to_string(keyboardCarries_) + " rods picked up by keyboard, " + std::to_string(restarts_)
+             + std::to_string(keyboardCarries_) + " rods picked up by keyboard, " + std::to_string(answersShown_)
+             + " answers shown, " + std::to_string(restarts_)
              + " restarts";
     }
 
@@ -190,8 +193,16 @@ private:
         g_shell = shell_.get();
         shell_->setQuitAction([this] { quit_ = true; });
         context_.autoAdvance = false;
+        // Every other start as a teacher sets it: "mostrami" after a wrong try.
+        context_.showAnswer = restarts_ % 2 == 0;
         shell_->showStart();
         ++restarts_;
+    }
+
+    static bool showing(ScreenWindow* w)
+    {
+        auto* e = qobject_cast<ExerciseScreen*>(w);
+        return e && e->isShowingAnswer();
     }
 
     static bool carrying(ScreenWindow* w)
@@ -260,6 +271,17 @@ private:
             return "second click of a double-click";
         }
         const int kind = pick(100);
+        if (auto* e = qobject_cast<ExerciseScreen*>(w); e && kind < 6) {
+            // The right answer, as the screen would show it, made by mouse
+            // and keys: plays then reach right answers as often as wrong ones.
+            const std::vector<ShownMove> moves = e->shownMoves();
+            if (!moves.empty()) {
+                const QPointer<ExerciseScreen> guard(e);
+                harness::playMoves(moves);
+                return guard ? "the shown answer made, " + std::to_string(moves.size()) + " moves"
+                             : std::string("the shown answer made, screen left");
+            }
+        }
         if (kind < 42) {
             // Mostly rods that can move, sometimes fixed ones.
             const bool movableOnly = chance(80);
@@ -527,8 +549,12 @@ private:
             carried += rod ? 1 : 0;
             for (QWidget* o : e->board()->findChildren<QWidget*>(QStringLiteral("contornoTrascinamento")))
                 outlines += o->isVisible() ? 1 : 0;
+            if (e != current && e->isShowingAnswer())
+                throw Failure{"an answer still shown on a screen that is gone"};
             if (!rod)
                 continue;
+            if (e->isShowingAnswer())
+                throw Failure{"a rod carried while an answer is shown"};
             if (!e->dragger()->carriedByKeyboard())
                 throw Failure{"a mouse drag was left open"};
             if (e != current)
@@ -588,6 +614,7 @@ private:
     QPoint secondClickAt_;
     Qt::Key heldKey_ = Qt::Key(0);
     long keyboardCarries_ = 0;
+    long answersShown_ = 0;
 };
 
 } // namespace
