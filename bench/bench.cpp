@@ -38,6 +38,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <fcntl.h>
 #include <functional>
 #include <map>
@@ -148,6 +149,48 @@ public:
                 clickUntimed(screen->avantiButton());
             }
         }
+    }
+
+    // "mostrami" after a wrong order of all ten rods, played through, with
+    // the window at `size`: the time from the press's release to the paint
+    // of the first move, and the CPU the program spends on each animation
+    // frame (between two steps of a gliding rod: the step and its paint).
+    void shownAnswers(QSize size, int plays, std::vector<double>& starts, std::vector<double>& frameCpu)
+    {
+        context_.showAnswer = true;
+        switchTo([this] { shell_.openExercise(5); });
+        auto* screen = qobject_cast<brasti::OrderingScreen*>(shell_.current());
+        if (!screen)
+            throw std::runtime_error("no ordering screen of all rods is built");
+        screen->resize(size.isValid() ? size : screen->designedWindowSize());
+        QCoreApplication::processEvents();
+        double last = -1;
+        const auto cpuMs = [] {
+            timespec t{};
+            clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+            return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+        };
+        const QMetaObject::Connection frames =
+            QObject::connect(screen->board(), &brasti::Board::placed, screen, [&](QWidget*) {
+                if (!screen->isShowingAnswer())
+                    return;
+                const double now = cpuMs();
+                if (last >= 0)
+                    frameCpu.push_back(now - last);
+                last = now;
+            });
+        std::vector<double> unused;
+        for (int play = 0; play < plays; ++play) {
+            clickUntimed(screen->ricominciaButton());
+            solve(screen, false, unused, unused);
+            QWidget* first = screen->shownMoves().front().item;
+            last = -1;
+            starts.push_back(timedClick(screen, screen->mostramiButton(), first));
+            while (screen->isShowingAnswer())
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
+        QObject::disconnect(frames);
+        context_.showAnswer = false;
     }
 
     // The comparison screens, a wrong answer then the right one on each
@@ -541,6 +584,12 @@ int runInteraction(char* argv0, int repetitions)
     report("verdict.rodnumber", interaction.rodNumberVerdicts());
     report("verdict.composing", interaction.composingVerdicts());
     reportWritten(interaction);
+    std::vector<double> starts, designed, large;
+    interaction.shownAnswers(QSize(), 2, starts, designed);
+    interaction.shownAnswers(QSize(3840, 2160), 2, starts, large);
+    report("show.start", starts);
+    report("show.frame.designed", designed);
+    report("show.frame.4k", large);
     return 0;
 }
 
@@ -940,6 +989,11 @@ void printTable(const std::vector<Column>& columns)
         latency("composing: answering drop -> verdict", "verdict.composing", 2),
         latency("written: rod release on bar -> shown", "drop.written", 2),
         latency("written: Enter release -> verdict shown", "verdict.written", 2),
+        latency("mostrami release -> first move painted", "show.start", 16),
+        plain("shown answer: CPU per frame, designed, ms", "show.frame.designed", 2, "<= 4 (of a 16 ms frame)",
+              [](const bench::Summary& s) { return s.median <= 4; }),
+        plain("shown answer: CPU per frame, 3840x2160, ms", "show.frame.4k", 2, "<= 4 (of a 16 ms frame)",
+              [](const bench::Summary& s) { return s.median <= 4; }),
         section("Sound, ms: Conferma click -> new playback stream at a private audio server (null sink)"),
         latency("first sound of a run", "sound.first", 50),
         latency("later sounds", "sound.later", 20),
