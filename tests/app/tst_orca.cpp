@@ -292,6 +292,8 @@ private:
         context.random = &random;
         context.sound = &sound;
         context.dialogs = &dialogs;
+        // As a teacher may set it: after a wrong try the answer can be shown.
+        context.showAnswer = true;
         Shell shell(context);
         shell.setQuitAction([] {});
         ear_ = &ear;
@@ -345,7 +347,7 @@ private:
         goOn(pattern);
     }
 
-    // "inserisci   > < =": a wrong sign first, then the right one.
+    // "inserisci   > < =": a wrong sign first, the right one shown, then pressed.
     void playSigns()
     {
         const QString pattern =
@@ -362,6 +364,10 @@ private:
         QVERIFY(tabTo(wrongSign + QStringLiteral(" push button.")));
         const int wrong = press(QStringLiteral("Return"), QStringLiteral("notification risposta sbagliata."));
         hear(wrong, QStringLiteral("esatti 0, errati 1."));
+        // "mostrami": the right sign is pressed before the child's ears, then it is the child's turn.
+        QVERIFY(tabTo(QStringLiteral("mostrami push button.")));
+        const int shown = press(QStringLiteral("space"), QStringLiteral("notification %1.").arg(rightSign));
+        hear(shown, QStringLiteral("notification ora prova tu."));
         QVERIFY(tabTo(rightSign + QStringLiteral(" push button.")));
         const int right = press(QStringLiteral("Return"), QStringLiteral("notification risposta esatta."));
         hear(right, QStringLiteral("esatti 1, errati 1."));
