@@ -47,6 +47,16 @@ QString setUpApplication(const QString& language)
     return spoken;
 }
 
+void applyTeacherSettings(AppContext& context, const TeacherSettings& teacher, bool numbersOnRods)
+{
+    context.autoAdvance = teacher.advance == TeacherSettings::Advance::Automatic;
+    context.numbersOnRods = numbersOnRods || teacher.numbersOnRods;
+    static_assert(TeacherSettings::kExerciseCount == int(decltype(context.offeredExercises)().size()));
+    context.offeredExercises = teacher.exercises;
+    context.exitOffered = teacher.exitOffered;
+    context.showAnswer = teacher.showAnswer;
+}
+
 int runProgram(int argc, char** argv, const std::function<void(QApplication&, Shell&)>& beforeStart)
 {
     if (const std::optional<int> status = answerBeforeStart(argc, argv))
@@ -84,12 +94,7 @@ int runProgram(int argc, char** argv, const std::function<void(QApplication&, Sh
     context.sound = sound.get();
     context.dialogs = &dialogs;
     context.speller = &spellerFor(language.toStdString());
-    context.autoAdvance = teacher.advance == TeacherSettings::Advance::Automatic;
-    context.numbersOnRods = options.numbersOnRods || teacher.numbersOnRods;
-    static_assert(TeacherSettings::kExerciseCount == int(decltype(context.offeredExercises)().size()));
-    context.offeredExercises = teacher.exercises;
-    context.exitOffered = teacher.exitOffered;
-    context.showAnswer = teacher.showAnswer;
+    applyTeacherSettings(context, teacher, options.numbersOnRods);
 
     Shell shell(context);
     // Read again for the teacher's window, its problems in the language now in force.

@@ -9,6 +9,9 @@ class QApplication;
 
 namespace brasti {
 
+struct AppContext;
+struct TeacherSettings;
+
 class Shell;
 
 // The application-wide settings the program runs with, in a language (see
@@ -16,6 +19,10 @@ class Shell;
 // Called by runProgram; tests that measure the program's own behaviour call
 // it too.
 QString setUpApplication(const QString& language = QStringLiteral("it"));
+
+// What the teacher's settings set for the run, as a start applies them;
+// `numbersOnRods` from the command line adds to the file's.
+void applyTeacherSettings(AppContext& context, const TeacherSettings& teacher, bool numbersOnRods = false);
 
 // Runs the program and returns its exit status. `beforeStart` is called once
 // everything is set up, just before the start screen is made and shown; the

@@ -2,12 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "app/teacherwindow.h"
 
+#include "app/catalogue.h"
 #include "app/language.h"
 #include "app/pagesettings.h"
 #include "app/shell.h"
 #include "common/appcontext.h"
 #include "common/exercisescreen.h"
 #include "common/runsummary.h"
+#include "common/texts.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -31,6 +33,26 @@ namespace brasti {
 namespace {
 
 constexpr int kColumns = 4;
+
+// A button for each family, for a week on one kind of exercise: the menu
+// mixes the families in its columns.
+struct Family {
+    const char* name;
+    const char* caption;
+    bool (*holds)(int screen);
+};
+constexpr Family kFamilies[] = {
+    {"famigliaOrdinare", BRASTI_TEXT("brasti::TeacherWindow", "ordinare i brasti"),
+     [](int n) { return holdsScreen(kOrderingScreens, n); }},
+    {"famigliaConfrontare", BRASTI_TEXT("brasti::TeacherWindow", "confrontare i brasti"),
+     [](int n) { return holdsScreen(kComparisonScreens, n); }},
+    {"famigliaNumeri", BRASTI_TEXT("brasti::TeacherWindow", "brasti e numeri"),
+     [](int n) { return holdsScreen(kRodNumberScreens, n); }},
+    {"famigliaComporre", BRASTI_TEXT("brasti::TeacherWindow", "comporre con i brasti"),
+     [](int n) { return holdsScreen(kComposingScreens, n); }},
+    {"famigliaOperazioni", BRASTI_TEXT("brasti::TeacherWindow", "addizioni e sottrazioni"),
+     [](int n) { return holdsScreen(kWrittenScreens, n); }},
+};
 
 template <typename Control>
 Control* named(Control* control, const char* name, const QString& accessible)
@@ -68,16 +90,8 @@ TeacherWindow::TeacherWindow(AppContext& context, Shell& shell, const SettingsRe
         heading->setObjectName(QStringLiteral("colonna%1").arg(column));
         heading->setAccessibleName(text);
         grid->addWidget(heading, 0, column - 1);
-        // The whole column on, or off when it all is on already.
-        connect(heading, &QPushButton::clicked, this, [this, column] {
-            bool allOn = true;
-            for (const CatalogueEntry& entry : kCatalogue)
-                if (entry.menu.column == column)
-                    allOn = allOn && exercises_[std::size_t(entry.screen - 1)]->isChecked();
-            for (const CatalogueEntry& entry : kCatalogue)
-                if (entry.menu.column == column)
-                    exercises_[std::size_t(entry.screen - 1)]->setChecked(!allOn);
-        });
+        connect(heading, &QPushButton::clicked, this,
+                [this, column] { toggleAll([column](const CatalogueEntry& e) { return e.menu.column == column; }); });
     }
     for (const CatalogueEntry& entry : kCatalogue) {
         const QString caption = exerciseCaption(entry.caption).simplified();
@@ -98,6 +112,14 @@ TeacherWindow::TeacherWindow(AppContext& context, Shell& shell, const SettingsRe
     };
     connect(all, &QPushButton::clicked, this, [setAll] { setAll(true); });
     connect(none, &QPushButton::clicked, this, [setAll] { setAll(false); });
+    auto* families = new QHBoxLayout;
+    for (const Family& family : kFamilies) {
+        auto* button = named(new QPushButton(tr(family.caption), offered), family.name, tr(family.caption));
+        families->addWidget(button);
+        connect(button, &QPushButton::clicked, this,
+                [this, holds = family.holds] { toggleAll([holds](const CatalogueEntry& e) { return holds(e.screen); }); });
+    }
+    grid->addLayout(families, 9, 0, 1, kColumns);
     layout->addWidget(offered);
 
     // The menu's own texts, as the child sees them.
@@ -181,6 +203,18 @@ TeacherWindow::TeacherWindow(AppContext& context, Shell& shell, const SettingsRe
 
     showSettings(reading.settings);
     showSummary();
+}
+
+void TeacherWindow::toggleAll(const std::function<bool(const CatalogueEntry&)>& which)
+{
+    // All of them on, or off when they all are on already.
+    bool allOn = true;
+    for (const CatalogueEntry& entry : kCatalogue)
+        if (which(entry))
+            allOn = allOn && exercises_[std::size_t(entry.screen - 1)]->isChecked();
+    for (const CatalogueEntry& entry : kCatalogue)
+        if (which(entry))
+            exercises_[std::size_t(entry.screen - 1)]->setChecked(!allOn);
 }
 
 TeacherSettings TeacherWindow::chosen() const

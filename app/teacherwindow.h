@@ -9,6 +9,7 @@
 #include "app/settings.h"
 
 #include <QDialog>
+#include <functional>
 #include <array>
 #include <chrono>
 
@@ -43,6 +44,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Turns on every exercise `which` takes, or off when all of them are on.
+    void toggleAll(const std::function<bool(const CatalogueEntry&)>& which);
     void save();
     void updateLink();
     void tell(const QString& text);

@@ -965,6 +965,26 @@ Options:
         <source>risposte mostrate</source>
         <translation>answers shown</translation>
     </message>
+    <message>
+        <source>ordinare i brasti</source>
+        <translation>ordering the rods</translation>
+    </message>
+    <message>
+        <source>confrontare i brasti</source>
+        <translation>comparing the rods</translation>
+    </message>
+    <message>
+        <source>brasti e numeri</source>
+        <translation>rods and numbers</translation>
+    </message>
+    <message>
+        <source>comporre con i brasti</source>
+        <translation>composing with the rods</translation>
+    </message>
+    <message>
+        <source>addizioni e sottrazioni</source>
+        <translation>additions and subtractions</translation>
+    </message>
 </context>
 <context>
     <name>brasti::WrittenScreen</name>

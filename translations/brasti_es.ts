@@ -965,6 +965,26 @@ Opciones:
         <source>risposte mostrate</source>
         <translation>respuestas mostradas</translation>
     </message>
+    <message>
+        <source>ordinare i brasti</source>
+        <translation>ordenar las regletas</translation>
+    </message>
+    <message>
+        <source>confrontare i brasti</source>
+        <translation>comparar las regletas</translation>
+    </message>
+    <message>
+        <source>brasti e numeri</source>
+        <translation>regletas y números</translation>
+    </message>
+    <message>
+        <source>comporre con i brasti</source>
+        <translation>componer con las regletas</translation>
+    </message>
+    <message>
+        <source>addizioni e sottrazioni</source>
+        <translation>sumas y restas</translation>
+    </message>
 </context>
 <context>
     <name>brasti::WrittenScreen</name>

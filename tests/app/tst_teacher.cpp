@@ -3,6 +3,7 @@
 // The teacher's window: how it opens from the menu, what "Salva" does to
 // the file and to the running program, and the run's summary.
 #include "app/menuscreen.h"
+#include "app/program.h"
 #include "app/shell.h"
 #include "app/teacherwindow.h"
 #include "common/exercisescreen.h"
@@ -54,6 +55,40 @@ private slots:
             QTest::keyClick(a.menu(), Qt::Key_I, keys);
             QCOMPARE(a.shell.teacherWindow() && a.shell.teacherWindow()->isVisible(), opens);
         }
+    }
+
+    // As a teacher does it: the window by keys, a family chosen, saved and
+    // the window closed by keys; the next start finds the menu as chosen.
+    void choicesOutliveARestart()
+    {
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("brasti/brasti.conf"));
+        {
+            harness::TestContext t;
+            Shell shell(t.context);
+            shell.setQuitAction([] {});
+            shell.setTeacherSettings({}, file);
+            shell.showMenu();
+            QVERIFY(QTest::qWaitForWindowActive(shell.current()));
+            QTest::keyClick(shell.current(), Qt::Key_I, Qt::ControlModifier | Qt::AltModifier);
+            auto* w = qobject_cast<TeacherWindow*>(shell.teacherWindow());
+            QVERIFY(w && w->isVisible());
+            w->findChild<QPushButton*>(QStringLiteral("nessuno"))->click();
+            w->findChild<QPushButton*>(QStringLiteral("famigliaOrdinare"))->click();
+            w->findChild<QCheckBox*>(QStringLiteral("mostraRisposta"))->setChecked(true);
+            w->findChild<QPushButton*>(QStringLiteral("salva"))->click();
+            QTest::keyClick(w, Qt::Key_Escape);
+            QVERIFY(!w->isVisible());
+        }
+        harness::TestContext t;
+        applyTeacherSettings(t.context, readTeacherSettings({QStringLiteral("it")}, file, QString()).settings);
+        Shell shell(t.context);
+        shell.setQuitAction([] {});
+        shell.showMenu();
+        auto* menu = qobject_cast<MenuScreen*>(shell.current());
+        for (int n = 1; n <= kExerciseCount; ++n)
+            QCOMPARE(menu->exerciseButton(buttonOfScreen(n))->isEnabled(), n <= 5);
+        QVERIFY(t.context.showAnswer && !t.context.autoAdvance);
     }
 
     // Only a press held three seconds on the first heading opens it.
@@ -115,6 +150,11 @@ private slots:
             QCOMPARE(a.menu()->exerciseButton(buttonOfScreen(e.screen))->isEnabled(), expected[std::size_t(e.screen - 1)]);
         QVERIFY(a.menu()->findChild<QPushButton*>(QStringLiteral("Command1"))->isHidden());
         a.control("colonna2")->click(); // the whole column again: off
+        QCOMPARE(a.window()->chosen().exercises, std::bitset<27>(1));
+        // A family across the columns: the written operations, on, then off again.
+        a.control("famigliaOperazioni")->click();
+        QCOMPARE(a.window()->chosen().exercises, std::bitset<27>(1) | std::bitset<27>(0b11111100101000000000000000));
+        a.control("famigliaOperazioni")->click();
         QCOMPARE(a.window()->chosen().exercises, std::bitset<27>(1));
     }
 
