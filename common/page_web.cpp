@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QWidget>
 
@@ -45,6 +47,9 @@ QWidget* shownWindow()
 {
     if (QWidget* modal = QApplication::activeModalWidget())
         return modal;
+    // A window of its own over the screen, such as the teacher's.
+    if (QWidget* active = QApplication::activeWindow(); active && active->isVisible() && !active->inherits("QMenu"))
+        return active;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible() && !w->inherits("QMenu"))
             return w;
@@ -103,10 +108,24 @@ std::string pageFocus()
     return (!focus->objectName().isEmpty() || !button ? focus->objectName() : button->text()).toStdString();
 }
 
+// The text a named control of the shown window holds (a line box, a label):
+// what a teacher reads there, such as the class's link.
+std::string pageText(const std::string& name)
+{
+    QWidget* window = shownWindow();
+    QWidget* w = window ? window->findChild<QWidget*>(QString::fromStdString(name)) : nullptr;
+    if (const auto* box = qobject_cast<QLineEdit*>(w))
+        return box->text().toStdString();
+    if (const auto* label = qobject_cast<QLabel*>(w))
+        return label->text().toStdString();
+    return {};
+}
+
 EMSCRIPTEN_BINDINGS(brasti_page)
 {
     emscripten::function("brastiControlli", &pageControls);
     emscripten::function("brastiFuoco", &pageFocus);
+    emscripten::function("brastiTesto", &pageText);
 }
 
 } // namespace

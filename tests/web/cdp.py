@@ -175,6 +175,14 @@ class Chromium:
         self.call('Input.dispatchKeyEvent', type='keyUp', key=key, code=name, windowsVirtualKeyCode=code,
                   nativeVirtualKeyCode=code)
 
+    def chord(self, letter, modifiers):
+        """A letter pressed with modifiers held (CDP's bits: Alt 1, Ctrl 2,
+        Meta 4, Shift 8), as a shortcut: no text comes of it."""
+        code, name = ord(letter.upper()), 'Key' + letter.upper()
+        for kind in ('rawKeyDown', 'keyUp'):
+            self.call('Input.dispatchKeyEvent', type=kind, key=letter, code=name, modifiers=modifiers,
+                      windowsVirtualKeyCode=code, nativeVirtualKeyCode=code)
+
     def type(self, text):
         for c in text:
             self.key(c)

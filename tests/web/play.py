@@ -217,6 +217,36 @@ def play_written_by_keys(page):
     expect_sentences(page, 'Form21 right sum', [r'^risposta esatta\. esatti 1, errati 1'])
 
 
+def offered(menu):
+    """The screens a menu offers: button K opens screen K - 1."""
+    return [k - 1 for k in range(2, 29) if menu.get(f'Command{k}', {}).get('enabled')]
+
+
+def play_teacher_link(page):
+    """A class's link: the menu offers what it names; the teacher's window,
+    opened by keys, makes the link of a new choice, and the page that link
+    opens offers that choice."""
+    page.open('?esercizi=1-5&mostraRisposta=true')
+    page.click('Command1')
+    menu = page.wait_window('FormMenu')
+    check(offered(menu) == [1, 2, 3, 4, 5], f'the link offers screens 1 to 5: {offered(menu)}')
+    page.browser.chord('i', 1 | 2)
+    page.wait_window('finestraInsegnante')
+    link = page.browser.evaluate("brastiModule.brastiTesto('collegamento')")
+    check('mostraRisposta=true' in link, f"the window's link carries the choice: {link}")
+    page.click('famigliaOperazioni')
+    page.browser.wait_for(f"brastiModule.brastiTesto('collegamento') !== {link!r}", 10, 'the new link')
+    link = page.browser.evaluate("brastiModule.brastiTesto('collegamento')")
+    check(link.startswith(page.server.url('')), f'the link is the page itself: {link}')
+    page.browser.navigate(link)
+    page.browser.wait_for("performance.getEntriesByName('brasti-primo-fotogramma').length > 0", 90, 'the first frame')
+    page.wait_window('FormAvvio')
+    page.click('Command1')
+    menu = page.wait_window('FormMenu')
+    wanted = [1, 2, 3, 4, 5, 16, 18, 21, 22, 23, 24, 25, 26]
+    check(offered(menu) == wanted, f'the new link offers {wanted}: {offered(menu)}')
+
+
 def back_to_menu(page):
     """"Esci" in the menu bar asks, modal; "Sì" goes back to the menu."""
     page.click('mnuEsci')
@@ -313,6 +343,12 @@ def main():
             browser.screenshot(os.path.join(shots, f'avvio-{width}x{height}@{ratio}.png'))
         browser.call('Emulation.setDeviceMetricsOverride', width=browser.size[0], height=browser.size[1],
                      deviceScaleFactor=1, mobile=False)
+
+        try:
+            play_teacher_link(page)
+        except (AssertionError, KeyError, ValueError) as error:
+            check(False, f'play_teacher_link: {error!r}')
+        browser.screenshot(os.path.join(shots, 'teacher-link.png'))
 
         # The teacher's link: the English page.
         page.open('?lingua=en')
