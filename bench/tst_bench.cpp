@@ -193,7 +193,8 @@ private slots:
         // One line per interaction figure.
         const std::vector<const char*> keys = {"click.menu",         "drop.slot",         "click.conferma",
                                                "verdict.comparison", "verdict.rodnumber", "verdict.composing",
-                                               "drop.written",       "verdict.written"};
+                                               "drop.written",       "verdict.written",   "show.start",
+                                               "show.frame.designed", "show.frame.4k"};
         QCOMPARE(lines.size(), keys.size());
         for (const char* key : keys) {
             const auto line = std::find_if(lines.begin(), lines.end(),
