@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <algorithm>
 #include <utility>
 
 namespace brasti {
@@ -278,6 +279,21 @@ void ExerciseScreen::mostrami()
         return;
     if (show_->play(shownMoves()) && context_.summary)
         context_.summary->answerShown();
+}
+
+std::optional<ShownMove> ExerciseScreen::layAlong(Place* place, const Move& move, std::vector<Rod*>& taken) const
+{
+    std::vector<Rod*> atHand(extraRods_.rbegin(), extraRods_.rend());
+    atHand.push_back(rod(move.rod));
+    for (Rod* r : atHand) {
+        if (r->number() != move.rod || !r->isMovable() || std::find(taken.begin(), taken.end(), r) != taken.end())
+            continue;
+        taken.push_back(r);
+        const QRect along = Board::designRect(place);
+        return ShownMove::lay(r, place, QRect(QPoint(along.left() + move.atUnits * kUnitTwips, along.top()),
+                                              Board::designRect(r).size()));
+    }
+    return std::nullopt;
 }
 
 void ExerciseScreen::stopShowing()

@@ -10,6 +10,7 @@
 #include "common/screenwindow.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -135,6 +136,13 @@ protected:
     QListWidget* addOperationsList(QWidget* container, QRect twips, int menuCaptionBlanks = 10);
     void addOperationLine(const QString& line);
     void showOperations(bool visible);
+
+    // A shown rod of the move's number laid along a place, so many units
+    // from its left end (a bar, a row, the box of the tens): the uppermost
+    // such rod at hand, as a child takes it (further sets lie above the
+    // tray, later above earlier), neither fixed nor taken by an earlier
+    // move, which it is then; nullopt when none is left.
+    std::optional<ShownMove> layAlong(Place* place, const Move& move, std::vector<Rod*>& taken) const;
 
     // Before anything changes the board on its own (a new problem, a
     // verdict, leaving): a shown answer stops and gives the board back.

@@ -199,19 +199,12 @@ ExerciseScreen* createCompositionScreen(const ComposingEntry& entry, AppContext&
 std::vector<ShownMove> CompositionScreen::shownMoves() const
 {
     std::vector<ShownMove> moves;
-    const QRect rowPlace = Board::designRect(row_);
-    std::vector<Rod*> used = laid_;
+    std::vector<Rod*> taken;
     for (const Move& m : compositionSolution(composition_)) {
-        // The uppermost rod of that number still in its slot, as a child takes it.
-        Rod* r = nullptr;
-        for (int set = 2; set >= 0 && !r; --set)
-            if (Rod* candidate = rodOfSet(set, m.rod); std::find(used.begin(), used.end(), candidate) == used.end())
-                r = candidate;
-        if (!r)
+        const std::optional<ShownMove> laid = layAlong(row_, m, taken);
+        if (!laid)
             return {};
-        used.push_back(r);
-        moves.push_back(ShownMove::lay(r, row_, QRect(rowPlace.left() + m.atUnits * kUnitTwips, rowPlace.top(),
-                                                      Board::designRect(r).width(), Board::designRect(r).height())));
+        moves.push_back(*laid);
     }
     return moves;
 }

@@ -12,8 +12,6 @@
 #include <QFrame>
 #include <QLabel>
 
-#include <algorithm>
-
 namespace brasti {
 namespace {
 
@@ -129,22 +127,12 @@ ExerciseScreen* createNumbersWithTenScreen(const RodNumberEntry& entry, AppConte
 std::vector<ShownMove> NumbersWithTenScreen::shownMoves() const
 {
     std::vector<ShownMove> moves;
-    const QRect box = Board::designRect(boxWidget_);
-    std::vector<Rod*> used;
-    if (placedTen_)
-        used.push_back(placedTen_);
+    std::vector<Rod*> taken;
     for (const Move& m : tensSolution(box_)) {
-        // The uppermost free rod of that number, as a child takes it: the second 10 lies on the first.
-        Rod* r = nullptr;
-        for (Rod* candidate : {m.rod == 10 ? secondTen_ : nullptr, rod(m.rod)})
-            if (!r && candidate && std::find(used.begin(), used.end(), candidate) == used.end())
-                r = candidate;
-        if (!r)
+        const std::optional<ShownMove> laid = layAlong(boxWidget_, m, taken);
+        if (!laid)
             return {};
-        used.push_back(r);
-        moves.push_back(ShownMove::lay(
-            r, boxWidget_, QRect(box.left() + m.atUnits * kUnitTwips, box.top(), Board::designRect(r).width(),
-                                 Board::designRect(r).height())));
+        moves.push_back(*laid);
     }
     return moves;
 }

@@ -283,22 +283,14 @@ ExerciseScreen* createWrittenScreen(const WrittenEntry& entry, AppContext& conte
 std::vector<ShownMove> WrittenScreen::shownMoves() const
 {
     std::vector<ShownMove> moves;
-    const QRect bar = Board::designRect(target_);
-    std::vector<Rod*> used;
+    std::vector<Rod*> taken;
     for (const Move& m : writtenSolution(config_.rules, problem_, fill_)) {
         switch (m.kind) {
         case Move::Kind::Lay: {
-            // The uppermost free rod of that number, as a child takes it: the second 10 lies on the first.
-            Rod* r = nullptr;
-            for (Rod* candidate : {m.rod == 10 ? secondTen_ : nullptr, rod(m.rod)})
-                if (!r && candidate && candidate->isMovable()
-                    && std::find(used.begin(), used.end(), candidate) == used.end())
-                    r = candidate;
-            if (!r)
+            const std::optional<ShownMove> laid = layAlong(target_, m, taken);
+            if (!laid)
                 return {};
-            used.push_back(r);
-            moves.push_back(ShownMove::lay(r, target_, QRect(bar.left() + m.atUnits * kUnitTwips, bar.top(),
-                                                             Board::designRect(r).width(), Board::designRect(r).height())));
+            moves.push_back(*laid);
             break;
         }
         case Move::Kind::Type:
