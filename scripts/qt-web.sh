@@ -28,6 +28,8 @@ configure=(
     # Nothing is loaded at run time in a browser: with this on, the first
     # Thai letter laid out asks for libthai and aborts the page.
     -no-feature-library
+    # A first visit downloads all of it: Qt's code is compiled for size.
+    -optimize-size
 )
 features=(
     -DFEATURE_gif=OFF -DFEATURE_ico=OFF -DFEATURE_jpeg=OFF -DFEATURE_movie=OFF
