@@ -24,15 +24,21 @@ class Board;
 class Notice;
 class Place;
 
-// One move of a shown answer, on a screen's own widgets.
+// One move of a shown answer, on a screen's own widgets. A rod glides round
+// the rods on its way (common/glideroute.h); a run of rods going back, or of
+// rods laid each into a place of its own, may be played in another order
+// where the given one would leave a rod no way round. Only where no order
+// does (upright rods standing taller than the room above them) it passes
+// over them lifted, as a child's drag does.
 struct ShownMove {
     Move::Kind kind = Move::Kind::Lay;
     QPointer<QWidget> item; // the rod laid, the button or rod pressed, the box typed in
-    QRect to;               // Lay: where the rod comes to lie, in twips of its container
+    QRect to;               // Lay, Back: where the rod comes to lie, in twips of its container
     QPointer<Place> place;  // Lay: the place it lies in, which says where
     QString text;           // Type
 
     static ShownMove lay(QWidget* rod, Place* place, QRect to);
+    static ShownMove back(QWidget* rod, QRect to);
     static ShownMove press(QWidget* control);
     static ShownMove type(QLineEdit* box, const QString& text);
 };
@@ -53,9 +59,11 @@ public:
     void stop(bool tell = false);
     bool isPlaying() const { return playing_; }
 
-    // How long one rod glides, one press shows, one letter takes, and the
-    // finished answer stays before the board is given back.
+    // How long one rod glides (on a straight way; up to twice as long round
+    // other rods), one rod goes back after "Ricomincia", one press shows, one
+    // letter takes, and the finished answer stays before the board is given back.
     static constexpr int kLayMs = 500;
+    static constexpr int kBackMs = 300;
     static constexpr int kPressMs = 400;
     static constexpr int kLetterMs = 120;
     static constexpr int kHoldMs = 1200;
@@ -77,6 +85,8 @@ private:
     };
 
     void beginMove();
+    // Puts the moves in the order they are played, and finds each rod's way.
+    void planWays();
     void step(double t);
     void nextMove();
     void remember(QWidget* item);
@@ -92,6 +102,7 @@ private:
     bool playing_ = false;
     bool holding_ = false;
     QRect from_;
+    std::vector<std::vector<QPoint>> ways_; // by move: the corners of a rod's way
     std::vector<Saved> saved_;
     std::vector<std::pair<QPointer<QLineEdit>, QString>> texts_;
 };

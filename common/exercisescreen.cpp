@@ -296,6 +296,17 @@ std::optional<ShownMove> ExerciseScreen::layAlong(Place* place, const Move& move
     return std::nullopt;
 }
 
+void ExerciseScreen::rememberTrayPlaces()
+{
+    for (int k = 1; k <= 10; ++k)
+        trayPlaces_[static_cast<std::size_t>(k - 1)] = Board::designRect(rod(k));
+}
+
+ShownMove ExerciseScreen::backToTray(const Move& move) const
+{
+    return ShownMove::back(rod(move.rod), trayPlaces_.at(static_cast<std::size_t>(move.rod - 1)));
+}
+
 void ExerciseScreen::stopShowing()
 {
     show_->stop();

@@ -143,6 +143,14 @@ protected:
     // tray, later above earlier), neither fixed nor taken by an earlier
     // move, which it is then; nullopt when none is left.
     std::optional<ShownMove> layAlong(Place* place, const Move& move, std::vector<Rod*>& taken) const;
+    // Where each of the ten rods lies as the screen lays its tray out: called
+    // by a screen whose "Ricomincia" lays it out again.
+    void rememberTrayPlaces();
+    // A rod the child laid, back in a shown "Ricomincia" to where it lay in
+    // the tray: where that "Ricomincia" puts it, or, on a tray shuffled anew
+    // by each one, a place the shuffle may give it and which nothing else
+    // takes meanwhile.
+    ShownMove backToTray(const Move& move) const;
 
     // Before anything changes the board on its own (a new problem, a
     // verdict, leaving): a shown answer stops and gives the board back.
@@ -162,6 +170,7 @@ private:
     RodStance stance_;
     RodDragger* dragger_;
     std::array<Rod*, 10> rods_{};
+    std::array<QRect, 10> trayPlaces_{};
     QPushButton* avanti_;
     QLabel* esatti_;
     QLabel* errati_;

@@ -16,9 +16,10 @@ struct Move {
         Lay,   // a rod into a place
         Press, // a button pressed, or a rod clicked
         Type,  // a text typed into the answer box
+        Back,  // a rod the child laid, back where a pressed "Ricomincia" puts it
     };
     Kind kind = Kind::Lay;
-    int rod = 0;      // Lay: the rod's number
+    int rod = 0;      // Lay, Back: the rod's number
     int place = 0;    // Lay: which place, as the family counts them; Press: which control
     int atUnits = 0;  // Lay: where the rod lies, in units from the place's left end
     std::string text; // Type
@@ -26,6 +27,7 @@ struct Move {
     static Move lay(int rod, int place, int atUnits = 0) { return {Kind::Lay, rod, place, atUnits, {}}; }
     static Move press(int control) { return {Kind::Press, 0, control, 0, {}}; }
     static Move type(std::string text) { return {Kind::Type, 0, 0, 0, std::move(text)}; }
+    static Move back(int rod) { return {Kind::Back, rod, 0, 0, {}}; }
     friend bool operator==(const Move&, const Move&) = default;
 };
 

@@ -103,11 +103,16 @@ SignProblem drawSignProblem(RandomSource& random)
     return {left, right};
 }
 
-Solution rowSolution(const RowRules& rules, int lowRod, bool startAgain)
+Solution rowSolution(const RowRules& rules, int lowRod, const RowAnswer& laid)
 {
     Solution moves;
-    if (startAgain)
+    const auto childLaid = [&](RowBox box) { return !isGiven(rules, box) && laid.rodIn(box) != 0; };
+    if (std::any_of(kRowBoxes.begin(), kRowBoxes.end(), childLaid)) {
         moves.push_back(Move::press(kRowRicominciaControl));
+        for (RowBox box : kRowBoxes)
+            if (childLaid(box))
+                moves.push_back(Move::back(laid.rodIn(box)));
+    }
     for (RowBox box : kRowBoxes)
         if (!isGiven(rules, box))
             moves.push_back(Move::lay(rodFor(box, lowRod), static_cast<int>(box)));

@@ -58,9 +58,10 @@ private:
 inline constexpr int kRowConfermaControl = 0;
 inline constexpr int kRowRicominciaControl = 1;
 
-// "Ricomincia" first when a box holds a rod of the child's already, the rod
-// that belongs in each open box (the box's RowBox as the place), then "Conferma".
-Solution rowSolution(const RowRules& rules, int lowRod, bool startAgain = false);
+// When an open box holds a rod of the child's already: "Ricomincia", and
+// each such rod back to the tray, box by box. Then the rod that belongs in
+// each open box (the box's RowBox as the place), and "Conferma".
+Solution rowSolution(const RowRules& rules, int lowRod, const RowAnswer& laid = {});
 
 // ---------------------------------------------------------------------------
 // Relations, read left, sign, right.

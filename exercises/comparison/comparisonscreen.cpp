@@ -77,6 +77,7 @@ void ComparisonScreen::layTray()
                                   comparison::uprightTrayTop(r->number())));
         r->show();
     }
+    rememberTrayPlaces();
 }
 
 } // namespace brasti

@@ -144,10 +144,11 @@ ExerciseScreen* createRowScreen(const ComparisonEntry& entry, AppContext& contex
 std::vector<ShownMove> RowScreen::shownMoves() const
 {
     std::vector<ShownMove> moves;
-    bool taken = false;
-    for (RowBox which : kRowBoxes)
-        taken = taken || (!isGiven(config().row, which) && answer_.rodIn(which) != 0);
-    for (const Move& m : rowSolution(config().row, lowRod_, taken)) {
+    for (const Move& m : rowSolution(config().row, lowRod_, answer_)) {
+        if (m.kind == Move::Kind::Back) {
+            moves.push_back(backToTray(m));
+            continue;
+        }
         if (m.kind != Move::Kind::Lay) {
             moves.push_back(ShownMove::press(m.place == kRowRicominciaControl ? ricomincia_ : conferma_));
             continue;

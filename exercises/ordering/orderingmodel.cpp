@@ -71,14 +71,18 @@ bool SlotRow::isOrdered(bool ascending) const
     return brasti::isOrdered(rods_, ascending);
 }
 
-Solution orderingSolution(std::vector<int> rodsInPlay, bool ascending, bool startAgain)
+Solution orderingSolution(std::vector<int> rodsInPlay, bool ascending, const SlotRow& laid)
 {
     std::sort(rodsInPlay.begin(), rodsInPlay.end());
     if (!ascending)
         std::reverse(rodsInPlay.begin(), rodsInPlay.end());
     Solution moves;
-    if (startAgain)
+    if (laid.placedCount() > 0) {
         moves.push_back(Move::press(kRicominciaControl));
+        for (int slot = 1; slot <= laid.size(); ++slot)
+            if (laid.rodAt(slot) != 0)
+                moves.push_back(Move::back(laid.rodAt(slot)));
+    }
     for (std::size_t i = 0; i < rodsInPlay.size(); ++i)
         moves.push_back(Move::lay(rodsInPlay[i], static_cast<int>(i) + 1));
     moves.push_back(Move::press(kConfermaControl));

@@ -30,15 +30,6 @@ std::vector<int> startOrder(const OrderingRules& rules, const std::vector<int>& 
 // Strictly rising (or falling) over every adjacent pair.
 bool isOrdered(std::span<const int> rods, bool ascending);
 
-// The controls of a shown answer.
-inline constexpr int kConfermaControl = 0;
-inline constexpr int kRicominciaControl = 1;
-
-// "Ricomincia" first when the slots hold rods already (they stay put until
-// then), the rods in play laid in order into slots 1, 2, … (the place of
-// each move), then "Conferma".
-Solution orderingSolution(std::vector<int> rodsInPlay, bool ascending, bool startAgain = false);
-
 // The rods dropped into the slots of one problem.
 class SlotRow {
 public:
@@ -60,5 +51,15 @@ private:
     std::vector<int> rods_;
     int placed_ = 0;
 };
+
+// The controls of a shown answer.
+inline constexpr int kConfermaControl = 0;
+inline constexpr int kRicominciaControl = 1;
+
+// When the slots hold rods already: "Ricomincia", and each of those rods
+// back to its start place, slot by slot, so that every slot is empty again.
+// Then the rods in play laid in order into slots 1, 2, … (the place of each
+// move), and "Conferma".
+Solution orderingSolution(std::vector<int> rodsInPlay, bool ascending, const SlotRow& laid = SlotRow(0));
 
 } // namespace brasti

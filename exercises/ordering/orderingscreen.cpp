@@ -127,6 +127,7 @@ void OrderingScreen::SpostaBrasti()
                         QPoint(ordering::kRodStartLeft, ordering::startTop(config_.rules.allRods, place)));
     for (int k : order)
         rod(k)->show();
+    rememberTrayPlaces();
 }
 
 void OrderingScreen::dropOnSlot(int slotIndex, Rod* rod)
@@ -213,7 +214,11 @@ std::vector<ShownMove> OrderingScreen::shownMoves() const
     if (config_.rules.allRods)
         inPlay = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
     std::vector<ShownMove> moves;
-    for (const Move& m : orderingSolution(inPlay, ascending_, slots_.placedCount() > 0)) {
+    for (const Move& m : orderingSolution(inPlay, ascending_, slots_)) {
+        if (m.kind == Move::Kind::Back) {
+            moves.push_back(backToTray(m));
+            continue;
+        }
         if (m.kind != Move::Kind::Lay) {
             moves.push_back(ShownMove::press(m.place == kRicominciaControl ? ricomincia_ : conferma_));
             continue;

@@ -298,6 +298,8 @@ std::vector<ShownMove> WrittenScreen::shownMoves() const
             break;
         case Move::Kind::Press:
             break; // Enter is no button to show: the typed answer is the last move
+        case Move::Kind::Back:
+            break; // a written answer goes on from the rods laid, never starts again
         }
     }
     return moves;

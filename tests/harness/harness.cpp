@@ -112,6 +112,8 @@ void playMoves(const std::vector<brasti::ShownMove>& moves)
         case brasti::Move::Kind::Press:
             clickThroughWindow(item);
             break;
+        case brasti::Move::Kind::Back:
+            break; // the "Ricomincia" pressed before put it back
         case brasti::Move::Kind::Type:
             if (auto* box = qobject_cast<QLineEdit*>(item)) {
                 box->clear();

@@ -184,7 +184,15 @@ private slots:
                     if (m.kind == Move::Kind::Lay)
                         QVERIFY(!isGiven(e.config.row, RowBox(m.place)) && answer.place(RowBox(m.place), m.rod));
                 QCOMPARE(moves.back(), Move::press(kRowConfermaControl));
-                QCOMPARE(rowSolution(e.config.row, low, true).front(), Move::press(kRowRicominciaControl));
+                // The child's rods in the open boxes: "Ricomincia", each of
+                // them back, box by box, then the same answer.
+                RowAnswer laid;
+                Solution expected{Move::press(kRowRicominciaControl)};
+                for (RowBox box : kRowBoxes)
+                    if (!isGiven(e.config.row, box) && laid.place(box, 11 - rodFor(box, low)))
+                        expected.push_back(Move::back(11 - rodFor(box, low)));
+                expected.insert(expected.end(), moves.begin(), moves.end());
+                QCOMPARE(rowSolution(e.config.row, low, laid), expected);
                 QVERIFY(answer.isRight(e.config.row, low));
             }
         }

@@ -155,8 +155,18 @@ private slots:
                                                       : drawDifferentRods(random, n);
                 for (bool ascending : {true, false}) {
                     SlotRow row(n);
-                    QCOMPARE(orderingSolution(rods, ascending, true).front(), Move::press(kRicominciaControl));
                     const Solution moves = orderingSolution(rods, ascending);
+                    // Rods in the slots already: "Ricomincia", each of them
+                    // back, slot by slot, then the same answer.
+                    SlotRow laid(n);
+                    for (int i = 0; i < n; ++i)
+                        laid.place(i + 1, rods[std::size_t(i)]);
+                    const Solution again = orderingSolution(rods, ascending, laid);
+                    QCOMPARE(int(again.size()), 2 * n + 2);
+                    QCOMPARE(again.front(), Move::press(kRicominciaControl));
+                    for (int i = 0; i < n; ++i)
+                        QCOMPARE(again[std::size_t(i + 1)], Move::back(rods[std::size_t(i)]));
+                    QVERIFY(std::equal(moves.begin(), moves.end(), again.begin() + n + 1));
                     QCOMPARE(int(moves.size()), n + 1);
                     for (std::size_t i = 0; i < std::size_t(n); ++i)
                         QVERIFY(moves[i].kind == Move::Kind::Lay && row.place(moves[i].place, moves[i].rod));
