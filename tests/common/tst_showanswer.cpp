@@ -10,6 +10,7 @@
 #include "common/board.h"
 #include "common/exercisescreen.h"
 #include "common/place.h"
+#include "common/rod.h"
 #include "common/runsummary.h"
 #include "harness/harness.h"
 #include "harness/testmain.h"
@@ -108,6 +109,88 @@ void errOnce(ExerciseScreen* w)
             harness::playMoves({ShownMove::lay(w->rod(k), first.place, end)});
 }
 
+// A control's place on the board, in twips, whatever container holds it.
+QRect onBoard(const QWidget* c, const Board* board)
+{
+    QRect r = Board::designRect(c);
+    for (const QWidget* p = c->parentWidget(); p && p != board; p = p->parentWidget())
+        r.translate(Board::designRect(p).topLeft());
+    return r;
+}
+
+// Watches a play from its first move on: at every step a rod moves, no two
+// rods a child sees (tray rods, further sets, given copies) lie on each
+// other. The one stacking the board makes itself: copies of one rod piled on
+// one tray place (the composing screens' three sets), which a rod leaves
+// and joins over the others lying there still. And where rods stand upright,
+// side by side up to the tray's top, a rod on its way to or from a box has
+// no way round a taller one: it passes over it lifted, as a child's drag
+// does, but never comes to rest on one.
+class OverlapWatch final : public QObject {
+public:
+    explicit OverlapWatch(ExerciseScreen* w) : w_(w)
+    {
+        for (const ShownMove& m : w->shownMoves())
+            if (m.item && m.item->parentWidget() && (m.kind == Move::Kind::Lay || m.kind == Move::Kind::Back))
+                ends_.emplace_back(m.item.data(), m.to.translated(onBoard(m.item->parentWidget(), w->board()).topLeft()));
+        for (QWidget* c : w->board()->findChildren<QWidget*>())
+            if (qobject_cast<Rod*>(c) || (qobject_cast<RodCopy*>(c) && static_cast<RodCopy*>(c)->number() > 0)) {
+                rods_.push_back(c);
+                start_.push_back(onBoard(c, w->board()));
+                c->installEventFilter(this);
+            }
+    }
+    QString fault;
+    int samples = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const auto type = event->type();
+        if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show) && w_->isShowingAnswer())
+            check(static_cast<QWidget*>(watched));
+        return false;
+    }
+
+private:
+    static int number(const QWidget* c)
+    {
+        if (const auto* r = qobject_cast<const Rod*>(c))
+            return r->number();
+        return -static_cast<const RodCopy*>(c)->number();
+    }
+    bool lifted(const QWidget* moving, const QRect& at) const
+    {
+        return w_->stance() == RodStance::Upright
+            && std::find(ends_.begin(), ends_.end(), std::make_pair(const_cast<QWidget*>(moving), at)) == ends_.end();
+    }
+    void check(QWidget* moving)
+    {
+        ++samples;
+        for (std::size_t i = 0; i < rods_.size() && fault.isEmpty(); ++i)
+            for (std::size_t j = i + 1; j < rods_.size() && fault.isEmpty(); ++j) {
+                QWidget* a = rods_[i];
+                QWidget* b = rods_[j];
+                if (!a || !b || !a->isVisible() || !b->isVisible())
+                    continue;
+                const QRect ra = onBoard(a, w_->board());
+                const QRect rb = onBoard(b, w_->board());
+                if (!ra.intersects(rb))
+                    continue;
+                const bool pile = start_[i] == start_[j] && number(a) == number(b) && (ra == start_[i] || rb == start_[j]);
+                const bool passing = (a == moving && lifted(a, ra)) || (b == moving && lifted(b, rb));
+                if (!pile && !passing)
+                    fault = QStringLiteral("%1 %2 (%3) over %4 %5 (%6)").arg(a->objectName()).arg(number(a))
+                                .arg(QDebug::toString(ra), b->objectName()).arg(number(b)).arg(QDebug::toString(rb));
+            }
+    }
+
+    ExerciseScreen* w_;
+    std::vector<QPointer<QWidget>> rods_;
+    std::vector<QRect> start_;
+    std::vector<std::pair<QWidget*, QRect>> ends_; // where each move leaves a rod
+};
+
 } // namespace
 
 class TestShowAnswer : public QObject {
@@ -119,8 +202,8 @@ private slots:
     void wrongShowMeRight_data()
     {
         QTest::addColumn<int>("screen");
-        // A screen of each kind in every family.
-        for (int screen : {3, 7, 9, 10, 11, 12, 13, 19, 21, 24, 26, 27})
+        // A screen of each kind in every family; all ten rods to order too.
+        for (int screen : {3, 5, 7, 8, 9, 10, 11, 12, 13, 19, 21, 24, 26, 27})
             QTest::addRow("Form%d", screen) << screen;
     }
     void wrongShowMeRight()
@@ -138,6 +221,7 @@ private slots:
                  QStringLiteral("mostrami"));
 
         const QStringList before = boardState(w);
+        OverlapWatch watch(w);
         harness::clickThroughWindow(mostrami);
         QVERIFY(w->isShowingAnswer());
         // While it plays the board takes nothing from the child.
@@ -147,6 +231,9 @@ private slots:
         QCOMPARE(s->t.context.rightCount, 0);
         QCOMPARE(s->t.context.wrongCount, 1);
         QTRY_VERIFY_WITH_TIMEOUT(!w->isShowingAnswer(), 5000);
+        QVERIFY2(watch.fault.isEmpty(), qPrintable(watch.fault));
+        const std::vector<ShownMove> shown = w->shownMoves();
+        QVERIFY(watch.samples > 0 || std::none_of(shown.begin(), shown.end(), [](const ShownMove& m) { return m.kind == Move::Kind::Lay; }));
         QCOMPARE(boardState(w), before);
         QCOMPARE(w->moveNotice()->text(), QStringLiteral("ora prova tu"));
         QCOMPARE(s->summary.rows().front().shown, 1);
