@@ -283,7 +283,6 @@ void TeacherWindow::save()
     context_.numbersOnRods = settings.numbersOnRods;
     context_.autoAdvance = settings.advance == TeacherSettings::Advance::Automatic;
     shell_.showMenu();
-    raise();
 }
 
 void TeacherWindow::tell(const QString& text)

@@ -76,8 +76,11 @@ private slots:
             w->findChild<QPushButton*>(QStringLiteral("nessuno"))->click();
             w->findChild<QPushButton*>(QStringLiteral("famigliaOrdinare"))->click();
             w->findChild<QCheckBox*>(QStringLiteral("mostraRisposta"))->setChecked(true);
+            QVERIFY(QTest::qWaitForWindowActive(w));
             w->findChild<QPushButton*>(QStringLiteral("salva"))->click();
-            QTest::keyClick(w, Qt::Key_Escape);
+            // The menu made anew opens behind: the keyboard stays here, and Esc closes it.
+            QVERIFY(QTest::qWaitForWindowExposed(shell.current()) && QApplication::focusWidget()->window() == w);
+            QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Escape);
             QVERIFY(!w->isVisible());
         }
         harness::TestContext t;
