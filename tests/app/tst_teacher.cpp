@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 // The teacher's window: how it opens from the menu, what "Salva" does to
 // the file and to the running program, and the run's summary.
+#include "app/language.h"
 #include "app/menuscreen.h"
 #include "app/program.h"
 #include "app/shell.h"
@@ -11,6 +12,7 @@
 #include "harness/testmain.h"
 
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -159,6 +161,27 @@ private slots:
         QCOMPARE(a.window()->chosen().exercises, std::bitset<27>(1) | std::bitset<27>(0b11111100101000000000000000));
         a.control("famigliaOperazioni")->click();
         QCOMPARE(a.window()->chosen().exercises, std::bitset<27>(1));
+    }
+
+    // Each heading of the summary fits its column, bold as a highlighted column draws it.
+    void summaryHeadingsFit()
+    {
+        for (const QString& language : availableLanguages()) {
+            installLanguage(language);
+            App a;
+            QHeaderView* header = a.control<QTableWidget>("riepilogo")->horizontalHeader();
+            QVERIFY(QTest::qWaitForWindowExposed(a.window()));
+            QFont bold = header->font();
+            bold.setBold(true);
+            const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+            for (int i = 0; i < header->count(); ++i) {
+                const QString text = header->model()->headerData(i, Qt::Horizontal).toString();
+                QVERIFY2(QFontMetrics(bold).horizontalAdvance(text) + margins <= header->sectionSize(i)
+                             && header->sectionViewportPosition(i) + header->sectionSize(i) <= header->viewport()->width(),
+                         qPrintable(language + QLatin1Char(' ') + text));
+            }
+        }
+        installLanguage(QStringLiteral("it"));
     }
 
     void summaryAfterTwoScreens()
