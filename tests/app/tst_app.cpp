@@ -199,7 +199,7 @@ private slots:
         QCOMPARE(reached.filter(QRegularExpression(QStringLiteral("^Command"))),
                  (QStringList{QStringLiteral("Command2"), QStringLiteral("Command13"), QStringLiteral("Command14")}));
         QVERIFY(!menu->exerciseButton(3)->isEnabled() && menu->exerciseButton(3)->isVisible());
-        // Nor does a screen reader hear that the greyed-out ones take the focus.
+        // Nor is a screen reader told that the greyed-out ones take the focus.
         for (const CatalogueEntry& e : kCatalogue)
             QCOMPARE(QAccessible::queryAccessibleInterface(menu->exerciseButton(buttonOfScreen(e.screen)))->state().focusable,
                      a.t.context.offeredExercises.test(std::size_t(e.screen - 1)));

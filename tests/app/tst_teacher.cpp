@@ -80,7 +80,6 @@ private slots:
             w->findChild<QCheckBox*>(QStringLiteral("mostraRisposta"))->setChecked(true);
             QVERIFY(QTest::qWaitForWindowActive(w));
             w->findChild<QPushButton*>(QStringLiteral("salva"))->click();
-            // The menu made anew opens behind: the keyboard stays here, and Esc closes it.
             QVERIFY(QTest::qWaitForWindowExposed(shell.current()) && QApplication::focusWidget()->window() == w);
             QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Escape);
             QVERIFY(!w->isVisible());
@@ -169,17 +168,15 @@ private slots:
         for (const QString& language : availableLanguages()) {
             installLanguage(language);
             App a;
-            QHeaderView* header = a.control<QTableWidget>("riepilogo")->horizontalHeader();
+            QHeaderView* h = a.control<QTableWidget>("riepilogo")->horizontalHeader();
             QVERIFY(QTest::qWaitForWindowExposed(a.window()));
-            QFont bold = header->font();
+            QFont bold = h->font();
             bold.setBold(true);
-            const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
-            for (int i = 0; i < header->count(); ++i) {
-                const QString text = header->model()->headerData(i, Qt::Horizontal).toString();
-                QVERIFY2(QFontMetrics(bold).horizontalAdvance(text) + margins <= header->sectionSize(i)
-                             && header->sectionViewportPosition(i) + header->sectionSize(i) <= header->viewport()->width(),
-                         qPrintable(language + QLatin1Char(' ') + text));
-            }
+            for (int i = 0; i < h->count(); ++i)
+                QVERIFY2(QFontMetrics(bold).horizontalAdvance(h->model()->headerData(i, Qt::Horizontal).toString())
+                                 + 2 * h->style()->pixelMetric(QStyle::PM_HeaderMargin) <= h->sectionSize(i)
+                             && h->sectionViewportPosition(i) + h->sectionSize(i) <= h->viewport()->width(),
+                         qPrintable(language));
         }
         installLanguage(QStringLiteral("it"));
     }
