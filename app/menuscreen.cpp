@@ -45,8 +45,13 @@ MenuScreen::MenuScreen(AppContext& context, QWidget* parent)
         b->setFontPoints(button, place.fontPoints);
         connect(button, &QPushButton::clicked, this, [this, screen] { emit exerciseChosen(screen); });
         // Not offered to this class: greyed out in its place, so the grid
-        // keeps its shape, and passed by Tab.
-        button->setEnabled(context_.offeredExercises.test(static_cast<std::size_t>(screen - 1)));
+        // keeps its shape, and passed by Tab. It takes no focus either: Qt
+        // tells a screen reader a control is focusable by its focus policy
+        // alone, greyed out or not.
+        const bool offered = context_.offeredExercises.test(static_cast<std::size_t>(screen - 1));
+        button->setEnabled(offered);
+        if (!offered)
+            button->setFocusPolicy(Qt::NoFocus);
         buttons_[static_cast<std::size_t>(screen - 1)] = button;
     }
 

@@ -149,8 +149,14 @@ void readExercises(QString value, TeacherSettings& settings, QStringList& proble
             unread << part;
             continue;
         }
-        if (first < 1 || last > kExercisesInAll)
-            outside << part;
+        // Only what is left out is named: "25-40" offers 25 to 27 and leaves out 28-40.
+        if (first < 1)
+            outside << QStringLiteral("0");
+        if (last > kExercisesInAll) {
+            const QString from = first > kExercisesInAll ? match.captured(1) : QString::number(kExercisesInAll + 1);
+            const QString to = match.hasCaptured(2) ? match.captured(2) : match.captured(1);
+            outside << (from == to ? from : from + u'-' + to);
+        }
         for (qulonglong n = std::max<qulonglong>(first, 1); n <= std::min<qulonglong>(last, kExercisesInAll); ++n)
             chosen.set(static_cast<std::size_t>(n - 1));
     }
@@ -160,7 +166,7 @@ void readExercises(QString value, TeacherSettings& settings, QStringList& proble
                              "ed è lasciato da parte: %2.")
                         .arg(kExercises, shown(unread.join(QStringLiteral(", "))));
     if (!outside.isEmpty())
-        //: %1 is the setting's name, %2 the last exercise, %3 what went outside ("0-3, 30").
+        //: %1 is the setting's name, %2 the last exercise, %3 what went outside ("0, 28-30").
         problems << Text::tr("In «%1» gli esercizi vanno da 1 a %2: quello che sta fuori è lasciato da parte (%3).")
                         .arg(kExercises)
                         .arg(kExercisesInAll)

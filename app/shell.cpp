@@ -97,11 +97,18 @@ void Shell::switchTo(ScreenWindow* next)
     if (old)
         next->setKeyboardInUse(old->keyboardInUse());
     current_ = next;
-    next->show();
     // The new window takes the keyboard at once, its first control focused,
-    // so a child playing by keyboard never has to reach for the mouse.
-    next->raise();
-    next->activateWindow();
+    // so a child playing by keyboard never has to reach for the mouse. But a
+    // teacher's window that has the keyboard (its "Salva" makes the menu
+    // anew) keeps it and the new window opens behind it; it is raised again
+    // where all windows share one surface and the newest would show on top.
+    const bool teacherInFront = teacher_ && teacher_->isActiveWindow();
+    next->setAttribute(Qt::WA_ShowWithoutActivating, teacherInFront);
+    next->show();
+    next->setAttribute(Qt::WA_ShowWithoutActivating, false);
+    QWidget* front = teacherInFront ? teacher_.data() : next;
+    front->raise();
+    front->activateWindow();
     next->focusFirstControl();
     if (old) {
         old->hide();

@@ -191,6 +191,9 @@ TeacherWindow::TeacherWindow(AppContext& context, Shell& shell, const SettingsRe
     summary_ = named(new QTableWidget(0, 5, this), "riepilogo", tr("riepilogo degli esercizi svolti"));
     summary_->setHorizontalHeaderLabels({tr("esercizio"), tr("risolti"), tr("errori"), tr("risposte mostrate"), tr("tempo")});
     summary_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The counts' columns as wide as their headings (a longer translation
+    // too), the exercise's name takes the rest.
+    summary_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     summary_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     summary_->verticalHeader()->hide();
     layout->addWidget(summary_);
@@ -283,7 +286,6 @@ void TeacherWindow::save()
     context_.numbersOnRods = settings.numbersOnRods;
     context_.autoAdvance = settings.advance == TeacherSettings::Advance::Automatic;
     shell_.showMenu();
-    raise();
 }
 
 void TeacherWindow::tell(const QString& text)

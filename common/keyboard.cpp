@@ -5,6 +5,7 @@
 #include "common/board.h"
 #include "common/place.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -35,6 +36,27 @@ bool isModifierOnly(int key)
     default:
         return false;
     }
+}
+
+// Of radio buttons with one chosen, Tab stops at the chosen one alone, as
+// on any desktop, and the arrows move the choice: a Tab onto another and a
+// Space there would change it unasked. Qt takes Tab from the others only
+// once one of them had the focus, and from the chosen one when another had
+// it: the choice decides here. Nothing for a control of no such group.
+std::optional<bool> isGroupsStop(const QWidget* control)
+{
+    const auto* radio = qobject_cast<const QAbstractButton*>(control);
+    if (!radio || !radio->autoExclusive() || !radio->isCheckable() || radio->focusPolicy() == Qt::NoFocus
+        || !radio->parentWidget())
+        return std::nullopt;
+    if (radio->isChecked())
+        return true;
+    const auto group = radio->parentWidget()->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly);
+    if (std::any_of(group.cbegin(), group.cend(), [](const QAbstractButton* other) {
+            return other->autoExclusive() && other->isChecked() && other->isVisible() && other->isEnabled();
+        }))
+        return false;
+    return std::nullopt;
 }
 
 } // namespace
@@ -147,8 +169,8 @@ QList<QWidget*> tabStops(const Board* board)
 {
     QList<QWidget*> stops;
     for (QWidget* w : board->findChildren<QWidget*>()) {
-        if (!isControl(w) || !w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus)
-            || isDropTarget(w))
+        const bool takesTab = isGroupsStop(w).value_or((w->focusPolicy() & Qt::TabFocus) != 0);
+        if (!isControl(w) || !w->isVisible() || !w->isEnabled() || !takesTab || isDropTarget(w))
             continue;
         if (reachablePoint(board, w, [&](QPoint p) { return controlAt(board, p) == w; }))
             stops << w;

@@ -52,7 +52,8 @@ bool isDropTarget(const QWidget* control);
 void makeReadable(QWidget* control);
 
 // The controls Tab stops at, in reading order: shown, enabled, taking Tab
-// focus, reached by the pointer somewhere, and no drop target. What the
+// focus (of radio buttons with one chosen, the chosen one alone), reached
+// by the pointer somewhere, and no drop target. What the
 // pointer cannot reach (a rod under another rod, a strip under a given rod)
 // no key reaches.
 QList<QWidget*> tabStops(const Board* board);

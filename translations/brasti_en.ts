@@ -511,7 +511,7 @@ Options:
     </message>
     <message>
         <source>In «%1» gli esercizi vanno da 1 a %2: quello che sta fuori è lasciato da parte (%3).</source>
-        <extracomment>%1 is the setting&apos;s name, %2 the last exercise, %3 what went outside (&quot;0-3, 30&quot;).</extracomment>
+        <extracomment>%1 is the setting&apos;s name, %2 the last exercise, %3 what went outside (&quot;0, 28-30&quot;).</extracomment>
         <translation>In “%1” the exercises go from 1 to %2: whatever lies outside is left out (%3).</translation>
     </message>
     <message>

@@ -20,6 +20,7 @@
 #include "harness/harness.h"
 #include "harness/testmain.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -198,6 +199,10 @@ private slots:
         QCOMPARE(reached.filter(QRegularExpression(QStringLiteral("^Command"))),
                  (QStringList{QStringLiteral("Command2"), QStringLiteral("Command13"), QStringLiteral("Command14")}));
         QVERIFY(!menu->exerciseButton(3)->isEnabled() && menu->exerciseButton(3)->isVisible());
+        // Nor is a screen reader told that the greyed-out ones take the focus.
+        for (const CatalogueEntry& e : kCatalogue)
+            QCOMPARE(QAccessible::queryAccessibleInterface(menu->exerciseButton(buttonOfScreen(e.screen)))->state().focusable,
+                     a.t.context.offeredExercises.test(std::size_t(e.screen - 1)));
         QVERIFY(menu->findChild<QPushButton*>(QStringLiteral("Command1"))->isHidden());
 
         a.t.dialogs.answers = {false, true};

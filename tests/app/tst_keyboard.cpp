@@ -279,6 +279,36 @@ private slots:
         QCOMPARE(a.t.random.fallbackDraws(), 0);
     }
 
+    // Tab goes round what the teacher's menu offers and shows (its buttons
+    // name the round), the chosen mode alone, where Space keeps it; an arrow changes it.
+    void menuRound_data()
+    {
+        QTest::addColumn<QStringList>("round");
+        QTest::newRow("waiting") << QStringList{"Command2", "Command14", "Option1_1", "Command1"};
+        QTest::newRow("going on") << QStringList{"Command2", "Command14", "Option1_0", "Command1"};
+        QTest::newRow("one exercise, no Esci") << QStringList{"Command28", "Option1_0"};
+    }
+    void menuRound()
+    {
+        QFETCH(QStringList, round);
+        App a;
+        for (int n = 1; n <= kExerciseCount; ++n)
+            a.t.context.offeredExercises[std::size_t(n - 1)] = round.contains(QString("Command%1").arg(buttonOfScreen(n)));
+        a.t.context.exitOffered = round.contains("Command1");
+        const bool automatic = a.t.context.autoAdvance = round.contains("Option1_0");
+        a.shell.showMenu();
+        QVERIFY(active(a.window()));
+        for (qsizetype i = 1; i <= round.size(); ++i) {
+            key(a, Qt::Key_Tab);
+            QCOMPARE(focusName(a), round[i % round.size()]);
+        }
+        QVERIFY(tabTo(a, round.filter("Option1_").value(0)));
+        key(a, Qt::Key_Space);
+        QCOMPARE(a.t.context.autoAdvance, automatic);
+        key(a, automatic ? Qt::Key_Left : Qt::Key_Right);
+        QCOMPARE(a.t.context.autoAdvance, !automatic);
+    }
+
     void startMenuExerciseAndBackByKeyboard()
     {
         App a;

@@ -283,6 +283,14 @@ private slots:
         }
     }
 
+    // The line for the teacher names what is left out, never what counts.
+    void exercisesLeftOut()
+    {
+        for (const auto& [value, left] : {std::pair{"25-40", "(28-40)."}, {"0-3 30", "(0, 30)."},
+                                          {"27-28,0-30,5", "(28, 0, 28-30)."}, {"0-0,1-28", "(0, 28)."}})
+            QVERIFY2(checkSettings({{"esercizi", value}}, kLanguages).problems.value(0).endsWith(left), value);
+    }
+
     // Saving: the file as it is then, or, refused, every file as it was.
     void save_data()
     {

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 // The teacher's window: how it opens from the menu, what "Salva" does to
 // the file and to the running program, and the run's summary.
+#include "app/language.h"
 #include "app/menuscreen.h"
 #include "app/program.h"
 #include "app/shell.h"
@@ -11,6 +12,7 @@
 #include "harness/testmain.h"
 
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -76,8 +78,10 @@ private slots:
             w->findChild<QPushButton*>(QStringLiteral("nessuno"))->click();
             w->findChild<QPushButton*>(QStringLiteral("famigliaOrdinare"))->click();
             w->findChild<QCheckBox*>(QStringLiteral("mostraRisposta"))->setChecked(true);
+            QVERIFY(QTest::qWaitForWindowActive(w));
             w->findChild<QPushButton*>(QStringLiteral("salva"))->click();
-            QTest::keyClick(w, Qt::Key_Escape);
+            QVERIFY(QTest::qWaitForWindowExposed(shell.current()) && QApplication::focusWidget()->window() == w);
+            QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Escape);
             QVERIFY(!w->isVisible());
         }
         harness::TestContext t;
@@ -156,6 +160,25 @@ private slots:
         QCOMPARE(a.window()->chosen().exercises, std::bitset<27>(1) | std::bitset<27>(0b11111100101000000000000000));
         a.control("famigliaOperazioni")->click();
         QCOMPARE(a.window()->chosen().exercises, std::bitset<27>(1));
+    }
+
+    // Each heading of the summary fits its column, bold as a highlighted column draws it.
+    void summaryHeadingsFit()
+    {
+        for (const QString& language : availableLanguages()) {
+            installLanguage(language);
+            App a;
+            QHeaderView* h = a.control<QTableWidget>("riepilogo")->horizontalHeader();
+            QVERIFY(QTest::qWaitForWindowExposed(a.window()));
+            QFont bold = h->font();
+            bold.setBold(true);
+            for (int i = 0; i < h->count(); ++i)
+                QVERIFY2(QFontMetrics(bold).horizontalAdvance(h->model()->headerData(i, Qt::Horizontal).toString())
+                                 + 2 * h->style()->pixelMetric(QStyle::PM_HeaderMargin) <= h->sectionSize(i)
+                             && h->sectionViewportPosition(i) + h->sectionSize(i) <= h->viewport()->width(),
+                         qPrintable(language));
+        }
+        installLanguage(QStringLiteral("it"));
     }
 
     void summaryAfterTwoScreens()
