@@ -7,6 +7,7 @@
 #include "common/board.h"
 #include "common/controls.h"
 #include "common/exercisescreen.h"
+#include "common/focusspeech.h"
 #include "common/services.h"
 
 #include <QCloseEvent>
@@ -48,6 +49,8 @@ MenuScreen::MenuScreen(AppContext& context, QWidget* parent)
         // keeps its shape, and passed by Tab.
         button->setEnabled(context_.offeredExercises.test(static_cast<std::size_t>(screen - 1)));
         buttons_[static_cast<std::size_t>(screen - 1)] = button;
+        // Heard with its place among the offered exercises: "1 di 27".
+        joinSpokenSet(button, 1);
     }
 
     auto* esci = new WrapButton(tr("Esci"), b);

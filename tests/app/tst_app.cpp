@@ -10,6 +10,7 @@
 #include "common/board.h"
 #include "common/dialogs.h"
 #include "common/exercisescreen.h"
+#include "common/focusspeech.h"
 #include "common/keyboard.h"
 #include "common/runsummary.h"
 #include "exercises/comparison/comparison.h"
@@ -58,13 +59,14 @@ struct BoxAnswer {
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
+    QString heard; // what the page's screen reader hears as it opens
 };
 std::optional<BoxAnswer> answerOpenBox(QMessageBox::StandardButton answer)
 {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible())
         return std::nullopt;
-    BoxAnswer seen{box->windowTitle(), box->text(), box->icon(), {}};
+    BoxAnswer seen{box->windowTitle(), box->text(), box->icon(), {}, windowSentence(box)};
     for (QAbstractButton* b : box->buttons())
         seen.buttons << b->text();
     box->button(answer)->click();
@@ -179,6 +181,25 @@ private slots:
         QCOMPARE(screensAlive().size(), 0);
     }
 
+    // Where the program cannot end, "Sì" starts it afresh on a new start
+    // screen with the counts at 0, as often as asked, the keyboard on "Avvio".
+    void quitStartsAfreshWhereTheProgramCannotEnd()
+    {
+        App a;
+        a.shell.setStartsAfreshOnQuit(true);
+        for (int round = 0; round < 2; ++round) {
+            a.shell.showMenu();
+            a.shell.current()->show();
+            a.t.context.rightCount = 2;
+            a.t.dialogs.answers = {true};
+            a.shell.current()->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+            auto* start = qobject_cast<StartScreen*>(a.shell.current());
+            QVERIFY(start && start->isVisible() && a.quits == 0 && a.t.context.rightCount == 0);
+            QCOMPARE(screensAlive(), QList<ScreenWindow*>{start});
+            QCOMPARE(start->focusWidget(), start->avvioButton());
+        }
+    }
+
     // A class that plays "within 10" only, on a computer it must not leave:
     // the others greyed out in their places and passed by Tab, no "Esci",
     // and closing the window asks first.
@@ -197,6 +218,11 @@ private slots:
             reached << stop->objectName();
         QCOMPARE(reached.filter(QRegularExpression(QStringLiteral("^Command"))),
                  (QStringList{QStringLiteral("Command2"), QStringLiteral("Command13"), QStringLiteral("Command14")}));
+        // Heard with their places among the offered exercises, in Tab's order.
+        for (int i : {0, 2})
+            QCOMPARE(focusSentence(menu->exerciseButton(i == 0 ? 2 : 14)),
+                     menu->exerciseButton(i == 0 ? 2 : 14)->text() + QStringLiteral(", pulsante, %1 di 3").arg(i + 1));
+        QCOMPARE(focusSentence(menu->option(1)), menu->option(1)->text() + QStringLiteral(", pulsante di opzione, selezionato"));
         QVERIFY(!menu->exerciseButton(3)->isEnabled() && menu->exerciseButton(3)->isVisible());
         QVERIFY(menu->findChild<QPushButton*>(QStringLiteral("Command1"))->isHidden());
 
@@ -361,6 +387,7 @@ private slots:
         QCOMPARE(no->buttons.size(), 2);
         QVERIFY(no->buttons.contains(QStringLiteral("Sì")));
         QVERIFY(no->buttons.contains(QStringLiteral("No")));
+        QCOMPARE(no->heard, QStringLiteral("Vuoi tornare al menù? Rispondi Sì o No."));
         QVERIFY(answers.empty());
         QTRY_COMPARE(answers, std::vector<bool>{false});
 
@@ -384,6 +411,7 @@ private slots:
         QCOMPARE(ok->title, QStringLiteral("Brasti"));
         QCOMPARE(ok->icon, QMessageBox::NoIcon);
         QCOMPARE(ok->buttons, QStringList{QStringLiteral("OK")});
+        QCOMPARE(ok->heard, QStringLiteral("devi sistemare tutti i brasti! Pulsante: OK."));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!QApplication::activeModalWidget());
     }
