@@ -48,7 +48,9 @@ class Page:
         self.browser.wait_for("performance.getEntriesByName('brasti-primo-fotogramma').length > 0", 90,
                               'the first frame')
         self.heard_before = 0
-        return self.wait_window('FormAvvio')
+        found = self.wait_window('FormAvvio')
+        self.first_line = (self.new_sentences(1) or [''])[0]
+        return found
 
     def controls(self):
         text = self.browser.evaluate('globalThis.brastiModule ? brastiModule.brastiControlli() : ""') or ''
@@ -97,6 +99,26 @@ class Page:
         self.heard_before = len(now)
         return fresh
 
+    def settle(self):
+        """Every line said until the live region falls quiet for 0.3 s."""
+        count = -1
+        while count != len(self.heard()):
+            count = len(self.heard())
+            time.sleep(0.3)
+        return self.new_sentences(0)
+
+    def hear(self, pattern, seconds=15):
+        """The first line said from now on that matches."""
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            heard = self.heard()
+            for i in range(self.heard_before, len(heard)):
+                if re.search(pattern, heard[i]):
+                    self.heard_before = i + 1
+                    return heard[i]
+            time.sleep(0.05)
+        raise AssertionError(f'never heard {pattern}: {self.heard()[self.heard_before:]}')
+
 
 def expect_sentences(page, what, patterns):
     heard = page.new_sentences(len(patterns))
@@ -111,9 +133,11 @@ def rods(sentence):
 
 def open_exercise(page, button, form, touch=False):
     page.wait_window('FormMenu')
+    page.settle()
     (page.browser.touch_tap if touch else page.browser.click)(*page.centre(button))
     page.wait_window(form)
-    return expect_sentences(page, f'{form} poses its problem', [r'.'])[0]
+    # The problem, then the control the keyboard is on.
+    return expect_sentences(page, f'{form} poses its problem', [r'\.$', r'[^.]$'])[0]
 
 
 def play_sign(page):
@@ -134,11 +158,14 @@ def play_sign(page):
     expect_sentences(page, 'Form9 next problem', [r'A sinistra brasto \d+, a destra brasto \d+'])
 
 
+def asked_number(problem):
+    word = re.search(r'numero (\w+)', problem).group(1)
+    return int(word) if word.isdigit() else ITALIAN_NUMBERS.index(word.upper()) + 1
+
+
 def play_number_to_rod(page, touch=False):
     problem = open_exercise(page, 'Command12', 'Form11', touch)
-    match = re.search(r'numero (\w+)', problem)
-    word = match.group(1)
-    number = int(word) if word.isdigit() else ITALIAN_NUMBERS.index(word.upper()) + 1
+    number = asked_number(problem)
     wrong = number % 10 + 1
     tap = page.browser.touch_tap if touch else page.browser.click
     tap(*page.centre(f'brasti_{wrong}'))
@@ -181,40 +208,80 @@ def play_ordering(page):
     expect_sentences(page, 'Form1 right order', [r'^risposta esatta\. esatti 1, errati 1'])
 
 
-def play_written_by_keys(page):
-    """The addition within 10 by keys alone: Tab to a rod, Space to pick it
-    up, Tab to the bar, Space to lay it; then the answer typed."""
-    problem = open_exercise(page, 'Command22', 'Form21')
-    a, b = map(int, re.search(r'(\d+) \+ (\d+) =', problem).groups())
-    total = a + b
-    carried = None
+def tab_to(page, pattern):
+    """Tab until the live region says the keyboard is on what `pattern` names."""
+    page.settle()
     for _ in range(40):
         page.browser.key('Tab')
-        focus = page.browser.evaluate('globalThis.brastiModule.brastiFuoco()')
-        if focus == f'brasti_{total}':
-            carried = focus
-            break
-    if not check(carried, f'Form21: Tab reaches brasti_{total}'):
-        return
-    page.browser.key(' ')
-    for _ in range(20):
-        page.browser.key('Tab')
-        if page.browser.evaluate('globalThis.brastiModule.brastiFuoco()') in ('Picture2', 'Picture1'):
-            break
-    page.browser.key(' ')
-    expect_sentences(page, 'Form21 rod on the bar', [rf'brasto {total}'])
-    page.browser.wait_for("globalThis.brastiModule.brastiFuoco() === 'Text1'", 10, 'the answer box')
-    page.browser.type(str(total + 1))
-    page.browser.key('Enter')
-    expect_sentences(page, 'Form21 wrong sum', [r'^risposta sbagliata\. esatti 0, errati 1'])
+        heard = page.settle()
+        if heard and re.search(pattern, heard[-1]):
+            return heard[-1]
+    raise AssertionError(f'Tab never reached {pattern}')
+
+
+def by_keys(page, *steps):
+    """('brasto 3', 'casella 1'): rod 3 picked up with Space, carried there by Tab
+    and laid with Space; ('brasto 3',): a rod worked with Space; ('Conferma',):
+    a button pressed with Enter; ('?line',): a line awaited; ('=12',): typed, then Enter."""
+    for step in steps:
+        if step[0][0] == '?':
+            page.hear(step[0][1:])
+            continue
+        if step[0][0] == '=':
+            for c in step[0][1:] + '\r':
+                page.browser.key({'\b': 'Backspace', '\r': 'Enter'}.get(c, c))
+            continue
+        rod = step[0].startswith('brasto')
+        tab_to(page, rf'^{step[0]}{"$" if rod else ", pulsante"}')
+        page.browser.key(' ' if rod else 'Enter')
+        if len(step) > 1:
+            tab_to(page, rf'^{step[1]}$')
+            page.browser.key(' ')
+
+
+def key_moves(caption, problem):
+    """The wrong steps and the right ones for the problem heard."""
+    n = rods(problem)
+    if caption.startswith('ordina'):
+        order = sorted(n, reverse='dal maggiore' in problem)
+        lay = lambda ks: [(f'brasto {k}', f'casella {i + 1}') for i, k in enumerate(ks)] + [('Conferma',)]
+        return lay(order[::-1]), [('Ricomincia',)] + lay(order)
+    if caption.startswith('inserisci'):
+        signs = ['maggiore', 'minore', 'uguale']
+        right = (n[0] < n[1]) + 2 * (n[0] == n[1])
+        return [(signs[(right + 1) % 3],)], [(signs[right],)]
+    if caption.startswith('dal numero'):
+        k = asked_number(problem)
+        return [(f'brasto {k % 10 + 1}',)], [(f'brasto {k}',)]
+    if caption.startswith('componi'):
+        k = 10 - n[0]
+        return [(f'brasto {k % 9 + 1}', 'striscia in basso')], [(f'brasto {k}', 'striscia in basso')]
     # Any text may arrive in the box (a paste, a tablet's keyboard): Thai,
     # laid out, once made the page ask for a library and abort.
-    page.browser.type('ภาษาไทย')
-    for _ in range(12):
-        page.browser.key('Backspace')
-    page.browser.type(str(total))
-    page.browser.key('Enter')
-    expect_sentences(page, 'Form21 right sum', [r'^risposta esatta\. esatti 1, errati 1'])
+    total = sum(map(int, re.search(r'(\d+) \+ (\d+) =', problem).groups()))
+    return ([(f'brasto {total}', 'barra della somma'), ('?^risposta, campo di testo$',), (f'={total + 1}',)],
+            [('=ภาษาไทย' + '\b' * 12 + str(total),)])
+
+
+def play_by_keys(page):
+    """One screen of each family by keys alone, heard through the live region
+    alone: the menu's buttons with their places, the problem, a wrong answer,
+    a right one."""
+    for caption in ('ordina 3 brasti', 'inserisci   > < =', 'dal numero al brasto', 'componi il 10',
+                    'addizioni entro il 10'):
+        try:
+            page.open()
+            page.browser.key('Enter')
+            page.hear(r'^ordina 3 brasti, pulsante, 1 di 27$')
+            tab_to(page, rf'^{re.escape(caption)}, pulsante, \d+ di 27$')
+            page.browser.key('Enter')
+            wrong, right = key_moves(caption, page.hear(r'\.$'))
+            by_keys(page, *wrong)
+            page.hear(r'^risposta sbagliata\. esatti 0, errati 1')
+            by_keys(page, *right)
+            check(page.hear(r'^risposta esatta\. esatti 1, errati 1'), f'{caption}: played by keys and ear')
+        except (AssertionError, KeyError, ValueError, IndexError) as error:
+            check(False, f'{caption} by keys: {error!r}')
 
 
 def offered(menu):
@@ -249,11 +316,28 @@ def play_teacher_link(page):
 
 def back_to_menu(page):
     """"Esci" in the menu bar asks, modal; "Sì" goes back to the menu."""
+    page.settle()
     page.click('mnuEsci')
     found = page.wait_window('domanda')
     check('Sì' in found and 'No' in found, f'the question has "Sì" and "No": {sorted(found)}')
+    expect_sentences(page, 'the question box is heard', [r'^Vuoi tornare al menù\? Rispondi Sì o No\.$', r'^Sì, pulsante$'])
     page.click('Sì')
     page.wait_window('FormMenu')
+    page.hear(r'^ordina 3 brasti, pulsante, 1 di 27$')
+
+
+def quit_twice(page):
+    """"Esci", "Sì" by keys, twice: each time a fresh start screen, the keyboard on "Avvio"."""
+    page.open()
+    for _ in range(2):
+        page.browser.key('Enter')
+        tab_to(page, r'^Esci, pulsante$')
+        page.browser.key('Enter')
+        page.hear(r'^Vuoi uscire dal programma\? Rispondi Sì o No\.$')
+        page.browser.key('Enter')
+        page.wait_window('FormAvvio')
+        check(page.hear(r'^Avvio, pulsante$') and page.browser.evaluate('brastiModule.brastiFuoco()') == 'Command1',
+              'Esci, Sì: the start screen again, with the keyboard')
 
 
 def random_events(folder, seconds=60):
@@ -297,6 +381,13 @@ def main():
         start = page.open()
         browser.screenshot(os.path.join(shots, 'avvio.png'))
         check('Command1' in start, 'the start screen has its button')
+        check(page.first_line == 'Avvio, pulsante', f'the start screen is heard: {page.first_line}')
+        box = [(c['x'], c['y'], c['x'] + c['w'], c['y'] + c['h']) for n, c in start.items() if n.startswith(('Co', 'La'))]
+        middle = [(min(b[i] for b in box) + max(b[i + 2] for b in box)) / 2 for i in (0, 1)]
+        check(all(abs(m - s / 2) < s / 20 for m, s in zip(middle, browser.size)), f'the start screen is centred: {middle}')
+        tree = browser.call('Accessibility.getFullAXTree')['nodes']
+        check(not any('Caricamento' in str(n.get('name')) for n in tree if not n.get('ignored')),
+              'the loading line has left the accessibility tree')
         page.click('Command1')
         page.wait_window('FormMenu')
         browser.screenshot(os.path.join(shots, 'menu.png'))
@@ -315,13 +406,12 @@ def main():
         page.open()
         page.browser.touch_tap(*page.centre('Command1'))
         play_make_ten(page, touch=True)
-        page.open()
-        page.click('Command1')
-        try:
-            play_written_by_keys(page)
-        except (AssertionError, KeyError, ValueError) as error:
-            check(False, f'play_written_by_keys: {error!r}')
+        play_by_keys(page)
         browser.screenshot(os.path.join(shots, 'written.png'))
+        try:
+            quit_twice(page)
+        except AssertionError as error:
+            check(False, f'quit_twice: {error!r}')
 
         # Any window size: the board keeps its proportions, centred, and a
         # screen of twice the density is drawn with twice the pixels.
