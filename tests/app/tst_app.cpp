@@ -59,7 +59,7 @@ struct BoxAnswer {
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
-    QString heard; // what the page's screen reader hears as it opens
+    QString heard; // as a page's screen reader hears it open
 };
 std::optional<BoxAnswer> answerOpenBox(QMessageBox::StandardButton answer)
 {
@@ -181,25 +181,6 @@ private slots:
         QCOMPARE(screensAlive().size(), 0);
     }
 
-    // Where the program cannot end, "Sì" starts it afresh on a new start
-    // screen with the counts at 0, as often as asked, the keyboard on "Avvio".
-    void quitStartsAfreshWhereTheProgramCannotEnd()
-    {
-        App a;
-        a.shell.setStartsAfreshOnQuit(true);
-        for (int round = 0; round < 2; ++round) {
-            a.shell.showMenu();
-            a.shell.current()->show();
-            a.t.context.rightCount = 2;
-            a.t.dialogs.answers = {true};
-            a.shell.current()->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-            auto* start = qobject_cast<StartScreen*>(a.shell.current());
-            QVERIFY(start && start->isVisible() && a.quits == 0 && a.t.context.rightCount == 0);
-            QCOMPARE(screensAlive(), QList<ScreenWindow*>{start});
-            QCOMPARE(start->focusWidget(), start->avvioButton());
-        }
-    }
-
     // A class that plays "within 10" only, on a computer it must not leave:
     // the others greyed out in their places and passed by Tab, no "Esci",
     // and closing the window asks first.
@@ -218,11 +199,6 @@ private slots:
             reached << stop->objectName();
         QCOMPARE(reached.filter(QRegularExpression(QStringLiteral("^Command"))),
                  (QStringList{QStringLiteral("Command2"), QStringLiteral("Command13"), QStringLiteral("Command14")}));
-        // Heard with their places among the offered exercises, in Tab's order.
-        for (int i : {0, 2})
-            QCOMPARE(focusSentence(menu->exerciseButton(i == 0 ? 2 : 14)),
-                     menu->exerciseButton(i == 0 ? 2 : 14)->text() + QStringLiteral(", pulsante, %1 di 3").arg(i + 1));
-        QCOMPARE(focusSentence(menu->option(1)), menu->option(1)->text() + QStringLiteral(", pulsante di opzione, selezionato"));
         QVERIFY(!menu->exerciseButton(3)->isEnabled() && menu->exerciseButton(3)->isVisible());
         QVERIFY(menu->findChild<QPushButton*>(QStringLiteral("Command1"))->isHidden());
 
@@ -411,7 +387,6 @@ private slots:
         QCOMPARE(ok->title, QStringLiteral("Brasti"));
         QCOMPARE(ok->icon, QMessageBox::NoIcon);
         QCOMPARE(ok->buttons, QStringList{QStringLiteral("OK")});
-        QCOMPARE(ok->heard, QStringLiteral("devi sistemare tutti i brasti! Pulsante: OK."));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!QApplication::activeModalWidget());
     }
