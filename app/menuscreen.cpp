@@ -7,6 +7,7 @@
 #include "common/board.h"
 #include "common/controls.h"
 #include "common/exercisescreen.h"
+#include "common/focusspeech.h"
 #include "common/services.h"
 
 #include <QCloseEvent>
@@ -53,6 +54,8 @@ MenuScreen::MenuScreen(AppContext& context, QWidget* parent)
         if (!offered)
             button->setFocusPolicy(Qt::NoFocus);
         buttons_[static_cast<std::size_t>(screen - 1)] = button;
+        // Heard with its place among the offered exercises: "1 di 27".
+        joinSpokenSet(button, 1);
     }
 
     auto* esci = new WrapButton(tr("Esci"), b);

@@ -11,6 +11,7 @@
 #include "common/appcontext.h"
 #include "common/dialogs.h"
 #include "common/firstpaint.h"
+#include "common/focusspeech.h"
 #include "common/page.h"
 #include "common/pictures.h"
 #include "common/random.h"
@@ -105,6 +106,7 @@ int runProgram(int argc, char** argv, const std::function<void(QApplication&, Sh
         checkStartThenQuit(shell, context);
     if (beforeStart)
         beforeStart(app, shell);
+    speakFocusInPage();
     shell.showStart();
     if (options.teacherWindow) {
         shell.showMenu();

@@ -66,6 +66,14 @@ void Shell::quitProgram()
 {
     summary_.closed();
     delete teacher_.data();
+    if (startsAfresh_) {
+        // A fresh start on a new start screen, as if the program had been
+        // started again; what the teacher's table holds stays until "Svuota".
+        context_.rightCount = 0;
+        context_.wrongCount = 0;
+        showStart();
+        return;
+    }
     // At once: the window goes without any further question or handler.
     if (current_) {
         current_->hide();

@@ -7,6 +7,7 @@
 // or the size the child chose) of the one before.
 #include "app/settings.h"
 #include "common/appcontext.h"
+#include "common/page.h"
 #include "common/runsummary.h"
 #include "common/screenwindow.h"
 
@@ -46,6 +47,9 @@ public:
     RunSummary& summary() { return summary_; }
     // What ending the program does; the real one leaves the event loop.
     void setQuitAction(std::function<void()> action) { quit_ = std::move(action); }
+    // Whether "Esci" starts the program afresh instead of ending it: where
+    // the program cannot end (a page in a browser, page.h).
+    void setStartsAfreshOnQuit(bool afresh) { startsAfresh_ = afresh; }
     // The state the first window opens in (full screen for a whiteboard);
     // every later window takes the state of the one before.
     void setStartState(Qt::WindowStates state) { startState_ = state; }
@@ -56,6 +60,7 @@ private:
     AppContext& context_;
     QPointer<ScreenWindow> current_;
     std::function<void()> quit_;
+    bool startsAfresh_ = !programCanEnd();
     Qt::WindowStates startState_ = Qt::WindowNoState;
     RunSummary summary_;
     SettingsReading reading_;

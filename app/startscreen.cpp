@@ -5,6 +5,7 @@
 #include "common/appcontext.h"
 #include "common/board.h"
 #include "common/controls.h"
+#include "common/page.h"
 #include "common/pictures.h"
 
 #include <QLabel>
@@ -35,6 +36,19 @@ StartScreen::StartScreen(AppContext& context, QWidget* parent)
     b->place(avvio_, QRect(2520, 4920, 4425, 1425));
     b->setFontPoints(avvio_, 24);
     connect(avvio_, &QPushButton::clicked, this, &StartScreen::avvioClicked);
+
+    // The designed window leaves the title and its button in its top left
+    // part. Where a window is the whole page they stand in its middle, as the
+    // other screens, whose boards their controls fill.
+    if (windowsFillPage()) {
+        const QList<QWidget*> shown{subtitle, title, avvio_};
+        QRect all;
+        for (const QWidget* w : shown)
+            all |= Board::designRect(w);
+        const QPoint shift = QRect(QPoint(0, 0), b->designTwips()).center() - all.center();
+        for (QWidget* w : shown)
+            b->moveTo(w, Board::designRect(w).topLeft() + shift);
+    }
 
     resize(designedWindowSize());
 }

@@ -21,7 +21,8 @@ public:
     virtual ~Navigator() = default;
     // Shows a fresh menu and then unloads the current screen.
     virtual void showMenu() = 0;
-    // Ends the program at once, without asking anything more.
+    // Ends the program at once, without asking anything more; where it
+    // cannot end (a browser's page), starts it afresh on the start screen.
     virtual void quitProgram() = 0;
 };
 

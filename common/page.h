@@ -24,4 +24,11 @@ void speakInPage(const QString& sentence);
 // The program's first frame is out: the page's loading line goes.
 void pageShown();
 
+// Whether the program can end: a page cannot close itself, and a page whose
+// program had ended would answer nothing, so in the browser it never ends.
+bool programCanEnd();
+// Whether every window fills the page, whatever size it asks for: true in
+// the browser, where a window is the whole page and has no frame.
+bool windowsFillPage();
+
 } // namespace brasti

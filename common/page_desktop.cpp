@@ -13,6 +13,16 @@ bool pageSpeaks()
 
 void speakInPage(const QString&) {}
 
+bool programCanEnd()
+{
+    return true;
+}
+
+bool windowsFillPage()
+{
+    return false;
+}
+
 void pageShown() {}
 
 } // namespace brasti

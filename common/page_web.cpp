@@ -152,6 +152,16 @@ void speakInPage(const QString& sentence)
         brastiSpeak(sentence.toUtf8().constData());
 }
 
+bool programCanEnd()
+{
+    return false;
+}
+
+bool windowsFillPage()
+{
+    return true;
+}
+
 void pageShown()
 {
     brastiShown();

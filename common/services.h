@@ -11,7 +11,8 @@ struct AppContext;
 void PlayRightSound(AppContext& context);
 void PlayWrongSound(AppContext& context);
 void ShowAbout(AppContext& context, QWidget* parent);
-// Asks "Vuoi uscire dal programma?"; on "Sì" ends the program at once.
+// Asks "Vuoi uscire dal programma?"; on "Sì" ends the program at once (in a
+// browser, where it cannot end, starts it afresh: Navigator::quitProgram).
 void ConfirmQuit(AppContext& context, QWidget* parent);
 
 } // namespace brasti

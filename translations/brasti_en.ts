@@ -323,6 +323,73 @@ Options:
     </message>
 </context>
 <context>
+    <name>brasti::FocusSpeech</name>
+    <message>
+        <source>%1, pulsante, %2 di %3</source>
+        <extracomment>A focused button and its place among the buttons of its set: &quot;ordina 3 brasti, pulsante, 1 di 27&quot;</extracomment>
+        <translation>%1, button, %2 of %3</translation>
+    </message>
+    <message>
+        <source>%1, pulsante</source>
+        <extracomment>A focused button, by its name: &quot;Conferma, pulsante&quot;</extracomment>
+        <translation>%1, button</translation>
+    </message>
+    <message>
+        <source>%1, pulsante di opzione, selezionato</source>
+        <translation>%1, radio button, selected</translation>
+    </message>
+    <message>
+        <source>%1, pulsante di opzione, non selezionato</source>
+        <translation>%1, radio button, not selected</translation>
+    </message>
+    <message>
+        <source>%1, casella di controllo, selezionata</source>
+        <translation>%1, check box, checked</translation>
+    </message>
+    <message>
+        <source>%1, casella di controllo, non selezionata</source>
+        <translation>%1, check box, not checked</translation>
+    </message>
+    <message>
+        <source>%1, campo di testo</source>
+        <extracomment>A focused text field by its name, then what it holds: &quot;risposta, campo di testo, 7&quot;</extracomment>
+        <translation>%1, text field</translation>
+    </message>
+    <message>
+        <source>%1, campo di testo, %2</source>
+        <translation>%1, text field, %2</translation>
+    </message>
+    <message>
+        <source>%1, casella combinata, %2</source>
+        <extracomment>A focused drop-down list by its name, then the choice it shows: &quot;lingua, casella combinata, English&quot;</extracomment>
+        <translation>%1, combo box, %2</translation>
+    </message>
+    <message>
+        <source>%1, elenco</source>
+        <extracomment>A focused list by its name, then its current line: &quot;operazioni scritte, elenco, 3 + 4 = 7&quot;</extracomment>
+        <translation>%1, list</translation>
+    </message>
+    <message>
+        <source>%1, elenco, %2</source>
+        <translation>%1, list, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A focused control by its name, then what it tells: &quot;brasto 3, nella casella 2&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 Rispondi %2 o %3.</source>
+        <extracomment>A question box as it opens: its question, then its two buttons: &quot;Vuoi uscire dal programma? Rispondi Sì o No.&quot;</extracomment>
+        <translation>%1 Answer %2 or %3.</translation>
+    </message>
+    <message>
+        <source>%1 Pulsante: %2.</source>
+        <extracomment>A message box as it opens: its text, then its one button: &quot;... Pulsante: OK.&quot;</extracomment>
+        <translation>%1 Button: %2.</translation>
+    </message>
+</context>
+<context>
     <name>brasti::MenuScreen</name>
     <message>
         <source>Brasti - esercizi</source>

@@ -323,6 +323,73 @@ Opciones:
     </message>
 </context>
 <context>
+    <name>brasti::FocusSpeech</name>
+    <message>
+        <source>%1, pulsante, %2 di %3</source>
+        <extracomment>A focused button and its place among the buttons of its set: &quot;ordina 3 brasti, pulsante, 1 di 27&quot;</extracomment>
+        <translation>%1, botón, %2 de %3</translation>
+    </message>
+    <message>
+        <source>%1, pulsante</source>
+        <extracomment>A focused button, by its name: &quot;Conferma, pulsante&quot;</extracomment>
+        <translation>%1, botón</translation>
+    </message>
+    <message>
+        <source>%1, pulsante di opzione, selezionato</source>
+        <translation>%1, botón de opción, seleccionado</translation>
+    </message>
+    <message>
+        <source>%1, pulsante di opzione, non selezionato</source>
+        <translation>%1, botón de opción, no seleccionado</translation>
+    </message>
+    <message>
+        <source>%1, casella di controllo, selezionata</source>
+        <translation>%1, casilla de verificación, marcada</translation>
+    </message>
+    <message>
+        <source>%1, casella di controllo, non selezionata</source>
+        <translation>%1, casilla de verificación, no marcada</translation>
+    </message>
+    <message>
+        <source>%1, campo di testo</source>
+        <extracomment>A focused text field by its name, then what it holds: &quot;risposta, campo di testo, 7&quot;</extracomment>
+        <translation>%1, campo de texto</translation>
+    </message>
+    <message>
+        <source>%1, campo di testo, %2</source>
+        <translation>%1, campo de texto, %2</translation>
+    </message>
+    <message>
+        <source>%1, casella combinata, %2</source>
+        <extracomment>A focused drop-down list by its name, then the choice it shows: &quot;lingua, casella combinata, English&quot;</extracomment>
+        <translation>%1, cuadro combinado, %2</translation>
+    </message>
+    <message>
+        <source>%1, elenco</source>
+        <extracomment>A focused list by its name, then its current line: &quot;operazioni scritte, elenco, 3 + 4 = 7&quot;</extracomment>
+        <translation>%1, lista</translation>
+    </message>
+    <message>
+        <source>%1, elenco, %2</source>
+        <translation>%1, lista, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A focused control by its name, then what it tells: &quot;brasto 3, nella casella 2&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 Rispondi %2 o %3.</source>
+        <extracomment>A question box as it opens: its question, then its two buttons: &quot;Vuoi uscire dal programma? Rispondi Sì o No.&quot;</extracomment>
+        <translation>%1 Responde %2 o %3.</translation>
+    </message>
+    <message>
+        <source>%1 Pulsante: %2.</source>
+        <extracomment>A message box as it opens: its text, then its one button: &quot;... Pulsante: OK.&quot;</extracomment>
+        <translation>%1 Botón: %2.</translation>
+    </message>
+</context>
+<context>
     <name>brasti::MenuScreen</name>
     <message>
         <source>Brasti - esercizi</source>

@@ -10,6 +10,7 @@
 #include "common/board.h"
 #include "common/dialogs.h"
 #include "common/exercisescreen.h"
+#include "common/focusspeech.h"
 #include "common/keyboard.h"
 #include "common/runsummary.h"
 #include "exercises/comparison/comparison.h"
@@ -59,13 +60,14 @@ struct BoxAnswer {
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
+    QString heard; // as a page's screen reader hears it open
 };
 std::optional<BoxAnswer> answerOpenBox(QMessageBox::StandardButton answer)
 {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible())
         return std::nullopt;
-    BoxAnswer seen{box->windowTitle(), box->text(), box->icon(), {}};
+    BoxAnswer seen{box->windowTitle(), box->text(), box->icon(), {}, windowSentence(box)};
     for (QAbstractButton* b : box->buttons())
         seen.buttons << b->text();
     box->button(answer)->click();
@@ -366,6 +368,7 @@ private slots:
         QCOMPARE(no->buttons.size(), 2);
         QVERIFY(no->buttons.contains(QStringLiteral("Sì")));
         QVERIFY(no->buttons.contains(QStringLiteral("No")));
+        QCOMPARE(no->heard, QStringLiteral("Vuoi tornare al menù? Rispondi Sì o No."));
         QVERIFY(answers.empty());
         QTRY_COMPARE(answers, std::vector<bool>{false});
 

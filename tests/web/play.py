@@ -97,6 +97,20 @@ class Page:
         self.heard_before = len(now)
         return fresh
 
+    def settle(self):
+        """Every line said until the live region falls quiet for 0.3 s."""
+        count = -1
+        while count != len(self.heard()):
+            count = len(self.heard())
+            time.sleep(0.3)
+        return self.new_sentences(0)
+
+    def hear(self, pattern, seconds=15):
+        """The first line said from now on that matches."""
+        self.heard_before += self.browser.wait_for(f'brastiSentito.slice({self.heard_before})'
+                                                   f'.findIndex(line => /{pattern}/.test(line)) + 1', seconds, pattern)
+        return self.heard()[self.heard_before - 1]
+
 
 def expect_sentences(page, what, patterns):
     heard = page.new_sentences(len(patterns))
@@ -111,9 +125,10 @@ def rods(sentence):
 
 def open_exercise(page, button, form, touch=False):
     page.wait_window('FormMenu')
+    page.settle()
     (page.browser.touch_tap if touch else page.browser.click)(*page.centre(button))
     page.wait_window(form)
-    return expect_sentences(page, f'{form} poses its problem', [r'.'])[0]
+    return expect_sentences(page, f'{form} poses its problem, then the focus', [r'\.$', r'[^.]$'])[0]
 
 
 def play_sign(page):
@@ -181,40 +196,80 @@ def play_ordering(page):
     expect_sentences(page, 'Form1 right order', [r'^risposta esatta\. esatti 1, errati 1'])
 
 
-def play_written_by_keys(page):
-    """The addition within 10 by keys alone: Tab to a rod, Space to pick it
-    up, Tab to the bar, Space to lay it; then the answer typed."""
-    problem = open_exercise(page, 'Command22', 'Form21')
-    a, b = map(int, re.search(r'(\d+) \+ (\d+) =', problem).groups())
-    total = a + b
-    carried = None
+def tab_to(page, pattern):
+    """Tab until the live region says the keyboard is on what `pattern` names."""
+    page.settle()
     for _ in range(40):
         page.browser.key('Tab')
-        focus = page.browser.evaluate('globalThis.brastiModule.brastiFuoco()')
-        if focus == f'brasti_{total}':
-            carried = focus
-            break
-    if not check(carried, f'Form21: Tab reaches brasti_{total}'):
-        return
-    page.browser.key(' ')
-    for _ in range(20):
-        page.browser.key('Tab')
-        if page.browser.evaluate('globalThis.brastiModule.brastiFuoco()') in ('Picture2', 'Picture1'):
-            break
-    page.browser.key(' ')
-    expect_sentences(page, 'Form21 rod on the bar', [rf'brasto {total}'])
-    page.browser.wait_for("globalThis.brastiModule.brastiFuoco() === 'Text1'", 10, 'the answer box')
-    page.browser.type(str(total + 1))
-    page.browser.key('Enter')
-    expect_sentences(page, 'Form21 wrong sum', [r'^risposta sbagliata\. esatti 0, errati 1'])
+        heard = page.settle()
+        if heard and re.search(pattern, heard[-1]):
+            return heard[-1]
+    raise AssertionError(f'Tab never reached {pattern}')
+
+
+def by_keys(page, *steps):
+    """('brasto 3', 'casella 1'): rod 3 carried there by Space, Tab and Space;
+    ('brasto 3',): a rod worked by Space; ('Conferma',): a button by Enter;
+    ('?line',): a line awaited; ('=12',): typed into the box, then Enter."""
+    for what, *to in steps:
+        if what[0] == '?':
+            page.hear(what[1:])
+        for c in what[1:] + '\r' if what[0] == '=' else '':
+            page.browser.key({'\b': 'Backspace', '\r': 'Enter'}.get(c, c))
+        if what[0] not in '?=':
+            tab_to(page, f'^{what}' + ('$' if what.startswith('brasto') else ', pulsante'))
+            page.browser.key(' ' if what.startswith('brasto') else 'Enter')
+        for place in to:
+            tab_to(page, f'^{place}$')
+            page.browser.key(' ')
+
+
+def key_moves(caption, problem):
+    """The wrong steps and the right ones for the problem heard."""
+    n = rods(problem) + re.findall(r'numero (\w+)', problem)
+    if caption.startswith('ordina'):
+        order = sorted(n, reverse='dal maggiore' in problem)
+        lay = lambda ks: [(f'brasto {k}', f'casella {i + 1}') for i, k in enumerate(ks)] + [('Conferma',)]
+        return lay(order[::-1]), [('Ricomincia',)] + lay(order)
+    if caption.startswith('inserisci'):
+        right = ['maggiore', 'minore', 'uguale'][(n[0] < n[1]) + 2 * (n[0] == n[1])]
+        return [('uguale' if right != 'uguale' else 'minore',)], [(right,)]
+    if caption.startswith('dal numero'):
+        k = int(n[0]) if n[0].isdigit() else ITALIAN_NUMBERS.index(n[0].upper()) + 1
+        return [(f'brasto {k % 10 + 1}',)], [(f'brasto {k}',)]
+    if caption.startswith('componi'):
+        return [(f'brasto {(10 - n[0]) % 9 + 1}', 'striscia in basso')], [(f'brasto {10 - n[0]}', 'striscia in basso')]
     # Any text may arrive in the box (a paste, a tablet's keyboard): Thai,
     # laid out, once made the page ask for a library and abort.
-    page.browser.type('ภาษาไทย')
-    for _ in range(12):
-        page.browser.key('Backspace')
-    page.browser.type(str(total))
-    page.browser.key('Enter')
-    expect_sentences(page, 'Form21 right sum', [r'^risposta esatta\. esatti 1, errati 1'])
+    total = sum(map(int, re.search(r'(\d+) \+ (\d+) =', problem).groups()))
+    return ([(f'brasto {total}', 'barra della somma'), ('?^risposta, campo di testo$',), (f'={total + 1}',)],
+            [('=ภาษาไทย' + '\b' * 12 + str(total),)])
+
+
+def play_by_keys(page):
+    """"Esci" twice, then one screen of each family, by keys and the live region alone."""
+    page.open()
+    for _ in range(2):  # each time a fresh start screen, with the keyboard on "Avvio"
+        page.browser.key('Enter')
+        by_keys(page, ('Esci',))
+        page.hear(r'^Vuoi uscire dal programma\? Rispondi Sì o No\.$')
+        page.browser.key('Enter')
+        check(page.hear(r'^Avvio, pulsante$') and page.browser.evaluate('brastiModule.brastiFuoco()') == 'Command1',
+              'Esci, Sì: the start screen again, with the keyboard')
+    for caption in ('ordina 3', 'inserisci', 'dal numero', 'componi il 10', 'addizioni entro il 10'):
+        try:
+            page.browser.key('Enter')
+            page.hear(r'^ordina 3 brasti, pulsante, 1 di 27$')
+            tab_to(page, rf'^{caption}[^,]*, pulsante, \d+ di 27$')
+            page.browser.key('Enter')
+            wrong, right = key_moves(caption, page.hear(r'\.$'))
+            by_keys(page, *wrong)
+            page.hear(r'^risposta sbagliata\. esatti 0, errati 1')
+            by_keys(page, *right)
+            check(page.hear(r'^risposta esatta\. esatti 1, errati 1'), f'{caption}: played by keys and ear')
+        except (AssertionError, KeyError, ValueError, IndexError) as error:
+            check(False, f'{caption} by keys: {error!r}')
+        page.open()
 
 
 def offered(menu):
@@ -249,11 +304,14 @@ def play_teacher_link(page):
 
 def back_to_menu(page):
     """"Esci" in the menu bar asks, modal; "Sì" goes back to the menu."""
+    page.settle()
     page.click('mnuEsci')
     found = page.wait_window('domanda')
     check('Sì' in found and 'No' in found, f'the question has "Sì" and "No": {sorted(found)}')
+    expect_sentences(page, 'the question', [r'^Vuoi tornare al menù\? Rispondi Sì o No\.$', r'^Sì, pulsante$'])
     page.click('Sì')
     page.wait_window('FormMenu')
+    page.hear(r'^ordina 3 brasti, pulsante, 1 di 27$')
 
 
 def random_events(folder, seconds=60):
@@ -297,6 +355,12 @@ def main():
         start = page.open()
         browser.screenshot(os.path.join(shots, 'avvio.png'))
         check('Command1' in start, 'the start screen has its button')
+        check(page.new_sentences(1) == ['Avvio, pulsante'], 'the start screen is heard')
+        box = [(c['x'], c['y'], c['x'] + c['w'], c['y'] + c['h']) for n, c in start.items() if n[0] in 'CL']
+        middle = [(min(b[i] for b in box) + max(b[i + 2] for b in box)) / 2 for i in (0, 1)]
+        check(all(abs(m - s / 2) < s / 20 for m, s in zip(middle, browser.size)), f'start screen centred: {middle}')
+        tree = browser.call('Accessibility.getFullAXTree')['nodes']
+        check(not any('Caricamento' in str(n.get('name')) for n in tree if not n.get('ignored')), 'no loading line')
         page.click('Command1')
         page.wait_window('FormMenu')
         browser.screenshot(os.path.join(shots, 'menu.png'))
@@ -315,12 +379,7 @@ def main():
         page.open()
         page.browser.touch_tap(*page.centre('Command1'))
         play_make_ten(page, touch=True)
-        page.open()
-        page.click('Command1')
-        try:
-            play_written_by_keys(page)
-        except (AssertionError, KeyError, ValueError) as error:
-            check(False, f'play_written_by_keys: {error!r}')
+        play_by_keys(page)
         browser.screenshot(os.path.join(shots, 'written.png'))
 
         # Any window size: the board keeps its proportions, centred, and a
