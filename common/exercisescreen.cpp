@@ -100,7 +100,9 @@ ExerciseScreen::ExerciseScreen(AppContext& context, const QString& title, const 
     errati_ = makeLabel(b, QStringLiteral("EtichettaErrati"), QStringLiteral("quantierrati"), layout.errati,
                         layout.counterFontPoints);
 
-    // Both icons start visible at one place; the right one is drawn on top.
+    // Both icons share one place, the right one on top. Neither shows, nor
+    // is heard, before the visit's first answer: a tick on a fresh screen
+    // would tell the child an answer was right before there was one.
     iconNo_ = new PictureBox(Picture::Wrong, b);
     iconNo_->setObjectName(QStringLiteral("ComandoIconaNo"));
     iconNo_->setAccessibleName(tr("risposta sbagliata"));
@@ -109,6 +111,7 @@ ExerciseScreen::ExerciseScreen(AppContext& context, const QString& title, const 
     iconSi_->setObjectName(QStringLiteral("ComandoIconaSi"));
     iconSi_->setAccessibleName(tr("risposta esatta"));
     b->place(iconSi_, layout.icons);
+    hideVerdicts();
 
     QMenuBar* bar = menuBar();
     QAction* azzera = bar->addAction(tr("Azzera conteggio") + kPad);
@@ -318,6 +321,12 @@ void ExerciseScreen::rightStep()
     tellVerdict(iconSi_, wasShowing);
 }
 
+void ExerciseScreen::hideVerdicts()
+{
+    iconSi_->hide();
+    iconNo_->hide();
+}
+
 void ExerciseScreen::showCountsOnIcons()
 {
     const QString counts =
@@ -342,6 +351,8 @@ void ExerciseScreen::azzeraConteggio()
     context_.rightCount = 0;
     context_.wrongCount = 0;
     showCountsOnIcons();
+    // Counted from nothing again, nothing has been answered yet.
+    hideVerdicts();
     if (operations_)
         operations_->clear();
     poseProblem();

@@ -150,6 +150,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // Neither verdict shows: none has been given since the counts began.
+    void hideVerdicts();
     // Both icons' detail: the counts as they stand now.
     void showCountsOnIcons();
     // After a drop: where the rod now lies, if the drop laid it somewhere

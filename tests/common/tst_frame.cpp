@@ -132,7 +132,8 @@ private slots:
         QVERIFY(s.avantiButton()->isVisible());
         QVERIFY(!s.avantiButton()->isEnabled());
         QCOMPARE(s.avantiButton()->objectName(), QStringLiteral("BottoneAvanti"));
-        QVERIFY(s.rightIcon()->isVisible() && s.wrongIcon()->isVisible());
+        // No verdict before the first answer.
+        QVERIFY(!s.rightIcon()->isVisible() && !s.wrongIcon()->isVisible());
         QCOMPARE(topMenuTexts(&s), (QStringList{QStringLiteral("Azzera conteggio          "),
                                                 QStringLiteral("Prova          "),
                                                 QStringLiteral("Informazioni          "), QStringLiteral("Esci")}));
@@ -183,8 +184,10 @@ private slots:
         QVERIFY(s.avantiButton()->isEnabled());
         QCOMPARE(s.problems, 1);
 
-        // "Azzera conteggio" while "avanti" waits: new problem, locks kept.
+        // "Azzera conteggio" while "avanti" waits: new problem, locks kept,
+        // and no verdict shows until the next answer.
         s.menuBar()->findChild<QAction*>(QStringLiteral("MenuAzzera"))->trigger();
+        QVERIFY(!s.rightIcon()->isVisible() && !s.wrongIcon()->isVisible());
         QCOMPARE(s.rightLabel()->text(), QStringLiteral("0"));
         QCOMPARE(s.wrongLabel()->text(), QStringLiteral("0"));
         QCOMPARE(f.t.context.rightCount, std::int16_t(0));
