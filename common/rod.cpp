@@ -206,16 +206,10 @@ bool RodDragger::eventFilter(QObject* watched, QEvent* event)
         return false;
     if (widget == board_->window()) {
         // A box opened over the window: the release that would end a mouse
-        // drag goes nowhere now, and keys answer the box. The rod is put
-        // down, and the keyboard, when the box has gone, finds it as Esc
-        // leaves it.
-        if (event->type() == QEvent::WindowBlocked && dragged_) {
-            Rod* rod = dragged_;
-            const bool keyboard = byKeyboard_;
+        // drag goes to the box now. The rod is put down; a rod carried by
+        // keys is put down as the keyboard leaves the window.
+        if (event->type() == QEvent::WindowBlocked)
             cancel();
-            if (keyboard)
-                rod->setFocus(Qt::OtherFocusReason);
-        }
         return false;
     }
     if (event->type() == QEvent::KeyPress)

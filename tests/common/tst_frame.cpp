@@ -132,7 +132,6 @@ private slots:
         QVERIFY(s.avantiButton()->isVisible());
         QVERIFY(!s.avantiButton()->isEnabled());
         QCOMPARE(s.avantiButton()->objectName(), QStringLiteral("BottoneAvanti"));
-        // No verdict before the first answer.
         QVERIFY(!s.rightIcon()->isVisible() && !s.wrongIcon()->isVisible());
         QCOMPARE(topMenuTexts(&s), (QStringList{QStringLiteral("Azzera conteggio          "),
                                                 QStringLiteral("Prova          "),
@@ -184,10 +183,9 @@ private slots:
         QVERIFY(s.avantiButton()->isEnabled());
         QCOMPARE(s.problems, 1);
 
-        // "Azzera conteggio" while "avanti" waits: new problem, locks kept,
-        // and no verdict shows until the next answer.
+        // "Azzera conteggio" while "avanti" waits: new problem, locks kept.
         s.menuBar()->findChild<QAction*>(QStringLiteral("MenuAzzera"))->trigger();
-        QVERIFY(!s.rightIcon()->isVisible() && !s.wrongIcon()->isVisible());
+        QVERIFY(!s.rightIcon()->isVisible() && !s.wrongIcon()->isVisible()); // until the next answer
         QCOMPARE(s.rightLabel()->text(), QStringLiteral("0"));
         QCOMPARE(s.wrongLabel()->text(), QStringLiteral("0"));
         QCOMPARE(f.t.context.rightCount, std::int16_t(0));

@@ -2,12 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "harness/harness.h"
 #include <algorithm>
-#include <QLabel>
 #include <QLineEdit>
 #include "common/place.h"
 
 #include "common/board.h"
-#include "common/exercisescreen.h"
 #include "common/rod.h"
 
 #if QT_CONFIG(process)
@@ -123,47 +121,6 @@ void playMoves(const std::vector<brasti::ShownMove>& moves)
             break;
         }
     }
-}
-
-void errOnce(brasti::ExerciseScreen* w)
-{
-    const std::vector<brasti::ShownMove> moves = w->shownMoves();
-    const brasti::ShownMove& last = moves.back();
-    if (last.kind == brasti::Move::Kind::Press && moves.size() > 1) {
-        std::vector<brasti::ShownMove> swapped(moves.begin(), moves.end() - 1);
-        for (std::size_t i = 0; i < swapped.size(); ++i) {
-            swapped[i].place = moves[swapped.size() - 1 - i].place;
-            swapped[i].to = moves[swapped.size() - 1 - i].to;
-        }
-        // A single rod laid: another rod in its place.
-        for (int k = 1; k <= 10 && swapped.size() == 1 && swapped[0].item == moves[0].item; ++k)
-            if (w->rod(k) != moves[0].item && w->rod(k)->isVisible() && w->rod(k)->isMovable())
-                swapped[0].item = w->rod(k);
-        swapped.push_back(last);
-        playMoves(swapped);
-        return;
-    }
-    if (last.kind == brasti::Move::Kind::Press) {
-        for (QObject* o : last.item->parent()->children())
-            if (o != last.item && o->metaObject() == last.item->metaObject() && static_cast<QWidget*>(o)->isVisible()) {
-                clickThroughWindow(static_cast<QWidget*>(o));
-                return;
-            }
-    }
-    if (last.kind == brasti::Move::Kind::Type) {
-        std::vector<brasti::ShownMove> wrong = moves;
-        wrong.back().text = QStringLiteral("0");
-        playMoves(wrong);
-        return;
-    }
-    const brasti::ShownMove& first = moves.front();
-    const int right = qobject_cast<brasti::Rod*>(first.item.data())->number();
-    // At the place's far end, which the rods laid before leave free.
-    const QRect place = brasti::Board::designRect(first.place);
-    const QRect end(place.right() - brasti::kUnitTwips / 2, place.top(), brasti::kUnitTwips / 4, place.height());
-    for (int k = 10; k >= 1 && w->wrongLabel()->text() == QLatin1String("0"); --k)
-        if (k != right && w->rod(k)->isMovable())
-            playMoves({brasti::ShownMove::lay(w->rod(k), first.place, end)});
 }
 
 UnderX runUnderX(const char* inside, const QStringList& command, const QStringList& extraEnvironment, int timeoutMs)

@@ -20,7 +20,6 @@
 class QWidget;
 
 namespace brasti {
-class ExerciseScreen;
 class Rod;
 class ScreenWindow;
 }
@@ -97,12 +96,6 @@ void clickThroughWindow(QWidget* widget, QPoint localPoint = QPoint(-1, -1));
 // each rod dragged to where it is shown to lie, each control clicked, each
 // text typed and sent with Enter.
 void playMoves(const std::vector<brasti::ShownMove>& moves);
-
-// A wrong try by real events, worked out from the right answer: the rods in
-// reverse (or another rod, for one) before the button that judges them;
-// another control of the kind pressed; a wrong text typed; or other rods
-// dropped on the place until one counts wrong.
-void errOnce(brasti::ExerciseScreen* w);
 
 // Runs a command under a private X server (xvfb-run, a 1280 x 1024 screen)
 // and waits for it, a minute unless told otherwise; one that takes longer
