@@ -157,9 +157,10 @@ private:
     // After a drop: where the rod now lies, if the drop laid it somewhere
     // and posed no new problem; then the verdicts the drop gave.
     void tellWhereDropped(Rod* rod);
-    // A verdict for screen readers; during a drop it waits for the place,
-    // so that a child hears what was done before whether it counted.
-    void tellVerdict(PictureBox* icon, bool wasShowing);
+    // A verdict: its icon shows, the other goes, and screen readers hear it.
+    // During a drop it waits for the place, so that a child hears what was
+    // done before whether it counted (an icon appearing is heard at once).
+    void tellVerdict(PictureBox* icon);
 
     RodStance stance_;
     RodDragger* dragger_;
@@ -183,7 +184,7 @@ private:
     unsigned problemsAtDrop_ = 0;
     QRect rodAtDrop_;
     bool dropping_ = false;
-    std::vector<std::pair<PictureBox*, bool>> heldVerdicts_;
+    std::vector<PictureBox*> heldVerdicts_;
 };
 
 } // namespace brasti
