@@ -78,6 +78,12 @@ private:
             if (button)
                 button->setMinimumSize(factor > 1 ? QSize(grown(designed.width()), grown(designed.height())) : QSize(0, 0));
         recentre_ = open && box_->isVisible();
+        // An open box fits itself to its grown contents now, not at the
+        // event loop's next turn: no frame shows its buttons cut off.
+        if (recentre_) {
+            QEvent fit(QEvent::LayoutRequest);
+            QCoreApplication::sendEvent(box_, &fit);
+        }
     }
 
     void centre()

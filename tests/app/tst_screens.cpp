@@ -144,15 +144,18 @@ std::vector<QPoint> ink(const QImage& picture)
     return points;
 }
 
-// The least ratio of the open box's text and button sizes to `designed`, which takes them when empty.
+// The least ratio of the open box's text and button sizes to `designed`, which takes them when
+// empty; none when a button is cut off.
 double boxGrowth(QList<double>& designed)
 {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     QList<double> now{double(QFontInfo(box->font()).pixelSize())};
-    for (QAbstractButton* b : box->buttons())
-        now << QFontInfo(b->font()).pixelSize() << b->width() << b->height();
-    designed = designed.isEmpty() ? now : designed;
     double least = 9;
+    for (QAbstractButton* b : box->buttons()) {
+        now << QFontInfo(b->font()).pixelSize() << b->width() << b->height();
+        least = box->rect().contains(QRect(b->mapTo(box, QPoint(0, 0)), b->size())) ? least : 0; // wholly shown
+    }
+    designed = designed.isEmpty() ? now : designed;
     for (qsizetype i = 0; i < now.size(); ++i)
         least = std::min(least, now[i] / designed.value(i));
     return least;
