@@ -128,6 +128,7 @@ void Board::relayout()
 void Board::resizeEvent(QResizeEvent* event)
 {
     const QSize s = event->size();
+    const double before = scale_;
     scale_ = std::min(s.width() / double(design_.width()), s.height() / double(design_.height()));
     if (scale_ <= 0)
         scale_ = 1 / kTwipsPerPixel;
@@ -135,6 +136,8 @@ void Board::resizeEvent(QResizeEvent* event)
                      static_cast<int>((s.height() - design_.height() * scale_) / 2));
     relayout();
     QWidget::resizeEvent(event);
+    if (scale_ != before)
+        emit rescaled();
 }
 
 } // namespace brasti

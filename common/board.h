@@ -50,6 +50,8 @@ public:
 signals:
     // A control was given its place (it may have moved in or out of a box).
     void placed(QWidget* control);
+    // The board is drawn at another scale, after its controls followed.
+    void rescaled();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -100,7 +100,9 @@ ExerciseScreen::ExerciseScreen(AppContext& context, const QString& title, const 
     errati_ = makeLabel(b, QStringLiteral("EtichettaErrati"), QStringLiteral("quantierrati"), layout.errati,
                         layout.counterFontPoints);
 
-    // Both icons start visible at one place; the right one is drawn on top.
+    // Both icons share one place, the right one on top. Neither shows, nor
+    // is heard, before the visit's first answer: a tick on a fresh screen
+    // would tell the child an answer was right before there was one.
     iconNo_ = new PictureBox(Picture::Wrong, b);
     iconNo_->setObjectName(QStringLiteral("ComandoIconaNo"));
     iconNo_->setAccessibleName(tr("risposta sbagliata"));
@@ -109,6 +111,7 @@ ExerciseScreen::ExerciseScreen(AppContext& context, const QString& title, const 
     iconSi_->setObjectName(QStringLiteral("ComandoIconaSi"));
     iconSi_->setAccessibleName(tr("risposta esatta"));
     b->place(iconSi_, layout.icons);
+    hideVerdicts();
 
     QMenuBar* bar = menuBar();
     QAction* azzera = bar->addAction(tr("Azzera conteggio") + kPad);
@@ -198,16 +201,20 @@ void ExerciseScreen::tellWhereDropped(Rod* r)
             moveNotice_->say(spoken::placed(r->number(), where));
     }
     const auto held = std::exchange(heldVerdicts_, {});
-    for (const auto& [icon, wasShowing] : held)
-        announce(icon, wasShowing);
+    for (PictureBox* icon : held)
+        tellVerdict(icon);
 }
 
-void ExerciseScreen::tellVerdict(PictureBox* icon, bool wasShowing)
+void ExerciseScreen::tellVerdict(PictureBox* icon)
 {
-    if (dropping_)
-        heldVerdicts_.emplace_back(icon, wasShowing);
-    else
-        announce(icon, wasShowing);
+    if (dropping_) {
+        heldVerdicts_.push_back(icon);
+        return;
+    }
+    const bool wasShowing = !icon->isHidden();
+    icon->show();
+    (icon == iconSi_ ? iconNo_ : iconSi_)->hide();
+    announce(icon, wasShowing);
 }
 
 void ExerciseScreen::sizeRod(int k)
@@ -227,16 +234,13 @@ void ExerciseScreen::rightAnswer()
 {
     stopShowing();
     mostrami_->hide();
-    const bool wasShowing = !iconSi_->isHidden();
-    iconSi_->show();
-    iconNo_->hide();
     context_.rightCount = countUp(context_.rightCount);
     if (context_.summary)
         context_.summary->solved();
     PlayRightSound(context_);
     esatti_->setText(QString::fromStdString(countCaption(context_.rightCount)));
     showCountsOnIcons();
-    tellVerdict(iconSi_, wasShowing);
+    tellVerdict(iconSi_);
     afterRightAnswer();
     if (!avanti_->isHidden()) {
         avanti_->setEnabled(true);
@@ -257,12 +261,9 @@ void ExerciseScreen::wrongAnswer()
     if (context_.summary)
         context_.summary->wrong();
     errati_->setText(QString::fromStdString(countCaption(context_.wrongCount)));
-    const bool wasShowing = !iconNo_->isHidden();
-    iconSi_->hide();
-    iconNo_->show();
     PlayWrongSound(context_);
     showCountsOnIcons();
-    tellVerdict(iconNo_, wasShowing);
+    tellVerdict(iconNo_);
     // The way can be shown now, where the teacher asked for it.
     if (context_.showAnswer && mostrami_->isHidden() && !shownMoves().empty())
         mostrami_->show();
@@ -321,12 +322,15 @@ void ExerciseScreen::hideEvent(QHideEvent* event)
 
 void ExerciseScreen::rightStep()
 {
-    const bool wasShowing = !iconSi_->isHidden();
-    iconSi_->show();
-    iconNo_->hide();
     iconSi_->setAccessibleName(tr("passo giusto"));
     iconSi_->setDetail(QString());
-    tellVerdict(iconSi_, wasShowing);
+    tellVerdict(iconSi_);
+}
+
+void ExerciseScreen::hideVerdicts()
+{
+    iconSi_->hide();
+    iconNo_->hide();
 }
 
 void ExerciseScreen::showCountsOnIcons()
@@ -353,6 +357,8 @@ void ExerciseScreen::azzeraConteggio()
     context_.rightCount = 0;
     context_.wrongCount = 0;
     showCountsOnIcons();
+    // Counted from nothing again, nothing has been answered yet.
+    hideVerdicts();
     if (operations_)
         operations_->clear();
     poseProblem();

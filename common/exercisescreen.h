@@ -158,14 +158,17 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // Neither verdict shows: none has been given since the counts began.
+    void hideVerdicts();
     // Both icons' detail: the counts as they stand now.
     void showCountsOnIcons();
     // After a drop: where the rod now lies, if the drop laid it somewhere
     // and posed no new problem; then the verdicts the drop gave.
     void tellWhereDropped(Rod* rod);
-    // A verdict for screen readers; during a drop it waits for the place,
-    // so that a child hears what was done before whether it counted.
-    void tellVerdict(PictureBox* icon, bool wasShowing);
+    // A verdict: its icon shows, the other goes, and screen readers hear it.
+    // During a drop it waits for the place, so that a child hears what was
+    // done before whether it counted (an icon appearing is heard at once).
+    void tellVerdict(PictureBox* icon);
 
     RodStance stance_;
     RodDragger* dragger_;
@@ -190,7 +193,7 @@ private:
     unsigned problemsAtDrop_ = 0;
     QRect rodAtDrop_;
     bool dropping_ = false;
-    std::vector<std::pair<PictureBox*, bool>> heldVerdicts_;
+    std::vector<PictureBox*> heldVerdicts_;
 };
 
 } // namespace brasti

@@ -130,6 +130,8 @@ void Rod::setMovable(bool movable)
 
 RodDragger::RodDragger(Board* board) : QObject(board), board_(board), outline_(new DragOutline(board))
 {
+    // A message box over the window takes the mouse and keys a drag waits for.
+    board->window()->installEventFilter(this);
 }
 
 void RodDragger::addRod(Rod* rod)
@@ -202,6 +204,14 @@ bool RodDragger::eventFilter(QObject* watched, QEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget)
         return false;
+    if (widget == board_->window()) {
+        // A box opened over the window: the release that would end a mouse
+        // drag goes to the box now. The rod is put down; a rod carried by
+        // keys is put down as the keyboard leaves the window.
+        if (event->type() == QEvent::WindowBlocked)
+            cancel();
+        return false;
+    }
     if (event->type() == QEvent::KeyPress)
         return keyPress(widget, static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::FocusOut) {

@@ -482,7 +482,7 @@ Options:
     </message>
     <message>
         <source>nella casella %1</source>
-        <translation>in the box %1</translation>
+        <translation>in box %1</translation>
     </message>
 </context>
 <context>
@@ -839,11 +839,11 @@ Options:
     </message>
     <message>
         <source>Componi %1 nella casella del numero: prima il brasto 10, poi il brasto che manca.</source>
-        <translation>Build %1 in the number box: first the rod 10, then the rod that is missing.</translation>
+        <translation>Build %1 in the number box: first rod 10, then the rod that is missing.</translation>
     </message>
     <message>
         <source>Componi il 10: metti accanto al %1 il brasto che manca.</source>
-        <translation>Make 10: put the rod that is missing next to the %1.</translation>
+        <translation>Make 10: put the rod that is missing next to %1.</translation>
     </message>
     <message>
         <source>Trova la somma: il brasto lungo come %1 e %2 insieme.</source>
@@ -855,7 +855,7 @@ Options:
     </message>
     <message>
         <source>Componi il %1 mettendo dei brasti in fila.</source>
-        <translation>Build the %1 by putting rods in a row.</translation>
+        <translation>Build %1 by putting rods in a row.</translation>
     </message>
     <message>
         <source>Componi %1: la barra del 10 e %2.</source>

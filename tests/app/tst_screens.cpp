@@ -19,6 +19,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTranslator>
 #include <memory>
 
@@ -143,6 +144,23 @@ std::vector<QPoint> ink(const QImage& picture)
     return points;
 }
 
+// The least ratio of the open box's text and button sizes to `designed`, which takes them when
+// empty; none when a button is cut off.
+double boxGrowth(QList<double>& designed)
+{
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    QList<double> now{double(QFontInfo(box->font()).pixelSize())};
+    double least = 9;
+    for (QAbstractButton* b : box->buttons()) {
+        now << QFontInfo(b->font()).pixelSize() << b->width() << b->height();
+        least = box->rect().contains(QRect(b->mapTo(box, QPoint(0, 0)), b->size())) ? least : 0; // wholly shown
+    }
+    designed = designed.isEmpty() ? now : designed;
+    for (qsizetype i = 0; i < now.size(); ++i)
+        least = std::min(least, now[i] / designed.value(i));
+    return least;
+}
+
 #define VERIFY_NONE(list) QVERIFY2((list).isEmpty(), qPrintable((list).join(u'\n')))
 
 } // namespace
@@ -251,6 +269,28 @@ private slots:
         VERIFY_NONE(redrawn);
         // The ordering screens always show their instruction: the check drew something.
         QVERIFY(screen != 1 || drawn > 0);
+
+        for (const char* icon : {"ComandoIconaSi", "ComandoIconaNo"}) // no verdict before the first answer, seen or heard
+            QVERIFY(QAccessible::queryAccessibleInterface(w->findChild<QWidget*>(icon))->state().invisible);
+        // A question grows with the board, open or opened; opening mid-drag, it puts the rod down.
+        MessageBoxDialogs boxes;
+        s->t.context.dialogs = &boxes;
+        const QPoint grip = w->rod(10)->mapTo(w, w->rod(10)->rect().center());
+        QTest::mousePress(w->windowHandle(), Qt::LeftButton, Qt::NoModifier, grip);
+        QTest::mouseMove(w->windowHandle(), grip + QPoint(9, 9));
+        w->esci();
+        QVERIFY(!w->dragger()->draggedRod());
+        QList<double> designed;
+        QCOMPARE(boxGrowth(designed), 1.0);
+        QTest::mouseRelease(w->windowHandle(), Qt::LeftButton, Qt::NoModifier, grip);
+        w->resize(w->designedWindowSize() * 1.6);
+        QTRY_VERIFY(boxGrowth(designed) > 1.55);
+        QApplication::activeModalWidget()->close();
+        w->esci();
+        QVERIFY(boxGrowth(designed) > 1.55);
+        QApplication::activeModalWidget()->close();
+        w->activateWindow(); // as a window manager does: the keyboard is back on a control that shows
+        QVERIFY(QTest::qWaitForWindowActive(w) && w->focusWidget()->isVisible());
     }
 };
 

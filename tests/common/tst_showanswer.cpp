@@ -216,6 +216,7 @@ private slots:
         QVERIFY(mostrami->isHidden());
         errOnce(w);
         QCOMPARE(s->t.context.wrongCount, 1);
+        QVERIFY(w->findChild<QWidget*>("ComandoIconaNo")->isVisible() && !w->findChild<QWidget*>("ComandoIconaSi")->isVisible());
         QVERIFY(mostrami->isVisible());
         QCOMPARE(mostrami->accessibleName().isEmpty() ? mostrami->text() : mostrami->accessibleName(),
                  QStringLiteral("mostrami"));
@@ -244,6 +245,7 @@ private slots:
         QCOMPARE(s->t.context.rightCount, 1);
         QCOMPARE(s->t.context.wrongCount, 1);
         QVERIFY(mostrami->isHidden());
+        QVERIFY(w->findChild<QWidget*>("ComandoIconaSi")->isVisible() && !w->findChild<QWidget*>("ComandoIconaNo")->isVisible());
     }
 
     // Whatever ends a play, the board is given back or posed anew, with no
