@@ -16,15 +16,19 @@ qt_add_resources(brasti_core brasti_fonts PREFIX /fonts BASE ${BRASTI_FONT_DIR}
     FILES ${BRASTI_FONT_DIR}/LiberationSans-Regular.ttf ${BRASTI_FONT_DIR}/LiberationSans-Bold.ttf)
 
 find_program(BRASTI_RSVG rsvg-convert REQUIRED)
+find_program(BRASTI_ZOPFLI zopfli REQUIRED)
+find_program(BRASTI_BROTLI brotli REQUIRED)
 set(BRASTI_SITE ${PROJECT_BINARY_DIR}/site)
 set(BRASTI_WEB_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/index.html.in ${CMAKE_CURRENT_LIST_DIR}/brasti-avvio.js
     ${CMAKE_CURRENT_LIST_DIR}/brasti.css ${CMAKE_CURRENT_LIST_DIR}/sw.js.in
-    ${CMAKE_CURRENT_LIST_DIR}/manifest.webmanifest.in ${CMAKE_CURRENT_LIST_DIR}/site.cmake)
+    ${CMAKE_CURRENT_LIST_DIR}/manifest.webmanifest.in ${CMAKE_CURRENT_LIST_DIR}/site.cmake
+    ${CMAKE_CURRENT_LIST_DIR}/compress.cmake)
 add_custom_command(TARGET brasti POST_BUILD
     COMMAND ${CMAKE_COMMAND} -DSITE=${BRASTI_SITE} -DSOURCE=${PROJECT_SOURCE_DIR}
             -DPROGRAM_DIR=$<TARGET_FILE_DIR:brasti> -DVERSION=${PROJECT_VERSION}
             -DRSVG=${BRASTI_RSVG} -DAPP_ID=${BRASTI_APP_ID}
+            -DZOPFLI=${BRASTI_ZOPFLI} -DBROTLI=${BRASTI_BROTLI}
             -P ${CMAKE_CURRENT_LIST_DIR}/site.cmake
     VERBATIM)
 # The page and its parts are copied again whenever they change.
