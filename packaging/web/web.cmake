@@ -4,10 +4,15 @@
 # its loader, brasti.js and brasti.wasm, the sounds in suoni/ beside them (a
 # school replaces them as on the desktop), the icons, the manifest that lets
 # a tablet install it, and the service worker that keeps it for offline use.
+#
+# The page's Content-Security-Policy allows no code made from text. A first
+# visit downloads the whole program, so the link's wasm-opt works for size
+# (-Oz) rather than speed, and the loader carries nothing for other places
+# than a browser's page. The web bench links its programs the same way.
+set(BRASTI_WEB_LINK_OPTIONS "SHELL:-s DYNAMIC_EXECUTION=0" -Oz "SHELL:-s ENVIRONMENT=web")
 qt_add_executable(brasti ${PROJECT_SOURCE_DIR}/app/main.cpp)
 target_link_libraries(brasti PRIVATE brasti_core)
-# The page's Content-Security-Policy allows no code made from text.
-target_link_options(brasti PRIVATE "SHELL:-s DYNAMIC_EXECUTION=0")
+target_link_options(brasti PRIVATE ${BRASTI_WEB_LINK_OPTIONS})
 
 # The browser has no fonts of the system's to offer: Liberation Sans, which
 # the desktop draws for Arial, comes inside the program.
