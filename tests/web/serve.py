@@ -116,7 +116,8 @@ class Handler(http.server.SimpleHTTPRequestHandler):
 
 
 class Server:
-    """A server in a thread of its own, on a free port unless one is given."""
+    """A server in a thread of its own, on a free port unless one is given;
+    with compress=False it sends the files alone, as a plain server does."""
 
     def __init__(self, folder, port=0, compress=True):
         handler = functools.partial(Handler, directory=folder, compress=compress)
