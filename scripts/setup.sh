@@ -18,9 +18,10 @@ windows=(g++-mingw-w64-x86-64-posix ninja-build librsvg2-bin icoutils nsis wine 
 # The web build: Debian's emscripten and its optimiser, Node to run the
 # Qt-free tests, ninja for Qt's own build, Chromium and a DevTools client to
 # play the page headless, Python's own web server for `make serve-web`, the
-# icon renderer for the page's icons, the font drawn for Arial.
+# icon renderer for the page's icons, the font drawn for Arial, and the
+# compressors of the copies a server sends instead of the files.
 web=(emscripten binaryen nodejs ninja-build chromium python3-websocket dpkg-dev python3 xz-utils librsvg2-bin
-     fonts-liberation)
+     fonts-liberation zopfli brotli)
 if [ "${1:-}" = "--windows" ]; then
     packages+=("${windows[@]}")
 elif [ "${1:-}" = "--web" ]; then

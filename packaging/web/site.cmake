@@ -33,3 +33,8 @@ string(SHA256 digest "${digest}")
 string(SUBSTRING ${digest} 0 12 digest)
 set(BRASTI_CACHE_NAME "brasti-${VERSION}-${digest}")
 configure_file(${SOURCE}/packaging/web/sw.js.in ${SITE}/sw.js @ONLY)
+
+# The copies a server sends compressed, made last: the worker keeps the
+# files as the browser reads them, not the copies.
+set(FOLDER ${SITE})
+include(${SOURCE}/packaging/web/compress.cmake)

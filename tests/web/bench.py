@@ -5,16 +5,18 @@
 screen) against a bare Qt Widgets window built the same way, each served on
 127.0.0.1 and measured in the same headless Chromium, alternately:
 
-  - the bytes the browser fetches on the first visit, as a server sends
-    them gzip-compressed;
-  - from navigation to the first frame;
+  - the bytes of the files the browser fetches on the first visit: as they
+    lie (what a plain server sends), as their gzip and Brotli copies, and as
+    this server sent them to this browser;
+  - from navigation to the first frame, and so on a first visit over a
+    school's 10 Mbit/s line, from a plain server and from one that sends
+    the compressed copies;
   - the WebAssembly memory and the JavaScript heap after the start, and
     after 100 rounds of all 27 screens;
   - click to verdict painted, and click to the start of the sound.
 
     bench.py PROBE_FOLDER BARE_FOLDER [RUNS]
 """
-import gzip
 import os
 import statistics
 import sys
@@ -22,15 +24,20 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from cdp import Chromium  # noqa: E402
-from serve import Handler, Server  # noqa: E402
+from serve import CODINGS, Handler, Server  # noqa: E402
 
 FIRST_FRAME = "performance.getEntriesByName('brasti-primo-fotogramma').length > 0"
 MEMORY = ("({wasm: globalThis.brastiModule ? brastiModule.HEAP8.length : 0,"
           " js: performance.memory ? performance.memory.usedJSHeapSize : 0})")
 
 
+# A school's line, in bytes a second.
+SCHOOL_LINE = 10e6 / 8
+
+
 def visit(browser, server, query=''):
     Handler.requests.clear()
+    Handler.sent.clear()
     browser.navigate(server.url(query))
     browser.wait_for(FIRST_FRAME, 90, 'the first frame')
     browser.wait_for('globalThis.brastiModule !== undefined', 30, 'the module')
@@ -38,15 +45,41 @@ def visit(browser, server, query=''):
     return frame
 
 
-def gzip_bytes(folder, paths):
-    total = 0
-    for path in set(paths):
-        name = path.split('?')[0].lstrip('/') or 'index.html'
-        file = os.path.join(folder, name)
-        if os.path.isfile(file):
-            with open(file, 'rb') as f:
-                total += len(gzip.compress(f.read(), 6))
-    return total
+def sizes(file):
+    """The bytes of a file as it lies and of each compressed copy (the file
+    itself where there is none), and so as the codings name them."""
+    plain = os.path.getsize(file)
+    found = {'identity': plain}
+    for coding, suffix in CODINGS:
+        found[coding] = os.path.getsize(file + suffix) if os.path.isfile(file + suffix) else plain
+    return found
+
+
+def first_visit_bytes(folder):
+    """The files the visit fetched, each once: their bytes every way, and
+    what the server sent, with its codings."""
+    answers = {path.split('?')[0]: (coding, size) for path, coding, size in Handler.sent}
+    totals = {'identity': 0, **{coding: 0 for coding, _ in CODINGS}, 'served': 0}
+    for path, (coding, size) in answers.items():
+        for way, count in sizes(os.path.join(folder, path.lstrip('/') or 'index.html')).items():
+            totals[way] += count
+        totals['served'] += size
+    totals['codings'] = ', '.join(sorted({coding for coding, _ in answers.values()}))
+    return totals
+
+
+def slow_first_frame(browser, folder, compress):
+    """A first visit over a school's line: a server of its own on a new
+    port, so nothing the browser kept from the visits before counts."""
+    server = Server(folder, compress=compress)
+    browser.call('Network.emulateNetworkConditions', offline=False, latency=20, downloadThroughput=SCHOOL_LINE,
+                 uploadThroughput=SCHOOL_LINE)
+    try:
+        return visit(browser, server)
+    finally:
+        browser.call('Network.emulateNetworkConditions', offline=False, latency=0, downloadThroughput=-1,
+                     uploadThroughput=-1)
+        server.stop()
 
 
 def heap(browser):
@@ -90,6 +123,7 @@ def main():
     folders = {'brasti': probe, 'bare': bare}
     browser = Chromium()
     frames = {'brasti': [], 'bare': []}
+    slow = {(kind, compress): [] for kind in folders for compress in (False, True)}
     memory = {}
     fetched = {}
     try:
@@ -98,8 +132,11 @@ def main():
                 frames[kind].append(visit(browser, servers[kind]))
                 if run == 0:
                     time.sleep(1.5)  # the sounds arrive after the first frame
-                    fetched[kind] = gzip_bytes(folders[kind], Handler.requests)
+                    fetched[kind] = first_visit_bytes(folders[kind])
                     memory[kind] = heap(browser)
+        for run in range(3):
+            for (kind, compress), times in slow.items():
+                times.append(slow_first_frame(browser, folders[kind], compress))
         # The program's rounds, and one answer by mouse.
         visit(browser, servers['brasti'])
         start = heap(browser)
@@ -122,11 +159,23 @@ def main():
     def row(name, ours, theirs, unit, goal=None):
         ratio = ours / theirs if theirs else float('nan')
         verdict = '' if goal is None else ('  ok' if ratio <= goal else f'  OVER {goal}')
-        print(f'| {name} | {ours:.1f} {unit} | {theirs:.1f} {unit} | {ratio:.2f}{verdict} |')
+        places = 2 if unit == 'MB' else 1
+        print(f'| {name} | {ours:.{places}f} {unit} | {theirs:.{places}f} {unit} | {ratio:.2f}{verdict} |')
 
     print('| web, headless Chromium | Brasti | bare window | ratio |')
     print('|---|---|---|---|')
-    row('first visit, gzip bytes', fetched['brasti'] / 1e6, fetched['bare'] / 1e6, 'MB', 1.15)
+    for way, name in (('identity', 'as the files lie'), ('gzip', 'their gzip copies'), ('br', 'their Brotli copies')):
+        row(f'first visit, {name}', fetched['brasti'][way] / 1e6, fetched['bare'][way] / 1e6, 'MB')
+    served = fetched['brasti']['served']
+    row(f'first visit as served ({fetched["brasti"]["codings"]}; Brasti {"within" if served <= 3e6 else "OVER"} 3 MB)',
+        served / 1e6, fetched['bare']['served'] / 1e6, 'MB', 1.15)
+    wasm = {kind: sizes(os.path.join(folder, 'brasti.wasm')) for kind, folder in folders.items()}
+    print('| brasti.wasm as it lies / gzip / Brotli | ' + ' | '.join(
+        ' / '.join(f'{wasm[kind][way] / 1e6:.2f}' for way in ('identity', 'gzip', 'br')) + ' MB'
+        for kind in folders) + ' | |')
+    for compress, name in ((False, 'as the files lie'), (True, 'compressed as served')):
+        row(f'first visit at 10 Mbit/s, {name}: first frame, median of 3', median(slow['brasti', compress]),
+            median(slow['bare', compress]), 'ms')
     row(f'navigation to first frame, median of {runs}', median(frames['brasti']), median(frames['bare']), 'ms',
         1.10)
     row('wasm memory after the start', memory['brasti']['wasm'] / 2**20, memory['bare']['wasm'] / 2**20, 'MiB',

@@ -8,6 +8,9 @@ English page from its address, the page again offline, and a console with
 nothing of the program's own in it. Verdicts and problems are read from the
 page's live region, which must say every notice in order and nothing else.
 
+The server sends the site's compressed copies, so all of it plays over
+compressed transfers, and is asked for each copy in turn.
+
 Then the random-event run of the suite, built for the web, plays in its own
 page for 60 s with every invariant held.
 
@@ -19,6 +22,7 @@ import os
 import re
 import sys
 import time
+import urllib.request
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from cdp import Chromium  # noqa: E402
@@ -314,6 +318,18 @@ def back_to_menu(page):
     page.hear(r'^ordina 3 brasti, pulsante, 1 di 27$')
 
 
+def negotiation(server, site):
+    """The server's copy for each Accept-Encoding: Brotli first, then gzip,
+    the file itself where neither is taken; each with the .wasm's type."""
+    for taken, coding, suffix in (('gzip, deflate, br', 'br', '.br'), ('br;q=0, gzip', 'gzip', '.gz'),
+                                  ('identity', None, '')):
+        request = urllib.request.Request(server.url('brasti.wasm'), headers={'Accept-Encoding': taken})
+        with urllib.request.urlopen(request) as answer, open(os.path.join(site, 'brasti.wasm' + suffix), 'rb') as f:
+            got = (answer.headers['Content-Encoding'], answer.headers['Content-Type'], answer.headers['Vary'])
+            check(got == (coding, 'application/wasm', 'Accept-Encoding') and answer.read() == f.read(),
+                  f'Accept-Encoding: {taken} brings brasti.wasm{suffix}: {got}')
+
+
 def random_events(folder, seconds=60):
     """The page's random-event run: its verdict comes in the console once
     the run is over (the page does nothing else meanwhile)."""
@@ -361,6 +377,12 @@ def main():
         check(all(abs(m - s / 2) < s / 20 for m, s in zip(middle, browser.size)), f'start screen centred: {middle}')
         tree = browser.call('Accessibility.getFullAXTree')['nodes']
         check(not any('Caricamento' in str(n.get('name')) for n in tree if not n.get('ignored')), 'no loading line')
+        # The code came compressed and the browser read it whole.
+        sizes = browser.evaluate("performance.getEntriesByType('resource').filter(e => e.name.endsWith('.wasm'))"
+                                 ".map(e => [e.encodedBodySize, e.decodedBodySize])")
+        check(len(sizes) == 1 and sizes[0][0] < sizes[0][1] == os.path.getsize(os.path.join(site, 'brasti.wasm')),
+              f'brasti.wasm arrived compressed, as served: {sizes}')
+        negotiation(server, site)
         page.click('Command1')
         page.wait_window('FormMenu')
         browser.screenshot(os.path.join(shots, 'menu.png'))
