@@ -88,6 +88,36 @@ QStringList linesOf(const QString& text)
     return lines;
 }
 
+// A value QSettings would decode as binary data: "@Variant(" and
+// "@DateTime(" are read with QDataStream, which sizes a list by the count the
+// file gives, gigabytes from a line of a few bytes. Each item of a value (a
+// list's items too) is looked at where it starts; one begun with an escape
+// could spell the marker, so it counts as one. Only the two booleans QSettings
+// writes itself pass.
+bool decodedAsBinary(const QStringList& lines)
+{
+    static const QStringList kWrittenBooleans{QStringLiteral("@Variant(\\0\\0\\0\\x1\\x1)"),
+                                              QStringLiteral("@Variant(\\0\\0\\0\\x1\\0)")};
+    for (const QString& line : lines) {
+        const QString bare = line.trimmed();
+        if (bare.startsWith(u';') || !bare.contains(u'='))
+            continue;
+        const QString value = bare.section(u'=', 1);
+        if (kWrittenBooleans.contains(value.trimmed()))
+            continue;
+        for (const QString& item : value.split(u',')) {
+            qsizetype start = 0;
+            while (start < item.size() && (item[start] == u' ' || item[start] == u'\t' || item[start] == u'"'))
+                ++start;
+            const QStringView rest = QStringView(item).mid(start);
+            if (rest.startsWith(u'\\') || rest.startsWith(QLatin1String("@Variant("))
+                || rest.startsWith(QLatin1String("@DateTime(")))
+                return true;
+        }
+    }
+    return false;
+}
+
 // The name a line sets in the file's first section ("[General]" too), where
 // these settings live; empty for a comment, a group's header, a line of
 // another group or one without "=". `inFirst` follows the headers.
@@ -317,7 +347,7 @@ SettingsReading readSettingsFile(const QString& path, const QStringList& languag
                                       "valgono le impostazioni predefinite.")
                                  .arg(native(path));
     const std::optional<QString> text = plainText(bytes);
-    if (!text) {
+    if (!text || decodedAsBinary(linesOf(*text))) {
         refused.problems << notPlain;
         return refused;
     }
@@ -372,7 +402,8 @@ SavedSettings saveTeacherSettings(const TeacherSettings& settings, const QString
                                .arg(native(info.absolutePath()))};
 
     // The teacher's comments and lines for other things stay where they
-    // were; a file that counted for nothing (not plain text, oversized) is
+    // were; a file that counted for nothing (not plain text, oversized,
+    // binary values) is
     // replaced, but one that cannot even be read is not overwritten unseen.
     QStringList lines;
     if (info.exists()) {
@@ -383,6 +414,8 @@ SavedSettings saveTeacherSettings(const TeacherSettings& settings, const QString
                                    .arg(native(path))};
         if (const QByteArray bytes = old.read(kLargestFile + 1); bytes.size() <= kLargestFile)
             lines = linesOf(plainText(bytes).value_or(QString()));
+        if (decodedAsBinary(lines))
+            lines.clear();
     }
     // These settings go where the first of their old lines was, or at the
     // end of the first section.

@@ -126,6 +126,14 @@ private slots:
         QTest::newRow("once more in another group")
             << QByteArray("[Altro]\nnumeriSuiBrasti=false\n[General]\nnumeriSuiBrasti=true\n") << true << 1;
         QTest::newRow("once more in a comment") << QByteArray(";numeriSuiBrasti=false\nnumeriSuiBrasti=1\n") << true << 0;
+        // Found by fuzzing: a value QSettings decodes as a list of a
+        // billion items, spelled plainly, quoted, behind an escape or in a list.
+        QTest::newRow("binary list") << QByteArray("numeriSuiBrasti=@Variant(\\0\\0\\0\\t\\xff\\xff\\xff\\xf0)\n")
+                                     << false << 1;
+        QTest::newRow("binary in another group")
+            << QByteArray("numeriSuiBrasti=1\n[Altro]\nx=\"@DateTime(\\xff\\xff)\"\n") << false << 1;
+        QTest::newRow("binary behind an escape") << QByteArray("numeriSuiBrasti=1\nx=\\x40Variant(\\0)\n") << false << 1;
+        QTest::newRow("binary in a list") << QByteArray("numeriSuiBrasti=1\nx=a, @Variant(\\0)\n") << false << 1;
         QTest::newRow("oversized") << QByteArray("numeriSuiBrasti=true\n") + QByteArray(100 * 1024, '#') << false << 1;
     }
 
@@ -316,6 +324,7 @@ private slots:
             "lingua=en\n[Altro]\nx=1\n[General]\n");
         row("the defaults", "\xef\xbb\xbfnumeriSuiBrasti=true\r\n", TeacherSettings(), "", "");
         row("over a broken file", "\x01\x02", english, "", "lingua=en\n");
+        row("over binary values", "; 1ª B\nx=@Variant(\\0)\n", english, "", "lingua=en\n");
         row("no exercise", "esci=0\n", noExercise, "", std::nullopt);
         row("no language", std::nullopt, badLanguage, "", std::nullopt);
         row("a file for the folder", std::nullopt, english, "a file", std::nullopt);
