@@ -220,7 +220,7 @@ void Notice::send()
     QAccessibleEvent name(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&name);
     if (isHidden()) {
-        show(); // which screen readers are told
+        setVisible(true); // which screen readers are told
         return;
     }
     // Showing again, as a new notification would.

@@ -331,7 +331,7 @@ void AnswerShow::beginMove()
         from_ = Board::designRect(item);
         // Above everything else on its way, as a rod lifted off the board.
         item->raise();
-        item->show();
+        item->setVisible(true);
         // A way round other rods takes longer, at much the same pace.
         const std::vector<QPoint>& way = ways_[at_];
         const double straight = std::hypot(m.to.x() - from_.x(), m.to.y() - from_.y());

@@ -212,7 +212,7 @@ void ExerciseScreen::tellVerdict(PictureBox* icon)
         return;
     }
     const bool wasShowing = !icon->isHidden();
-    icon->show();
+    icon->setVisible(true);
     (icon == iconSi_ ? iconNo_ : iconSi_)->hide();
     announce(icon, wasShowing);
 }
@@ -266,7 +266,7 @@ void ExerciseScreen::wrongAnswer()
     tellVerdict(iconNo_);
     // The way can be shown now, where the teacher asked for it.
     if (context_.showAnswer && mostrami_->isHidden() && !shownMoves().empty())
-        mostrami_->show();
+        mostrami_->setVisible(true);
 }
 
 void ExerciseScreen::mostrami()
@@ -395,7 +395,7 @@ void ExerciseScreen::putRodsIn(QWidget* container)
 {
     for (Rod* r : rods_) {
         r->setParent(container);
-        r->show();
+        r->setVisible(true);
         board()->place(r, Board::designRect(r));
     }
     // Rods lie above everything else in their container, as a rod on a slot hides it.

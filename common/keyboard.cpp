@@ -324,7 +324,11 @@ void FocusFrame::follow()
     const int margin = 2 * band();
     setGeometry(placeOnBoard(board_, focused).adjusted(-margin, -margin, margin, margin));
     raise();
-    show();
+    // Never show() on a control: where windows open full screen (the web),
+    // it makes the control full screen too and activates its window, and
+    // under a question box that raised the box and the window in turn
+    // without end.
+    setVisible(true);
     update();
 }
 

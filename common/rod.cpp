@@ -261,7 +261,7 @@ void RodDragger::begin(Rod* rod, QPoint boardPoint)
     grabOffset_ = boardPoint - rodTopLeft;
     outline_->setGeometry(QRect(rodTopLeft, rod->size()));
     outline_->raise();
-    outline_->show();
+    outline_->setVisible(true);
 }
 
 void RodDragger::follow(QPoint boardPoint)
@@ -363,7 +363,7 @@ void RodDragger::carryTo(QWidget* target, bool forward)
     if (const std::optional<QPoint> point = dropPoint(target, dragged_)) {
         outline_->setGeometry(QRect(QPoint(point->x(), placeOnBoard(board_, target).top()), dragged_->size()));
         outline_->raise();
-        outline_->show();
+        outline_->setVisible(true);
     }
 }
 

@@ -75,7 +75,7 @@ void ComparisonScreen::layTray()
         r->setMovable(true);
         board()->moveTo(r, QPoint(comparison::trayLeft(static_cast<int>(place)),
                                   comparison::uprightTrayTop(r->number())));
-        r->show();
+        r->setVisible(true);
     }
     rememberTrayPlaces();
 }

@@ -92,7 +92,7 @@ void SignScreen::lockAnswer()
         b->setEnabled(false);
     Board::setControlColour(signButton(clicked_), kSignButtonRed);
     sign_->setText(QString::fromLatin1(signOf(clicked_)));
-    sign_->show();
+    sign_->setVisible(true);
 }
 
 void SignScreen::unlockAnswer()

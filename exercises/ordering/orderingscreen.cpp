@@ -126,7 +126,7 @@ void OrderingScreen::SpostaBrasti()
         board()->moveTo(rod(order[place]),
                         QPoint(ordering::kRodStartLeft, ordering::startTop(config_.rules.allRods, place)));
     for (int k : order)
-        rod(k)->show();
+        rod(k)->setVisible(true);
     rememberTrayPlaces();
 }
 

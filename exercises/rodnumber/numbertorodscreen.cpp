@@ -81,7 +81,7 @@ void NumberToRodScreen::lockAnswer()
     // Only the right rod stays on the screen, and it cannot be clicked again.
     for (int k = 1; k <= 10; ++k)
         rod(k)->hide();
-    rod(targetRod_)->show();
+    rod(targetRod_)->setVisible(true);
     rod(targetRod_)->setMovable(false);
 }
 
@@ -89,7 +89,7 @@ void NumberToRodScreen::unlockAnswer()
 {
     for (int k = 1; k <= 10; ++k) {
         rod(k)->setMovable(true);
-        rod(k)->show();
+        rod(k)->setVisible(true);
     }
 }
 

@@ -51,7 +51,7 @@ void RodToNumberScreen::newProblem()
     for (int k = 1; k <= 10; ++k)
         rod(k)->hide();
     targetRod_ = drawTargetRod(*context_.random);
-    rod(targetRod_)->show();
+    rod(targetRod_)->setVisible(true);
 }
 
 void RodToNumberScreen::numberClicked(int k)

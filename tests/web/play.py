@@ -251,8 +251,15 @@ def key_moves(caption, problem):
 
 
 def play_by_keys(page):
-    """One screen of each family, by keys and the live region alone."""
+    """"Esci" twice, then one screen of each family, by keys and the live region alone."""
     page.open()
+    for _ in range(2):  # each time a fresh start screen, with the keyboard on "Avvio"
+        page.browser.key('Enter')
+        by_keys(page, ('Esci',))
+        page.hear(r'^Vuoi uscire dal programma\? Rispondi Sì o No\.$')
+        page.browser.key('Enter')
+        check(page.hear(r'^Avvio, pulsante$') and page.browser.evaluate('brastiModule.brastiFuoco()') == 'Command1',
+              'Esci, Sì: the start screen again, with the keyboard')
     for caption in ('ordina 3', 'inserisci', 'dal numero', 'componi il 10', 'addizioni entro il 10'):
         try:
             page.browser.key('Enter')
@@ -300,13 +307,16 @@ def play_teacher_link(page):
 
 
 def back_to_menu(page):
-    """"Esci" in the menu bar asks, modal; "Sì" goes back to the menu."""
+    """"Esci" in the menu bar asks, modal; "Sì", chosen by keys, goes back to the menu."""
     page.settle()
     page.click('mnuEsci')
     found = page.wait_window('domanda')
     check('Sì' in found and 'No' in found, f'the question has "Sì" and "No": {sorted(found)}')
     expect_sentences(page, 'the question', [r'^Vuoi tornare al menù\? Rispondi Sì o No\.$', r'^Sì, pulsante$'])
-    page.click('Sì')
+    # Asked by the mouse, answered by keys: the keyboard is in the box.
+    tab_to(page, r'^No, pulsante$')
+    tab_to(page, r'^Sì, pulsante$')
+    page.browser.key('Enter')
     page.wait_window('FormMenu')
     page.hear(r'^ordina 3 brasti, pulsante, 1 di 27$')
 
