@@ -95,9 +95,9 @@ int runProgram(int argc, char** argv, const std::function<void(QApplication&, Sh
     context.sound = sound.get();
     context.dialogs = &dialogs;
     context.speller = &spellerFor(language.toStdString());
-    applyTeacherSettings(context, teacher, options.numbersOnRods);
-
     Shell shell(context);
+    shell.setNumbersOnRodsAsked(options.numbersOnRods);
+    shell.takeTeacherSettings(teacher);
     // Read again for the teacher's window, its problems in the language now in force.
     shell.setTeacherSettings(readTeacher(), settingsFilePath());
     if (options.fullScreen)

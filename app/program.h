@@ -21,7 +21,9 @@ class Shell;
 QString setUpApplication(const QString& language = QStringLiteral("it"));
 
 // What the teacher's settings set for the run, as a start applies them;
-// `numbersOnRods` from the command line adds to the file's.
+// The one rule that joins the teacher's settings with the command line's
+// choices, at start and after "Salva": the command line comes first, so
+// `numbersOnRods` asked for there stays whatever the settings say.
 void applyTeacherSettings(AppContext& context, const TeacherSettings& teacher, bool numbersOnRods = false);
 
 // Runs the program and returns its exit status. `beforeStart` is called once

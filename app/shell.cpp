@@ -4,6 +4,7 @@
 
 #include "app/catalogue.h"
 #include "app/menuscreen.h"
+#include "app/program.h"
 #include "app/startscreen.h"
 #include "app/teacherwindow.h"
 #include "common/exercisescreen.h"
@@ -60,6 +61,11 @@ void Shell::openTeacherWindow()
     teacher_->show();
     teacher_->raise();
     teacher_->activateWindow();
+}
+
+void Shell::takeTeacherSettings(const TeacherSettings& settings)
+{
+    applyTeacherSettings(context_, settings, numbersOnRodsAsked_);
 }
 
 void Shell::quitProgram()

@@ -42,6 +42,11 @@ public:
         savePath_ = savePath;
     }
 
+    // The command line's own choices, which the teacher's settings never undo.
+    void setNumbersOnRodsAsked(bool asked) { numbersOnRodsAsked_ = asked; }
+    // The teacher's settings in force from now on, joined with the command line's.
+    void takeTeacherSettings(const TeacherSettings& settings);
+
     ScreenWindow* current() const { return current_; }
     // What was played since the program started.
     RunSummary& summary() { return summary_; }
@@ -61,6 +66,7 @@ private:
     QPointer<ScreenWindow> current_;
     std::function<void()> quit_;
     bool startsAfresh_ = !programCanEnd();
+    bool numbersOnRodsAsked_ = false;
     Qt::WindowStates startState_ = Qt::WindowNoState;
     RunSummary summary_;
     SettingsReading reading_;

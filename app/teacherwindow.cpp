@@ -279,12 +279,9 @@ void TeacherWindow::save()
         return;
     }
     tell(tr("Salvato in %1").arg(saved.path));
-    // The running program takes the new choices at once; the language waits for the next start.
-    context_.offeredExercises = settings.exercises;
-    context_.exitOffered = settings.exitOffered;
-    context_.showAnswer = settings.showAnswer;
-    context_.numbersOnRods = settings.numbersOnRods;
-    context_.autoAdvance = settings.advance == TeacherSettings::Advance::Automatic;
+    // The running program takes the new choices at once, by the rule it
+    // started with; the language waits for the next start.
+    shell_.takeTeacherSettings(settings);
     shell_.showMenu();
 }
 

@@ -133,6 +133,9 @@ private slots:
         SettingsReading read{{}, QStringLiteral("/scuola/brasti.conf"), {QStringLiteral("primo"), QStringLiteral("secondo")}};
         read.settings.exitOffered = false;
         App a(read);
+        // Started with --numeri-sui-brasti: the box left unticked does not undo it.
+        a.shell.setNumbersOnRodsAsked(true);
+        a.shell.takeTeacherSettings(read.settings);
         ScreenWindow* before = a.menu();
         const QString shown = a.control<QPlainTextEdit>("letturaImpostazioni")->toPlainText();
         QVERIFY(shown.contains(read.path) && shown.contains(QStringLiteral("primo\nsecondo")));
@@ -147,8 +150,9 @@ private slots:
         for (const CatalogueEntry& e : kCatalogue)
             expected[std::size_t(e.screen - 1)] = expected[std::size_t(e.screen - 1)] || e.menu.column == 2;
         const TeacherSettings saved = readSettingsFile(a.file(), {QStringLiteral("it")}).settings;
-        QVERIFY(saved.exercises == expected && !saved.exitOffered && saved.showAnswer);
+        QVERIFY(saved.exercises == expected && !saved.exitOffered && saved.showAnswer && !saved.numbersOnRods);
         QVERIFY(a.t.context.offeredExercises == expected && !a.t.context.exitOffered && a.t.context.showAnswer);
+        QVERIFY(a.t.context.numbersOnRods);
         QVERIFY(a.menu() != before && a.menu()->option(0)->isChecked() && a.t.context.autoAdvance);
         for (const CatalogueEntry& e : kCatalogue)
             QCOMPARE(a.menu()->exerciseButton(buttonOfScreen(e.screen))->isEnabled(), expected[std::size_t(e.screen - 1)]);
