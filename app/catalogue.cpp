@@ -37,7 +37,11 @@ constexpr auto kRows = join(catalogueRows<kOrderingScreens>(), catalogueRows<kCo
                             catalogueRows<kRodNumberScreens>(), catalogueRows<kComposingScreens>(),
                             catalogueRows<kWrittenScreens>());
 
-// Every screen from 1 to kExerciseCount (27) is in exactly one family's
+static_assert(kRows.size() == kExerciseCount,
+              "the families' tables must hold kExerciseCount rows together: a new row raises "
+              "kExerciseCount in common/exerciseentry.h");
+
+// Every screen from 1 to kExerciseCount is in exactly one family's
 // table, once, so the catalogue has no gap and no screen twice. (That
 // each row has its factory is a test's business: sanitized builds cannot
 // compare a function's address at compile time.)
@@ -51,12 +55,12 @@ static_assert([] {
     return std::all_of(rows.begin(), rows.end(), [](int count) { return count == 1; });
 }());
 
-// Each button has a place of its own in the menu's four columns of seven.
+// Each button has a place of its own in the menu's grid.
 static_assert([] {
-    std::array<std::array<bool, 7>, 4> taken{};
+    std::array<std::array<bool, kMenuRows>, kMenuColumns> taken{};
     for (const CatalogueEntry& row : kRows) {
         const MenuPlace& place = row.menu;
-        if (place.column < 1 || place.column > 4 || place.row < 1 || place.row > 7)
+        if (place.column < 1 || place.column > kMenuColumns || place.row < 1 || place.row > kMenuRows)
             return false;
         bool& here = taken[static_cast<std::size_t>(place.column - 1)][static_cast<std::size_t>(place.row - 1)];
         if (here)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
-// The 27 exercises of the menu, joined from the families' tables of screens
+// The exercises of the menu, joined from the families' tables of screens
 // (exercises/<family>/<family>.h): caption, place and font of each button.
 // Button K (2 to 28) opens screen K - 1.
 #include "common/exerciseentry.h"
@@ -23,18 +23,15 @@ struct CatalogueEntry {
     ExerciseScreen* (*open)(AppContext& context);
 };
 
-// Every family's screens, numbered 1 to kExerciseCount (catalogue.cpp checks it).
-inline constexpr int kExerciseCount =
-    static_cast<int>(kOrderingScreens.size() + kComparisonScreens.size() + kRodNumberScreens.size()
-                     + kComposingScreens.size() + kWrittenScreens.size());
-// Screen n is at index n - 1.
+// Every family's screens, numbered 1 to kExerciseCount (common/exerciseentry.h;
+// catalogue.cpp checks the tables against it). Screen n is at index n - 1.
 extern const std::array<CatalogueEntry, kExerciseCount> kCatalogue;
 
 // The screen a button opens, and the button of a screen: button K opens screen K - 1.
 constexpr int screenOfButton(int button) { return button - 1; }
 constexpr int buttonOfScreen(int screen) { return screen + 1; }
 
-// A fresh, not yet loaded screen n (1 to 27); nullptr for any other number.
+// A fresh, not yet loaded screen n (1 to kExerciseCount); nullptr for any other number.
 ExerciseScreen* createExerciseScreen(int screen, AppContext& context);
 
 } // namespace brasti

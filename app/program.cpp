@@ -52,7 +52,6 @@ void applyTeacherSettings(AppContext& context, const TeacherSettings& teacher, b
 {
     context.autoAdvance = teacher.advance == TeacherSettings::Advance::Automatic;
     context.numbersOnRods = numbersOnRods || teacher.numbersOnRods;
-    static_assert(TeacherSettings::kExerciseCount == int(decltype(context.offeredExercises)().size()));
     context.offeredExercises = teacher.exercises;
     context.exitOffered = teacher.exitOffered;
     context.showAnswer = teacher.showAnswer;

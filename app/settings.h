@@ -14,6 +14,8 @@
 //   esci=false             the menu offers "Esci" (on by default)
 //   mostraRisposta=true    the answer is shown after a wrong try (off by default)
 // A web page's address carries the same names and values (app/pagesettings.h).
+#include "common/exerciseentry.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -25,9 +27,9 @@ namespace brasti {
 
 struct TeacherSettings {
     enum class Advance { Button, Automatic };
-    // The exercises are numbered 1 to 27, as the menu's catalogue numbers
-    // its screens (app/catalogue.h).
-    static constexpr int kExerciseCount = 27;
+    // The exercises are numbered 1 to kExerciseCount, as the menu's
+    // catalogue numbers its screens.
+    static constexpr int kExerciseCount = brasti::kExerciseCount;
 
     // Exercise n is offered when bit n - 1 is set.
     std::bitset<kExerciseCount> exercises = std::bitset<kExerciseCount>().set();

@@ -32,8 +32,6 @@
 namespace brasti {
 namespace {
 
-constexpr int kColumns = 4;
-
 // A button for each family, for a week on one kind of exercise: the menu
 // mixes the families in its columns.
 struct Family {
@@ -84,7 +82,7 @@ TeacherWindow::TeacherWindow(AppContext& context, Shell& shell, const SettingsRe
     auto* offered = named(new QGroupBox(tr("Esercizi offerti nel menù"), this), "gruppoEsercizi",
                           tr("Esercizi offerti nel menù"));
     auto* grid = new QGridLayout(offered);
-    for (int column = 1; column <= kColumns; ++column) {
+    for (int column = 1; column <= kMenuColumns; ++column) {
         const QString text = tr("tutta la colonna %1").arg(column);
         auto* heading = new QPushButton(text, offered);
         heading->setObjectName(QStringLiteral("colonna%1").arg(column));
@@ -104,8 +102,8 @@ TeacherWindow::TeacherWindow(AppContext& context, Shell& shell, const SettingsRe
     }
     auto* all = named(new QPushButton(tr("tutti"), offered), "tutti", tr("tutti gli esercizi"));
     auto* none = named(new QPushButton(tr("nessuno"), offered), "nessuno", tr("nessun esercizio"));
-    grid->addWidget(all, 8, 0);
-    grid->addWidget(none, 8, 1);
+    grid->addWidget(all, kMenuRows + 1, 0);
+    grid->addWidget(none, kMenuRows + 1, 1);
     const auto setAll = [this](bool on) {
         for (QCheckBox* box : exercises_)
             box->setChecked(on);
@@ -119,7 +117,7 @@ TeacherWindow::TeacherWindow(AppContext& context, Shell& shell, const SettingsRe
         connect(button, &QPushButton::clicked, this,
                 [this, holds = family.holds] { toggleAll([holds](const CatalogueEntry& e) { return holds(e.screen); }); });
     }
-    grid->addLayout(families, 9, 0, 1, kColumns);
+    grid->addLayout(families, kMenuRows + 2, 0, 1, kMenuColumns);
     layout->addWidget(offered);
 
     // The menu's own texts, as the child sees them.

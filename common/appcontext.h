@@ -3,6 +3,7 @@
 #pragma once
 // The program-wide state and services every screen reaches. One instance
 // lives for the run; tests make their own with scripted parts.
+#include "common/exerciseentry.h"
 #include "common/numberwords.h"
 
 #include <bitset>
@@ -44,7 +45,7 @@ struct AppContext {
     // The teacher's choices for the class, read once at start: the
     // exercises the menu offers (exercise n at bit n - 1), whether it offers
     // "Esci", and whether a wrong try may be answered by showing the answer.
-    std::bitset<27> offeredExercises = std::bitset<27>().set();
+    std::bitset<kExerciseCount> offeredExercises = std::bitset<kExerciseCount>().set();
     bool exitOffered = true;
     bool showAnswer = false;
     std::int16_t rightCount = 0;

@@ -13,7 +13,18 @@ namespace brasti {
 class ExerciseScreen;
 struct AppContext;
 
-// A button of the menu: column 1 (left) to 4, row 1 (top) to 7, its font in points.
+// The menu's grid of buttons: kMenuColumns columns of kMenuRows.
+inline constexpr int kMenuColumns = 4;
+inline constexpr int kMenuRows = 7;
+
+// How many exercises the families' tables hold together, screens 1 to
+// kExerciseCount: the settings, the running program's choices and the menu
+// are sized by it, and app/catalogue.cpp checks it against the tables.
+inline constexpr int kExerciseCount = 27;
+static_assert(kExerciseCount <= kMenuColumns * kMenuRows, "every exercise needs a cell of the menu's grid");
+
+// A button of the menu: column 1 (left) to kMenuColumns, row 1 (top) to
+// kMenuRows, its font in points.
 struct MenuPlace {
     int column;
     int row;
