@@ -3,6 +3,7 @@
 #include "app/catalogue.h"
 
 #include <algorithm>
+#include <type_traits>
 #include <utility>
 
 namespace brasti {
@@ -33,9 +34,15 @@ constexpr auto join(const std::array<CatalogueEntry, N>&... lists)
     return all;
 }
 
-constexpr auto kRows = join(catalogueRows<kOrderingScreens>(), catalogueRows<kComparisonScreens>(),
-                            catalogueRows<kRodNumberScreens>(), catalogueRows<kComposingScreens>(),
-                            catalogueRows<kWrittenScreens>());
+constexpr auto kRows = std::apply(
+    [](const auto&... family) { return join(catalogueRows<std::remove_cvref_t<decltype(family)>::table>()...); },
+    kFamilyList);
+
+template <const auto& kTable>
+bool holdsRowOf(int screen)
+{
+    return holdsScreen(kTable, screen);
+}
 
 static_assert(kRows.size() == kExerciseCount,
               "the families' tables must hold kExerciseCount rows together: a new row raises "
@@ -81,6 +88,13 @@ constexpr std::array<CatalogueEntry, kExerciseCount> byScreen(const decltype(kRo
 } // namespace
 
 constexpr std::array<CatalogueEntry, kExerciseCount> kCatalogue = byScreen(kRows);
+
+constexpr std::array<Family, std::tuple_size_v<decltype(kFamilyList)>> kFamilies = std::apply(
+    [](const auto&... family) {
+        return std::array{Family{family.name, family.caption,
+                                 &holdsRowOf<std::remove_cvref_t<decltype(family)>::table>}...};
+    },
+    kFamilyList);
 
 ExerciseScreen* createExerciseScreen(int screen, AppContext& context)
 {

@@ -11,9 +11,39 @@
 #include "exercises/rodnumber/rodnumber.h"
 #include "exercises/written/written.h"
 
+#include "common/texts.h"
+
 #include <array>
+#include <tuple>
 
 namespace brasti {
+
+// A family of screens: its table, the object name of its button in the
+// teacher's window and its name for the teacher.
+template <const auto& kTable>
+struct FamilyOf {
+    static constexpr const auto& table = kTable;
+    const char* name;
+    const char* caption;
+};
+
+// Every family, once: the catalogue joins their tables in this order, and
+// the teacher's window offers a button for each.
+inline constexpr std::tuple kFamilyList{
+    FamilyOf<kOrderingScreens>{"famigliaOrdinare", BRASTI_TEXT("brasti::TeacherWindow", "ordinare i brasti")},
+    FamilyOf<kComparisonScreens>{"famigliaConfrontare", BRASTI_TEXT("brasti::TeacherWindow", "confrontare i brasti")},
+    FamilyOf<kRodNumberScreens>{"famigliaNumeri", BRASTI_TEXT("brasti::TeacherWindow", "brasti e numeri")},
+    FamilyOf<kComposingScreens>{"famigliaComporre", BRASTI_TEXT("brasti::TeacherWindow", "comporre con i brasti")},
+    FamilyOf<kWrittenScreens>{"famigliaOperazioni", BRASTI_TEXT("brasti::TeacherWindow", "addizioni e sottrazioni")},
+};
+
+// A family, whatever its table's type.
+struct Family {
+    const char* name;
+    const char* caption;
+    bool (*holds)(int screen);
+};
+extern const std::array<Family, std::tuple_size_v<decltype(kFamilyList)>> kFamilies;
 
 struct CatalogueEntry {
     int screen;          // FormN, opened by button Command(N + 1)

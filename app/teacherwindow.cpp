@@ -32,26 +32,6 @@
 namespace brasti {
 namespace {
 
-// A button for each family, for a week on one kind of exercise: the menu
-// mixes the families in its columns.
-struct Family {
-    const char* name;
-    const char* caption;
-    bool (*holds)(int screen);
-};
-constexpr Family kFamilies[] = {
-    {"famigliaOrdinare", BRASTI_TEXT("brasti::TeacherWindow", "ordinare i brasti"),
-     [](int n) { return holdsScreen(kOrderingScreens, n); }},
-    {"famigliaConfrontare", BRASTI_TEXT("brasti::TeacherWindow", "confrontare i brasti"),
-     [](int n) { return holdsScreen(kComparisonScreens, n); }},
-    {"famigliaNumeri", BRASTI_TEXT("brasti::TeacherWindow", "brasti e numeri"),
-     [](int n) { return holdsScreen(kRodNumberScreens, n); }},
-    {"famigliaComporre", BRASTI_TEXT("brasti::TeacherWindow", "comporre con i brasti"),
-     [](int n) { return holdsScreen(kComposingScreens, n); }},
-    {"famigliaOperazioni", BRASTI_TEXT("brasti::TeacherWindow", "addizioni e sottrazioni"),
-     [](int n) { return holdsScreen(kWrittenScreens, n); }},
-};
-
 template <typename Control>
 Control* named(Control* control, const char* name, const QString& accessible)
 {
@@ -110,6 +90,8 @@ TeacherWindow::TeacherWindow(AppContext& context, Shell& shell, const SettingsRe
     };
     connect(all, &QPushButton::clicked, this, [setAll] { setAll(true); });
     connect(none, &QPushButton::clicked, this, [setAll] { setAll(false); });
+    // A button for each family, for a week on one kind of exercise: the
+    // menu mixes the families in its columns.
     auto* families = new QHBoxLayout;
     for (const Family& family : kFamilies) {
         auto* button = named(new QPushButton(tr(family.caption), offered), family.name, tr(family.caption));
