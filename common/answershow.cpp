@@ -5,6 +5,7 @@
 #include "common/accessibility.h"
 #include "common/board.h"
 #include "common/glideroute.h"
+#include "common/keyboard.h"
 #include "common/place.h"
 #include "common/rod.h"
 #include "common/spoken.h"
@@ -524,7 +525,7 @@ bool AnswerShow::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         // The button that stops it takes its own keys; the menu bar keeps its own.
-        if (widget == spared_ && (k->key() == Qt::Key_Space || k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter))
+        if (widget == spared_ && (k->key() == Qt::Key_Space || isEnterKey(k->key())))
             return false;
         return board_ == widget || board_->isAncestorOf(widget) || widget == board_->window();
     }

@@ -219,7 +219,7 @@ bool isEnterKey(const QKeyEvent* event)
 {
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    return isEnterKey(event->key());
 }
 
 FocusFrame::FocusFrame(Board* board) : QWidget(board), board_(board)

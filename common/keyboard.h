@@ -70,6 +70,11 @@ QWidget* stopAfter(const Board* board, QList<QWidget*> stops, const QWidget* fro
 bool isActivationKey(const QKeyEvent* event);
 // Enter or Return, without Ctrl, Alt or Meta.
 bool isEnterKey(const QKeyEvent* event);
+// Enter (the keypad's) or Return, whatever the modifiers.
+constexpr bool isEnterKey(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
 
 // The frame around the control that has the keyboard focus: two bands,
 // black outside and white inside, so it shows on every colour, as thick as

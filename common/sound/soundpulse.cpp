@@ -9,6 +9,7 @@
 // everything that talks to the server happens here, with non-blocking
 // sockets. A server that hangs or goes away therefore costs silence, never
 // a wait.
+#include "common/sound/soundmailbox.h"
 #include "common/sound/soundmodule.h"
 
 #include <pulse/context.h>
@@ -21,7 +22,6 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
-#include <mutex>
 #include <new>
 #include <sys/eventfd.h>
 #include <system_error>
@@ -32,16 +32,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// A sound that cannot start within this time of its answer is dropped:
-// feedback that comes late belongs to some other answer.
-constexpr auto kStaleAfter = std::chrono::milliseconds(1000);
-// After a failed attempt to reach the server, answers within this time stay
-// silent instead of trying again: with no server every attempt is wasted.
-constexpr auto kRetryAfter = std::chrono::milliseconds(1000);
-
-constexpr int kNone = -1;
+using namespace brasti::sound;
 
 struct Sound {
     pa_sample_spec sample{};
@@ -70,15 +61,10 @@ public:
     bool start();
     void stop();
 
-    // Any thread. Never waits: the lock only guards two stores.
+    // Any thread. Never waits.
     void request(int index)
     {
-        {
-            const std::lock_guard<std::mutex> lock(mutex_);
-            asked_ = index;
-            askedAt_ = Clock::now();
-            pending_ = true;
-        }
+        mailbox_.post(index);
         wake();
     }
 
@@ -117,11 +103,7 @@ private:
     pa_io_event* wakeEvent_ = nullptr;
     std::thread thread_;
 
-    std::mutex mutex_;
-    int asked_ = kNone;
-    Clock::time_point askedAt_;
-    bool pending_ = false;
-    bool quit_ = false;
+    Mailbox mailbox_;
 
     pa_context* context_ = nullptr;
     Clock::time_point lastFailure_;
@@ -165,10 +147,7 @@ bool Player::start()
 void Player::stop()
 {
     if (thread_.joinable()) {
-        {
-            const std::lock_guard<std::mutex> lock(mutex_);
-            quit_ = true;
-        }
+        mailbox_.postQuit();
         wake();
         thread_.join();
     }
@@ -192,23 +171,13 @@ void Player::onWake(pa_mainloop_api*, pa_io_event*, int fd, pa_io_event_flags_t,
     auto* player = static_cast<Player*>(self);
     std::uint64_t count = 0;
     [[maybe_unused]] const ssize_t n = ::read(fd, &count, sizeof count);
-    int index = kNone;
-    Clock::time_point at;
-    bool pending = false;
-    bool quit = false;
-    {
-        const std::lock_guard<std::mutex> lock(player->mutex_);
-        index = player->asked_;
-        at = player->askedAt_;
-        pending = std::exchange(player->pending_, false);
-        quit = player->quit_;
-    }
-    if (quit) {
+    const Mailbox::Letter letter = player->mailbox_.take();
+    if (letter.quit) {
         pa_mainloop_quit(player->loop_, 0);
         return;
     }
-    if (pending)
-        player->serve(index, at);
+    if (letter.pending)
+        player->serve(letter.index, letter.askedAt);
 }
 
 bool Player::contextUsable() const

@@ -8,6 +8,7 @@
 // The program's thread only ever stores a request and sets an event;
 // everything that talks to the audio device happens on the module's thread.
 // A device that is slow to open therefore costs silence, never a wait.
+#include "common/sound/soundmailbox.h"
 #include "common/sound/soundmodule.h"
 
 #include <windows.h>
@@ -17,7 +18,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
-#include <mutex>
 #include <new>
 #include <system_error>
 #include <thread>
@@ -26,16 +26,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// A sound that cannot start within this time of its answer is dropped:
-// feedback that comes late belongs to some other answer.
-constexpr auto kStaleAfter = std::chrono::milliseconds(1000);
-// After a device failed to open, answers within this time stay silent
-// instead of trying again: with no device every attempt is wasted.
-constexpr auto kRetryAfter = std::chrono::milliseconds(1000);
-
-constexpr int kNone = -1;
+using namespace brasti::sound;
 
 // KSDATAFORMAT_SUBTYPE_PCM, spelled out so that no GUID library is linked.
 constexpr GUID kSubtypePcm = {0x00000001, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
@@ -76,15 +67,10 @@ public:
     bool start();
     void stop();
 
-    // Any thread. Never waits: the lock only guards a few stores.
+    // Any thread. Never waits.
     void request(int index)
     {
-        {
-            const std::lock_guard<std::mutex> lock(mutex_);
-            asked_ = index;
-            askedAt_ = Clock::now();
-            pending_ = true;
-        }
+        mailbox_.post(index);
         ::SetEvent(wake_);
     }
 
@@ -106,11 +92,7 @@ private:
     HANDLE deviceEvent_ = nullptr;
     std::thread thread_;
 
-    std::mutex mutex_;
-    int asked_ = kNone;
-    Clock::time_point askedAt_;
-    bool pending_ = false;
-    bool quit_ = false;
+    Mailbox mailbox_;
 
     // The device is open only while a sound plays: an idle program holds
     // no audio stream.
@@ -138,10 +120,7 @@ bool Player::start()
 void Player::stop()
 {
     if (thread_.joinable()) {
-        {
-            const std::lock_guard<std::mutex> lock(mutex_);
-            quit_ = true;
-        }
+        mailbox_.postQuit();
         ::SetEvent(wake_);
         thread_.join();
     }
@@ -164,21 +143,11 @@ void Player::run()
         }
         if (woken != WAIT_OBJECT_0)
             break; // the events are gone: nothing can be waited for any more
-        int index = kNone;
-        Clock::time_point at;
-        bool pending = false;
-        bool quit = false;
-        {
-            const std::lock_guard<std::mutex> lock(mutex_);
-            index = asked_;
-            at = askedAt_;
-            pending = std::exchange(pending_, false);
-            quit = quit_;
-        }
-        if (quit)
+        const Mailbox::Letter letter = mailbox_.take();
+        if (letter.quit)
             break;
-        if (pending)
-            serve(index, at);
+        if (letter.pending)
+            serve(letter.index, letter.askedAt);
     }
     dropDevice();
 }

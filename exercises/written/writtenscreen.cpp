@@ -23,11 +23,6 @@ namespace {
 constexpr Bgr kTargetGrey = 0xC0C0C0;
 constexpr Bgr kWhite = 0xFFFFFF;
 
-bool isEnter(const QKeyEvent* event)
-{
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
-
 } // namespace
 
 AnswerBox::AnswerBox(QWidget* parent) : QLineEdit(parent)
@@ -36,7 +31,7 @@ AnswerBox::AnswerBox(QWidget* parent) : QLineEdit(parent)
 
 void AnswerBox::keyPressEvent(QKeyEvent* event)
 {
-    if (isEnter(event) && !event->isAutoRepeat()) {
+    if (isEnterKey(event->key()) && !event->isAutoRepeat()) {
         // A repeat of a held key comes as a release and a press stamped with
         // one time. The window system's flag for it can be missing when the
         // two arrive apart; the shared stamp still tells the key never went
@@ -51,7 +46,7 @@ void AnswerBox::keyPressEvent(QKeyEvent* event)
 
 void AnswerBox::keyReleaseEvent(QKeyEvent* event)
 {
-    if (!isEnter(event)) {
+    if (!isEnterKey(event->key())) {
         QLineEdit::keyReleaseEvent(event);
         return;
     }
