@@ -12,6 +12,7 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <limits>
+#include <string_view>
 
 namespace brasti {
 namespace {
@@ -31,17 +32,51 @@ constexpr qsizetype kLongestShown = 64;
 // A file of unknown names gets a line for the first few, not one for each.
 constexpr int kMostUnknown = 10;
 
-const QString kExercises = QStringLiteral("esercizi");
-const QString kAdvance = QStringLiteral("avanzamento");
-const QString kNumbersOnRods = QStringLiteral("numeriSuiBrasti");
-const QString kLanguage = QStringLiteral("lingua");
-const QString kExit = QStringLiteral("esci");
-const QString kShowAnswer = QStringLiteral("mostraRisposta");
 const QString kButton = QStringLiteral("pulsante");
 const QString kAutomatic = QStringLiteral("automatico");
 
+// Every setting once: its name in the file and the link, its kind, and for
+// a yes or no the member it sets. Its default is TeacherSettings' own.
+struct Setting {
+    enum class Kind { Exercises, Advance, Language, Switch };
+    const char* name;
+    Kind kind;
+    bool TeacherSettings::*flag = nullptr;
+};
 // In the order a file and a link write them.
-const QStringList kNames{kExercises, kAdvance, kNumbersOnRods, kLanguage, kExit, kShowAnswer};
+constexpr Setting kSettings[] = {
+    {"esercizi", Setting::Kind::Exercises},
+    {"avanzamento", Setting::Kind::Advance},
+    {"numeriSuiBrasti", Setting::Kind::Switch, &TeacherSettings::numbersOnRods},
+    {"lingua", Setting::Kind::Language},
+    {"esci", Setting::Kind::Switch, &TeacherSettings::exitOffered},
+    {"mostraRisposta", Setting::Kind::Switch, &TeacherSettings::showAnswer},
+};
+static_assert([] {
+    for (const Setting& a : kSettings) {
+        if ((a.kind == Setting::Kind::Switch) != (a.flag != nullptr))
+            return false;
+        for (const Setting& b : kSettings)
+            if (&a != &b && std::string_view(a.name) == std::string_view(b.name))
+                return false;
+    }
+    return true;
+}(), "each setting has one name of its own, and a yes or no its member");
+
+const Setting* settingNamed(const QString& name)
+{
+    for (const Setting& setting : kSettings)
+        if (name == QLatin1String(setting.name))
+            return &setting;
+    return nullptr;
+}
+
+const QStringList kNames = [] {
+    QStringList names;
+    for (const Setting& setting : kSettings)
+        names << QLatin1String(setting.name);
+    return names;
+}();
 
 // A message shows what was typed, but never more than a line of it.
 QString shown(const QString& text)
@@ -163,7 +198,7 @@ qulonglong number(const QString& digits)
 // outside 1 to 27 and what is no number are left out and the rest counts;
 // a list that leaves nothing counts for nothing, as a menu without
 // exercises would be of no use.
-void readExercises(QString value, TeacherSettings& settings, QStringList& problems)
+void readExercises(const QString& name, QString value, TeacherSettings& settings, QStringList& problems)
 {
     static const QRegularExpression dash(QStringLiteral("\\s*-\\s*"));
     static const QRegularExpression between(QStringLiteral("[,\\s]+"));
@@ -194,16 +229,16 @@ void readExercises(QString value, TeacherSettings& settings, QStringList& proble
         //: %1 is the setting's name, %2 what was left out of it ("due, 5-3").
         problems << Text::tr("In «%1» c'è qualcosa che non è un numero né un intervallo come 1-5, "
                              "ed è lasciato da parte: %2.")
-                        .arg(kExercises, shown(unread.join(QStringLiteral(", "))));
+                        .arg(name, shown(unread.join(QStringLiteral(", "))));
     if (!outside.isEmpty())
         //: %1 is the setting's name, %2 the last exercise, %3 what went outside ("0, 28-30").
         problems << Text::tr("In «%1» gli esercizi vanno da 1 a %2: quello che sta fuori è lasciato da parte (%3).")
-                        .arg(kExercises)
+                        .arg(name)
                         .arg(kExercisesInAll)
                         .arg(shown(outside.join(QStringLiteral(", "))));
     if (chosen.none())
         problems << Text::tr("Così com'è scritto, «%1» non lascia nessun esercizio: il menu li offre tutti.")
-                        .arg(kExercises);
+                        .arg(name);
     else
         settings.exercises = chosen;
 }
@@ -245,7 +280,8 @@ SettingsReading checkSettings(const QList<WrittenSetting>& written, const QStrin
     for (const WrittenSetting& setting : written) {
         const QString& name = setting.name;
         const QString value = setting.value.trimmed();
-        if (!kNames.contains(name)) {
+        const Setting* known = settingNamed(name);
+        if (!known) {
             if (++unknown <= kMostUnknown)
                 problems << Text::tr("L'impostazione «%1» non esiste: è lasciata da parte.").arg(shown(name));
             else if (unknown == kMostUnknown + 1)
@@ -257,9 +293,9 @@ SettingsReading checkSettings(const QList<WrittenSetting>& written, const QStrin
             problems << Text::tr("L'impostazione «%1» non ha un valore: resta quella predefinita.").arg(name);
         } else if (value.size() > kLongestValue) {
             problems << Text::tr("Il valore di «%1» è troppo lungo: è lasciato da parte.").arg(name);
-        } else if (name == kExercises) {
-            readExercises(value, settings, problems);
-        } else if (name == kAdvance) {
+        } else if (known->kind == Setting::Kind::Exercises) {
+            readExercises(name, value, settings, problems);
+        } else if (known->kind == Setting::Kind::Advance) {
             const QString word = value.toLower();
             if (word == kButton || word == kAutomatic)
                 settings.advance = word == kAutomatic ? TeacherSettings::Advance::Automatic
@@ -267,7 +303,7 @@ SettingsReading checkSettings(const QList<WrittenSetting>& written, const QStrin
             else
                 problems << Text::tr("Per «%1» scrivere «%2» o «%3», non «%4»: il valore è lasciato da parte.")
                                 .arg(name, kButton, kAutomatic, shown(value));
-        } else if (name == kLanguage) {
+        } else if (known->kind == Setting::Kind::Language) {
             if (languages.contains(value.toLower()))
                 settings.language = value.toLower();
             else
@@ -275,10 +311,7 @@ SettingsReading checkSettings(const QList<WrittenSetting>& written, const QStrin
                 problems << Text::tr("Per «%1» scrivere una delle lingue %2, non «%3»: resta la lingua del sistema.")
                                 .arg(name, languages.join(QStringLiteral(", ")), shown(value));
         } else if (const std::optional<bool> on = parseSwitch(value)) {
-            bool& flag = name == kNumbersOnRods ? settings.numbersOnRods
-                         : name == kExit        ? settings.exitOffered
-                                                : settings.showAnswer;
-            flag = *on;
+            settings.*known->flag = *on;
         } else {
             //: Every message here is for the teacher. The names and values in
             //: «» are the settings file's own and stay as they are.
@@ -292,21 +325,25 @@ SettingsReading checkSettings(const QList<WrittenSetting>& written, const QStrin
 
 QList<std::pair<QString, QString>> changedSettings(const TeacherSettings& settings)
 {
+    // Each setting as the file writes it.
+    const auto written = [](const Setting& setting, const TeacherSettings& s) {
+        switch (setting.kind) {
+        case Setting::Kind::Exercises:
+            return exerciseList(s.exercises);
+        case Setting::Kind::Advance:
+            return s.advance == TeacherSettings::Advance::Automatic ? kAutomatic : kButton;
+        case Setting::Kind::Language:
+            return s.language;
+        case Setting::Kind::Switch:
+            break;
+        }
+        return s.*setting.flag ? QStringLiteral("true") : QStringLiteral("false");
+    };
     const TeacherSettings defaults;
-    const auto yesNo = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
     QList<std::pair<QString, QString>> changed;
-    if (settings.exercises != defaults.exercises)
-        changed.append({kExercises, exerciseList(settings.exercises)});
-    if (settings.advance != defaults.advance)
-        changed.append({kAdvance, settings.advance == TeacherSettings::Advance::Automatic ? kAutomatic : kButton});
-    if (settings.numbersOnRods != defaults.numbersOnRods)
-        changed.append({kNumbersOnRods, yesNo(settings.numbersOnRods)});
-    if (settings.language != defaults.language)
-        changed.append({kLanguage, settings.language});
-    if (settings.exitOffered != defaults.exitOffered)
-        changed.append({kExit, yesNo(settings.exitOffered)});
-    if (settings.showAnswer != defaults.showAnswer)
-        changed.append({kShowAnswer, yesNo(settings.showAnswer)});
+    for (const Setting& setting : kSettings)
+        if (const QString value = written(setting, settings); value != written(setting, defaults))
+            changed.append({QLatin1String(setting.name), value});
     return changed;
 }
 
