@@ -52,6 +52,13 @@ QString exerciseCaption(const char* caption)
     return QCoreApplication::translate("brasti::Exercises", caption);
 }
 
+ExerciseScreen::ExerciseScreen(AppContext& context, int screen, const char* caption, const FrameLayout& layout,
+                               RodStance stance, QWidget* parent)
+    : ExerciseScreen(context, exerciseCaption(caption), layout, stance, parent)
+{
+    setObjectName(QStringLiteral("Form%1").arg(screen));
+}
+
 ExerciseScreen::ExerciseScreen(AppContext& context, const QString& title, const FrameLayout& layout,
                                RodStance stance, QWidget* parent)
     : ScreenWindow(context, layout.client, parent), stance_(stance), dragger_(new RodDragger(board()))

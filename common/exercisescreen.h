@@ -47,6 +47,9 @@ class ExerciseScreen : public ScreenWindow {
 public:
     ExerciseScreen(AppContext& context, const QString& title, const FrameLayout& layout, RodStance stance,
                    QWidget* parent = nullptr);
+    // Screen n of the catalogue: named FormN, titled with its caption in the language in force.
+    ExerciseScreen(AppContext& context, int screen, const char* caption, const FrameLayout& layout, RodStance stance,
+                   QWidget* parent = nullptr);
     ~ExerciseScreen() override;
 
     // Form_Load: advance mode, counters, the screen's own settings, rods, first problem.

@@ -15,11 +15,10 @@
 namespace brasti {
 
 ComparisonScreen::ComparisonScreen(const ComparisonEntry& entry, AppContext& context, QWidget* parent)
-    : ExerciseScreen(context, exerciseCaption(entry.caption), comparison::frameLayout(entry.config.layout),
+    : ExerciseScreen(context, entry.screen, entry.caption, comparison::frameLayout(entry.config.layout),
                      RodStance::Upright, parent),
       config_(entry.config)
 {
-    setObjectName(QStringLiteral("Form%1").arg(entry.screen));
     board()->setBackground(config_.layout.background);
     frame_ = new QWidget(board());
     frame_->setObjectName(QStringLiteral("frame"));

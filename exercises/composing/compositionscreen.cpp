@@ -18,12 +18,11 @@
 namespace brasti {
 
 CompositionScreen::CompositionScreen(const ComposingEntry& entry, AppContext& context, QWidget* parent)
-    : ExerciseScreen(context, exerciseCaption(entry.caption),
+    : ExerciseScreen(context, entry.screen, entry.caption,
                      composing::frameLayout(std::get<CompositionConfig>(entry.config).layout.frame), RodStance::Flat,
                      parent),
       config_(std::get<CompositionConfig>(entry.config))
 {
-    setObjectName(QStringLiteral("Form%1").arg(entry.screen));
     Board* b = board();
 
     frame_ = new QWidget(b);

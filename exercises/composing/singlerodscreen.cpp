@@ -16,11 +16,10 @@
 namespace brasti {
 
 SingleRodScreen::SingleRodScreen(const ComposingEntry& entry, AppContext& context, QWidget* parent)
-    : ExerciseScreen(context, exerciseCaption(entry.caption), composing::frameLayout(composing::kSingleRodFrame),
+    : ExerciseScreen(context, entry.screen, entry.caption, composing::frameLayout(composing::kSingleRodFrame),
                      RodStance::Flat, parent),
       config_(std::get<SingleRodConfig>(entry.config))
 {
-    setObjectName(QStringLiteral("Form%1").arg(entry.screen));
     Board* b = board();
 
     frame_ = new QWidget(b);

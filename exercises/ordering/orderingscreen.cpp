@@ -33,11 +33,10 @@ QPushButton* makeButton(Board* board, const QString& name, Picture picture, cons
 } // namespace
 
 OrderingScreen::OrderingScreen(const OrderingEntry& entry, AppContext& context, QWidget* parent)
-    : ExerciseScreen(context, exerciseCaption(entry.caption), ordering::frameLayout(entry.config.layout),
+    : ExerciseScreen(context, entry.screen, entry.caption, ordering::frameLayout(entry.config.layout),
                      RodStance::Flat, parent),
       config_(entry.config), slots_(entry.config.rules.slotCount)
 {
-    setObjectName(QStringLiteral("Form%1").arg(entry.screen));
     Board* b = board();
 
     frame_ = new QWidget(b);

@@ -9,9 +9,8 @@ namespace brasti {
 
 RodNumberScreen::RodNumberScreen(const RodNumberEntry& entry, AppContext& context, const FrameLayout& layout,
                                  RodStance stance, QWidget* parent)
-    : ExerciseScreen(context, exerciseCaption(entry.caption), layout, stance, parent), config_(entry.config)
+    : ExerciseScreen(context, entry.screen, entry.caption, layout, stance, parent), config_(entry.config)
 {
-    setObjectName(QStringLiteral("Form%1").arg(entry.screen));
     board()->setBackground(config_.layout.background);
     frame_ = new QWidget(board());
     frame_->setObjectName(QStringLiteral("frame"));

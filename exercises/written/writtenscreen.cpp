@@ -78,11 +78,10 @@ void AnswerBox::changeEvent(QEvent* event)
 }
 
 WrittenScreen::WrittenScreen(const WrittenEntry& entry, AppContext& context, QWidget* parent)
-    : ExerciseScreen(context, exerciseCaption(entry.caption), written::frameLayout(entry.config.layout),
+    : ExerciseScreen(context, entry.screen, entry.caption, written::frameLayout(entry.config.layout),
                      RodStance::Flat, parent),
       config_(entry.config)
 {
-    setObjectName(QStringLiteral("Form%1").arg(entry.screen));
     Board* b = board();
     const WrittenBoard kind = config_.rules.board;
     const bool addition = isAddition(kind);
