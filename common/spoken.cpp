@@ -82,12 +82,16 @@ QString neighbours(int middle)
 
 QString relation(int shown, char sign, bool shownLeft)
 {
-    const QString word = sign == '>'   ? Spoken::tr("è maggiore del")
-                         : sign == '<' ? Spoken::tr("è minore del")
-                                       : Spoken::tr("è uguale al");
+    // Whole sentences: each language words a comparison its own way.
     if (shownLeft)
-        return Spoken::tr("Il %1 %2 brasto da mettere nella scatola a destra.").arg(rod(shown), word);
-    return Spoken::tr("Il brasto da mettere nella scatola a sinistra %1 %2.").arg(word, rod(shown));
+        return (sign == '>'   ? Spoken::tr("Il %1 è maggiore del brasto da mettere nella scatola a destra.")
+                : sign == '<' ? Spoken::tr("Il %1 è minore del brasto da mettere nella scatola a destra.")
+                              : Spoken::tr("Il %1 è uguale al brasto da mettere nella scatola a destra."))
+            .arg(rod(shown));
+    return (sign == '>'   ? Spoken::tr("Il brasto da mettere nella scatola a sinistra è maggiore del %1.")
+            : sign == '<' ? Spoken::tr("Il brasto da mettere nella scatola a sinistra è minore del %1.")
+                          : Spoken::tr("Il brasto da mettere nella scatola a sinistra è uguale al %1."))
+        .arg(rod(shown));
 }
 
 QString signBetween(int left, int right)

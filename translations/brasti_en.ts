@@ -796,26 +796,6 @@ Options:
         <translation>Find the neighbours of %1: the shorter one on the left, the longer one on the right.</translation>
     </message>
     <message>
-        <source>è maggiore del</source>
-        <translation>is greater than the</translation>
-    </message>
-    <message>
-        <source>è minore del</source>
-        <translation>is less than the</translation>
-    </message>
-    <message>
-        <source>è uguale al</source>
-        <translation>is equal to the</translation>
-    </message>
-    <message>
-        <source>Il %1 %2 brasto da mettere nella scatola a destra.</source>
-        <translation>The %1 %2 rod to put in the box on the right.</translation>
-    </message>
-    <message>
-        <source>Il brasto da mettere nella scatola a sinistra %1 %2.</source>
-        <translation>The rod to put in the box on the left %1 %2.</translation>
-    </message>
-    <message>
         <source>A sinistra %1, a destra %2: scegli il segno.</source>
         <translation>On the left %1, on the right %2: choose the sign.</translation>
     </message>
@@ -889,6 +869,30 @@ Options:
         <source> Già %1: %2.</source>
         <extracomment>Added to a problem&apos;s sentence, with its leading blank: &quot; Già nella riga da riempire: brasto 4.&quot;</extracomment>
         <translation> Already %1: %2.</translation>
+    </message>
+    <message>
+        <source>Il %1 è maggiore del brasto da mettere nella scatola a destra.</source>
+        <translation>The given rod, %1, is greater than the rod for the box on the right.</translation>
+    </message>
+    <message>
+        <source>Il %1 è minore del brasto da mettere nella scatola a destra.</source>
+        <translation>The given rod, %1, is less than the rod for the box on the right.</translation>
+    </message>
+    <message>
+        <source>Il %1 è uguale al brasto da mettere nella scatola a destra.</source>
+        <translation>The given rod, %1, is equal to the rod for the box on the right.</translation>
+    </message>
+    <message>
+        <source>Il brasto da mettere nella scatola a sinistra è maggiore del %1.</source>
+        <translation>The rod for the box on the left is greater than %1.</translation>
+    </message>
+    <message>
+        <source>Il brasto da mettere nella scatola a sinistra è minore del %1.</source>
+        <translation>The rod for the box on the left is less than %1.</translation>
+    </message>
+    <message>
+        <source>Il brasto da mettere nella scatola a sinistra è uguale al %1.</source>
+        <translation>The rod for the box on the left is equal to %1.</translation>
     </message>
 </context>
 <context>

@@ -796,26 +796,6 @@ Opciones:
         <translation>Busca las regletas vecinas de la %1: la más corta a la izquierda, la más larga a la derecha.</translation>
     </message>
     <message>
-        <source>è maggiore del</source>
-        <translation>es mayor que la</translation>
-    </message>
-    <message>
-        <source>è minore del</source>
-        <translation>es menor que la</translation>
-    </message>
-    <message>
-        <source>è uguale al</source>
-        <translation>es igual a la</translation>
-    </message>
-    <message>
-        <source>Il %1 %2 brasto da mettere nella scatola a destra.</source>
-        <translation>La %1 %2 regleta que va en la caja de la derecha.</translation>
-    </message>
-    <message>
-        <source>Il brasto da mettere nella scatola a sinistra %1 %2.</source>
-        <translation>La regleta que va en la caja de la izquierda %1 %2.</translation>
-    </message>
-    <message>
         <source>A sinistra %1, a destra %2: scegli il segno.</source>
         <translation>A la izquierda, la %1; a la derecha, la %2: elige el signo.</translation>
     </message>
@@ -889,6 +869,30 @@ Opciones:
         <source> Già %1: %2.</source>
         <extracomment>Added to a problem&apos;s sentence, with its leading blank: &quot; Già nella riga da riempire: brasto 4.&quot;</extracomment>
         <translation> Ya %1: %2.</translation>
+    </message>
+    <message>
+        <source>Il %1 è maggiore del brasto da mettere nella scatola a destra.</source>
+        <translation>La %1 es mayor que la regleta que va en la caja de la derecha.</translation>
+    </message>
+    <message>
+        <source>Il %1 è minore del brasto da mettere nella scatola a destra.</source>
+        <translation>La %1 es menor que la regleta que va en la caja de la derecha.</translation>
+    </message>
+    <message>
+        <source>Il %1 è uguale al brasto da mettere nella scatola a destra.</source>
+        <translation>La %1 es igual a la regleta que va en la caja de la derecha.</translation>
+    </message>
+    <message>
+        <source>Il brasto da mettere nella scatola a sinistra è maggiore del %1.</source>
+        <translation>La regleta que va en la caja de la izquierda es mayor que la %1.</translation>
+    </message>
+    <message>
+        <source>Il brasto da mettere nella scatola a sinistra è minore del %1.</source>
+        <translation>La regleta que va en la caja de la izquierda es menor que la %1.</translation>
+    </message>
+    <message>
+        <source>Il brasto da mettere nella scatola a sinistra è uguale al %1.</source>
+        <translation>La regleta que va en la caja de la izquierda es igual a la %1.</translation>
     </message>
 </context>
 <context>
