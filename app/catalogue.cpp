@@ -48,34 +48,65 @@ static_assert(kRows.size() == kExerciseCount,
               "the families' tables must hold kExerciseCount rows together: a new row raises "
               "kExerciseCount in common/exerciseentry.h");
 
-// Every screen from 1 to kExerciseCount is in exactly one family's
-// table, once, so the catalogue has no gap and no screen twice. (That
-// each row has its factory is a test's business: sanitized builds cannot
-// compare a function's address at compile time.)
-static_assert([] {
-    std::array<int, kExerciseCount> rows{};
-    for (const CatalogueEntry& row : kRows) {
-        if (row.screen < 1 || row.screen > kExerciseCount)
-            return false;
-        ++rows[static_cast<std::size_t>(row.screen - 1)];
-    }
-    return std::all_of(rows.begin(), rows.end(), [](int count) { return count == 1; });
-}());
+// Every screen from 1 to kExerciseCount is in exactly one family's table,
+// once, so the catalogue has no gap and no screen twice; and each button
+// has a cell of its own in the menu's grid. Each check finds the first
+// screen that breaks it (0 for none) and names it: the compiler shows the
+// template's argument with the failed assertion. (That each row has its
+// factory is a test's business: sanitized builds cannot compare a
+// function's address at compile time.)
+enum class Rule { InTheCount, Once, Present, InTheGrid, OwnCell };
 
-// Each button has a place of its own in the menu's grid.
-static_assert([] {
-    std::array<std::array<bool, kMenuRows>, kMenuColumns> taken{};
+constexpr int screenBreaking(Rule rule)
+{
+    std::array<int, kExerciseCount> rows{};
+    std::array<std::array<int, kMenuRows>, kMenuColumns> cells{};
     for (const CatalogueEntry& row : kRows) {
         const MenuPlace& place = row.menu;
-        if (place.column < 1 || place.column > kMenuColumns || place.row < 1 || place.row > kMenuRows)
-            return false;
-        bool& here = taken[static_cast<std::size_t>(place.column - 1)][static_cast<std::size_t>(place.row - 1)];
-        if (here)
-            return false;
-        here = true;
+        const bool inCount = row.screen >= 1 && row.screen <= kExerciseCount;
+        const bool inGrid = place.column >= 1 && place.column <= kMenuColumns && place.row >= 1 && place.row <= kMenuRows;
+        if (rule == Rule::InTheCount && !inCount)
+            return row.screen == 0 ? -1 : row.screen;
+        if (rule == Rule::Once && inCount && ++rows[static_cast<std::size_t>(row.screen - 1)] > 1)
+            return row.screen;
+        if (rule == Rule::InTheGrid && !inGrid)
+            return row.screen;
+        if (rule == Rule::OwnCell && inGrid
+            && ++cells[static_cast<std::size_t>(place.column - 1)][static_cast<std::size_t>(place.row - 1)] > 1)
+            return row.screen;
     }
-    return true;
-}());
+    if (rule == Rule::Present)
+        for (int n = 1; n <= kExerciseCount; ++n)
+            if (std::none_of(kRows.begin(), kRows.end(), [n](const CatalogueEntry& row) { return row.screen == n; }))
+                return n;
+    return 0;
+}
+
+template <int kScreen>
+struct ScreenNumberOutsideTheCount {
+    static_assert(kScreen == 0, "a family's table numbers this screen below 1 or beyond kExerciseCount");
+};
+template <int kScreen>
+struct ScreenInTwoRows {
+    static_assert(kScreen == 0, "this screen has two rows in the families' tables");
+};
+template <int kScreen>
+struct ScreenWithoutARow {
+    static_assert(kScreen == 0, "this screen has no row in the families' tables");
+};
+template <int kScreen>
+struct ScreenOutsideTheMenuGrid {
+    static_assert(kScreen == 0, "this screen's menu place lies outside kMenuColumns x kMenuRows");
+};
+template <int kScreen>
+struct ScreenInATakenMenuCell {
+    static_assert(kScreen == 0, "this screen's menu place is another screen's");
+};
+template struct ScreenNumberOutsideTheCount<screenBreaking(Rule::InTheCount)>;
+template struct ScreenInTwoRows<screenBreaking(Rule::Once)>;
+template struct ScreenWithoutARow<screenBreaking(Rule::Present)>;
+template struct ScreenOutsideTheMenuGrid<screenBreaking(Rule::InTheGrid)>;
+template struct ScreenInATakenMenuCell<screenBreaking(Rule::OwnCell)>;
 
 constexpr std::array<CatalogueEntry, kExerciseCount> byScreen(const decltype(kRows)& rows)
 {
