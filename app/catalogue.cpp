@@ -64,7 +64,8 @@ constexpr int screenBreaking(Rule rule)
     for (const CatalogueEntry& row : kRows) {
         const MenuPlace& place = row.menu;
         const bool inCount = row.screen >= 1 && row.screen <= kExerciseCount;
-        const bool inGrid = place.column >= 1 && place.column <= kMenuColumns && place.row >= 1 && place.row <= kMenuRows;
+        const bool inGrid =
+            place.column >= 1 && place.column <= kMenuColumns && place.row >= 1 && place.row <= kMenuRows;
         if (rule == Rule::InTheCount && !inCount)
             return row.screen == 0 ? -1 : row.screen;
         if (rule == Rule::Once && inCount && ++rows[static_cast<std::size_t>(row.screen - 1)] > 1)
