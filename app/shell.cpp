@@ -75,8 +75,6 @@ void Shell::quitProgram()
     if (startsAfresh_) {
         // A fresh start on a new start screen, as if the program had been
         // started again; what the teacher's table holds stays until "Svuota".
-        context_.rightCount = 0;
-        context_.wrongCount = 0;
         showStart();
         return;
     }

@@ -209,10 +209,13 @@ public:
             auto* screen = qobject_cast<brasti::ExerciseScreen*>(shell_.current());
             for (int problem = 0; problem < 4; ++problem) {
                 for (bool right : {false, true}) {
-                    const std::int16_t& count = right ? context_.rightCount : context_.wrongCount;
-                    const int before = count;
+                    const auto count = [&] {
+                        const harness::Counts c = harness::countsOn(shell_.current());
+                        return right ? c.right : c.wrong;
+                    };
+                    const int before = count();
                     ms.push_back(answerComparison(screen, right));
-                    if (count != before + 1)
+                    if (count() != before + 1)
                         throw std::runtime_error("a comparison answer did not give the expected verdict");
                 }
                 clickUntimed(screen->avantiButton());
@@ -278,7 +281,7 @@ public:
                     ms.push_back(msBetween(t0, Clock::now()));
             };
             for (int problem = 0; problem < 4; ++problem) {
-                const int before = context_.rightCount;
+                const int before = harness::countsOn(shell_.current()).right;
                 if (auto* single = qobject_cast<brasti::SingleRodScreen*>(screen)) {
                     const brasti::SingleRodProblem& p = single->problem();
                     const brasti::Strip strip = brasti::answerStrip(p);
@@ -301,7 +304,7 @@ public:
                     const brasti::Composition& c = composing->composition();
                     release(composing->rodAtHand(c.target() - c.filled()), freePart(), true);
                 }
-                if (context_.rightCount != before + 1)
+                if (harness::countsOn(shell_.current()).right != before + 1)
                     throw std::runtime_error("an answering drop did not count right");
                 clickUntimed(screen->avantiButton());
             }
@@ -376,13 +379,13 @@ private:
         QTest::keyClicks(box, answer);
         QTest::keyPress(box, Qt::Key_Return);
         QCoreApplication::processEvents();
-        const int before = context_.rightCount;
+        const int before = harness::countsOn(shell_.current()).right;
         spy_.expect(bench::PaintSpy::inWindow(screen));
         const Clock::time_point t0 = Clock::now();
         QTest::keyRelease(box, Qt::Key_Return);
         spy_.waitPainted();
         verdicts.push_back(msBetween(t0, Clock::now()));
-        if (context_.rightCount != before + 1)
+        if (harness::countsOn(shell_.current()).right != before + 1)
             throw std::runtime_error("the typed answer did not count right");
     }
 
@@ -411,9 +414,9 @@ private:
             throw std::runtime_error("not a rod-and-number screen");
         }
         QLabel* count = right ? screen->rightLabel() : screen->wrongLabel();
-        const int before = right ? context_.rightCount : context_.wrongCount;
+        const int before = right ? harness::countsOn(shell_.current()).right : harness::countsOn(shell_.current()).wrong;
         const double ms = timedRelease(screen, centreIn(from, screen), to, count);
-        if ((right ? context_.rightCount : context_.wrongCount) != before + 1)
+        if ((right ? harness::countsOn(shell_.current()).right : harness::countsOn(shell_.current()).wrong) != before + 1)
             throw std::runtime_error("a rod-and-number answer did not give the expected verdict");
         return ms;
     }
@@ -492,9 +495,9 @@ private:
         for (std::size_t i = 0; i < rods.size(); ++i)
             drops.push_back(drop(screen, screen->rod(rods[i]), screen->slot(static_cast<int>(i) + 1)));
 
-        const int before = right ? context_.rightCount : context_.wrongCount;
+        const int before = right ? harness::countsOn(shell_.current()).right : harness::countsOn(shell_.current()).wrong;
         verdicts.push_back(timedClick(screen, screen->confermaButton()));
-        const int after = right ? context_.rightCount : context_.wrongCount;
+        const int after = right ? harness::countsOn(shell_.current()).right : harness::countsOn(shell_.current()).wrong;
         if (after != before + 1)
             throw std::runtime_error("Conferma did not give the expected verdict");
     }

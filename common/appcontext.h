@@ -7,7 +7,6 @@
 #include "common/numberwords.h"
 
 #include <bitset>
-#include <cstdint>
 
 namespace brasti {
 
@@ -48,8 +47,6 @@ struct AppContext {
     std::bitset<kExerciseCount> offeredExercises = std::bitset<kExerciseCount>().set();
     bool exitOffered = true;
     bool showAnswer = false;
-    std::int16_t rightCount = 0;
-    std::int16_t wrongCount = 0;
 };
 
 } // namespace brasti

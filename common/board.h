@@ -5,6 +5,7 @@
 // uniformly to whatever size the window has (letterboxed, centred). At the
 // designed size 15 twips make one pixel.
 #include "common/colours.h"
+#include "common/framelayout.h"
 #include "common/twips.h"
 
 #include <QColor>
@@ -16,11 +17,6 @@ namespace brasti {
 inline constexpr double kTwipsPerPixel = 15.0;
 
 QColor toQColor(Bgr colour);
-
-constexpr QRect toQRect(const TwipsRect& r)
-{
-    return QRect(r.left, r.top, r.width, r.height);
-}
 
 class Board : public QWidget {
     Q_OBJECT

@@ -5,8 +5,9 @@
 #include "common/accessibility.h"
 #include "common/appcontext.h"
 #include "common/board.h"
+#include "common/colours.h"
 #include "common/controls.h"
-#include "common/counting.h"
+#include "common/counters.h"
 #include "common/dialogs.h"
 #include "common/pictures.h"
 #include "common/runsummary.h"
@@ -33,17 +34,6 @@ const QString kPad = QStringLiteral("          "); // ten blanks space the menu 
 // How long "avanti" takes no key after a right answer: a second Enter,
 // pressed at once, would pass the solved state before it is heard.
 constexpr int kAvantiKeyPauseMs = 500;
-
-QLabel* makeLabel(Board* board, const QString& name, const QString& text, QRect place, double points)
-{
-    auto* label = new QLabel(text, board);
-    label->setObjectName(name);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignCenter);
-    board->place(label, place);
-    board->setFontPoints(label, points);
-    return label;
-}
 
 } // namespace
 
@@ -100,12 +90,7 @@ ExerciseScreen::ExerciseScreen(AppContext& context, const QString& title, const 
     connect(mostrami_, &QPushButton::clicked, this, &ExerciseScreen::mostrami);
     show_ = new AnswerShow(b, moveNotice_, mostrami_);
 
-    makeLabel(b, QStringLiteral("Label1"), tr("Esatti"), layout.label1, layout.counterFontPoints);
-    esatti_ = makeLabel(b, QStringLiteral("EtichettaEsatti"), QStringLiteral("quantiesatti"), layout.esatti,
-                        layout.counterFontPoints);
-    makeLabel(b, QStringLiteral("Label2"), tr("Errati"), layout.label2, layout.counterFontPoints);
-    errati_ = makeLabel(b, QStringLiteral("EtichettaErrati"), QStringLiteral("quantierrati"), layout.errati,
-                        layout.counterFontPoints);
+    counters_ = std::make_unique<Counters>(b, layout);
 
     // Both icons share one place, the right one on top. Neither shows, nor
     // is heard, before the visit's first answer: a tick on a fresh screen
@@ -146,6 +131,15 @@ ExerciseScreen::ExerciseScreen(AppContext& context, const QString& title, const 
         connect(again, &QShortcut::activated, this, &ExerciseScreen::repeatProblem);
     }
 
+    // Made last, the container comes after the frame's controls in the
+    // window's order, and before the screen's own, which it holds.
+    if (!layout.container.isEmpty()) {
+        container_ = new QWidget(b);
+        container_->setObjectName(QStringLiteral("frame"));
+        b->place(container_, layout.container);
+        Board::setControlColour(container_, kContainerGrey);
+    }
+
     resize(designedWindowSize());
 }
 
@@ -160,8 +154,7 @@ ExerciseScreen::~ExerciseScreen()
 void ExerciseScreen::load()
 {
     avanti_->setHidden(context_.autoAdvance);
-    context_.rightCount = 0;
-    context_.wrongCount = 0;
+    counters_->reset();
     if (operations_)
         operations_->clear();
     initialSettings();
@@ -174,8 +167,6 @@ void ExerciseScreen::load()
         sizeRod(r);
         r->raise();
     }
-    esatti_->setText(QStringLiteral("0"));
-    errati_->setText(QStringLiteral("0"));
     showCountsOnIcons();
     poseProblem();
 }
@@ -237,15 +228,24 @@ void ExerciseScreen::sizeRod(Rod* r)
     board()->place(r, place);
 }
 
+QLabel* ExerciseScreen::rightLabel() const
+{
+    return counters_->rightLabel();
+}
+
+QLabel* ExerciseScreen::wrongLabel() const
+{
+    return counters_->wrongLabel();
+}
+
 void ExerciseScreen::rightAnswer()
 {
     stopShowing();
     mostrami_->hide();
-    context_.rightCount = countUp(context_.rightCount);
+    counters_->countRight();
     if (context_.summary)
         context_.summary->solved();
     PlayRightSound(context_);
-    esatti_->setText(QString::fromStdString(countCaption(context_.rightCount)));
     showCountsOnIcons();
     tellVerdict(iconSi_);
     afterRightAnswer();
@@ -264,10 +264,9 @@ void ExerciseScreen::rightAnswer()
 void ExerciseScreen::wrongAnswer()
 {
     stopShowing();
-    context_.wrongCount = countUp(context_.wrongCount);
+    counters_->countWrong();
     if (context_.summary)
         context_.summary->wrong();
-    errati_->setText(QString::fromStdString(countCaption(context_.wrongCount)));
     PlayWrongSound(context_);
     showCountsOnIcons();
     tellVerdict(iconNo_);
@@ -342,8 +341,7 @@ void ExerciseScreen::hideVerdicts()
 
 void ExerciseScreen::showCountsOnIcons()
 {
-    const QString counts =
-        tr("esatti %1, errati %2").arg(context_.rightCount).arg(context_.wrongCount);
+    const QString counts = counters_->spoken();
     // The right icon may have been telling a step.
     iconSi_->setAccessibleName(tr("risposta esatta"));
     iconSi_->setDetail(counts);
@@ -359,10 +357,7 @@ void ExerciseScreen::avantiClicked()
 
 void ExerciseScreen::azzeraConteggio()
 {
-    esatti_->setText(QStringLiteral("0"));
-    errati_->setText(QStringLiteral("0"));
-    context_.rightCount = 0;
-    context_.wrongCount = 0;
+    counters_->reset();
     showCountsOnIcons();
     // Counted from nothing again, nothing has been answered yet.
     hideVerdicts();
@@ -383,10 +378,7 @@ void ExerciseScreen::esci()
     context_.dialogs->askYesNo(this, messageTitle(), tr("Vuoi tornare al menù?"), [self](bool yes) {
         if (!self || !yes || !self->context_.navigator)
             return;
-        AppContext& context = self->context_;
-        context.navigator->showMenu();
-        context.rightCount = 0;
-        context.wrongCount = 0;
+        self->context_.navigator->showMenu();
     });
 }
 

@@ -6,10 +6,12 @@
 // mode, and the menu bar with "Azzera conteggio", "Informazioni" and "Esci".
 // A screen adds its own problem, answer controls and check.
 #include "common/answershow.h"
+#include "common/framelayout.h"
 #include "common/rod.h"
 #include "common/screenwindow.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -21,26 +23,13 @@ class QPushButton;
 
 namespace brasti {
 
+class Counters;
 class Notice;
 class PictureBox;
 
 // An exercise's caption (its menu button, its window title, its title on the
 // screen) in the language in force; the tables mark it with BRASTI_TEXT.
 QString exerciseCaption(const char* caption);
-
-// Where a screen puts the frame's controls, in twips.
-struct FrameLayout {
-    QSize client{10020, 7155};
-    QRect avanti{8400, 5400, 1425, 855};
-    QRect label1{8160, 1320, 975, 255};
-    QRect esatti{8160, 1620, 975, 255};
-    QRect label2{8160, 2040, 975, 255};
-    QRect errati{8160, 2340, 975, 255};
-    QRect icons{8220, 240, 855, 855};
-    // "mostrami", shown after a wrong try when the teacher asked for it.
-    QRect mostrami{8400, 2880, 1425, 855};
-    double counterFontPoints = 9.75;
-};
 
 class ExerciseScreen : public ScreenWindow {
     Q_OBJECT
@@ -56,14 +45,18 @@ public:
     void load() final;
 
     Rod* rod(int k) const { return rods_.at(static_cast<std::size_t>(k - 1)); }
+    // The grey container of the screen's own controls and rods, or nullptr.
+    QWidget* container() const { return container_; }
     // The further rods of the screen (brasti1, brasti2), in the order made.
     const std::vector<Rod*>& extraRods() const { return extraRods_; }
     // The written-operations list List1, or nullptr on screens without one.
     QListWidget* operationsList() const { return operations_; }
     RodDragger* dragger() const { return dragger_; }
     QPushButton* avantiButton() const { return avanti_; }
-    QLabel* rightLabel() const { return esatti_; }
-    QLabel* wrongLabel() const { return errati_; }
+    // The visit's counts, with their captions.
+    const Counters& counters() const { return *counters_; }
+    QLabel* rightLabel() const;
+    QLabel* wrongLabel() const;
     PictureBox* rightIcon() const { return iconSi_; }
     PictureBox* wrongIcon() const { return iconNo_; }
     RodStance stance() const { return stance_; }
@@ -177,9 +170,9 @@ private:
     RodDragger* dragger_;
     std::array<Rod*, 10> rods_{};
     std::array<QRect, 10> trayPlaces_{};
+    QWidget* container_ = nullptr;
     QPushButton* avanti_;
-    QLabel* esatti_;
-    QLabel* errati_;
+    std::unique_ptr<Counters> counters_;
     PictureBox* iconSi_;
     PictureBox* iconNo_;
     QAction* informazioniAction_ = nullptr;

@@ -58,6 +58,7 @@ inline FrameLayout frameLayout(const ComparisonLayout& layout)
     const int left = layout.columnLeft;
     const int width = layout.columnWidth;
     FrameLayout frame;
+    frame.container = toQRect(layout.container);
     frame.icons = QRect(left + (width - iconSide) / 2, 240, iconSide, iconSide);
     frame.label1 = QRect(left, 1260, width, 255);
     frame.esatti = QRect(left, 1530, width, 255);

@@ -20,16 +20,12 @@ ComparisonScreen::ComparisonScreen(const ComparisonEntry& entry, AppContext& con
       config_(entry.config)
 {
     board()->setBackground(config_.layout.background);
-    frame_ = new QWidget(board());
-    frame_->setObjectName(QStringLiteral("frame"));
-    board()->place(frame_, toQRect(config_.layout.container));
-    Board::setControlColour(frame_, kContainerGrey);
 }
 
 Place* ComparisonScreen::addBox(const QString& name, const QString& accessibleName, const QString& inside,
                                QPoint topLeft)
 {
-    return new Place(board(), frame_, name, accessibleName, inside,
+    return new Place(board(), container(), name, accessibleName, inside,
                      QRect(topLeft, QSize(kUnitTwips, comparison::kBoxHeight)), kButtonFace);
 }
 

@@ -20,8 +20,6 @@ class ComparisonScreen : public ExerciseScreen {
     Q_OBJECT
 public:
     const ComparisonConfig& config() const { return config_; }
-    // The grey container `frame`.
-    QWidget* container() const { return frame_; }
 
 protected:
     ComparisonScreen(const ComparisonEntry& entry, AppContext& context, QWidget* parent);
@@ -42,7 +40,6 @@ protected:
 
 private:
     const ComparisonConfig& config_;
-    QWidget* frame_;
 };
 
 } // namespace brasti

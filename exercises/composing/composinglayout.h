@@ -91,6 +91,7 @@ inline constexpr TwipsRect kLongRow{240, 4800, 8415, 350};
 inline FrameLayout frameLayout(const TwipsRect& frame)
 {
     FrameLayout layout;
+    layout.container = toQRect(frame);
     const int below = frame.top + frame.height;
     // The row of the icons and "avanti", centred in the band under the container.
     const int top = below + (layout.client.height() - below - 855) / 2;

@@ -25,38 +25,34 @@ CompositionScreen::CompositionScreen(const ComposingEntry& entry, AppContext& co
 {
     Board* b = board();
 
-    frame_ = new QWidget(b);
-    frame_->setObjectName(QStringLiteral("frame"));
-    b->place(frame_, toQRect(config_.layout.frame));
-    Board::setControlColour(frame_, kContainerGrey);
 
     const bool tens = config_.kind != CompositionKind::BuildRod;
-    targetBar_ = new Place(b, frame_, QStringLiteral("Picture1"), tens ? tr("barra del 10") : tr("brasto da comporre"),
+    targetBar_ = new Place(b, container(), QStringLiteral("Picture1"), tens ? tr("barra del 10") : tr("brasto da comporre"),
                            tens ? tr("nella barra del 10") : tr("nel brasto da comporre"),
                            toQRect(config_.layout.targetBar), tens ? rodColour(10) : kButtonFace);
     makeReadable(targetBar_);
     if (config_.layout.unitsBar) {
         const bool twenty = config_.kind == CompositionKind::Twenty;
-        unitsBar_ = new Place(b, frame_, QStringLiteral("Picture3"),
+        unitsBar_ = new Place(b, container(), QStringLiteral("Picture3"),
                               twenty ? tr("seconda barra del 10") : tr("unità da comporre"),
                               twenty ? tr("nella seconda barra del 10") : tr("nell'unità da comporre"),
                               toQRect(*config_.layout.unitsBar), rodColour(10));
         makeReadable(unitsBar_);
     }
-    row_ = new Place(b, frame_, QStringLiteral("Picture2"), tr("riga da riempire"), tr("nella riga da riempire"),
+    row_ = new Place(b, container(), QStringLiteral("Picture2"), tr("riga da riempire"), tr("nella riga da riempire"),
                      toQRect(config_.layout.row), kButtonFace);
     dragger()->setDropHandler(row_, [this](Rod* rod) { dropOnRow(rod); });
 
     // The rods lie above the rows; within a slot brasti2 lies uppermost.
-    putRodsIn(frame_);
+    putRodsIn(container());
     for (int k = 1; k <= 10; ++k)
         sets_[0][static_cast<std::size_t>(k - 1)] = rod(k);
     for (int set = 1; set <= 2; ++set)
         for (int k = 1; k <= 10; ++k)
             sets_[static_cast<std::size_t>(set)][static_cast<std::size_t>(k - 1)] =
-                addExtraRod(QStringLiteral("brasti%1").arg(set), k, frame_);
+                addExtraRod(QStringLiteral("brasti%1").arg(set), k, container());
 
-    addOperationsList(frame_, toQRect(config_.layout.list), config_.layout.menuBlanks);
+    addOperationsList(container(), toQRect(config_.layout.list), config_.layout.menuBlanks);
 }
 
 Rod* CompositionScreen::rodOfSet(int set, int k) const

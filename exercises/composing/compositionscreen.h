@@ -25,7 +25,6 @@ public:
 
     const CompositionConfig& config() const { return config_; }
     const Composition& composition() const { return composition_; }
-    QWidget* container() const { return frame_; }
     Place* targetBar() const { return targetBar_; } // Picture1
     Place* unitsBar() const { return unitsBar_; }   // Picture3, nullptr on Form17
     Place* row() const { return row_; }             // Picture2
@@ -50,7 +49,6 @@ private:
     void layInRow(Rod* rod, int units);
 
     const CompositionConfig& config_;
-    QWidget* frame_;
     Place* targetBar_;
     Place* unitsBar_ = nullptr;
     Place* row_;

@@ -22,29 +22,25 @@ SingleRodScreen::SingleRodScreen(const ComposingEntry& entry, AppContext& contex
 {
     Board* b = board();
 
-    frame_ = new QWidget(b);
-    frame_->setObjectName(QStringLiteral("frame"));
-    b->place(frame_, toQRect(composing::kSingleRodFrame));
-    Board::setControlColour(frame_, kContainerGrey);
 
     // Ten units long as designed; each problem sets the widths it needs.
     const QRect upperPlace = toQRect(composing::designedStrip(Strip::Upper));
     const QRect lowerPlace = toQRect(composing::designedStrip(Strip::Lower));
     if (config_.layout.tenBar) {
-        upper_ = new Place(b, frame_, QStringLiteral("Picture1"), tr("barra del 10"), tr("nella barra del 10"),
+        upper_ = new Place(b, container(), QStringLiteral("Picture1"), tr("barra del 10"), tr("nella barra del 10"),
                            upperPlace, rodColour(10));
         makeReadable(upper_);
     } else {
-        upper_ = new Place(b, frame_, QStringLiteral("Picture1"), tr("striscia in alto"),
+        upper_ = new Place(b, container(), QStringLiteral("Picture1"), tr("striscia in alto"),
                            tr("nella striscia in alto"), upperPlace, 0xC0C0C0);
     }
-    lower_ = new Place(b, frame_, config_.layout.lowerArray ? QStringLiteral("Picture2_0") : QStringLiteral("Picture2"),
+    lower_ = new Place(b, container(), config_.layout.lowerArray ? QStringLiteral("Picture2_0") : QStringLiteral("Picture2"),
                        tr("striscia in basso"), tr("nella striscia in basso"), lowerPlace, kButtonFace);
     for (Strip which : {Strip::Upper, Strip::Lower})
         if (checkOf(which) != Check::None)
             dragger()->setDropHandler(strip(which), [this, which](Rod* rod) { dropOnStrip(which, rod); });
 
-    putRodsIn(frame_);
+    putRodsIn(container());
 
     // The given rods lie above the strips and the tray: a drop on one reaches
     // nothing, which is what keeps a covered strip out of reach.
@@ -52,12 +48,12 @@ SingleRodScreen::SingleRodScreen(const ComposingEntry& entry, AppContext& contex
                                   ? QStringList{QStringLiteral("brasto")}
                                   : QStringList{QStringLiteral("brasto1"), QStringLiteral("brasto2")};
     for (const QString& name : names) {
-        auto* display = new RodCopy(name, frame_);
+        auto* display = new RodCopy(name, container());
         b->place(display, toQRect(composing::kDesignedGivenRod));
         displays_.push_back(display);
     }
 
-    addOperationsList(frame_, toQRect(composing::kSingleRodList));
+    addOperationsList(container(), toQRect(composing::kSingleRodList));
 }
 
 RodCopy* SingleRodScreen::givenRodDisplay(const QString& name) const

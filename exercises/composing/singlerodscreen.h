@@ -23,7 +23,6 @@ public:
 
     const SingleRodConfig& config() const { return config_; }
     const SingleRodProblem& problem() const { return problem_; }
-    QWidget* container() const { return frame_; }
     // Picture1 and Picture2 (on Form13 the element Picture2_0).
     Place* strip(Strip which) const { return which == Strip::Upper ? upper_ : lower_; }
     // "brasto", "brasto1" or "brasto2"; nullptr if the screen has no such display.
@@ -42,7 +41,6 @@ private:
     Check checkOf(Strip which) const { return checkOn(config_.rules, which); }
 
     const SingleRodConfig& config_;
-    QWidget* frame_;
     Place* upper_;
     Place* lower_;
     std::vector<RodCopy*> displays_;

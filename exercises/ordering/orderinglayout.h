@@ -58,6 +58,7 @@ inline constexpr double kButtonPoints = 9.75;
 inline FrameLayout frameLayout(const OrderingLayout& layout)
 {
     FrameLayout frame;
+    frame.container = toQRect(kContainer);
     frame.avanti = QRect(kColumnLeft, 4560, kButtonWidth, kButtonHeight);
     frame.icons = QRect(kColumnLeft + (kButtonWidth - layout.iconWidth) / 2, 240, layout.iconWidth, 855);
     frame.label1 = QRect(kColumnLeft, 1260, kButtonWidth, 255);

@@ -39,20 +39,16 @@ OrderingScreen::OrderingScreen(const OrderingEntry& entry, AppContext& context, 
 {
     Board* b = board();
 
-    frame_ = new QWidget(b);
-    frame_->setObjectName(QStringLiteral("frame"));
-    b->place(frame_, toQRect(ordering::kContainer));
-    Board::setControlColour(frame_, kContainerGrey);
 
     for (int i = 1; i <= config_.rules.slotCount; ++i) {
-        auto* slot = new Place(b, frame_, QStringLiteral("Picture1_%1").arg(i), tr("casella %1").arg(i),
+        auto* slot = new Place(b, container(), QStringLiteral("Picture1_%1").arg(i), tr("casella %1").arg(i),
                                tr("nella casella %1").arg(i), toQRect(ordering::slotPlace(config_.layout, i)),
                                kButtonFace);
         dragger()->setDropHandler(slot, [this, i](Rod* rod) { dropOnSlot(i, rod); });
         slotWidgets_.push_back(slot);
     }
     // Created after the slots, so the rods lie on top of them.
-    putRodsIn(frame_);
+    putRodsIn(container());
 
     instruction_ = new FitLabel(tr("ordina dal minore al maggiore "), b);
     instruction_->setObjectName(QStringLiteral("Label3"));

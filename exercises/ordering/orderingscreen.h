@@ -38,7 +38,6 @@ public:
     // The drawn rods in draw order; empty when all ten are in play.
     const std::vector<int>& drawnRods() const { return drawn_; }
     const SlotRow& slotRow() const { return slots_; }
-    QWidget* container() const { return frame_; }
     // Slot i, 1 to config().rules.slotCount.
     Place* slot(int i) const;
     QPushButton* confermaButton() const { return conferma_; }
@@ -59,7 +58,6 @@ private:
     void setAscending(bool ascending);
 
     const OrderingConfig& config_;
-    QWidget* frame_;
     std::vector<Place*> slotWidgets_;
     QLabel* instruction_;
     QPushButton* ricomincia_;

@@ -3,19 +3,24 @@
 #include "exercises/rodnumber/rodnumberscreen.h"
 
 #include "common/board.h"
-#include "common/colours.h"
 
 namespace brasti {
+namespace {
+
+// The grey container lies at the board's top left, so its places are the board's places.
+FrameLayout inContainer(FrameLayout layout, const RodNumberLayout& screen)
+{
+    layout.container = toQRect(screen.frame);
+    return layout;
+}
+
+} // namespace
 
 RodNumberScreen::RodNumberScreen(const RodNumberEntry& entry, AppContext& context, const FrameLayout& layout,
                                  RodStance stance, QWidget* parent)
-    : ExerciseScreen(context, entry.screen, entry.caption, layout, stance, parent), config_(entry.config)
+    : ExerciseScreen(context, entry.screen, entry.caption, inContainer(layout, entry.config.layout), stance, parent), config_(entry.config)
 {
     board()->setBackground(config_.layout.background);
-    frame_ = new QWidget(board());
-    frame_->setObjectName(QStringLiteral("frame"));
-    board()->place(frame_, toQRect(config_.layout.frame));
-    Board::setControlColour(frame_, kContainerGrey);
 }
 
 } // namespace brasti

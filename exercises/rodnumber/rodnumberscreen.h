@@ -15,9 +15,6 @@ class RodNumberScreen : public ExerciseScreen {
     Q_OBJECT
 public:
     const RodNumberConfig& config() const { return config_; }
-    // The grey container "frame"; it lies at the board's top left, so its
-    // places are the board's places.
-    QWidget* container() const { return frame_; }
 
 protected:
     RodNumberScreen(const RodNumberEntry& entry, AppContext& context, const FrameLayout& layout, RodStance stance,
@@ -25,7 +22,6 @@ protected:
 
 private:
     const RodNumberConfig& config_;
-    QWidget* frame_;
 };
 
 } // namespace brasti

@@ -60,6 +60,7 @@ inline FrameLayout frameLayout(const WrittenLayout& screen)
 {
     FrameLayout layout;
     layout.client = QSize(screen.clientWidth, screen.clientHeight);
+    layout.container = toQRect(screen.frame);
     const int top = screen.frame.top + screen.frame.height + 60;
     const int height = std::min(855, screen.clientHeight - top - 60);
     layout.icons = QRect(360, top, height, height);

@@ -86,11 +86,7 @@ WrittenScreen::WrittenScreen(const WrittenEntry& entry, AppContext& context, QWi
     const WrittenBoard kind = config_.rules.board;
     const bool addition = isAddition(kind);
 
-    frame_ = new QWidget(b);
-    frame_->setObjectName(QStringLiteral("frame"));
-    frame_->setAccessibleName(tr("piano di lavoro"));
-    b->place(frame_, toQRect(config_.layout.frame));
-    Board::setControlColour(frame_, kContainerGrey);
+    container()->setAccessibleName(tr("piano di lavoro"));
 
     // The target is Picture1, but on the subtraction board within 10 the
     // minuend is Picture1 and the target below it Picture2. Widths follow the problem.
@@ -103,10 +99,10 @@ WrittenScreen::WrittenScreen(const WrittenEntry& entry, AppContext& context, QWi
     const QString lowerAccessible =
         addition ? tr("barra degli addendi") : tr("barra della differenza");
     const QString lowerInside = addition ? tr("nella barra degli addendi") : tr("nella barra della differenza");
-    upper_ = new Place(b, frame_, upperName, upperAccessible, upperInside,
+    upper_ = new Place(b, container(), upperName, upperAccessible, upperInside,
                        QRect(config_.layout.barLeft, written::upperBarTop(kind), kUnitTwips, kUnitTwips),
                        targetIsUpper ? kTargetGrey : kButtonFace);
-    lower_ = new Place(b, frame_, lowerName, lowerAccessible, lowerInside,
+    lower_ = new Place(b, container(), lowerName, lowerAccessible, lowerInside,
                        QRect(config_.layout.barLeft, written::lowerBarTop(kind), kUnitTwips, kUnitTwips),
                        targetIsUpper ? kButtonFace : kTargetGrey);
     target_ = targetIsUpper ? upper_ : lower_;
@@ -116,14 +112,14 @@ WrittenScreen::WrittenScreen(const WrittenEntry& entry, AppContext& context, QWi
     dragger()->setDropHandler(target_, [this](Rod* rod) { dropOnBar(rod); });
 
     // The given rods lie on the bars, above them and below the tray rods.
-    copy1_ = new RodCopy(QStringLiteral("brasto1"), frame_);
+    copy1_ = new RodCopy(QStringLiteral("brasto1"), container());
     if (kind != WrittenBoard::Subtraction10)
-        copy2_ = new RodCopy(QStringLiteral("brasto2"), frame_);
+        copy2_ = new RodCopy(QStringLiteral("brasto2"), container());
     if (kind == WrittenBoard::Subtraction20)
-        copy3_ = new RodCopy(QStringLiteral("Brasto3"), frame_);
+        copy3_ = new RodCopy(QStringLiteral("Brasto3"), container());
 
     if (config_.layout.label3.width > 0) {
-        label3_ = new FitLabel(frame_);
+        label3_ = new FitLabel(container());
         label3_->setObjectName(QStringLiteral("Label3"));
         label3_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         b->place(label3_, toQRect(config_.layout.label3));
@@ -132,7 +128,7 @@ WrittenScreen::WrittenScreen(const WrittenEntry& entry, AppContext& context, QWi
         makeReadable(label3_);
     }
 
-    text1_ = new AnswerBox(frame_);
+    text1_ = new AnswerBox(container());
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setAccessibleName(tr("risposta"));
     b->place(text1_, toQRect(config_.layout.text1));
@@ -140,11 +136,11 @@ WrittenScreen::WrittenScreen(const WrittenEntry& entry, AppContext& context, QWi
     text1_->onEnterReleased = [this] { judgeTypedAnswer(); };
 
     // Created last, so the rods lie above the bars and the given rods.
-    putRodsIn(frame_);
+    putRodsIn(container());
     // Within 20 the bar may need two tens (10 + 10): a second rod of 10
     // lies on the tray rod 10's place.
     if (isWithinTwenty(kind))
-        secondTen_ = addExtraRod(QStringLiteral("brasti2"), 10, frame_);
+        secondTen_ = addExtraRod(QStringLiteral("brasti2"), 10, container());
 }
 
 void WrittenScreen::showCopy(RodCopy* copy, int k, int left, int top)

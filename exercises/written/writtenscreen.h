@@ -54,7 +54,6 @@ public:
     const WrittenConfig& config() const { return config_; }
     const WrittenProblem& problem() const { return problem_; }
     const BarFill& barFill() const { return fill_; }
-    QWidget* container() const { return frame_; }
     // The bar the child fills with rods, and the bar with the given numbers.
     Place* targetBar() const { return target_; }
     Place* givenBar() const { return given_; }
@@ -76,7 +75,6 @@ private:
     void showCopy(RodCopy* copy, int k, int left, int top);
 
     const WrittenConfig& config_;
-    QWidget* frame_;
     Place* upper_;
     Place* lower_;
     Place* target_;

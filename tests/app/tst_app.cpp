@@ -282,10 +282,10 @@ private slots:
         QVERIFY(signs);
         // One of the three signs is right; those pressed before it are wrong.
         for (const char* name : {"Command1", "Command2", "Command3"})
-            if (a.t.context.rightCount == 0)
+            if (harness::countsOn(a.shell.current()).right == 0)
                 harness::clickThroughWindow(signs->findChild<QPushButton*>(QLatin1String(name)));
-        const int wrong = a.t.context.wrongCount;
-        QCOMPARE(a.t.context.rightCount, std::int16_t(1));
+        const int wrong = harness::countsOn(a.shell.current()).wrong;
+        QCOMPARE(harness::countsOn(a.shell.current()).right, std::int16_t(1));
         signs->azzeraConteggio();
         play(1);
         play(9);

@@ -263,10 +263,10 @@ private slots:
             if (auto* carried = w->findChild<Rod*>(QLatin1String(step.control));
                 step.kind == Step::Carry && carried && !carried->isMovable() && carried->isVisible())
                 QVERIFY2(tabStops(w->board()).contains(carried), qPrintable(what));
-            QVERIFY2(int(a.t.context.rightCount) == step.right && int(a.t.context.wrongCount) == step.wrong,
+            QVERIFY2(int(harness::countsOn(a.shell.current()).right) == step.right && int(harness::countsOn(a.shell.current()).wrong) == step.wrong,
                      qPrintable(what + QStringLiteral(": %1 right, %2 wrong")
-                                           .arg(a.t.context.rightCount)
-                                           .arg(a.t.context.wrongCount)));
+                                           .arg(harness::countsOn(a.shell.current()).right)
+                                           .arg(harness::countsOn(a.shell.current()).wrong)));
             QVERIFY(w->focusWidget());
             if (w->avantiButton()->isEnabled())
                 QCOMPARE(w->focusWidget(), w->avantiButton()); // after a right answer, "avanti" is next

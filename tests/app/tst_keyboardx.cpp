@@ -82,7 +82,7 @@ private:
 
         // Past the two rods to ">" for 3 and 7: a wrong answer, from the keyboard alone.
         QVERIFY(type({QStringLiteral("Tab"), QStringLiteral("Tab"), QStringLiteral("Return")}));
-        QTRY_COMPARE(t.context.wrongCount, std::int16_t(1));
+        QTRY_COMPARE(harness::countsOn(shell.current()).wrong, std::int16_t(1));
     }
 };
 

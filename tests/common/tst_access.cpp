@@ -464,7 +464,7 @@ private slots:
         QCOMPARE(right->text(QAccessible::Name), QStringLiteral("passo giusto"));
         QCOMPARE(right->text(QAccessible::Description), QString());
         QVERIFY(!right->state().invisible && wrong->state().invisible);
-        QCOMPARE(s.t.context.rightCount, std::int16_t(0));
+        QCOMPARE(harness::countsOn(s.screen.get()).right, std::int16_t(0));
         w.rightAnswer();
         QCOMPARE(right->text(QAccessible::Name), QStringLiteral("risposta esatta"));
         QCOMPARE(right->text(QAccessible::Description), QStringLiteral("esatti 1, errati 3"));

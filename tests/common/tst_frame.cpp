@@ -3,6 +3,7 @@
 // The exercise-screen frame, driven through a small test-only screen: one
 // box takes a rod, "Giudica" judges it. Drags go through real window events.
 #include "common/board.h"
+#include "common/counters.h"
 #include "common/exercisescreen.h"
 #include "common/controls.h"
 #include "common/keyboard.h"
@@ -174,8 +175,8 @@ private slots:
         f.t.random.pushInt(3, 4); // the right sound
         s.verdict(true);
         QCOMPARE(s.rightLabel()->text(), QStringLiteral(" 1"));
-        QCOMPARE(f.t.context.rightCount, std::int16_t(1));
-        QCOMPARE(f.t.context.wrongCount, std::int16_t(3));
+        QCOMPARE(harness::countsOn(f.screen.get()).right, std::int16_t(1));
+        QCOMPARE(harness::countsOn(f.screen.get()).wrong, std::int16_t(3));
         QVERIFY(s.rightIcon()->isVisible() && !s.wrongIcon()->isVisible());
         QCOMPARE(f.t.sound.played.back(), Sound::Right3);
         // Solved: the answer is locked and "avanti" waits.
@@ -188,7 +189,7 @@ private slots:
         QVERIFY(!s.rightIcon()->isVisible() && !s.wrongIcon()->isVisible()); // until the next answer
         QCOMPARE(s.rightLabel()->text(), QStringLiteral("0"));
         QCOMPARE(s.wrongLabel()->text(), QStringLiteral("0"));
-        QCOMPARE(f.t.context.rightCount, std::int16_t(0));
+        QCOMPARE(harness::countsOn(f.screen.get()).right, std::int16_t(0));
         QCOMPARE(s.problems, 2);
         QVERIFY(!s.judge->isEnabled());
         QVERIFY(s.avantiButton()->isEnabled());
@@ -204,16 +205,17 @@ private slots:
 
     void countersStopAtTheTop()
     {
-        Fixture f;
-        f.t.context.rightCount = 32766;
-        f.t.context.wrongCount = 32767;
-        f.screen->verdict(true);
-        harness::clickThroughWindow(f.screen->avantiButton());
-        f.screen->verdict(true);
-        f.screen->verdict(false);
-        QCOMPARE(f.t.context.rightCount, std::int16_t(32767));
-        QCOMPARE(f.t.context.wrongCount, std::int16_t(32767));
-        QCOMPARE(f.screen->rightLabel()->text(), QStringLiteral(" 32767"));
+        Board board(FrameLayout{}.client);
+        Counters counters(&board, FrameLayout{});
+        for (int i = 0; i < 32768; ++i)
+            counters.countRight();
+        counters.countWrong();
+        QCOMPARE(counters.right(), std::int16_t(32767));
+        QCOMPARE(counters.rightLabel()->text(), QStringLiteral(" 32767"));
+        QCOMPARE(counters.wrongLabel()->text(), QStringLiteral(" 1"));
+        counters.reset();
+        QCOMPARE(counters.right() + counters.wrong(), 0);
+        QCOMPARE(counters.rightLabel()->text(), QStringLiteral("0"));
     }
 
     void aboutAndLeaving()
@@ -241,13 +243,12 @@ private slots:
         QCOMPARE(f.t.dialogs.shown.back().text, QStringLiteral("Vuoi tornare al menù?"));
         QCOMPARE(f.t.dialogs.shown.back().title, QStringLiteral("Utilizzare i brasti"));
         QCOMPARE(nav.menus, 0);
-        QCOMPARE(f.t.context.wrongCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(f.screen.get()).wrong, std::int16_t(1));
         QCOMPARE(f.screen->wrongLabel()->text(), QStringLiteral(" 1"));
 
         f.t.dialogs.answers = {true};
         f.screen->esci();
         QCOMPARE(nav.menus, 1);
-        QCOMPARE(f.t.context.wrongCount, std::int16_t(0));
     }
 
     void dropOnTargetReachesItsHandler()
@@ -504,7 +505,7 @@ private slots:
         QCOMPARE(s.dropped, std::vector<int>{6});
         QVERIFY(s.listDrops.empty());
         QVERIFY(!s.dragger()->draggedRod());
-        QCOMPARE(f.t.context.wrongCount + f.t.context.rightCount, 0); // the button was not pressed
+        QCOMPARE(harness::countsOn(f.screen.get()).wrong + harness::countsOn(f.screen.get()).right, 0); // the button was not pressed
         QCOMPARE(spy.menus, 0);
         QCOMPARE(QGuiApplication::mouseButtons(), Qt::NoButton);
     }

@@ -215,7 +215,7 @@ private slots:
         QPushButton* mostrami = w->mostramiButton();
         QVERIFY(mostrami->isHidden());
         errOnce(w);
-        QCOMPARE(s->t.context.wrongCount, 1);
+        QCOMPARE(harness::countsOn(s->w.get()).wrong, 1);
         QVERIFY(w->findChild<QWidget*>("ComandoIconaNo")->isVisible() && !w->findChild<QWidget*>("ComandoIconaSi")->isVisible());
         QVERIFY(mostrami->isVisible());
         QCOMPARE(mostrami->accessibleName().isEmpty() ? mostrami->text() : mostrami->accessibleName(),
@@ -229,8 +229,8 @@ private slots:
         for (Rod* r : w->findChildren<Rod*>())
             if (r->isVisible() && r->isMovable())
                 harness::dragRodTo(r, w, w->avantiButton()->mapTo(w, QPoint(2, 2)));
-        QCOMPARE(s->t.context.rightCount, 0);
-        QCOMPARE(s->t.context.wrongCount, 1);
+        QCOMPARE(harness::countsOn(s->w.get()).right, 0);
+        QCOMPARE(harness::countsOn(s->w.get()).wrong, 1);
         QTRY_VERIFY_WITH_TIMEOUT(!w->isShowingAnswer(), 5000);
         QVERIFY2(watch.fault.isEmpty(), qPrintable(watch.fault));
         const std::vector<ShownMove> shown = w->shownMoves();
@@ -238,12 +238,12 @@ private slots:
         QCOMPARE(boardState(w), before);
         QCOMPARE(w->moveNotice()->text(), QStringLiteral("ora prova tu"));
         QCOMPARE(s->summary.rows().front().shown, 1);
-        QCOMPARE(s->t.context.wrongCount, 1);
+        QCOMPARE(harness::countsOn(s->w.get()).wrong, 1);
 
         // The child's own right answer counts as usual.
         harness::playMoves(w->shownMoves());
-        QCOMPARE(s->t.context.rightCount, 1);
-        QCOMPARE(s->t.context.wrongCount, 1);
+        QCOMPARE(harness::countsOn(s->w.get()).right, 1);
+        QCOMPARE(harness::countsOn(s->w.get()).wrong, 1);
         QVERIFY(mostrami->isHidden());
         QVERIFY(w->findChild<QWidget*>("ComandoIconaSi")->isVisible() && !w->findChild<QWidget*>("ComandoIconaNo")->isVisible());
     }
@@ -272,7 +272,7 @@ private slots:
             QCOMPARE(boardState(w), before);
         }
         QCOMPARE(s->summary.rows().front().shown, 3);
-        QCOMPARE(s->t.context.wrongCount, 1);
+        QCOMPARE(harness::countsOn(s->w.get()).wrong, 1);
 
         // "Azzera conteggio" mid-play: a new problem, every rod at its start, no slot taken.
         harness::clickThroughWindow(w->mostramiButton());
@@ -300,7 +300,7 @@ private slots:
         const auto s = open(12, false);
         QVERIFY(s);
         errOnce(s->w.get());
-        QCOMPARE(s->t.context.wrongCount, 1);
+        QCOMPARE(harness::countsOn(s->w.get()).wrong, 1);
         QVERIFY(s->w->mostramiButton()->isHidden());
         s->w->mostrami();
         QVERIFY(!s->w->isShowingAnswer());

@@ -6,6 +6,8 @@
 #include "common/place.h"
 
 #include "common/board.h"
+#include "common/counters.h"
+#include "common/exercisescreen.h"
 #include "common/rod.h"
 
 #if QT_CONFIG(process)
@@ -77,6 +79,14 @@ void dragRodOnto(brasti::Rod* rod, QWidget* target)
 {
     QWidget* window = target->window();
     dragRodTo(rod, window, target->mapTo(window, target->rect().center()));
+}
+
+Counts countsOn(const QWidget* screen)
+{
+    const auto* exercise = qobject_cast<const brasti::ExerciseScreen*>(screen);
+    if (!exercise)
+        return {};
+    return {exercise->counters().right(), exercise->counters().wrong()};
 }
 
 void clickThroughWindow(QWidget* widget, QPoint localPoint)

@@ -85,6 +85,14 @@ struct TestContext {
     brasti::AppContext context;
 };
 
+// The counts of right and wrong answers an exercise screen shows; none on
+// any other screen.
+struct Counts {
+    std::int16_t right = 0;
+    std::int16_t wrong = 0;
+};
+Counts countsOn(const QWidget* screen);
+
 // Drags a rod with synthesised window-level mouse events (press, a few
 // moves, release), so the hit test runs as for a real mouse.
 void dragRodTo(brasti::Rod* rod, QWidget* window, QPoint windowPoint);

@@ -134,8 +134,8 @@ public:
         const QPointer<ScreenWindow> leaving(before);
         const bool wasCarrying = carrying(before);
         const bool wasShowing = showing(before);
-        const std::int16_t right = context_.rightCount;
-        const std::int16_t wrong = context_.wrongCount;
+        const std::int16_t right = harness::countsOn(shell_->current()).right;
+        const std::int16_t wrong = harness::countsOn(shell_->current()).wrong;
         lastWasReset_ = false;
         // "Azzera conteggio" may also be chosen by keyboard, through the menu bar.
         QMetaObject::Connection resetSeen;
@@ -458,17 +458,17 @@ private:
         const QRect before = Board::designRect(rod);
         const std::string name = rod->objectName().toStdString();
         const QPointer<Rod> guard(rod);
-        const auto right = context_.rightCount;
-        const auto wrong = context_.wrongCount;
+        const auto right = harness::countsOn(shell_->current()).right;
+        const auto wrong = harness::countsOn(shell_->current()).wrong;
         harness::dragRodTo(rod, w, target);
         if (!guard)
             throw Failure{"a drag unloaded its own screen"};
-        if (fixed && (Board::designRect(rod) != before || context_.rightCount != right || context_.wrongCount != wrong))
+        if (fixed && (Board::designRect(rod) != before || harness::countsOn(shell_->current()).right != right || harness::countsOn(shell_->current()).wrong != wrong))
             throw Failure{"a rod fixed in place moved or counted: " + name + " dragged onto " + where + " from "
                           + std::to_string(before.x()) + "," + std::to_string(before.y()) + " to "
                           + std::to_string(Board::designRect(rod).x()) + "," + std::to_string(Board::designRect(rod).y()) + ", counts "
                           + std::to_string(right) + "/" + std::to_string(wrong) + " → "
-                          + std::to_string(context_.rightCount) + "/" + std::to_string(context_.wrongCount)};
+                          + std::to_string(harness::countsOn(shell_->current()).right) + "/" + std::to_string(harness::countsOn(shell_->current()).wrong)};
         return "drag " + name + (fixed ? " (fixed)" : "") + " onto " + where;
     }
 
@@ -497,8 +497,8 @@ private:
             if (now < was && now != 0)
                 throw Failure{std::string(name) + " went down but not to 0"};
         };
-        checkCount("RightCount", right, context_.rightCount);
-        checkCount("WrongCount", wrong, context_.wrongCount);
+        checkCount("RightCount", right, harness::countsOn(shell_->current()).right);
+        checkCount("WrongCount", wrong, harness::countsOn(shell_->current()).wrong);
 
         ScreenWindow* w = shell_->current();
         // Nothing of a screen left behind stays: every widget is the shown screen's.

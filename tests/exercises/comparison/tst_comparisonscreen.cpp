@@ -177,7 +177,7 @@ private slots:
 
         // "Conferma" with nothing dropped is wrong.
         harness::clickThroughWindow(w->confermaButton());
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(1));
         QCOMPARE(w->wrongLabel()->text(), QStringLiteral(" 1"));
         QVERIFY(w->wrongIcon()->isVisible() && !w->rightIcon()->isVisible());
 
@@ -212,8 +212,8 @@ private slots:
         // Each "Conferma" of the wrong board counts again.
         harness::clickThroughWindow(w->confermaButton());
         harness::clickThroughWindow(w->confermaButton());
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(3));
-        QCOMPARE(s->t.context.rightCount, std::int16_t(0));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(3));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(0));
         QCOMPARE(s->t.sound.played, std::vector<Sound>(3, Sound::Wrong));
 
         // "Ricomincia": a new tray, the same problem, the boxes free.
@@ -239,7 +239,7 @@ private slots:
             s->t.random.pushInt(5, 8);
         }
         harness::clickThroughWindow(w->confermaButton());
-        QCOMPARE(s->t.context.rightCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(1));
         QCOMPARE(w->rightLabel()->text(), QStringLiteral(" 1"));
         QVERIFY(w->rightIcon()->isVisible() && !w->wrongIcon()->isVisible());
         QCOMPARE(s->t.sound.played.back(), Sound::Right3);
@@ -258,7 +258,7 @@ private slots:
         // Locked: neither a click nor a late call counts again.
         harness::clickThroughWindow(w->confermaButton());
         w->conferma();
-        QCOMPARE(s->t.context.rightCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(1));
 
         // "Ricomincia" while "avanti" waits frees the boxes but gives no check back.
         pushTray(s->t.random, 1);
@@ -355,7 +355,7 @@ private slots:
         int wrong = 0;
         for (int d : wrongRods) {
             harness::dragRodOnto(w->rod(d), openBox);
-            QCOMPARE(s->t.context.wrongCount, std::int16_t(++wrong));
+            QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(++wrong));
             QVERIFY(inTray(w->rod(d), 3));
             QVERIFY(openBox->isEnabled());
         }
@@ -365,8 +365,8 @@ private slots:
         harness::dragRodTo(w->rod(rightRod), w, shownBox->mapTo(w, QPoint(shownBox->width() / 2, 3)));
         harness::dragRodOnto(w->rod(rightRod), w->shownCopy());
         dropNowhere(w, w->rod(rightRod), w->container(), w->sign());
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(wrong));
-        QCOMPARE(s->t.context.rightCount, std::int16_t(0));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(wrong));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(0));
         QVERIFY(inTray(w->rod(rightRod), 3));
 
         // Right.
@@ -374,7 +374,7 @@ private slots:
         if (autoAdvance)
             problemDraws(s->t.random, 7, 5, 4, 1);
         harness::dragRodOnto(w->rod(rightRod), openBox);
-        QCOMPARE(s->t.context.rightCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(1));
         QCOMPARE(w->rightLabel()->text(), QStringLiteral(" 1"));
         QVERIFY(w->rightIcon()->isVisible() && !w->wrongIcon()->isVisible());
         QCOMPARE(s->t.sound.played.back(), Sound::Right4);
@@ -395,8 +395,8 @@ private slots:
         const int other = rightRod == 5 ? 6 : 5;
         harness::dragRodOnto(w->rod(other), openBox);
         harness::dragRodOnto(w->rod(other), shownBox);
-        QCOMPARE(s->t.context.rightCount, std::int16_t(1));
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(wrong));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(wrong));
         QVERIFY(inTray(w->rod(other), 3));
 
         // "Azzera conteggio" while "avanti" waits: a new problem whose open box takes drops again.
@@ -410,7 +410,7 @@ private slots:
         QVERIFY(w->avantiButton()->isEnabled());
         QVERIFY(inTray(w->rod(rightRod), 5));
         harness::dragRodOnto(w->rod(3), w->box(Side::Left));
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(1));
 
         // "avanti": off again, both boxes back to the problem's own state.
         problemDraws(s->t.random, 1, 3, 5, 1);
@@ -423,7 +423,7 @@ private slots:
             QVERIFY(inTray(w->rod(k), 1));
         s->t.random.pushInt(1, 4);
         harness::dragRodOnto(w->rod(9), w->box(Side::Right));
-        QCOMPARE(s->t.context.rightCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(1));
     }
 
     // Form9: each pair needs one sign; the others are wrong.
@@ -484,7 +484,7 @@ private slots:
             if (sign == rightSign)
                 continue;
             harness::clickThroughWindow(w->signButton(sign));
-            QCOMPARE(s->t.context.wrongCount, std::int16_t(++wrong));
+            QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(++wrong));
             QCOMPARE(w->leftCopy()->number(), left);
             QCOMPARE(w->rightCopy()->number(), right);
         }
@@ -498,7 +498,7 @@ private slots:
             s->t.random.pushInts({8, 2}, 10);
         QPushButton* clicked = w->signButton(rightSign);
         harness::clickThroughWindow(clicked);
-        QCOMPARE(s->t.context.rightCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(1));
         QCOMPARE(s->t.sound.played.back(), Sound::Right2);
         if (autoAdvance) {
             QCOMPARE(s->t.random.pending(), std::size_t(0));
@@ -508,13 +508,13 @@ private slots:
             buttonsReady();
             // The second click of the pair is judged against the new pair.
             harness::clickThroughWindow(clicked);
-            QCOMPARE(s->t.context.rightCount, std::int16_t(rightSign == Relation::Greater ? 2 : 1));
+            QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(rightSign == Relation::Greater ? 2 : 1));
             return;
         }
         harness::clickThroughWindow(clicked);
         w->signClicked(rightSign);
-        QCOMPARE(s->t.context.rightCount, std::int16_t(1));
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(2));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(2));
         // While "avanti" waits: the sign between the rods, the clicked button red, all three locked.
         const auto waiting = [&] {
             QVERIFY(w->avantiButton()->isEnabled());
@@ -547,7 +547,7 @@ private slots:
         buttonsReady();
         s->t.random.pushInt(1, 4);
         harness::clickThroughWindow(w->signButton(Relation::Equal));
-        QCOMPARE(s->t.context.rightCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(1));
     }
 };
 

@@ -196,7 +196,7 @@ private slots:
         // On the given rods, on the strip they cover, outside the window: nothing happens.
         const auto untouched = [&] {
             QCOMPARE(at(w->rod(answer)), trayPlace(answer));
-            QCOMPARE(s->t.context.rightCount + s->t.context.wrongCount, 0);
+            QCOMPARE(harness::countsOn(s->screen.get()).right + harness::countsOn(s->screen.get()).wrong, 0);
             QVERIFY(s->t.sound.played.empty());
             QCOMPARE(w->operationsList()->count(), 0);
         };
@@ -212,7 +212,7 @@ private slots:
         // A wrong rod in the gap counts wrong and stays where it was.
         const QPoint gap = windowPoint(w, w->container(), centre(composing::snapPlace(open, p, answer)));
         harness::dragRodTo(w->rod(wrong), w, gap);
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(1));
         QCOMPARE(w->wrongLabel()->text(), QStringLiteral(" 1"));
         QVERIFY(w->wrongIcon()->isVisible() && !w->rightIcon()->isVisible());
         QCOMPARE(at(w->rod(wrong)), trayPlace(wrong));
@@ -221,7 +221,7 @@ private slots:
         // The right rod: counted, written, snapped into the gap, the strips locked.
         s->t.random.pushInt(2, 4);
         harness::dragRodTo(w->rod(answer), w, gap);
-        QCOMPARE(s->t.context.rightCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(1));
         QCOMPARE(w->rightLabel()->text(), QStringLiteral(" 1"));
         QCOMPARE(s->t.sound.played.back(), Sound::Right2);
         QCOMPARE(lines(w), QStringList{line});
@@ -234,7 +234,7 @@ private slots:
         harness::dragRodTo(w->rod(answer), w, windowPoint(w, w->container(), QPoint(600, 4800)));
         harness::dragRodTo(w->rod(wrong), w, gap);
         QCOMPARE(Board::designRect(w->rod(answer)).topLeft(), QPoint(snapped.left, snapped.top));
-        QCOMPARE(s->t.context.rightCount + s->t.context.wrongCount, 2);
+        QCOMPARE(harness::countsOn(s->screen.get()).right + harness::countsOn(s->screen.get()).wrong, 2);
 
         // "avanti": the next problem with every rod back in the tray, the strips open again.
         pushProblem(s->t.random, draws);
@@ -327,8 +327,8 @@ private slots:
                 QCOMPARE(s->t.sound.played.size(), sounds + (step == 'C' ? 1 : 0));
             }
             QCOMPARE(w->composition().filled(), filled);
-            QCOMPARE(s->t.context.rightCount, std::int16_t(right));
-            QCOMPARE(s->t.context.wrongCount, std::int16_t(wrong));
+            QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(right));
+            QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(wrong));
         }
         QCOMPARE(filled, target);
         QCOMPARE(lines(w), QStringList{line});
@@ -360,7 +360,7 @@ private slots:
         // The slot is empty now: a drag from it moves nothing.
         dragFrom(w, slot, freePartOfRow(w));
         QCOMPARE(w->composition().filled(), 3);
-        QCOMPARE(s->t.context.rightCount + s->t.context.wrongCount, 0);
+        QCOMPARE(harness::countsOn(s->screen.get()).right + harness::countsOn(s->screen.get()).wrong, 0);
     }
 
     void dropsOnRodsLyingInTheRow()
@@ -378,7 +378,7 @@ private slots:
             QCOMPARE(at(given), at(w->row()));
             QCOMPARE(at(three), at(w->row()) + QPoint(7 * kUnitTwips, 0));
             QCOMPARE(at(w->rodAtHand(2)), trayPlace(2));
-            QCOMPARE(s->t.context.rightCount + s->t.context.wrongCount, 0);
+            QCOMPARE(harness::countsOn(s->screen.get()).right + harness::countsOn(s->screen.get()).wrong, 0);
         };
         // Rods lying in the row, the given one included, cannot be taken out and laid again.
         harness::dragRodTo(given, w, freePartOfRow(w));
@@ -405,7 +405,7 @@ private slots:
         a->t.random.pushInt(1, 4);
         harness::dragRodTo(single->rod(4), single,
                            windowPoint(single, single->container(), centre(composing::snapPlace(Strip::Lower, single->problem(), 4))));
-        QCOMPARE(a->t.context.rightCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(a->screen.get()).right, std::int16_t(1));
         pushProblem(a->t.random, Draws{{2, 9}});
         action(single, "MenuAzzera")->trigger();
         QCOMPARE(single->operationsList()->count(), 0);
@@ -413,7 +413,7 @@ private slots:
         QVERIFY(!single->strip(Strip::Lower)->isEnabled() && single->avantiButton()->isEnabled());
         const QPoint gap = windowPoint(single, single->container(), centre(composing::snapPlace(Strip::Lower, single->problem(), 8)));
         harness::dragRodTo(single->rod(8), single, gap);
-        QCOMPARE(a->t.context.rightCount + a->t.context.wrongCount, 0);
+        QCOMPARE(harness::countsOn(a->screen.get()).right + harness::countsOn(a->screen.get()).wrong, 0);
 
         OPEN(b, 17, Draws{{3, 10}});
         CompositionScreen* comp = b->composing();

@@ -208,7 +208,7 @@ private slots:
         fill(w, wrongOrder);
         QCOMPARE(w->slotRow().placedCount(), int(rods.size()));
         clickConferma(w);
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(1));
         QCOMPARE(w->wrongLabel()->text(), QStringLiteral(" 1"));
         QCOMPARE(w->rightLabel()->text(), QStringLiteral("0"));
         QVERIFY(w->wrongIcon()->isVisible());
@@ -227,8 +227,8 @@ private slots:
         fill(w, sortedRods(rods, ascending));
         s->t.random.pushInt(2, 4);
         clickConferma(w);
-        QCOMPARE(s->t.context.rightCount, std::int16_t(1));
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(1));
         QCOMPARE(w->rightLabel()->text(), QStringLiteral(" 1"));
         QVERIFY(w->rightIcon()->isVisible());
         QVERIFY(!w->wrongIcon()->isVisible());
@@ -268,7 +268,7 @@ private slots:
         QCOMPARE(w->slotRow().placedCount(), 3);
         QCOMPARE(at(w->rod(9)), at(w->slot(3)));
         clickConferma(w);
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(1));
 
         action(w, "mnuCresce")->trigger();
         // Choosing the ticked item again leaves it ticked.
@@ -278,7 +278,7 @@ private slots:
         QCOMPARE(w->instruction()->text(), QStringLiteral("ordina dal minore al maggiore "));
         s->t.random.pushInt(1, 4);
         clickConferma(w);
-        QCOMPARE(s->t.context.rightCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(1));
     }
 
     void confermaBeforeEverySlotIsFilled()
@@ -295,7 +295,7 @@ private slots:
         QCOMPARE(hint.text, QStringLiteral("devi sistemare tutti i brasti!"));
         QCOMPARE(w->rightLabel()->text(), QStringLiteral("0"));
         QCOMPARE(w->wrongLabel()->text(), QStringLiteral("0"));
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(0));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(0));
         QVERIFY(s->t.sound.played.empty());
         QCOMPARE(s->t.random.draws(), 4);
         // The board is as it was and the last rod can still go in.
@@ -303,7 +303,7 @@ private slots:
         harness::dragRodOnto(w->rod(9), w->slot(3));
         s->t.random.pushInt(1, 4);
         clickConferma(w);
-        QCOMPARE(s->t.context.rightCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(1));
         QCOMPARE(s->t.dialogs.shown.size(), std::size_t(1));
     }
 
@@ -336,7 +336,7 @@ private slots:
         unchanged();
         harness::dragRodOnto(w->rod(5), w->confermaButton());
         unchanged();
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(0));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(0));
         // Outside the window altogether.
         harness::dragRodTo(w->rod(5), w, QPoint(w->width() + 40, w->height() + 40));
         unchanged();
@@ -396,7 +396,7 @@ private slots:
         QVERIFY(w->avantiButton()->isEnabled());
         fill(w, {2, 5, 9});
         clickConferma(w);
-        QCOMPARE(s->t.context.rightCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(1));
         QVERIFY(s->t.dialogs.shown.empty());
         // Neither "Ricomincia" nor a locked "Conferma" drew anything.
         QCOMPARE(s->t.random.draws(), 5);
@@ -431,7 +431,7 @@ private slots:
         fill(w, {5, 2, 9});
         for (int press = 1; press <= 3; ++press) {
             clickConferma(w);
-            QCOMPARE(s->t.context.wrongCount, std::int16_t(press));
+            QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(press));
             QCOMPARE(w->wrongLabel()->text(), QStringLiteral(" %1").arg(press));
         }
         QCOMPARE(s->t.sound.played.size(), std::size_t(3));
@@ -443,8 +443,8 @@ private slots:
         // Locked now: neither a click nor a late call counts again.
         clickConferma(w);
         w->conferma();
-        QCOMPARE(s->t.context.rightCount, std::int16_t(1));
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(3));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(3));
         QCOMPARE(s->t.sound.played.size(), std::size_t(4));
         QCOMPARE(s->t.random.draws(), 5);
     }
@@ -461,7 +461,7 @@ private slots:
         s->t.random.pushInts({3, 3, 1, 8}, 10); // 3 3 1, the second redrawn as 8
         clickConferma(w);
         QCOMPARE(s->t.random.pending(), std::size_t(0));
-        QCOMPARE(s->t.context.rightCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(1));
         QCOMPARE(w->rightLabel()->text(), QStringLiteral(" 1"));
         QVERIFY(w->rightIcon()->isVisible());
         QCOMPARE(s->t.sound.played, (std::vector<Sound>{Sound::Right1}));
@@ -481,7 +481,7 @@ private slots:
         s->t.random.pushInt(1, 18);
         s->t.random.pushInts({4, 6, 2}, 10);
         clickConferma(w);
-        QCOMPARE(s->t.context.rightCount, std::int16_t(2));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(2));
         QCOMPARE(w->drawnRods(), (std::vector<int>{4, 6, 2}));
     }
 
@@ -505,7 +505,7 @@ private slots:
         // The new rods can be placed, but only "avanti" gives the check back.
         fill(w, {1, 6, 10});
         clickConferma(w);
-        QCOMPARE(s->t.context.rightCount, std::int16_t(0));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(0));
 
         s->t.random.pushInt(7, 18);
         s->t.random.pushInts({3, 4, 5}, 10);

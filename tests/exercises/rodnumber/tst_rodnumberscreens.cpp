@@ -33,8 +33,8 @@ template <typename Screen> struct Play {
 
     void counts(int right, int wrong) const
     {
-        QCOMPARE(int(t.context.rightCount), right);
-        QCOMPARE(int(t.context.wrongCount), wrong);
+        QCOMPARE(int(harness::countsOn(w.get()).right), right);
+        QCOMPARE(int(harness::countsOn(w.get()).wrong), wrong);
         QCOMPARE(w->rightLabel()->text(), right == 0 ? QStringLiteral("0") : QStringLiteral(" %1").arg(right));
         QCOMPARE(w->wrongLabel()->text(), wrong == 0 ? QStringLiteral("0") : QStringLiteral(" %1").arg(wrong));
     }

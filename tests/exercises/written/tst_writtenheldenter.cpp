@@ -92,11 +92,11 @@ private:
                                                                                    "xdotool keyup Return")});
         QVERIFY(xdotool.waitForStarted());
         QVERIFY(QTest::qWaitFor([&] { return xdotool.state() == QProcess::NotRunning; }, 10000));
-        QTRY_COMPARE_WITH_TIMEOUT(t.context.wrongCount, std::int16_t(1), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(harness::countsOn(w.get()).wrong, std::int16_t(1), 3000);
         // Whatever was still on its way.
         QTest::qWait(300);
-        QCOMPARE(t.context.wrongCount, std::int16_t(1));
-        QCOMPARE(t.context.rightCount, std::int16_t(0));
+        QCOMPARE(harness::countsOn(w.get()).wrong, std::int16_t(1));
+        QCOMPARE(harness::countsOn(w.get()).right, std::int16_t(0));
         QVERIFY(counter.presses >= 1);
         if (counter.repeats == 0)
             QSKIP("the X server did not repeat the held key");

@@ -203,12 +203,12 @@ private slots:
         pressEnter(w->answerBox());
         harness::dragRodOnto(w->rod(result), w->givenBar());
         QCOMPARE(at(w->rod(result)), QPoint(350, 200 + 400 * (result - 1)));
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(0));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(0));
 
         // A rod one too long: a wrong answer, the rod stays, the box stays closed.
         const int wrongRod = result + 1;
         dropOnGap(w, w->rod(wrongRod));
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(1));
         QCOMPARE(w->wrongLabel()->text(), QStringLiteral(" 1"));
         QVERIFY(w->wrongIcon()->isVisible());
         QVERIFY(!w->rightIcon()->isVisible());
@@ -221,7 +221,7 @@ private slots:
         QVERIFY(!w->rod(result)->isMovable());
         QVERIFY(w->answerBox()->isEnabled());
         QCOMPARE(w->focusWidget(), w->answerBox());
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(1));
         QCOMPARE(s->t.sound.played, (std::vector<Sound>{Sound::Wrong}));
         // Fixed there: dragged again it neither moves nor counts.
         harness::dragRodTo(w->rod(result), w, gapPoint(w));
@@ -229,15 +229,15 @@ private slots:
 
         // A wrong text: counted, kept for correction, the box still open.
         type(w, wrongText);
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(2));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(2));
         QCOMPARE(w->answerBox()->text(), wrongText);
         QVERIFY(w->answerBox()->isEnabled());
-        QCOMPARE(s->t.context.rightCount, std::int16_t(0));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(0));
 
         s->t.random.pushInt(3, 4);
         type(w, rightText);
-        QCOMPARE(s->t.context.rightCount, std::int16_t(1));
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(2));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(2));
         QCOMPARE(w->rightLabel()->text(), QStringLiteral(" 1"));
         QVERIFY(w->rightIcon()->isVisible());
         QVERIFY(!w->wrongIcon()->isVisible());
@@ -247,11 +247,11 @@ private slots:
         // Solved: Enter counts nothing more; a wrong rod still counts.
         pressEnter(w->answerBox());
         w->judgeTypedAnswer();
-        QCOMPARE(s->t.context.rightCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(1));
         dropOnGap(w, w->rod(wrongRod));
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(2)); // the bar is covered: nothing reached
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(2)); // the bar is covered: nothing reached
         harness::dragRodTo(w->rod(wrongRod), w, w->targetBar()->mapTo(w, QPoint(2, 2)));
-        QCOMPARE(s->t.context.rightCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(1));
 
         // "avanti": a new problem, the box empty and closed, the tray back in a new order.
         pushProblem(s->t.random, c.rules.board, addition ? 1 : 2, 1);
@@ -360,8 +360,8 @@ private slots:
                 filled += r->number();
             }
             QCOMPARE(w->barFill().filled(), filled);
-            QCOMPARE(s->t.context.wrongCount, std::int16_t(wrong));
-            QCOMPARE(s->t.context.rightCount, std::int16_t(0));
+            QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(wrong));
+            QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(0));
             QCOMPARE(s->t.dialogs.shown.size(), hints);
             QCOMPARE(w->answerBox()->isEnabled(), outcome == "C");
         }
@@ -376,14 +376,14 @@ private slots:
         // The full bar takes no more: its rods are fixed, a drop on them reaches nothing.
         harness::dragRodTo(w->rod(1)->isMovable() ? w->rod(1) : w->rod(2), w,
                            w->targetBar()->mapTo(w, QPoint(w->targetBar()->width() - 3, 5)));
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(wrong));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(wrong));
 
         type(w, wrongText);
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(wrong + 1));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(wrong + 1));
         QCOMPARE(w->answerBox()->text(), wrongText);
         s->t.random.pushInt(4, 4);
         type(w, rightText);
-        QCOMPARE(s->t.context.rightCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(1));
         QVERIFY(!w->answerBox()->isEnabled());
 
         // "avanti": every rod back in the tray, free, both tens on one place.
@@ -421,12 +421,12 @@ private slots:
             sendKey(box, QEvent::KeyRelease, Qt::Key_Return, true);
             sendKey(box, QEvent::KeyPress, Qt::Key_Return, true);
         }
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(0));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(0));
         sendKey(box, QEvent::KeyRelease, Qt::Key_Return, false);
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(1));
         // A release without its press (the press went elsewhere): nothing.
         sendKey(box, QEvent::KeyRelease, Qt::Key_Return, false);
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(1));
         // A repeat whose flag went missing: its release and press share one
         // time stamp. The hold is judged once, at that release.
         sendKey(box, QEvent::KeyPress, Qt::Key_Return, false, 1000);
@@ -435,20 +435,20 @@ private slots:
         sendKey(box, QEvent::KeyRelease, Qt::Key_Return, true, 1700);
         sendKey(box, QEvent::KeyPress, Qt::Key_Return, true, 1700);
         sendKey(box, QEvent::KeyRelease, Qt::Key_Return, false, 1720);
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(2));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(2));
         sendKey(box, QEvent::KeyPress, Qt::Key_Return, false, 2500);
         sendKey(box, QEvent::KeyRelease, Qt::Key_Return, false, 2600);
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(3));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(3));
         // Other keys are the box's own.
         QTest::keyClick(box, Qt::Key_Backspace);
         QTest::keyClick(box, Qt::Key_Space);
         QTest::keyClicks(box, "7");
         QCOMPARE(box->text(), QStringLiteral(" 7"));
-        QCOMPARE(s->t.context.wrongCount, std::int16_t(3));
+        QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(3));
         // Enter of the keypad is Enter.
         s->t.random.pushInt(1, 4);
         pressEnter(box, Qt::Key_Enter);
-        QCOMPARE(s->t.context.rightCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(1));
     }
 
     void autoAdvance()
@@ -463,7 +463,7 @@ private slots:
         pushTrayInOrder(s->t.random);
         type(w, "5-2=3");
         QCOMPARE(s->t.random.pending(), std::size_t(0));
-        QCOMPARE(s->t.context.rightCount, std::int16_t(1));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(1));
         QCOMPARE(w->rightLabel()->text(), QStringLiteral(" 1"));
         QCOMPARE(w->problem().first, 10);
         QCOMPARE(w->problem().second, 9);
@@ -474,7 +474,7 @@ private slots:
         dropOnGap(w, w->rod(1));
         QCOMPARE(at(w->rod(1)), QPoint(4200 + 9 * 350, 3120));
         type(w, "10-9=1");
-        QCOMPARE(s->t.context.rightCount, std::int16_t(2));
+        QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(2));
     }
 
     void standardTextsInItalian()
