@@ -406,8 +406,9 @@ private slots:
             QSKIP("reference written");
         }
         QFile file(QFINDTESTDATA(kLayout));
-        const QStringList had =
-            file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts) : QStringList();
+        const QStringList had = file.open(QIODevice::ReadOnly)
+                                    ? QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)
+                                    : QStringList();
         const QSet<QString> before(had.begin(), had.end()), after(now.begin(), now.end());
         QStringList changed;
         for (const QString& line : had)
@@ -415,8 +416,9 @@ private slots:
         for (const QString& line : now)
             changed << (before.contains(line) ? QString() : QStringLiteral("+ ") + line);
         changed.removeAll(QString());
-        QVERIFY2(had == now, qPrintable(QStringLiteral("tests/%1 is missing or holds another layout. After a deliberate "
-                                                       "change write it again with\n    %2\nand review its diff.\n")
+        QVERIFY2(had == now, qPrintable(QStringLiteral("tests/%1 is missing or holds another layout. After a "
+                                                       "deliberate change write it again with\n    %2\nand review "
+                                                       "its diff.\n")
                                             .arg(QLatin1String(kLayout), QLatin1String(kWriteLayout))
                                         + changed.mid(0, 12).join(u'\n')));
     }
