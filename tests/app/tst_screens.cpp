@@ -5,9 +5,12 @@
 // child works or reads named for the program and for screen readers in the
 // language in force, the problem told in one sentence, every answer reached
 // by Tab, and the problem texts Tab reaches drawn as plain labels draw them.
+// Every control of every window where the reference layout puts it, and
+// every solved problem still inside and clear, each rod laid wholly in its box.
 #include "app/catalogue.h"
 #include "app/language.h"
 #include "app/program.h"
+#include "app/shell.h"
 #include "common/board.h"
 #include "common/controls.h"
 #include "common/exercisescreen.h"
@@ -18,6 +21,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTranslator>
@@ -112,6 +116,77 @@ struct Opened {
     QList<QWidget*> controls;          // those shown
 };
 
+// The controls shown now that lie outside their container, overlap a sibling,
+// or lie in a box but stick out of it along its length (a 10 longer than its bar).
+QStringList misplaced(const ExerciseScreen* w)
+{
+    QList<QWidget*> shown;
+    for (QWidget* c : w->board()->findChildren<QWidget*>())
+        if (isControl(c) && c->isVisible())
+            shown << c;
+    QStringList found;
+    for (QWidget* c : shown) {
+        const QWidget* container = c->parentWidget();
+        const QSize room = isControl(container) ? Board::designRect(container).size() : w->board()->designTwips();
+        const QRect rc = Board::designRect(c);
+        if (!QRect(QPoint(0, 0), room).contains(rc))
+            found << nameOf(c) + QStringLiteral(" outside");
+        for (QWidget* d : shown) {
+            const QRect rd = Board::designRect(d);
+            if (container != d->parentWidget())
+                continue;
+            if (c < d && rc.intersects(rd) && !mayOverlap(c, d))
+                found << nameOf(c) + QStringLiteral(" / ") + nameOf(d);
+            const bool along = rd.width() >= rd.height() ? rc.left() >= rd.left() && rc.right() <= rd.right()
+                                                         : rc.top() >= rd.top() && rc.bottom() <= rd.bottom();
+            if (isPiece(c) && isBox(d) && rd.contains(rc.center()) && !along)
+                found << nameOf(c) + QStringLiteral(" sticks out of ") + nameOf(d);
+        }
+    }
+    return found;
+}
+
+// The reference of every control's place in every window, beside this
+// test's source: a layout change shows as a diff of it.
+const char* const kLayout = "app/layout.txt";
+const char* const kWriteLayout =
+    "BRASTI_WRITE_LAYOUT=$PWD/tests/app/layout.txt build/tests/tst_screens layoutIsTheReference";
+
+// One line a control of the window: its path, class, place and whether it
+// shows, at the designed size and with the board half as large again. The
+// place is on the board, the client area: the menu bar above it is as tall
+// as the platform's font makes it.
+QStringList layoutOf(ScreenWindow* w)
+{
+    QStringList lines;
+    for (const auto& [size, target] : {std::pair{"designed", w->board()->designPixels()},
+                                       std::pair{"larger", w->board()->designPixels() * 3 / 2}}) {
+        w->resize(w->designedWindowSize());
+        // The menu bar grows with the board: resized until the board has its size.
+        for (int i = 0; i < 10 && !(QTest::qWaitForWindowExposed(w) && w->board()->size() == target); ++i) {
+            w->resize(w->size() + target - w->board()->size());
+            QCoreApplication::processEvents();
+        }
+        QStringList window;
+        for (QWidget* c : w->board()->findChildren<QWidget*>()) {
+            QStringList path;
+            for (QWidget* p = c; p != w->board(); p = p->parentWidget())
+                path.prepend(nameOf(p));
+            const QRect r(c->mapTo(w->board(), QPoint(0, 0)), c->size());
+            if (isControl(c))
+                window << QStringLiteral("%1 %2\t%3\t%4\t%5,%6 %7x%8\t%9")
+                              .arg(w->objectName(), QLatin1String(size), path.join(u'/'),
+                                   QLatin1String(c->metaObject()->className()))
+                              .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())
+                              .arg(c->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"));
+        }
+        window.sort(); // the order they were made in is no part of the layout
+        lines << QStringLiteral("%1 %2\tboard\t%3x%4").arg(w->objectName(), QLatin1String(size))
+                     .arg(w->board()->width()).arg(w->board()->height()) << window;
+    }
+    return lines;
+}
+
 // Screen n at its designed size, shown and active; chance's fallback draws
 // the same problem every time.
 std::unique_ptr<Opened> open(int screen, const NumberSpeller& speller)
@@ -184,7 +259,7 @@ private slots:
         QFETCH(int, screen);
         QFETCH(QString, language);
         QCOMPARE(installLanguage(language), language);
-        QStringList unnamed, untranslated, outside, overlapping, unreached, redrawn;
+        QStringList unnamed, untranslated, unreached, redrawn;
         {
             // Every text marked as it is looked up; numbers in digits, so that
             // every word comes from the translation.
@@ -216,18 +291,7 @@ private slots:
         auto* notice = w->findChild<QWidget*>(QStringLiteral("avvisoProblema"));
         QVERIFY(notice);
         QCOMPARE(QAccessible::queryAccessibleInterface(notice)->text(QAccessible::Name), w->problemSentence());
-        for (QWidget* c : s->controls) {
-            const QWidget* container = c->parentWidget();
-            const QSize room = isControl(container) ? Board::designRect(container).size() : w->board()->designTwips();
-            if (!QRect(QPoint(0, 0), room).contains(Board::designRect(c)))
-                outside << nameOf(c);
-            for (QWidget* d : s->controls)
-                if (c < d && container == d->parentWidget()
-                    && Board::designRect(c).intersects(Board::designRect(d)) && !mayOverlap(c, d))
-                    overlapping << nameOf(c) + QStringLiteral(" / ") + nameOf(d);
-        }
-        VERIFY_NONE(outside);
-        VERIFY_NONE(overlapping);
+        VERIFY_NONE(misplaced(w));
 
         // A round of Tab from the first stop reaches every answer that shows,
         // works and lies on top: buttons, the answer box, rods.
@@ -291,6 +355,72 @@ private slots:
         QApplication::activeModalWidget()->close();
         w->activateWindow(); // as a window manager does: the keyboard is back on a control that shows
         QVERIFY(QTest::qWaitForWindowActive(w) && w->focusWidget()->isVisible());
+    }
+
+    // Problem after problem, solved as "mostrami" shows it: what the child
+    // sees stays inside and clear, whichever rods the problems take. Every
+    // other problem draws each time the last choice: the largest numbers.
+    void everySolvedProblemInPlace_data()
+    {
+        QTest::addColumn<int>("screen");
+        for (int n = 1; n <= kExerciseCount; ++n)
+            QTest::addRow("Form%d", n) << n;
+    }
+    void everySolvedProblemInPlace()
+    {
+        QFETCH(int, screen);
+        const std::unique_ptr<Opened> s = open(screen, digitSpeller());
+        QVERIFY(s);
+        for (int round = 1; round <= 8; ++round) {
+            harness::playMoves(s->w->shownMoves());
+            QCOMPARE(s->t.context.rightCount, std::int16_t(round)); // the moves made the problem's answer
+            VERIFY_NONE(misplaced(s->w.get()));
+            for (int draw = 0; draw < 40 * (round % 2); ++draw)
+                s->t.random.push(0.9999);
+            harness::clickThroughWindow(s->w->avantiButton());
+            VERIFY_NONE(misplaced(s->w.get()));
+        }
+    }
+
+    // Each window by its own fixed chance, so that one screen's draws leave
+    // the others' problems alone.
+    void layoutIsTheReference()
+    {
+        QStringList now;
+        for (int n = 0; n <= kExerciseCount; ++n) {
+            harness::TestContext t;
+            Shell shell(t.context);
+            shell.setQuitAction([] {});
+            n == 0 ? shell.showStart() : shell.openExercise(n);
+            now << layoutOf(shell.current());
+            if (n == 0) {
+                shell.showMenu();
+                now << layoutOf(shell.current());
+            }
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        if (const QByteArray out = qgetenv("BRASTI_WRITE_LAYOUT"); !out.isEmpty()) {
+            QFile file(QString::fromLocal8Bit(out));
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write((now.join(u'\n') + u'\n').toUtf8());
+            QSKIP("reference written");
+        }
+        QFile file(QFINDTESTDATA(kLayout));
+        const QStringList had = file.open(QIODevice::ReadOnly)
+                                    ? QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)
+                                    : QStringList();
+        const QSet<QString> before(had.begin(), had.end()), after(now.begin(), now.end());
+        QStringList changed;
+        for (const QString& line : had)
+            changed << (after.contains(line) ? QString() : QStringLiteral("- ") + line);
+        for (const QString& line : now)
+            changed << (before.contains(line) ? QString() : QStringLiteral("+ ") + line);
+        changed.removeAll(QString());
+        QVERIFY2(had == now, qPrintable(QStringLiteral("tests/%1 is missing or holds another layout. After a "
+                                                       "deliberate change write it again with\n    %2\nand review "
+                                                       "its diff.\n")
+                                            .arg(QLatin1String(kLayout), QLatin1String(kWriteLayout))
+                                        + changed.mid(0, 12).join(u'\n')));
     }
 };
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brasti developers
-// Where the composing screens put things: the given rods lie on the strips
-// so that only the answer's gap stays open, and the tray, the strips, the
-// bars, the row and the list never overlap, nor the frame's controls the
-// container.
+// Where the composing screens put things for every problem: the given rods
+// lie on the strips so that only the answer's gap stays open, and the tray,
+// the strips, the bars and the row at their longest never overlap the list
+// nor each other.
 #include "common/board.h"
 #include "exercises/composing/composing.h"
 #include "harness/testmain.h"
@@ -32,18 +32,6 @@ int coveredFrom(const std::vector<TwipsRect>& places, int top, int from)
 // The tray column with rod 10 in the lowest slot.
 const QRect kTray(composing::kTrayLeft, composing::traySlotTop(0), 10 * kUnitTwips,
                   composing::traySlotTop(9) + kUnitTwips - composing::traySlotTop(0));
-
-void frameControlsUnder(const TwipsRect& frame)
-{
-    const FrameLayout f = composing::frameLayout(frame);
-    const QRect client(QPoint(0, 0), f.client);
-    const QRect box = toQRect(frame);
-    for (const QRect& r : {box, f.avanti, f.icons, f.label1, f.esatti, f.label2, f.errati})
-        QVERIFY(client.contains(r));
-    for (const QRect& r : {f.avanti, f.icons, f.label1, f.esatti, f.label2, f.errati})
-        QVERIFY(!box.intersects(r));
-    QVERIFY(!f.avanti.intersects(f.errati) && !f.icons.intersects(f.label1));
-}
 
 } // namespace
 
@@ -92,7 +80,6 @@ private slots:
 
     void singleRodScreensKeepTheirPartsApart()
     {
-        frameControlsUnder(composing::kSingleRodFrame);
         const QRect frame(0, 0, composing::kSingleRodFrame.width, composing::kSingleRodFrame.height);
         const QRect list = toQRect(composing::kSingleRodList);
         for (Strip s : {Strip::Upper, Strip::Lower}) {
@@ -115,7 +102,6 @@ private slots:
                 continue;
             ++screens;
             const CompositionLayout& c = composition->layout;
-            frameControlsUnder(c.frame);
             const QRect inner(0, 0, c.frame.width, c.frame.height);
             const int most = composition->kind == CompositionKind::BuildRod ? 10 : 20;
             const QRect row = toQRect(c.row.withWidth(most * kUnitTwips));
@@ -127,7 +113,6 @@ private slots:
                 QVERIFY(inner.contains(r));
             QVERIFY(!row.intersects(list) && !bars.intersects(list) && !row.intersects(bars));
             QVERIFY(!kTray.intersects(row) && !kTray.intersects(bars) && !kTray.intersects(list));
-            QCOMPARE(c.menuBlanks, e.screen == 27 ? 9 : 10);
         }
         QCOMPARE(screens, 3);
     }

@@ -92,6 +92,23 @@ QPoint gapPoint(WrittenScreen* w)
     return bar->mapTo(w, QPoint(int(bar->width() * units / fill.length()), bar->height() / 2));
 }
 
+// The tray's places from the top, as a tray laid in order shows them: rod k at place k - 1.
+std::vector<QPoint> trayOf(WrittenScreen* w)
+{
+    std::vector<QPoint> places;
+    for (int k = 1; k <= 10; ++k)
+        places.push_back(at(w->rod(k)));
+    std::sort(places.begin(), places.end(), [](QPoint a, QPoint b) { return a.y() < b.y(); });
+    return places;
+}
+
+// A given rod's copy as long as its rod, lying on the bar so many units from its left end.
+bool liesOn(const RodCopy* copy, const QWidget* bar, int units)
+{
+    return copy && copy->isVisible() && at(copy) == at(bar) + QPoint(units * kUnitTwips, 0)
+           && Board::designRect(copy).width() == copy->number() * kUnitTwips;
+}
+
 void dropOnGap(WrittenScreen* w, Rod* rod)
 {
     harness::dragRodTo(rod, w, gapPoint(w));
@@ -133,7 +150,6 @@ private slots:
             QVERIFY(w);
             QCOMPARE(w->objectName(), QStringLiteral("Form%1").arg(n));
             QCOMPARE(w->windowTitle(), QString::fromUtf8(e.caption));
-            QCOMPARE(w->board()->designTwips(), n == 18 ? QSize(9915, 7185) : QSize(10020, 7155));
             QCOMPARE(w->printedOperationLabel() != nullptr, e.config.rules.mode == AnswerMode::ResultMode);
         }
         QVERIFY(!holdsScreen(kWrittenScreens, 1));
@@ -171,9 +187,9 @@ private slots:
 
         // The board: both bars as long as the sum or the minuend, the given rods on them.
         QCOMPARE(w->targetBar()->objectName(), c.rules.board == WrittenBoard::Subtraction10 ? "Picture2" : "Picture1");
-        QCOMPARE(Board::designRect(w->targetBar()).width(), length * 350);
-        QCOMPARE(Board::designRect(w->givenBar()).width(), length * 350);
-        QCOMPARE(at(w->targetBar()).x(), c.layout.barLeft);
+        QCOMPARE(Board::designRect(w->targetBar()).width(), length * kUnitTwips);
+        QCOMPARE(Board::designRect(w->givenBar()).width(), length * kUnitTwips);
+        const std::vector<QPoint> tray = trayOf(w);
         auto* brasto1 = w->findChild<RodCopy*>(QStringLiteral("brasto1"));
         auto* brasto2 = w->findChild<RodCopy*>(QStringLiteral("brasto2"));
         QVERIFY(brasto1);
@@ -181,28 +197,26 @@ private slots:
         if (addition) {
             QCOMPARE(brasto1->number(), first);
             QCOMPARE(brasto2->number(), second);
-            QCOMPARE(Board::designRect(brasto2), QRect(c.layout.barLeft + first * 350, 3120, second * 350, 375));
+            QVERIFY(liesOn(brasto1, w->givenBar(), 0) && liesOn(brasto2, w->givenBar(), first));
             QCOMPARE(brasto2->accessibleName(), QStringLiteral("brasto %1").arg(second));
             QCOMPARE(w->targetBar()->palette().color(QPalette::Window), toQColor(0xC0C0C0));
         } else {
             QCOMPARE(brasto1->number(), second);
-            QCOMPARE(Board::designRect(brasto1), QRect(c.layout.barLeft, 3120, second * 350, 375));
+            QVERIFY(liesOn(brasto1, w->targetBar(), 0)); // the units taken away
             QCOMPARE(w->givenBar()->palette().color(QPalette::Window), toQColor(rodColour(first)));
         }
         QCOMPARE(brasto1->accessibleName(), QStringLiteral("brasto %1").arg(brasto1->number()));
         QCOMPARE(w->answerBox()->accessibleName(), QStringLiteral("risposta"));
         if (QLabel* label = w->printedOperationLabel())
             QCOMPARE(label->text(), printed);
-        for (int k = 1; k <= 10; ++k) {
-            QCOMPARE(at(w->rod(k)), QPoint(350, 200 + 400 * (k - 1)));
+        for (int k = 1; k <= 10; ++k)
             QCOMPARE(w->rod(k)->accessibleName(), QStringLiteral("brasto %1").arg(k));
-        }
         QVERIFY(!w->answerBox()->isEnabled());
 
         // Enter in the closed box, a drop on the given bar: nothing.
         pressEnter(w->answerBox());
         harness::dragRodOnto(w->rod(result), w->givenBar());
-        QCOMPARE(at(w->rod(result)), QPoint(350, 200 + 400 * (result - 1)));
+        QCOMPARE(at(w->rod(result)), tray[std::size_t(result - 1)]);
         QCOMPARE(harness::countsOn(s->screen.get()).wrong, std::int16_t(0));
 
         // A rod one too long: a wrong answer, the rod stays, the box stays closed.
@@ -212,12 +226,12 @@ private slots:
         QCOMPARE(w->wrongLabel()->text(), QStringLiteral(" 1"));
         QVERIFY(w->wrongIcon()->isVisible());
         QVERIFY(!w->rightIcon()->isVisible());
-        QCOMPARE(at(w->rod(wrongRod)), QPoint(350, 200 + 400 * (wrongRod - 1)));
+        QCOMPARE(at(w->rod(wrongRod)), tray[std::size_t(wrongRod - 1)]);
         QVERIFY(!w->answerBox()->isEnabled());
 
         // The right rod: laid on the bar after the given units, fixed, the box open.
         dropOnGap(w, w->rod(result));
-        QCOMPARE(at(w->rod(result)), QPoint(c.layout.barLeft + start * 350, at(w->targetBar()).y()));
+        QCOMPARE(at(w->rod(result)), at(w->targetBar()) + QPoint(start * kUnitTwips, 0));
         QVERIFY(!w->rod(result)->isMovable());
         QVERIFY(w->answerBox()->isEnabled());
         QCOMPARE(w->focusWidget(), w->answerBox());
@@ -225,7 +239,7 @@ private slots:
         QCOMPARE(s->t.sound.played, (std::vector<Sound>{Sound::Wrong}));
         // Fixed there: dragged again it neither moves nor counts.
         harness::dragRodTo(w->rod(result), w, gapPoint(w));
-        QCOMPARE(at(w->rod(result)), QPoint(c.layout.barLeft + start * 350, at(w->targetBar()).y()));
+        QCOMPARE(at(w->rod(result)), at(w->targetBar()) + QPoint(start * kUnitTwips, 0));
 
         // A wrong text: counted, kept for correction, the box still open.
         type(w, wrongText);
@@ -263,9 +277,9 @@ private slots:
         QVERIFY(!w->answerBox()->isEnabled());
         QVERIFY(w->answerBox()->text().isEmpty());
         QCOMPARE(w->problem().result(), addition ? 2 : 1);
-        QCOMPARE(at(w->rod(10)), QPoint(350, 200));
+        QCOMPARE(at(w->rod(10)), tray[0]);
         for (int k = 1; k <= 9; ++k) {
-            QCOMPARE(at(w->rod(k)), QPoint(350, 200 + 400 * k));
+            QCOMPARE(at(w->rod(k)), tray[std::size_t(k)]);
             QVERIFY(w->rod(k)->isMovable());
         }
         dropOnGap(w, w->rod(w->problem().result()));
@@ -308,27 +322,31 @@ private slots:
         Rod* secondTen = w->secondTen();
 
         // The board: the target bar below (subtraction) or above (addition) the given one.
+        const QRect target = Board::designRect(w->targetBar()), given = Board::designRect(w->givenBar());
         QCOMPARE(w->targetBar()->objectName(), QStringLiteral("Picture1"));
-        QCOMPARE(Board::designRect(w->targetBar()), QRect(600, addition ? 5040 : 5640, length * 350, 350));
-        QCOMPARE(Board::designRect(w->givenBar()), QRect(600, addition ? 5640 : 5040, length * 350, 350));
-        const auto copyAt = [&](const char* name) {
+        QCOMPARE(target.width(), length * kUnitTwips);
+        QCOMPARE(given.width(), length * kUnitTwips);
+        QCOMPARE(target.left(), given.left());
+        QCOMPARE(target.top() < given.top(), addition);
+        const auto copyOf = [&](const char* name, int number) {
             auto* copy = w->findChild<RodCopy*>(QString::fromLatin1(name));
-            return copy ? QPair<int, QRect>(copy->number(), Board::designRect(copy)) : QPair<int, QRect>(0, QRect());
+            return copy && copy->number() == number ? copy : nullptr;
         };
         if (addition) {
-            QCOMPARE(copyAt("brasto1"), qMakePair(first, QRect(600, 5640, first * 350, 375)));
-            QCOMPARE(copyAt("brasto2"), qMakePair(second, QRect(600 + first * 350, 5640, second * 350, 375)));
-            QCOMPARE(copyAt("Brasto3").first, 0);
+            QVERIFY(liesOn(copyOf("brasto1", first), w->givenBar(), 0));
+            QVERIFY(liesOn(copyOf("brasto2", second), w->givenBar(), first));
+            QVERIFY(!w->findChild<RodCopy*>(QStringLiteral("Brasto3")) || copyOf("Brasto3", 0));
         } else {
-            QCOMPARE(copyAt("brasto1"), qMakePair(10, QRect(600, 5040, 3500, 375)));
-            QCOMPARE(copyAt("brasto2"), qMakePair(first - 10, QRect(4100, 5040, (first - 10) * 350, 375)));
-            QCOMPARE(copyAt("Brasto3"), qMakePair(second, QRect(600, 5640, second * 350, 375)));
+            QVERIFY(liesOn(copyOf("brasto1", 10), w->givenBar(), 0));
+            QVERIFY(liesOn(copyOf("brasto2", first - 10), w->givenBar(), 10));
+            QVERIFY(liesOn(copyOf("Brasto3", second), w->targetBar(), 0));
         }
         // The second rod of 10 lies on rod 10's place, on top of it.
         QVERIFY(secondTen);
         QCOMPARE(secondTen->objectName(), QStringLiteral("brasti2_10"));
         QCOMPARE(secondTen->accessibleName(), QStringLiteral("brasto 10"));
-        QCOMPARE(Board::designRect(secondTen), QRect(350, 3800, 3500, 375));
+        QCOMPARE(at(secondTen), at(w->rod(10)));
+        const std::vector<QPoint> tray = trayOf(w);
         QCOMPARE(w->container()->childAt(secondTen->geometry().center()), secondTen);
 
         const QStringList expected = outcomes.split(QLatin1Char(' '));
@@ -353,7 +371,7 @@ private slots:
                 QCOMPARE(w->wrongIcon()->isVisible(), outcome == "W" || wrongIconBefore);
                 QCOMPARE(w->rightIcon()->isVisible(), outcome == "R" && rightIconBefore);
             } else {
-                QCOMPARE(at(r), QPoint(600 + filled * 350, at(w->targetBar()).y()));
+                QCOMPARE(at(r), at(w->targetBar()) + QPoint(filled * kUnitTwips, 0));
                 QVERIFY(!r->isMovable());
                 QVERIFY(w->rightIcon()->isVisible());
                 QVERIFY(!w->wrongIcon()->isVisible());
@@ -393,8 +411,8 @@ private slots:
         harness::clickThroughWindow(w->avantiButton());
         QCOMPARE(s->t.random.pending(), std::size_t(0));
         QCOMPARE(w->barFill().filled(), addition ? 0 : 3);
-        QCOMPARE(Board::designRect(secondTen), QRect(350, 200, 3500, 375));
-        QCOMPARE(at(w->rod(10)), QPoint(350, 200));
+        QCOMPARE(at(secondTen), at(w->rod(10)));
+        QCOMPARE(at(w->rod(10)), tray[0]);
         QVERIFY(secondTen->isMovable());
         QCOMPARE(w->container()->childAt(secondTen->geometry().center()), secondTen);
         for (int k = 1; k <= 10; ++k)
@@ -455,6 +473,7 @@ private slots:
     {
         OPEN(s, 18, 5, 2, true);
         WrittenScreen* w = s->screen.get();
+        const std::vector<QPoint> tray = trayOf(w);
         QVERIFY(w->avantiButton()->isHidden());
         dropOnGap(w, w->rod(3));
         // The right sound, then the next problem and tray.
@@ -470,9 +489,9 @@ private slots:
         QVERIFY(!w->answerBox()->isEnabled());
         QVERIFY(w->answerBox()->text().isEmpty());
         QVERIFY(w->rod(3)->isMovable());
-        QCOMPARE(at(w->rod(3)), QPoint(350, 1000));
+        QCOMPARE(at(w->rod(3)), tray[2]);
         dropOnGap(w, w->rod(1));
-        QCOMPARE(at(w->rod(1)), QPoint(4200 + 9 * 350, 3120));
+        QCOMPARE(at(w->rod(1)), at(w->targetBar()) + QPoint(9 * kUnitTwips, 0));
         type(w, "10-9=1");
         QCOMPARE(harness::countsOn(s->screen.get()).right, std::int16_t(2));
     }
