@@ -373,7 +373,7 @@ private slots:
         QVERIFY(s);
         for (int round = 1; round <= 8; ++round) {
             harness::playMoves(s->w->shownMoves());
-            QCOMPARE(s->t.context.rightCount, std::int16_t(round)); // the moves made the problem's answer
+            QCOMPARE(harness::countsOn(s->w.get()).right, std::int16_t(round)); // the moves made the problem's answer
             VERIFY_NONE(misplaced(s->w.get()));
             for (int draw = 0; draw < 40 * (round % 2); ++draw)
                 s->t.random.push(0.9999);
