@@ -9,6 +9,7 @@
 #include "common/controls.h"
 #include "common/counters.h"
 #include "common/dialogs.h"
+#include "common/narration.h"
 #include "common/pictures.h"
 #include "common/runsummary.h"
 #include "common/services.h"
@@ -58,8 +59,7 @@ ExerciseScreen::ExerciseScreen(AppContext& context, const QString& title, const 
     // Before the rods and icons are made: they describe themselves to screen readers.
     installAccessibility();
     connect(b, &Board::placed, this, &notePlaced);
-    problemNotice_ = new Notice(QStringLiteral("avvisoProblema"), b, [this] { return problemSentence(); });
-    moveNotice_ = new Notice(QStringLiteral("avvisoMossa"), b);
+    narration_ = std::make_unique<Narration>(b, dragger_, [this] { return problemSentence(); });
 
     for (int k = 1; k <= 10; ++k) {
         auto* r = new Rod(k, b);
@@ -88,7 +88,7 @@ ExerciseScreen::ExerciseScreen(AppContext& context, const QString& title, const 
     b->place(mostrami_, layout.mostrami);
     b->setFontPoints(mostrami_, 9.75);
     connect(mostrami_, &QPushButton::clicked, this, &ExerciseScreen::mostrami);
-    show_ = new AnswerShow(b, moveNotice_, mostrami_);
+    show_ = new AnswerShow(b, narration_->moveNotice(), mostrami_);
 
     counters_ = std::make_unique<Counters>(b, layout);
 
@@ -103,6 +103,7 @@ ExerciseScreen::ExerciseScreen(AppContext& context, const QString& title, const 
     iconSi_->setObjectName(QStringLiteral("ComandoIconaSi"));
     iconSi_->setAccessibleName(tr("risposta esatta"));
     b->place(iconSi_, layout.icons);
+    narration_->setVerdictIcons(iconSi_, iconNo_);
     hideVerdicts();
 
     QMenuBar* bar = menuBar();
@@ -115,13 +116,6 @@ ExerciseScreen::ExerciseScreen(AppContext& context, const QString& title, const 
     QAction* esciAction = bar->addAction(tr("Esci"));
     esciAction->setObjectName(QStringLiteral("mnuEsci"));
     connect(esciAction, &QAction::triggered, this, &ExerciseScreen::esci);
-
-    connect(dragger_, &RodDragger::aboutToDrop, this, [this](Rod* r) {
-        problemsAtDrop_ = problemsPosed_;
-        rodAtDrop_ = Board::designRect(r);
-        dropping_ = true;
-    });
-    connect(dragger_, &RodDragger::dropHandled, this, &ExerciseScreen::tellWhereDropped);
 
     // "?" comes with Shift on most keyboards; the window system does not always say it needs none.
     for (const QKeySequence& keys : {QKeySequence(Qt::Key_F1), QKeySequence(Qt::Key_Question),
@@ -146,9 +140,7 @@ ExerciseScreen::ExerciseScreen(AppContext& context, const QString& title, const 
 ExerciseScreen::~ExerciseScreen()
 {
     show_->stop();
-    // The screen's own part is gone by now, and its sentence with it; the
-    // notice, going later with the other controls, may still be asked.
-    problemNotice_->setSource({});
+    narration_->forgetProblem();
 }
 
 void ExerciseScreen::load()
@@ -175,44 +167,28 @@ void ExerciseScreen::poseProblem()
 {
     stopShowing();
     mostrami_->hide();
-    ++problemsPosed_;
     newProblem();
-    problemNotice_->announceSoon();
+    narration_->problemPosed();
 }
 
 void ExerciseScreen::announceProblem()
 {
-    problemNotice_->announceSoon();
+    narration_->announceProblem();
+}
+
+Notice* ExerciseScreen::problemNotice() const
+{
+    return narration_->problemNotice();
+}
+
+Notice* ExerciseScreen::moveNotice() const
+{
+    return narration_->moveNotice();
 }
 
 void ExerciseScreen::repeatProblem()
 {
     announceProblem();
-}
-
-void ExerciseScreen::tellWhereDropped(Rod* r)
-{
-    dropping_ = false;
-    if (r && screenReaderListens() && problemsPosed_ == problemsAtDrop_ && Board::designRect(r) != rodAtDrop_) {
-        const QString where = whereItLies(r);
-        if (!where.isEmpty())
-            moveNotice_->say(spoken::placed(r->number(), where));
-    }
-    const auto held = std::exchange(heldVerdicts_, {});
-    for (PictureBox* icon : held)
-        tellVerdict(icon);
-}
-
-void ExerciseScreen::tellVerdict(PictureBox* icon)
-{
-    if (dropping_) {
-        heldVerdicts_.push_back(icon);
-        return;
-    }
-    const bool wasShowing = !icon->isHidden();
-    icon->setVisible(true);
-    (icon == iconSi_ ? iconNo_ : iconSi_)->hide();
-    announce(icon, wasShowing);
 }
 
 void ExerciseScreen::sizeRod(int k)
@@ -247,7 +223,7 @@ void ExerciseScreen::rightAnswer()
         context_.summary->solved();
     PlayRightSound(context_);
     showCountsOnIcons();
-    tellVerdict(iconSi_);
+    narration_->tellVerdict(iconSi_);
     afterRightAnswer();
     if (!avanti_->isHidden()) {
         avanti_->setEnabled(true);
@@ -269,7 +245,7 @@ void ExerciseScreen::wrongAnswer()
         context_.summary->wrong();
     PlayWrongSound(context_);
     showCountsOnIcons();
-    tellVerdict(iconNo_);
+    narration_->tellVerdict(iconNo_);
     // The way can be shown now, where the teacher asked for it.
     if (context_.showAnswer && mostrami_->isHidden() && !shownMoves().empty())
         mostrami_->setVisible(true);
@@ -330,7 +306,7 @@ void ExerciseScreen::rightStep()
 {
     iconSi_->setAccessibleName(tr("passo giusto"));
     iconSi_->setDetail(QString());
-    tellVerdict(iconSi_);
+    narration_->tellVerdict(iconSi_);
 }
 
 void ExerciseScreen::hideVerdicts()

@@ -24,6 +24,7 @@ class QPushButton;
 namespace brasti {
 
 class Counters;
+class Narration;
 class Notice;
 class PictureBox;
 
@@ -74,8 +75,8 @@ public:
     void repeatProblem();
     // Screen readers hear the problem through this notice whenever one is
     // posed, and where a rod lies after each move through the other.
-    Notice* problemNotice() const { return problemNotice_; }
-    Notice* moveNotice() const { return moveNotice_; }
+    Notice* problemNotice() const;
+    Notice* moveNotice() const;
 
     // The right answer from the board as it stands, as moves on this
     // screen's widgets; empty where nothing is left to show.
@@ -158,13 +159,6 @@ private:
     void hideVerdicts();
     // Both icons' detail: the counts as they stand now.
     void showCountsOnIcons();
-    // After a drop: where the rod now lies, if the drop laid it somewhere
-    // and posed no new problem; then the verdicts the drop gave.
-    void tellWhereDropped(Rod* rod);
-    // A verdict: its icon shows, the other goes, and screen readers hear it.
-    // During a drop it waits for the place, so that a child hears what was
-    // done before whether it counted (an icon appearing is heard at once).
-    void tellVerdict(PictureBox* icon);
 
     RodStance stance_;
     RodDragger* dragger_;
@@ -180,16 +174,9 @@ private:
     QListWidget* operations_ = nullptr;
     QAction* visibili_ = nullptr;
     QAction* invisibili_ = nullptr;
-    Notice* problemNotice_;
-    Notice* moveNotice_;
+    std::unique_ptr<Narration> narration_;
     QPushButton* mostrami_;
     AnswerShow* show_;
-    // Problems posed so far, and as a drop began, with the rod's place then.
-    unsigned problemsPosed_ = 0;
-    unsigned problemsAtDrop_ = 0;
-    QRect rodAtDrop_;
-    bool dropping_ = false;
-    std::vector<PictureBox*> heldVerdicts_;
 };
 
 } // namespace brasti
