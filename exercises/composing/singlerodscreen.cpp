@@ -8,7 +8,7 @@
 #include "common/controls.h"
 #include "common/keyboard.h"
 #include "common/spoken.h"
-#include "common/tray.h"
+#include "common/rodlaying.h"
 #include "exercises/composing/composinglayout.h"
 
 #include <QFrame>
@@ -99,12 +99,7 @@ void SingleRodScreen::newProblem()
 
 void SingleRodScreen::SpostaBrasti()
 {
-    const std::array<int, 10> order = probeShuffle(*context_.random);
-    for (std::size_t slot = 0; slot < order.size(); ++slot) {
-        Rod* r = rod(order[slot]);
-        board()->moveTo(r, QPoint(composing::kTrayLeft, composing::traySlotTop(static_cast<int>(slot))));
-        r->setMovable(true);
-    }
+    layOutTray(board(), kColumnTray, probeShuffle(*context_.random), [this](int k) { return std::vector{rod(k)}; });
 }
 
 void SingleRodScreen::dropOnStrip(Strip which, Rod* rod)

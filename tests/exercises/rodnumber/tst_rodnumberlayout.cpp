@@ -4,6 +4,7 @@
 // of upright rods and the tray, all inside their container, and the frame's
 // controls of the numbers up to 20 clear of the list.
 #include "common/board.h"
+#include "common/tray.h"
 #include "exercises/rodnumber/rodnumber.h"
 #include "harness/testmain.h"
 
@@ -34,11 +35,11 @@ private slots:
     {
         const QRect frame = toQRect(rodnumber::kFrame);
         for (int place = 0; place < 10; ++place)
-            QCOMPARE(rodnumber::uprightRodLeft(place), 500 + 700 * place);
+            QCOMPARE(rodnumber::kUprightTray.rodPlace(place, 1).left, 500 + 700 * place);
         for (int k = 1; k <= 10; ++k) {
-            QCOMPARE(rodnumber::uprightRodTop(k) + k * kUnitTwips, 3700);
+            QCOMPARE(rodnumber::kUprightTray.rodPlace(0, k).top + k * kUnitTwips, 3700);
             for (int place : {0, 9}) {
-                const QRect r(rodnumber::uprightRodLeft(place), rodnumber::uprightRodTop(k), kUnitTwips, k * kUnitTwips);
+                const QRect r = toQRect(rodnumber::kUprightTray.rodPlace(place, k));
                 QVERIFY(frame.contains(r));
                 QVERIFY(!r.intersects(toQRect(rodnumber::kNumberLabel)));
             }
@@ -51,8 +52,8 @@ private slots:
         const QRect box = toQRect(rodnumber::kTensBox);
         const QRect list = toQRect(rodnumber::kTensList);
         for (int row = 0; row < 10; ++row) {
-            QCOMPARE(rodnumber::trayRowTop(row), 200 + 400 * row);
-            const QRect ten(rodnumber::kTrayRodLeft, rodnumber::trayRowTop(row), 10 * kUnitTwips, kUnitTwips);
+            const QRect ten = toQRect(kColumnTray.rodPlace(row, 10));
+            QCOMPARE(ten, QRect(350, 200 + 400 * row, 10 * kUnitTwips, kUnitTwips));
             QVERIFY(frame.contains(ten));
             QVERIFY(!ten.intersects(box) && !ten.intersects(toQRect(rodnumber::kTensLabel)));
         }
