@@ -125,10 +125,8 @@ void SingleRodScreen::afterRightAnswer()
 void SingleRodScreen::lockAnswer()
 {
     // The rod fills the gap beside the given rods and stays there until the next problem.
-    if (answered_) {
-        board()->place(answered_, toQRect(composing::snapPlace(answeredStrip_, problem_, answered_->number())));
-        answered_->setMovable(false);
-    }
+    if (answered_)
+        layRodAlong(board(), strip(answeredStrip_), answered_, problem_.whole() - answered_->number());
     upper_->setEnabled(false);
     lower_->setEnabled(false);
 }
@@ -150,8 +148,7 @@ std::vector<ShownMove> SingleRodScreen::shownMoves() const
     std::vector<ShownMove> moves;
     for (const Move& m : singleRodSolution(config_.rules, problem_)) {
         const auto which = static_cast<Strip>(m.place);
-        moves.push_back(
-            ShownMove::lay(rod(m.rod), strip(which), toQRect(composing::snapPlace(which, problem_, m.rod))));
+        moves.push_back(ShownMove::lay(rod(m.rod), strip(which), alongPlace(strip(which), rod(m.rod), m.atUnits)));
     }
     return moves;
 }
