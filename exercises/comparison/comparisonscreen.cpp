@@ -68,7 +68,8 @@ QRect ComparisonScreen::standingPlace(const QWidget* box, int k)
 
 void ComparisonScreen::layTray()
 {
-    layOutTray(board(), comparison::kTray, probeShuffle(*context_.random), [this](int k) { return std::vector{rod(k)}; });
+    layOutTray(board(), comparison::kTray, probeShuffle(*context_.random),
+               [this](int k) { return std::vector{rod(k)}; });
     for (int k = 1; k <= 10; ++k)
         rod(k)->setVisible(true);
     rememberTrayPlaces();
