@@ -293,16 +293,16 @@ public:
                             true);
                 } else if (auto* composing = qobject_cast<brasti::CompositionScreen*>(screen)) {
                     const auto freePart = [&] {
-                        const brasti::Composition& c = composing->composition();
+                        const brasti::RodFill& c = composing->composition();
                         const QRect row = brasti::Board::designRect(composing->row());
                         return inContainer(composing->container(),
-                                           QPoint(row.left() + (c.filled() + c.target()) * brasti::kUnitTwips / 2,
+                                           QPoint(row.left() + (c.filled() + c.length()) * brasti::kUnitTwips / 2,
                                                   row.center().y()));
                     };
-                    while (composing->composition().target() - composing->composition().filled() > 10)
+                    while (composing->composition().missing() > 10)
                         release(composing->rodAtHand(10), freePart(), false);
-                    const brasti::Composition& c = composing->composition();
-                    release(composing->rodAtHand(c.target() - c.filled()), freePart(), true);
+                    const brasti::RodFill& c = composing->composition();
+                    release(composing->rodAtHand(c.missing()), freePart(), true);
                 }
                 if (harness::countsOn(shell_.current()).right != before + 1)
                     throw std::runtime_error("an answering drop did not count right");
@@ -339,7 +339,7 @@ private:
     static QPoint gapOf(brasti::WrittenScreen* screen)
     {
         QWidget* bar = screen->targetBar();
-        const brasti::BarFill& fill = screen->barFill();
+        const brasti::RodFill& fill = screen->barFill();
         const double units = fill.filled() + (fill.length() - fill.filled()) / 2.0;
         return bar->mapTo(screen, QPoint(static_cast<int>(bar->width() * units / fill.length()), bar->height() / 2));
     }
@@ -359,7 +359,7 @@ private:
     void fillBar(brasti::WrittenScreen* screen, std::vector<double>& drops)
     {
         while (!screen->barFill().isFull()) {
-            const int remaining = screen->barFill().length() - screen->barFill().filled();
+            const int remaining = screen->barFill().missing();
             brasti::Rod* rod = freeRod(screen, std::min(remaining, 10));
             drops.push_back(timedDropAt(screen, rod, gapOf(screen)));
             if (rod->isMovable())

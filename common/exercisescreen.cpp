@@ -11,6 +11,7 @@
 #include "common/dialogs.h"
 #include "common/narration.h"
 #include "common/pictures.h"
+#include "common/rodlaying.h"
 #include "common/runsummary.h"
 #include "common/services.h"
 #include "common/spoken.h"
@@ -272,9 +273,7 @@ std::optional<ShownMove> ExerciseScreen::layAlong(Place* place, const Move& move
         if (r->number() != move.rod || !r->isMovable() || std::find(taken.begin(), taken.end(), r) != taken.end())
             continue;
         taken.push_back(r);
-        const QRect along = Board::designRect(place);
-        return ShownMove::lay(r, place, QRect(QPoint(along.left() + move.atUnits * kUnitTwips, along.top()),
-                                              Board::designRect(r).size()));
+        return ShownMove::lay(r, place, alongPlace(place, r, move.atUnits));
     }
     return std::nullopt;
 }

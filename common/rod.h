@@ -3,6 +3,7 @@
 #pragma once
 // Rods and their drag and drop.
 #include "common/place.h"
+#include "common/twips.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -15,8 +16,6 @@ class QKeyEvent;
 namespace brasti {
 
 class Board;
-
-inline constexpr int kUnitTwips = 350;
 
 enum class RodStance { Flat, Upright };
 

@@ -6,6 +6,9 @@
 // the board turns it into a QRect where it places a control.
 namespace brasti {
 
+// One unit of a rod: rod k is k units long and one unit thick.
+inline constexpr int kUnitTwips = 350;
+
 struct TwipsRect {
     int left = 0;
     int top = 0;

@@ -6,6 +6,7 @@
 // the right, and each screen's boxes, signs and texts.
 #include "common/colours.h"
 #include "common/exercisescreen.h"
+#include "common/tray.h"
 #include "common/twips.h"
 #include "exercises/comparison/comparisonmodel.h"
 
@@ -34,16 +35,9 @@ constexpr int standingTop(int boxTop, int rod)
     return boxTop + (10 - rod) * kUnitTwips;
 }
 
-// The tray of the screens that drag rods: every rod stands on one bottom
-// line, and place p (0 to 9) of the shuffle lies at this Left.
-constexpr int uprightTrayTop(int rod)
-{
-    return standingTop(200, rod);
-}
-constexpr int trayLeft(int place)
-{
-    return 200 + 400 * place;
-}
+// The tray of the screens that drag rods: every rod stands upright on the
+// bottom line of a box at Top 200.
+inline constexpr Tray kTray{Tray::Line::Row, 200, standingTop(200, 0), 400};
 
 // The column: icons, counters and "avanti" one under the other, as on the
 // ordering screens, the screen's own buttons between them.

@@ -6,7 +6,7 @@
 #include "common/board.h"
 #include "common/controls.h"
 #include "common/pictures.h"
-#include "common/tray.h"
+#include "common/rodlaying.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -64,14 +64,10 @@ QRect ComparisonScreen::standingPlace(const QWidget* box, int k)
 
 void ComparisonScreen::layTray()
 {
-    const std::array<int, 10> order = probeShuffle(*context_.random);
-    for (std::size_t place = 0; place < order.size(); ++place) {
-        Rod* r = rod(order[place]);
-        r->setMovable(true);
-        board()->moveTo(r, QPoint(comparison::trayLeft(static_cast<int>(place)),
-                                  comparison::uprightTrayTop(r->number())));
-        r->setVisible(true);
-    }
+    layOutTray(board(), comparison::kTray, probeShuffle(*context_.random),
+               [this](int k) { return std::vector{rod(k)}; });
+    for (int k = 1; k <= 10; ++k)
+        rod(k)->setVisible(true);
     rememberTrayPlaces();
 }
 

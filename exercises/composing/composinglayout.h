@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // Where the composing screens put things, in twips: the grey container fills
-// the top of the window, the tray is a column of ten slots inside it, and
+// the top of the window, the tray is the column of common/tray.h inside it, and
 // the icons, the counters and "avanti" share one row beneath it.
 #include "common/exercisescreen.h"
 #include "common/twips.h"
@@ -29,13 +29,6 @@ struct CompositionLayout {
 };
 
 namespace composing {
-
-// The tray: ten slots in one column inside the grey container.
-inline constexpr int kTrayLeft = 350;
-constexpr int traySlotTop(int slot)
-{
-    return 200 + 400 * slot;
-}
 
 // ---------------------------------------------------------------------------
 // Single-rod screens: two strips one above the other, as long as the

@@ -5,7 +5,6 @@
 #include "common/counting.h"
 #include "common/random.h"
 
-#include <algorithm>
 
 namespace brasti {
 namespace {
@@ -108,24 +107,21 @@ std::vector<int> givenParts(int given)
     return {10, given - 10};
 }
 
-Composition::Composition(int target, int given) : target_(target), filled_(std::clamp(given, 0, target))
+RodFill compositionRow(const CompositionProblem& problem)
 {
-    if (filled_ > 0)
-        text_ = num(filled_) + " + ";
+    return RodFill(FillRule::AnyThatFits, problem.target, problem.given);
 }
 
-Composition::Step Composition::add(int rod)
+std::string compositionText(const RodFill& row)
 {
-    // A rod that is no rod, or a row already closed, overshoots like any too long rod.
-    if (rod < 1 || filled_ + rod > target_)
-        return Step::Overshoots;
-    filled_ += rod;
-    if (filled_ < target_) {
-        text_ += num(rod) + " + ";
-        return Step::Fits;
+    std::string text;
+    if (row.start() > 0)
+        text = num(row.start()) + " + ";
+    for (std::size_t i = 0; i < row.laid().size(); ++i) {
+        const bool closing = row.isFull() && i + 1 == row.laid().size();
+        text += num(row.laid()[i]) + (closing ? " = " + num(row.length()) : " + ");
     }
-    text_ += num(rod) + " = " + num(target_);
-    return Step::Closes;
+    return text;
 }
 
 Solution singleRodSolution(const SingleRodRules& rules, const SingleRodProblem& problem)
@@ -137,10 +133,10 @@ Solution singleRodSolution(const SingleRodRules& rules, const SingleRodProblem& 
     return {Move::lay(rod, static_cast<int>(strip), problem.whole() - rod)};
 }
 
-Solution compositionSolution(const Composition& composition)
+Solution compositionSolution(const RodFill& row)
 {
     Solution moves;
-    layTensThenUnits(moves, 0, composition.filled(), composition.target() - composition.filled());
+    layTensThenUnits(moves, 0, row.filled(), row.missing());
     return moves;
 }
 

@@ -7,6 +7,7 @@
 // child drops the one rod that completes the picture. Composition screens
 // (17, 20, 27): rods are laid end to end in a row until they are exactly as
 // long as a target. Every right answer is written as an operation.
+#include "common/rodfill.h"
 #include "common/solution.h"
 
 #include <optional>
@@ -105,32 +106,15 @@ CompositionProblem drawCompositionProblem(CompositionKind kind, RandomSource& ra
 // 10, the rod of 10 and the units rod above it.
 std::vector<int> givenParts(int given);
 
-// The rods laid in the row so far, as the number they add up to and the
-// addition written so far. A drop either fits (laid, a gap remains),
-// closes the row (right), or would overshoot (wrong, nothing changes).
-class Composition {
-public:
-    enum class Step { Fits, Closes, Overshoots };
-
-    Composition() = default;
-    Composition(int target, int given);
-
-    // A rod of number 1 to 10 dropped on the row.
-    Step add(int rod);
-
-    int target() const { return target_; }
-    int filled() const { return filled_; }      // FilledLength, given part included
-    const std::string& text() const { return text_; } // OperationText
-    bool isClosed() const { return filled_ == target_; }
-
-private:
-    int target_ = 0;
-    int filled_ = 0;
-    std::string text_;
-};
+// The row of a problem: any rod that fits is laid after the others, the
+// given part already at its start.
+RodFill compositionRow(const CompositionProblem& problem);
+// The addition written so far (OperationText): the given part, then each
+// rod laid, and "= target" once the row is closed.
+std::string compositionText(const RodFill& row);
 
 // The rods that close the row from where it is filled (place 0, the row):
 // a 10 first while more than ten are missing, then the rest.
-Solution compositionSolution(const Composition& composition);
+Solution compositionSolution(const RodFill& row);
 
 } // namespace brasti

@@ -10,7 +10,7 @@
 #include "common/keyboard.h"
 #include "common/pictures.h"
 #include "common/spoken.h"
-#include "common/tray.h"
+#include "common/rodlaying.h"
 #include "exercises/composing/composinglayout.h"
 
 #include <QFrame>
@@ -77,7 +77,7 @@ std::vector<Rod*> CompositionScreen::rodsInRow() const
 
 QString CompositionScreen::problemSentence() const
 {
-    const int target = composition_.target();
+    const int target = composition_.length();
     std::vector<int> laid;
     for (const Rod* r : laid_)
         laid.push_back(r->number());
@@ -89,7 +89,7 @@ QString CompositionScreen::problemSentence() const
 void CompositionScreen::newProblem()
 {
     const CompositionProblem problem = drawCompositionProblem(config_.kind, *context_.random);
-    composition_ = Composition(problem.target, problem.given);
+    composition_ = compositionRow(problem);
     closing_ = nullptr;
 
     const int targetWidth = problem.target * kUnitTwips;
@@ -125,52 +125,48 @@ void CompositionScreen::newProblem()
 void CompositionScreen::SpostaBrasti()
 {
     laid_.clear();
-    const std::array<int, 10> order = probeShuffle(*context_.random);
-    for (std::size_t slot = 0; slot < order.size(); ++slot) {
-        for (int set = 0; set < 3; ++set) {
-            Rod* r = rodOfSet(set, order[slot]);
-            board()->moveTo(r, QPoint(composing::kTrayLeft, composing::traySlotTop(static_cast<int>(slot))));
-            r->setMovable(true);
-        }
-    }
+    layOutTray(board(), kColumnTray, probeShuffle(*context_.random), [this](int k) { return rodsOfNumber(k); });
+}
+
+std::vector<Rod*> CompositionScreen::rodsOfNumber(int k) const
+{
+    return {rodOfSet(0, k), rodOfSet(1, k), rodOfSet(2, k)};
 }
 
 void CompositionScreen::layInRow(Rod* rod, int units)
 {
-    const QRect rowPlace = Board::designRect(row_);
-    board()->moveTo(rod, QPoint(rowPlace.left() + units * kUnitTwips, rowPlace.top()));
-    // It stays where it lies until the next problem: dragged again, it would
-    // count a second time and leave a hole behind.
-    rod->setMovable(false);
+    layRodAlong(board(), row_, rod, units);
     laid_.push_back(rod);
 }
 
 void CompositionScreen::dropOnRow(Rod* rod)
 {
-    // A rod already in the row takes no part in a drop (it cannot be dragged, so this is a guard).
-    if (std::find(laid_.begin(), laid_.end(), rod) != laid_.end())
-        return;
-    const int before = composition_.filled();
-    switch (composition_.add(rod->number())) {
-    case Composition::Step::Fits:
+    // A rod already in the row cannot be dragged, so its flag is only a guard.
+    const bool inRow = std::find(laid_.begin(), laid_.end(), rod) != laid_.end();
+    const LaidRod laid = composition_.lay(rod->number(), inRow);
+    switch (laid.verdict) {
+    case LayVerdict::Placed:
         // A step towards the answer: the right icon, but no count and no sound.
         rightStep();
-        layInRow(rod, before);
+        layInRow(rod, laid.atUnits);
         break;
-    case Composition::Step::Closes:
+    case LayVerdict::Completes:
         closing_ = rod;
         rightAnswer();
         break;
-    case Composition::Step::Overshoots:
+    case LayVerdict::Wrong:
         // The rod stays where it was, and so does the row.
         wrongAnswer();
+        break;
+    case LayVerdict::Refused:
+    case LayVerdict::Ignored:
         break;
     }
 }
 
 void CompositionScreen::afterRightAnswer()
 {
-    addOperationLine(QString::fromStdString(composition_.text()));
+    addOperationLine(QString::fromStdString(compositionText(composition_)));
 }
 
 void CompositionScreen::lockAnswer()

@@ -24,7 +24,7 @@ public:
     void SpostaBrasti();
 
     const CompositionConfig& config() const { return config_; }
-    const Composition& composition() const { return composition_; }
+    const RodFill& composition() const { return composition_; }
     Place* targetBar() const { return targetBar_; } // Picture1
     Place* unitsBar() const { return unitsBar_; }   // Picture3, nullptr on Form17
     Place* row() const { return row_; }             // Picture2
@@ -47,6 +47,8 @@ protected:
 private:
     void dropOnRow(Rod* rod);
     void layInRow(Rod* rod, int units);
+    // The rods of number k, the three sets of one tray slot.
+    std::vector<Rod*> rodsOfNumber(int k) const;
 
     const CompositionConfig& config_;
     Place* targetBar_;
@@ -54,7 +56,7 @@ private:
     Place* row_;
     std::array<std::array<Rod*, 10>, 3> sets_{};
 
-    Composition composition_;
+    RodFill composition_;
     std::vector<Rod*> laid_;
     QPointer<Rod> closing_;
 };

@@ -8,7 +8,7 @@
 #include "common/controls.h"
 #include "common/keyboard.h"
 #include "common/spoken.h"
-#include "common/tray.h"
+#include "common/rodlaying.h"
 #include "exercises/composing/composinglayout.h"
 
 #include <QFrame>
@@ -95,12 +95,7 @@ void SingleRodScreen::newProblem()
 
 void SingleRodScreen::SpostaBrasti()
 {
-    const std::array<int, 10> order = probeShuffle(*context_.random);
-    for (std::size_t slot = 0; slot < order.size(); ++slot) {
-        Rod* r = rod(order[slot]);
-        board()->moveTo(r, QPoint(composing::kTrayLeft, composing::traySlotTop(static_cast<int>(slot))));
-        r->setMovable(true);
-    }
+    layOutTray(board(), kColumnTray, probeShuffle(*context_.random), [this](int k) { return std::vector{rod(k)}; });
 }
 
 void SingleRodScreen::dropOnStrip(Strip which, Rod* rod)
@@ -126,10 +121,8 @@ void SingleRodScreen::afterRightAnswer()
 void SingleRodScreen::lockAnswer()
 {
     // The rod fills the gap beside the given rods and stays there until the next problem.
-    if (answered_) {
-        board()->place(answered_, toQRect(composing::snapPlace(answeredStrip_, problem_, answered_->number())));
-        answered_->setMovable(false);
-    }
+    if (answered_)
+        layRodAlong(board(), strip(answeredStrip_), answered_, problem_.whole() - answered_->number());
     upper_->setEnabled(false);
     lower_->setEnabled(false);
 }
@@ -151,8 +144,7 @@ std::vector<ShownMove> SingleRodScreen::shownMoves() const
     std::vector<ShownMove> moves;
     for (const Move& m : singleRodSolution(config_.rules, problem_)) {
         const auto which = static_cast<Strip>(m.place);
-        moves.push_back(
-            ShownMove::lay(rod(m.rod), strip(which), toQRect(composing::snapPlace(which, problem_, m.rod))));
+        moves.push_back(ShownMove::lay(rod(m.rod), strip(which), alongPlace(strip(which), rod(m.rod), m.atUnits)));
     }
     return moves;
 }

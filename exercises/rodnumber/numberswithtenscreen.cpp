@@ -7,6 +7,7 @@
 #include "common/board.h"
 #include "common/controls.h"
 #include "common/keyboard.h"
+#include "common/rodlaying.h"
 #include "common/spoken.h"
 
 #include <QFrame>
@@ -44,45 +45,42 @@ NumbersWithTenScreen::NumbersWithTenScreen(const RodNumberEntry& entry, AppConte
 
 void NumbersWithTenScreen::SpostaBrasti()
 {
-    const std::array<int, 10> rows = placeOfEachRod(*context_.random);
-    for (int k = 1; k <= 10; ++k) {
-        rod(k)->setMovable(true);
-        const int row = rows[static_cast<std::size_t>(k - 1)];
-        board()->moveTo(rod(k), QPoint(rodnumber::kTrayRodLeft, rodnumber::trayRowTop(row)));
-    }
-    secondTen_->setMovable(true);
-    board()->moveTo(secondTen_, QPoint(rodnumber::kTrayRodLeft, rodnumber::trayRowTop(rows[9])));
+    layOutTray(board(), kColumnTray, probeShuffle(*context_.random), [this](int k) {
+        return k == 10 ? std::vector{rod(k), secondTen_} : std::vector{rod(k)};
+    });
 }
 
 void NumbersWithTenScreen::newProblem()
 {
     placedTen_ = nullptr;
     completing_ = nullptr;
-    box_.reset(drawTargetNumber(*context_.random));
+    box_ = tensBox(drawTargetNumber(*context_.random));
     QRect place = Board::designRect(boxWidget_);
-    place.setWidth(box_.target() * kUnitTwips);
+    place.setWidth(box_.length() * kUnitTwips);
     board()->place(boxWidget_, place);
     SpostaBrasti();
-    label_->setText(QString::fromStdString(numberText(box_.target(), NumberDisplay::Word, *context_.speller)));
+    label_->setText(QString::fromStdString(numberText(box_.length(), NumberDisplay::Word, *context_.speller)));
 }
 
 void NumbersWithTenScreen::dropOnBox(Rod* r)
 {
-    switch (box_.drop(r->number(), r == placedTen_)) {
-    case TensBox::Outcome::TenPlaced:
-        // Laid at the box's left end for good: one rod cannot stand for both tens of 20.
+    const LaidRod laid = box_.lay(r->number(), r == placedTen_);
+    switch (laid.verdict) {
+    case LayVerdict::Placed:
+        // The 10, taken without a verdict, laid at the box's left end for
+        // good: one rod cannot stand for both tens of 20.
         placedTen_ = r;
-        r->setMovable(false);
-        board()->moveTo(r, Board::designRect(boxWidget_).topLeft());
+        layRodAlong(board(), boxWidget_, r, laid.atUnits);
         break;
-    case TensBox::Outcome::Right:
+    case LayVerdict::Completes:
         completing_ = r;
         rightAnswer();
         break;
-    case TensBox::Outcome::Wrong:
+    case LayVerdict::Wrong:
         wrongAnswer();
         break;
-    case TensBox::Outcome::Ignored:
+    case LayVerdict::Refused:
+    case LayVerdict::Ignored:
         break;
     }
 }
@@ -93,23 +91,19 @@ QString NumbersWithTenScreen::problemSentence() const
     for (const QPointer<Rod>& r : {placedTen_, completing_})
         if (r && !r->isMovable())
             laid.push_back(r->number());
-    return spoken::numberWithTen(box_.target(), *context_.speller) + spoken::alreadyIn(boxWidget_->inside(), laid);
+    return spoken::numberWithTen(box_.length(), *context_.speller) + spoken::alreadyIn(boxWidget_->inside(), laid);
 }
 
 void NumbersWithTenScreen::afterRightAnswer()
 {
-    addOperationLine(QString::fromStdString(tensLine(box_.target(), box_.completingRod())));
+    addOperationLine(QString::fromStdString(tensLine(box_.length(), completingRod(box_))));
 }
 
 void NumbersWithTenScreen::lockAnswer()
 {
     // The completing rod lies right after the 10, and the box takes no more.
-    if (completing_) {
-        const QRect place = Board::designRect(boxWidget_);
-        const int width = Board::designRect(completing_).width();
-        completing_->setMovable(false);
-        board()->moveTo(completing_, QPoint(place.left() + place.width() - width, place.top()));
-    }
+    if (completing_)
+        layRodAlong(board(), boxWidget_, completing_, box_.length() - completing_->number());
     boxWidget_->setEnabled(false);
 }
 

@@ -23,8 +23,8 @@ public:
     // second 10 on the first; all can be dragged again.
     void SpostaBrasti();
 
-    int targetNumber() const { return box_.target(); }
-    bool tenPlaced() const { return box_.tenPlaced(); }
+    int targetNumber() const { return box_.length(); }
+    bool tenPlaced() const { return !box_.laid().empty(); }
     // The second rod of 10, brasti2_10.
     Rod* secondTen() const { return secondTen_; }
     Place* numberBox() const { return boxWidget_; }
@@ -44,7 +44,7 @@ private:
     Place* boxWidget_;
     QLabel* label_;
     Rod* secondTen_;
-    TensBox box_;
+    RodFill box_;
     // The rods laid in the box in this problem.
     QPointer<Rod> placedTen_;
     QPointer<Rod> completing_;

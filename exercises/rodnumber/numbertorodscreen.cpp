@@ -6,6 +6,7 @@
 #include "common/board.h"
 #include "common/controls.h"
 #include "common/keyboard.h"
+#include "common/rodlaying.h"
 #include "common/spoken.h"
 
 #include <QAction>
@@ -47,15 +48,11 @@ NumberToRodScreen::NumberToRodScreen(const RodNumberEntry& entry, AppContext& co
 
 void NumberToRodScreen::SpostaBrasti()
 {
-    const std::array<int, 10> places = placeOfEachRod(*context_.random);
-    for (int k = 1; k <= 10; ++k) {
-        Rod* r = rod(k);
-        r->setMovable(true);
-        // After the rod's own cursor for an enabled rod: this one is clicked.
-        r->setCursor(Qt::PointingHandCursor);
-        board()->moveTo(r, QPoint(rodnumber::uprightRodLeft(places[static_cast<std::size_t>(k - 1)]),
-                                  rodnumber::uprightRodTop(k)));
-    }
+    layOutTray(board(), rodnumber::kUprightTray, probeShuffle(*context_.random),
+               [this](int k) { return std::vector{rod(k)}; });
+    // After the rod's own cursor for an enabled rod: this one is clicked.
+    for (int k = 1; k <= 10; ++k)
+        rod(k)->setCursor(Qt::PointingHandCursor);
 }
 
 void NumberToRodScreen::newProblem()

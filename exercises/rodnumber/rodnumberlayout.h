@@ -7,6 +7,7 @@
 // and the number (Form11), or the tray, the box and the list (Form19).
 #include "common/colours.h"
 #include "common/exercisescreen.h"
+#include "common/tray.h"
 #include "common/twips.h"
 
 #include <array>
@@ -37,27 +38,14 @@ constexpr TwipsRect numberButtonPlace(int k)
     return {lefts[static_cast<std::size_t>((k - 1) % 5)], tops[static_cast<std::size_t>((k - 1) / 5)], side, side};
 }
 
-// Form11: the rods stand on one bottom line, place p (0 to 9) of the row
-// at Left 500 + 700 p, the number under them.
-constexpr int uprightRodLeft(int place)
-{
-    return 500 + 700 * place;
-}
-constexpr int uprightRodTop(int k)
-{
-    return 3700 - k * kUnitTwips;
-}
+// Form11: the rods stand upright on one bottom line, the number under them.
+inline constexpr Tray kUprightTray{Tray::Line::Row, 500, 3700, 700};
 inline constexpr TwipsRect kNumberLabel{1560, 4320, 3855, 615};
 inline constexpr double kNumberLabelPoints = 18;
 
-// Form19: the tray, one rod in each of ten rows; under it the words and
+// Form19: the column tray of common/tray.h; under it the words and
 // the box, twenty units long as designed; the list in the column on the right.
 inline constexpr TwipsRect kTensFrame{0, 0, 7350, 5400};
-inline constexpr int kTrayRodLeft = 350;
-constexpr int trayRowTop(int row)
-{
-    return 200 + 400 * row;
-}
 inline constexpr TwipsRect kTensBox{240, 4800, 20 * kUnitTwips, kUnitTwips};
 inline constexpr TwipsRect kTensLabel{1080, 4320, 5655, 375};
 inline constexpr double kTensLabelPoints = 12;

@@ -2,12 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
 // The decisions of the rod-and-number screens, free of any widget: the
-// numbers a problem draws, how a number is written, the order the rods lie
-// in, and how the box of the numbers up to 20 is filled with the 10 and its
-// completing rod.
+// numbers a problem draws, how a number is written, and how the box of the
+// numbers up to 20 is filled with the 10 and its completing rod.
+#include "common/rodfill.h"
 #include "common/solution.h"
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -38,46 +37,21 @@ enum class NumberDisplay { Word, Digits };
 // the sign's blank and its digits (" 7").
 std::string numberText(int n, NumberDisplay display, const NumberSpeller& speller);
 
-// The place, 0 to 9, each rod takes in a row of ten (the upright rods of
-// the number-to-rod screen) or a column of ten (the tray of the numbers up
-// to 20): rod k's at index k - 1, by the probing shuffle (ten draws).
-std::array<int, 10> placeOfEachRod(RandomSource& random);
-
 // The written line of a number built with the 10: " 14 = 10 +  4".
 std::string tensLine(int target, int units);
 
-// The box of one problem of the numbers up to 20: first a rod of 10, taken
-// without a verdict, then the rod that completes the number, judged right.
-// A rod that already lies in the box is no new answer: it cannot stand for
-// both tens of 20.
-class TensBox {
-public:
-    enum class Outcome {
-        TenPlaced, // the first 10: laid in the box, no verdict
-        Right,     // the completing rod after the 10
-        Wrong,     // anything else; the state stays
-        Ignored,   // a rod already lying in the box, or no problem posed
-    };
-
-    // A new problem: the number to build, 11 to 20; nothing in the box.
-    void reset(int target);
-    // A rod of this number dropped on the box; liesInBox when it is the rod
-    // laid there before.
-    Outcome drop(int rod, bool liesInBox);
-
-    int target() const { return target_; }
-    bool tenPlaced() const { return tenPlaced_; }
-    // The rod that completes the number after the 10.
-    int completingRod() const { return target_ - 10; }
-
-private:
-    int target_ = 0;
-    bool tenPlaced_ = false;
-    bool solved_ = false;
-};
+// The box of one problem of the numbers up to 20, as long as the number
+// (11 to 20): first a rod of 10, taken without a verdict, then the rod that
+// completes the number, judged right.
+RodFill tensBox(int target);
+// The rod that completes the number after the 10.
+inline int completingRod(const RodFill& box)
+{
+    return box.length() - 10;
+}
 
 // What is left to lay in the box: the 10 at its left end unless it lies
 // there already, then the completing rod right after it (place 0, the box).
-Solution tensSolution(const TensBox& box);
+Solution tensSolution(const RodFill& box);
 
 } // namespace brasti

@@ -48,13 +48,6 @@ inline int lowerBarTop(WrittenBoard board)
 // The given rods' copies: as long as their rods, a little taller.
 inline constexpr int kCopyHeight = 375;
 
-// The tray: ten slots in one column.
-inline constexpr int kTrayLeft = 350;
-constexpr int traySlotTop(int slot)
-{
-    return 200 + 400 * slot;
-}
-
 // The counters, the icons and "avanti" in one row under the container.
 inline FrameLayout frameLayout(const WrittenLayout& screen)
 {

@@ -5,7 +5,6 @@
 #include "common/counting.h"
 #include "common/random.h"
 
-#include <algorithm>
 
 namespace brasti {
 namespace {
@@ -86,33 +85,20 @@ ExpectedAnswer expectedAnswer(const WrittenProblem& problem)
     return {problem.result(), writtenOperation(problem)};
 }
 
-BarRule barRule(WrittenBoard board)
+FillRule barRule(WrittenBoard board)
 {
-    return isWithinTwenty(board) ? BarRule::TensFirst : BarRule::OneRod;
+    return isWithinTwenty(board) ? FillRule::TensFirst : FillRule::OneRod;
 }
 
-BarFill::BarFill(BarRule rule, int length, int start)
-    : rule_(rule), length_(std::max(0, length)), filled_(std::clamp(start, 0, std::max(0, length)))
+RodFill barToFill(const WrittenProblem& problem)
 {
+    return RodFill(barRule(problem.board), problem.barLength(), problem.barStart());
 }
 
-DropOutcome BarFill::drop(int rod)
-{
-    const int remaining = length_ - filled_;
-    const int at = filled_;
-    if (rule_ == BarRule::TensFirst && rod < 10 && remaining > 9)
-        return {DropVerdict::Refused, at};
-    if (rod < 1 || rod > remaining || (rule_ == BarRule::OneRod && rod != remaining))
-        return {DropVerdict::Wrong, at};
-    filled_ += rod;
-    laid_.push_back(rod);
-    return {isFull() ? DropVerdict::Completed : DropVerdict::Placed, at};
-}
-
-Solution writtenSolution(const WrittenRules& rules, const WrittenProblem& problem, const BarFill& bar)
+Solution writtenSolution(const WrittenRules& rules, const WrittenProblem& problem, const RodFill& bar)
 {
     Solution moves;
-    layTensThenUnits(moves, 0, bar.filled(), bar.length() - bar.filled());
+    layTensThenUnits(moves, 0, bar.filled(), bar.missing());
     moves.push_back(Move::type(rules.mode == AnswerMode::ResultMode ? std::to_string(problem.result())
                                                                       : writtenOperation(problem)));
     moves.push_back(Move::press(kEnterControl));

@@ -11,7 +11,7 @@
 #include "common/keyboard.h"
 #include "common/pictures.h"
 #include "common/spoken.h"
-#include "common/tray.h"
+#include "common/rodlaying.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -182,7 +182,7 @@ void WrittenScreen::newProblem()
     }
     if (label3_)
         label3_->setText(QString::fromStdString(printedOperation(problem_)));
-    fill_ = BarFill(barRule(config_.rules.board), problem_.barLength(), problem_.barStart());
+    fill_ = barToFill(problem_);
     SpostaBrasti();
 }
 
@@ -200,16 +200,12 @@ QString WrittenScreen::problemSentence() const
 
 void WrittenScreen::SpostaBrasti()
 {
-    const std::array<int, 10> order = probeShuffle(*context_.random);
-    for (std::size_t slot = 0; slot < order.size(); ++slot) {
-        Rod* r = rod(order[slot]);
-        r->setMovable(true);
-        board()->moveTo(r, QPoint(written::kTrayLeft, written::traySlotTop(static_cast<int>(slot))));
-    }
+    layOutTray(board(), kColumnTray, probeShuffle(*context_.random), [this](int k) {
+        return k == 10 && secondTen_ ? std::vector{rod(k), secondTen_} : std::vector{rod(k)};
+    });
     if (secondTen_) {
-        // Always the one on top, so the tray's 10 is taken second.
-        secondTen_->setMovable(true);
-        board()->place(secondTen_, QRect(QPoint(written::kTrayLeft, Board::designRect(rod(10)).top()),
+        // Always the one on top, so the tray's 10 is taken second; as tall as the given rods.
+        board()->place(secondTen_, QRect(Board::designRect(rod(10)).topLeft(),
                                          QSize(10 * kUnitTwips, written::kCopyHeight)));
         secondTen_->raise();
     }
@@ -217,27 +213,28 @@ void WrittenScreen::SpostaBrasti()
 
 void WrittenScreen::dropOnBar(Rod* rod)
 {
-    const DropOutcome outcome = fill_.drop(rod->number());
-    if (outcome.verdict == DropVerdict::Refused) {
+    const LaidRod laid = fill_.lay(rod->number());
+    switch (laid.verdict) {
+    case LayVerdict::Refused:
         // Only a hint: nothing moves, nothing is counted, the icons stay.
         context_.dialogs->inform(this, MessageIcon::None, kAppName, tr("puoi usare il brasto da 10"));
         return;
-    }
-    if (outcome.verdict == DropVerdict::Wrong) {
+    case LayVerdict::Wrong:
         // Too long or not the one: the rod stays where it was.
         wrongAnswer();
         return;
+    case LayVerdict::Ignored:
+        return;
+    case LayVerdict::Placed:
+    case LayVerdict::Completes:
+        break;
     }
-    if (barRule(config_.rules.board) == BarRule::TensFirst) {
+    if (fill_.rule() == FillRule::TensFirst) {
         // Each rod that fits is a step well taken, shown without a count.
         rightStep();
     }
-    // Laid on the bar for the rest of the problem: dragged again, it could
-    // fill the bar a second time and be counted twice.
-    rod->setMovable(false);
-    const QRect bar = Board::designRect(target_);
-    board()->moveTo(rod, QPoint(bar.left() + outcome.atUnits * kUnitTwips, bar.top()));
-    if (outcome.verdict == DropVerdict::Completed) {
+    layRodAlong(board(), target_, rod, laid.atUnits);
+    if (laid.verdict == LayVerdict::Completes) {
         text1_->setEnabled(true);
         text1_->setFocus(Qt::OtherFocusReason);
     }

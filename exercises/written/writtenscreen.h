@@ -53,7 +53,7 @@ public:
 
     const WrittenConfig& config() const { return config_; }
     const WrittenProblem& problem() const { return problem_; }
-    const BarFill& barFill() const { return fill_; }
+    const RodFill& barFill() const { return fill_; }
     // The bar the child fills with rods, and the bar with the given numbers.
     Place* targetBar() const { return target_; }
     Place* givenBar() const { return given_; }
@@ -87,7 +87,7 @@ private:
     AnswerBox* text1_;
 
     WrittenProblem problem_;
-    BarFill fill_;
+    RodFill fill_;
 };
 
 } // namespace brasti

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 // The small decisions every screen relies on: draws, colour tables, the tray
-// shuffle, the counters and the number words.
+// shuffle, places filled with rods end to end, the counters and the number words.
 #include "common/colours.h"
 #include "common/counting.h"
 #include "common/numberwords.h"
 #include "common/runsummary.h"
 #include "common/random.h"
+#include "common/rodfill.h"
 #include "common/tray.h"
 #include "harness/harness.h"
 #include "harness/testmain.h"
@@ -20,6 +21,8 @@
 #include <set>
 
 using namespace brasti;
+
+Q_DECLARE_METATYPE(FillRule)
 
 class TestDecisions : public QObject {
     Q_OBJECT
@@ -113,6 +116,73 @@ private slots:
             auto order = probeShuffle(clock);
             std::sort(order.begin(), order.end());
             QCOMPARE(order, (std::array<int, 10>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+        }
+    }
+
+    // Rods dropped on a place filled end to end, by each rule: the bars of
+    // written arithmetic (TensFirst within 20, OneRod within 10), the box of
+    // the numbers to 20 (TenThenRest). A drop of -k is rod k dropped again
+    // where it lies.
+    void rodFill_data()
+    {
+        QTest::addColumn<FillRule>("rule");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<std::vector<int>>("drops");
+        // One outcome per drop: P placed, C completes, R refused, W wrong,
+        // I ignored, each with the unit where the rod would land.
+        QTest::addColumn<QString>("outcomes");
+        const FillRule tens = FillRule::TensFirst;
+        const FillRule one = FillRule::OneRod;
+        const FillRule box = FillRule::TenThenRest;
+        const auto row = [](const char* name, FillRule rule, int length, int start, std::vector<int> drops,
+                            const char* outcomes) {
+            QTest::newRow(name) << rule << length << start << drops << QString::fromLatin1(outcomes);
+        };
+        row("sum 20: two tens, nothing more", tens, 20, 0, {5, 10, 9, 10, 1}, "R0 P0 R10 C10 W20");
+        row("sum 10: only a ten", tens, 10, 0, {3, 7, 10}, "R0 R0 C0");
+        row("sum 15: ten, then 2 and 3", tens, 15, 0, {5, 10, 2, 4, 3}, "R0 P0 P10 W12 C12");
+        row("sum 15: ten, then 5", tens, 15, 0, {10, 5}, "P0 C10");
+        row("sum below 10: any rods that fit", tens, 8, 0, {3, 6, 4, 1}, "P0 W3 P3 C7");
+        row("sum 9: a ten is too long", tens, 9, 0, {10, 9}, "W0 C0");
+        row("difference 10: only a ten", tens, 20, 10, {9, 10}, "R10 C10");
+        row("difference 19: a ten, then nine", tens, 20, 1, {9, 10, 2, 7}, "R1 P1 P11 C13");
+        row("difference 1: only the 1", tens, 11, 10, {2, 10, 1, 1}, "W10 W10 C10 W11");
+        row("within 10: only the sum", one, 7, 0, {6, 8, 3, 7, 7}, "W0 W0 W0 C0 W7");
+        row("within 10: only the difference", one, 7, 3, {7, 3, 4}, "W3 W3 C3");
+        row("14: the unit rod first, a second 10, a wrong rod, then 4", box, 14, 0, {4, 10, 10, 3, 4},
+            "W0 P0 W10 W10 C10");
+        row("11: the unit rod first leaves no 10 placed", box, 11, 0, {1, 1}, "W0 W0");
+        row("11: the 10, then 1", box, 11, 0, {10, 1}, "P0 C10");
+        row("20: the placed 10 again is no second 10, the other one is", box, 20, 0, {10, -10, 10}, "P0 I10 C10");
+        row("20: nothing but a 10 completes it", box, 20, 0, {10, 9, 1}, "P0 W10 W10");
+        row("15 solved: nothing more counts", box, 15, 0, {10, 5, 5, 3, 10}, "P0 C10 I15 I15 I15");
+        row("no problem posed", box, 0, 0, {10}, "I0");
+    }
+    void rodFill()
+    {
+        QFETCH(FillRule, rule);
+        QFETCH(int, length);
+        QFETCH(int, start);
+        QFETCH(std::vector<int>, drops);
+        QFETCH(QString, outcomes);
+        RodFill place(rule, length, start);
+        QCOMPARE(place.filled(), start);
+        const QStringList expected = outcomes.split(QLatin1Char(' '));
+        QCOMPARE(expected.size(), qsizetype(drops.size()));
+        for (std::size_t i = 0; i < drops.size(); ++i) {
+            const int before = place.filled();
+            const std::vector<int> laidBefore = place.laid();
+            const LaidRod o = place.lay(std::abs(drops[i]), drops[i] < 0);
+            const QString got = QString(QLatin1Char("PCRWI"[int(o.verdict)])) + QString::number(o.atUnits);
+            QCOMPARE(got, expected[qsizetype(i)]);
+            // Only a rod taken moves the filled length, never past the place, and is recorded.
+            const bool taken = o.verdict == LayVerdict::Placed || o.verdict == LayVerdict::Completes;
+            QCOMPARE(place.filled(), taken ? before + drops[i] : before);
+            QCOMPARE(place.laid().size(), laidBefore.size() + (taken ? 1 : 0));
+            QVERIFY(place.filled() <= place.length());
+            QCOMPARE(place.isFull(), place.filled() == length);
+            QCOMPARE(o.verdict == LayVerdict::Completes, taken && place.isFull());
         }
     }
 

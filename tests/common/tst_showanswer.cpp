@@ -240,8 +240,13 @@ private slots:
         QCOMPARE(s->summary.rows().front().shown, 1);
         QCOMPARE(harness::countsOn(s->w.get()).wrong, 1);
 
-        // The child's own right answer counts as usual.
-        harness::playMoves(w->shownMoves());
+        // The child's own right answer counts as usual, each rod laid where
+        // the play showed it.
+        const std::vector<ShownMove> right = w->shownMoves();
+        harness::playMoves(right);
+        for (const ShownMove& m : right)
+            if (m.kind == Move::Kind::Lay)
+                QCOMPARE(Board::designRect(m.item), m.to);
         QCOMPARE(harness::countsOn(s->w.get()).right, 1);
         QCOMPARE(harness::countsOn(s->w.get()).wrong, 1);
         QVERIFY(mostrami->isHidden());

@@ -518,10 +518,10 @@ private:
         if (c) {
             // The row never holds more than the target, and what lies in it
             // adds up to what the screen has counted: no rod counted twice.
-            const Composition& done = c->composition();
-            if (done.filled() > done.target())
+            const RodFill& done = c->composition();
+            if (done.filled() > done.length())
                 throw Failure{"a row filled past its target: " + std::to_string(done.filled()) + " of "
-                              + std::to_string(done.target())};
+                              + std::to_string(done.length())};
             const QRect row = Board::designRect(c->row());
             int lying = 0;
             for (Rod* r : c->container()->findChildren<Rod*>())
@@ -599,7 +599,7 @@ private:
                     box = b;
             if (box && ++held[box] > 1)
                 throw Failure{box->objectName().toStdString() + " holds more than one rod"};
-            if (!box && place.bottom() + 1 != comparison::uprightTrayTop(k) + k * kUnitTwips)
+            if (!box && place.bottom() + 1 != comparison::kTray.top)
                 throw Failure{name + " stands neither in the tray nor in a box"};
         }
     }

@@ -5,6 +5,7 @@
 // the strips, the bars and the row at their longest never overlap the list
 // nor each other.
 #include "common/board.h"
+#include "common/tray.h"
 #include "exercises/composing/composing.h"
 #include "harness/testmain.h"
 
@@ -30,8 +31,7 @@ int coveredFrom(const std::vector<TwipsRect>& places, int top, int from)
 }
 
 // The tray column with rod 10 in the lowest slot.
-const QRect kTray(composing::kTrayLeft, composing::traySlotTop(0), 10 * kUnitTwips,
-                  composing::traySlotTop(9) + kUnitTwips - composing::traySlotTop(0));
+const QRect kTray = toQRect(kColumnTray.rodPlace(0, 10)).united(toQRect(kColumnTray.rodPlace(9, 10)));
 
 } // namespace
 

@@ -169,23 +169,23 @@ private slots:
         QCOMPARE(p.target, target);
         QCOMPARE(givenParts(p.given), parts);
 
-        Composition c(p.target, p.given);
+        RodFill c = compositionRow(p);
         QCOMPARE(c.filled(), p.given);
         for (std::size_t i = 0; i < drops.size(); ++i) {
             const int before = c.filled();
-            const std::string textBefore = c.text();
-            const Composition::Step step = c.add(drops[i]);
+            const std::string textBefore = compositionText(c);
+            const LayVerdict step = c.lay(drops[i]).verdict;
             const QChar expected = steps.at(qsizetype(i));
-            QCOMPARE(step, expected == 'F'   ? Composition::Step::Fits
-                           : expected == 'C' ? Composition::Step::Closes
-                                             : Composition::Step::Overshoots);
-            if (step == Composition::Step::Overshoots) {
+            QCOMPARE(step, expected == 'F'   ? LayVerdict::Placed
+                           : expected == 'C' ? LayVerdict::Completes
+                                             : LayVerdict::Wrong);
+            if (step == LayVerdict::Wrong) {
                 QCOMPARE(c.filled(), before);
-                QCOMPARE(c.text(), textBefore);
+                QCOMPARE(compositionText(c), textBefore);
             }
-            QVERIFY(c.filled() <= c.target());
+            QVERIFY(c.filled() <= c.length());
         }
-        QCOMPARE(QString::fromStdString(c.text()), text);
+        QCOMPARE(QString::fromStdString(compositionText(c)), text);
     }
 
     // Every problem the composing screens can draw, and every state a row can
@@ -219,8 +219,8 @@ private slots:
         for (int target = 1; target <= 20; ++target)
             for (int given = 0; given < target; ++given) {
                 for (int laid = 0; laid <= 10 && given + laid < target; ++laid) {
-                    Composition row(target, given);
-                    if (laid > 0 && row.add(laid) != Composition::Step::Fits)
+                    RodFill row = compositionRow({target, given});
+                    if (laid > 0 && row.lay(laid).verdict != LayVerdict::Placed)
                         continue;
                     std::vector<int> used = givenParts(given);
                     if (laid > 0)
@@ -230,8 +230,8 @@ private slots:
                         QCOMPARE(moves[i].atUnits, row.filled());
                         QVERIFY(i + 1 == moves.size() || moves[i].rod == 10);
                         used.push_back(moves[i].rod);
-                        QCOMPARE(row.add(moves[i].rod),
-                                 i + 1 == moves.size() ? Composition::Step::Closes : Composition::Step::Fits);
+                        QCOMPARE(row.lay(moves[i].rod).verdict,
+                                 i + 1 == moves.size() ? LayVerdict::Completes : LayVerdict::Placed);
                     }
                     for (int k = 1; k <= 10; ++k)
                         QVERIFY(std::count(used.begin(), used.end(), k) <= 3);

@@ -4,6 +4,7 @@
 // through the window and every draw of chance scripted.
 #include "app/catalogue.h"
 #include "common/board.h"
+#include "common/tray.h"
 #include "common/pictures.h"
 #include "common/sound/sound.h"
 #include "exercises/composing/composing.h"
@@ -58,7 +59,8 @@ std::unique_ptr<Session> openScreen(int n, const Draws& draws, bool autoAdvance 
 
 QPoint trayPlace(int k)
 {
-    return QPoint(composing::kTrayLeft, composing::traySlotTop(k - 1));
+    const TwipsRect slot = kColumnTray.rodPlace(k - 1, k);
+    return QPoint(slot.left, slot.top);
 }
 
 // A point given in twips inside a container, in window coordinates.
@@ -84,10 +86,10 @@ void dragFrom(QWidget* window, QPoint from, QPoint to)
 // The centre of the row's free part.
 QPoint freePartOfRow(CompositionScreen* w)
 {
-    const Composition& c = w->composition();
+    const RodFill& c = w->composition();
     const QRect row = Board::designRect(w->row());
     return windowPoint(w, w->container(),
-                       QPoint(row.left() + (c.filled() + c.target()) * kUnitTwips / 2, row.center().y()));
+                       QPoint(row.left() + (c.filled() + c.length()) * kUnitTwips / 2, row.center().y()));
 }
 
 // One problem of screen n.
@@ -271,7 +273,7 @@ private slots:
         QFETCH(QString, line);
         OPEN(s, screen, draws);
         CompositionScreen* w = s->composing();
-        const int target = w->composition().target();
+        const int target = w->composition().length();
         const QRect row = Board::designRect(w->row());
         QCOMPARE(row.width(), target * kUnitTwips);
         if (w->unitsBar()) {

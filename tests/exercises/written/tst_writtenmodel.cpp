@@ -14,7 +14,6 @@ using namespace brasti;
 Q_DECLARE_METATYPE(std::optional<double>)
 Q_DECLARE_METATYPE(AnswerMode)
 Q_DECLARE_METATYPE(WrittenBoard)
-Q_DECLARE_METATYPE(BarRule)
 
 namespace {
 
@@ -208,58 +207,6 @@ private slots:
         }
     }
 
-    void barFilling_data()
-    {
-        QTest::addColumn<BarRule>("rule");
-        QTest::addColumn<int>("length");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<std::vector<int>>("drops");
-        // One outcome per drop: R refused, P placed, C completed, W wrong,
-        // each with the unit where the rod would land.
-        QTest::addColumn<QString>("outcomes");
-        const BarRule tens = BarRule::TensFirst;
-        const BarRule one = BarRule::OneRod;
-        const auto row = [](const char* name, BarRule rule, int length, int start, std::vector<int> drops,
-                            const char* outcomes) {
-            QTest::newRow(name) << rule << length << start << drops << QString::fromLatin1(outcomes);
-        };
-        row("sum 20: two tens, nothing more", tens, 20, 0, {5, 10, 9, 10, 1}, "R0 P0 R10 C10 W20");
-        row("sum 10: only a ten", tens, 10, 0, {3, 7, 10}, "R0 R0 C0");
-        row("sum 15: ten, then 2 and 3", tens, 15, 0, {5, 10, 2, 4, 3}, "R0 P0 P10 W12 C12");
-        row("sum 15: ten, then 5", tens, 15, 0, {10, 5}, "P0 C10");
-        row("sum below 10: any rods that fit", tens, 8, 0, {3, 6, 4, 1}, "P0 W3 P3 C7");
-        row("sum 9: a ten is too long", tens, 9, 0, {10, 9}, "W0 C0");
-        row("difference 10: only a ten", tens, 20, 10, {9, 10}, "R10 C10");
-        row("difference 19: a ten, then nine", tens, 20, 1, {9, 10, 2, 7}, "R1 P1 P11 C13");
-        row("difference 1: only the 1", tens, 11, 10, {2, 10, 1, 1}, "W10 W10 C10 W11");
-        row("within 10: only the sum", one, 7, 0, {6, 8, 3, 7, 7}, "W0 W0 W0 C0 W7");
-        row("within 10: only the difference", one, 7, 3, {7, 3, 4}, "W3 W3 C3");
-    }
-    void barFilling()
-    {
-        QFETCH(BarRule, rule);
-        QFETCH(int, length);
-        QFETCH(int, start);
-        QFETCH(std::vector<int>, drops);
-        QFETCH(QString, outcomes);
-        BarFill bar(rule, length, start);
-        QCOMPARE(bar.filled(), start);
-        const QStringList expected = outcomes.split(QLatin1Char(' '));
-        QCOMPARE(expected.size(), qsizetype(drops.size()));
-        for (std::size_t i = 0; i < drops.size(); ++i) {
-            const int before = bar.filled();
-            const DropOutcome o = bar.drop(drops[i]);
-            const QString got = QString(QLatin1Char("RPCW"[int(o.verdict)])) + QString::number(o.atUnits);
-            QCOMPARE(got, expected[qsizetype(i)]);
-            // Only a rod taken moves the filled length, never past the bar.
-            const bool taken = o.verdict == DropVerdict::Placed || o.verdict == DropVerdict::Completed;
-            QCOMPARE(bar.filled(), taken ? before + drops[i] : before);
-            QVERIFY(bar.filled() <= bar.length());
-            QCOMPARE(bar.isFull(), bar.filled() == length);
-        }
-        QVERIFY(bar.isFull());
-    }
-
     // Every problem of every board, in both answer modes, from an empty bar
     // and from each rod the bar takes on the way: the shown rods fill it as
     // its rule takes them, and the typed answer passes the reader.
@@ -275,14 +222,14 @@ private slots:
                             || (board == WrittenBoard::Subtraction20 && first < 11))
                             continue;
                         for (int before : {0, 10}) {
-                            BarFill bar(barRule(board), p.barLength(), p.barStart());
-                            if (before > 0 && bar.drop(before).verdict != DropVerdict::Placed)
+                            RodFill bar = barToFill(p);
+                            if (before > 0 && bar.lay(before).verdict != LayVerdict::Placed)
                                 continue;
                             const Solution moves = writtenSolution({board, mode}, p, bar);
                             QVERIFY(moves.size() >= 2);
                             for (std::size_t i = 0; i + 2 < moves.size(); ++i)
-                                QCOMPARE(bar.drop(moves[i].rod).verdict,
-                                         i + 3 == moves.size() ? DropVerdict::Completed : DropVerdict::Placed);
+                                QCOMPARE(bar.lay(moves[i].rod).verdict,
+                                         i + 3 == moves.size() ? LayVerdict::Completes : LayVerdict::Placed);
                             QVERIFY(bar.isFull());
                             const Move& typed = moves[moves.size() - 2];
                             QVERIFY(typed.kind == Move::Kind::Type);

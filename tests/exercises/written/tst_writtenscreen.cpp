@@ -87,7 +87,7 @@ std::unique_ptr<Session> openScreen(int n, int first, int second, bool autoAdvan
 QPoint gapPoint(WrittenScreen* w)
 {
     QWidget* bar = w->targetBar();
-    const BarFill& fill = w->barFill();
+    const RodFill& fill = w->barFill();
     const double units = fill.filled() + (fill.length() - fill.filled()) / 2.0;
     return bar->mapTo(w, QPoint(int(bar->width() * units / fill.length()), bar->height() / 2));
 }
