@@ -83,14 +83,6 @@ int counted(const brasti::ExerciseScreen* screen, bool right)
     return right ? screen->context().rightCount : screen->context().wrongCount;
 }
 
-std::vector<int> allScreens()
-{
-    std::vector<int> screens;
-    for (int n = 1; n <= brasti::kExerciseCount; ++n)
-        screens.push_back(n);
-    return screens;
-}
-
 template <typename Table>
 std::vector<int> screensOf(const Table& table)
 {
@@ -177,11 +169,10 @@ public:
     std::vector<double> menuClicks()
     {
         std::vector<double> ms;
-        const std::vector<int> screens = allScreens();
         for (int i = 0; i < repetitions_; ++i) {
             switchTo([this] { shell_.showMenu(); });
             auto* menu = qobject_cast<brasti::MenuScreen*>(shell_.current());
-            const int screen = screens[static_cast<std::size_t>(i) % screens.size()];
+            const int screen = i % brasti::kExerciseCount + 1;
             // The menu is gone by the time the new screen paints.
             ms.push_back(timedClick(menu->exerciseButton(screen + 1), [this](QWidget* w) {
                 return w->window() == shell_.current() && qobject_cast<brasti::ExerciseScreen*>(w->window());
@@ -189,13 +180,6 @@ public:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
         return ms;
-    }
-
-    // Fills the slots of ordering problems, alternately in a wrong and the
-    // right order, timing each drop and each "Conferma".
-    void dropsAndVerdicts(std::vector<double>& drops, std::vector<double>& verdicts)
-    {
-        answerScreens(screensOf(brasti::kOrderingScreens), reversedRods, false, &drops, verdicts);
     }
 
     // "mostrami" after a wrong order of all ten rods, played through, with
@@ -208,7 +192,7 @@ public:
         switchTo([this] { shell_.openExercise(5); });
         auto* screen = qobject_cast<brasti::ExerciseScreen*>(shell_.current());
         if (!screen)
-            throw std::runtime_error("no ordering screen of all rods is built");
+            throw std::runtime_error("exercise 5, the ordering of all rods, did not open");
         screen->resize(size.isValid() ? size : screen->designedWindowSize());
         QCoreApplication::processEvents();
         double last = -1;
@@ -238,56 +222,13 @@ public:
         context_.showAnswer = false;
     }
 
-    // The comparison screens, a wrong answer then the right one on each
-    // problem, timing the step that answers: the "Conferma" click on Form6
-    // and Form7, the drop on Form8, the sign click on Form9. From its release
-    // to the end of the paint pass that shows the new count.
-    std::vector<double> comparisonVerdicts()
-    {
-        std::vector<double> ms;
-        answerScreens(screensOf(brasti::kComparisonScreens), withAnother, true, nullptr, ms);
-        return ms;
-    }
-
-    // The rod-and-number screens in turn, a wrong and then the right answer
-    // to each problem: a number button on Form10, a rod click on Form11, the
-    // drop after the 10 on Form19. Each is timed from its release to the end
-    // of the paint pass that shows the new count.
-    std::vector<double> rodNumberVerdicts()
-    {
-        std::vector<double> ms;
-        answerScreens(screensOf(brasti::kRodNumberScreens), withAnother, true, nullptr, ms);
-        return ms;
-    }
-
-    // Answers problems of the composing screens, timing the drop that
-    // answers each: from its release to the end of the paint pass that shows
-    // the verdict. On the composition screens the rods of 10 that come
-    // before it are laid untimed.
-    std::vector<double> composingVerdicts()
-    {
-        std::vector<double> ms;
-        answerScreens(screensOf(brasti::kComposingScreens), nullptr, false, nullptr, ms);
-        return ms;
-    }
-
-    // Plays the written-arithmetic screens: each rod that fills the target
-    // bar is timed from its release to the paint that shows it there, and
-    // the right answer typed into the box from the release of Enter to the
-    // paint that shows the verdict.
-    void writtenDropsAndVerdicts(std::vector<double>& drops, std::vector<double>& verdicts)
-    {
-        answerScreens(screensOf(brasti::kWrittenScreens), nullptr, false, &drops, verdicts);
-    }
-
-private:
     // Opens the screens in turn and answers four problems on each, until
     // there are enough figures: the wrong answer `wrong` makes of the shown
     // one first, where given, then the shown one, then "avanti". Timed as
     // play() says, on the paint of the count the verdict changes where
     // `onCount`.
-    void answerScreens(const std::vector<int>& screens, WrongAnswer wrong, bool onCount, std::vector<double>* drops,
-                       std::vector<double>& verdicts)
+    void answerScreens(const std::vector<int>& screens, WrongAnswer wrong, bool onCount,
+                       std::vector<double>& verdicts, std::vector<double>* drops = nullptr)
     {
         const auto enough = [this](const std::vector<double>* v) {
             return !v || v->size() >= static_cast<std::size_t>(repetitions_);
@@ -304,6 +245,7 @@ private:
         }
     }
 
+private:
     // Plays an answer and checks it was judged as meant.
     double answer(brasti::ExerciseScreen* screen, const Moves& moves, bool right, bool onCount,
                   std::vector<double>* drops)
@@ -395,18 +337,35 @@ int runInteraction(char* argv0, int repetitions)
     QApplication app(argc, args);
     Interaction interaction(repetitions);
     report("click.menu", interaction.menuClicks());
-    std::vector<double> drops, verdicts;
-    interaction.dropsAndVerdicts(drops, verdicts);
+    const auto verdicts = [&](const std::vector<int>& screens, WrongAnswer wrong, bool onCount) {
+        std::vector<double> ms;
+        interaction.answerScreens(screens, wrong, onCount, ms);
+        return ms;
+    };
+    // Ordering problems, alternately in a wrong and the right order: each
+    // drop on a slot and each "Conferma", up to the paint they cause.
+    std::vector<double> drops, ms;
+    interaction.answerScreens(screensOf(brasti::kOrderingScreens), reversedRods, false, ms, &drops);
     report("drop.slot", drops);
-    report("click.conferma", verdicts);
-    report("verdict.comparison", interaction.comparisonVerdicts());
-    report("verdict.rodnumber", interaction.rodNumberVerdicts());
-    report("verdict.composing", interaction.composingVerdicts());
+    report("click.conferma", ms);
+    // A wrong answer then the right one to each problem, timing the step
+    // that answers from its release to the end of the paint pass that shows
+    // the new count: the "Conferma" click on Form6 and Form7, the drop on
+    // Form8, the sign click on Form9; a number button on Form10, a rod click
+    // on Form11, the drop after the 10 on Form19.
+    report("verdict.comparison", verdicts(screensOf(brasti::kComparisonScreens), withAnother, true));
+    report("verdict.rodnumber", verdicts(screensOf(brasti::kRodNumberScreens), withAnother, true));
+    // The drop that answers a composing problem, up to the paint that shows
+    // the verdict; the rods of 10 that come before it are laid untimed.
+    report("verdict.composing", verdicts(screensOf(brasti::kComposingScreens), nullptr, false));
+    // The written screens: each rod that fills the target bar, up to the
+    // paint that shows it there, and the typed answer from the release of
+    // Enter to the paint that shows the verdict.
     drops.clear();
-    verdicts.clear();
-    interaction.writtenDropsAndVerdicts(drops, verdicts);
+    ms.clear();
+    interaction.answerScreens(screensOf(brasti::kWrittenScreens), nullptr, false, ms, &drops);
     report("drop.written", drops);
-    report("verdict.written", verdicts);
+    report("verdict.written", ms);
     std::vector<double> starts, designed, large;
     interaction.shownAnswers(QSize(), 2, starts, designed);
     interaction.shownAnswers(QSize(3840, 2160), 2, starts, large);
