@@ -15,17 +15,9 @@
 #include "bench/procutil.h"
 #include "bench/soundbench.h"
 #include "common/board.h"
+#include "common/counters.h"
+#include "common/rod.h"
 #include "exercises/comparison/relationscreen.h"
-#include "exercises/comparison/rowscreen.h"
-#include "exercises/comparison/signscreen.h"
-#include "exercises/composing/composing.h"
-#include "exercises/composing/compositionscreen.h"
-#include "exercises/composing/singlerodscreen.h"
-#include "exercises/ordering/orderingscreen.h"
-#include "exercises/rodnumber/numberswithtenscreen.h"
-#include "exercises/rodnumber/numbertorodscreen.h"
-#include "exercises/rodnumber/rodtonumberscreen.h"
-#include "exercises/written/writtenscreen.h"
 #include "harness/harness.h"
 
 #include <QApplication>
@@ -79,12 +71,25 @@ double msBetween(Clock::time_point a, Clock::time_point b)
 
 // ---------------------------------------------------------------------------
 // In-process interaction, through window-level mouse events as a real mouse.
+// A right answer is the screen's own shown answer, made by the harness's
+// player as a child makes it; a wrong one is made of it, never worked out
+// from the problem, so the bench measures the screens and solves nothing.
 
-std::vector<int> allScreens()
+using brasti::ShownMove;
+using Moves = std::vector<ShownMove>;
+
+// The one place that knows where a screen's counts are kept.
+int counted(const brasti::ExerciseScreen* screen, bool right)
+{
+    return right ? screen->counters().right() : screen->counters().wrong();
+}
+
+template <typename Table>
+std::vector<int> screensOf(const Table& table)
 {
     std::vector<int> screens;
-    for (int n = 1; n <= brasti::kExerciseCount; ++n)
-        screens.push_back(n);
+    for (const auto& entry : table)
+        screens.push_back(entry.screen);
     return screens;
 }
 
@@ -92,6 +97,65 @@ QPoint centreIn(QWidget* widget, QWidget* window)
 {
     return widget->mapTo(window, widget->rect().center());
 }
+
+// A wrong answer: the rods the shown one lays, in reverse order, each where
+// the other is shown to lie.
+Moves reversedRods(brasti::ExerciseScreen*, Moves moves)
+{
+    std::vector<ShownMove*> lays;
+    for (ShownMove& m : moves)
+        if (m.kind == brasti::Move::Kind::Lay)
+            lays.push_back(&m);
+    for (std::size_t i = 0; i < lays.size() / 2; ++i)
+        std::swap(lays[i]->item, lays[lays.size() - 1 - i]->item);
+    return moves;
+}
+
+// Another control of the kind of `shown` that the moves leave alone: the
+// first made of its class and of its name but for the number (another rod,
+// number button or sign) that is on show and takes a click, and a drag if
+// it is a rod.
+QWidget* another(const Moves& moves, const QWidget* shown)
+{
+    const auto kind = [](const QWidget* w) {
+        QString name = w->objectName();
+        while (!name.isEmpty() && name.back().isDigit())
+            name.chop(1);
+        return name;
+    };
+    for (QObject* o : shown->parentWidget()->children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        const auto* rod = qobject_cast<const brasti::Rod*>(w);
+        if (w && w->metaObject() == shown->metaObject() && kind(w) == kind(shown) && w->isVisible()
+            && w->isEnabled() && (!rod || rod->isMovable())
+            && std::none_of(moves.begin(), moves.end(), [w](const ShownMove& m) { return m.item == w; }))
+            return w;
+    }
+    throw std::runtime_error("no other control like " + shown->objectName().toStdString());
+}
+
+// A wrong answer: the shown one with its last rod laid, or where it lays
+// none its last control pressed, swapped for another of the kind. On the
+// relation screens that is a rod as long as the given one, never greater or
+// less than it; under "=", where it is the answer, any other rod.
+Moves withAnother(brasti::ExerciseScreen* screen, Moves moves)
+{
+    const auto last = [&moves](brasti::Move::Kind kind) {
+        return std::find_if(moves.rbegin(), moves.rend(), [kind](const ShownMove& m) { return m.kind == kind; });
+    };
+    auto changed = last(brasti::Move::Kind::Lay);
+    if (changed == moves.rend())
+        changed = last(brasti::Move::Kind::Press);
+    if (changed == moves.rend())
+        throw std::runtime_error(screen->objectName().toStdString() + " shows neither a rod laid nor a press");
+    QWidget* alike = nullptr;
+    if (auto* relation = qobject_cast<brasti::RelationScreen*>(screen))
+        alike = relation->rod(relation->shownCopy()->number());
+    changed->item = alike && alike != changed->item ? alike : another(moves, changed->item);
+    return moves;
+}
+
+using WrongAnswer = Moves (*)(brasti::ExerciseScreen*, Moves);
 
 class Interaction {
 public:
@@ -106,49 +170,17 @@ public:
     std::vector<double> menuClicks()
     {
         std::vector<double> ms;
-        const std::vector<int> screens = allScreens();
         for (int i = 0; i < repetitions_; ++i) {
             switchTo([this] { shell_.showMenu(); });
             auto* menu = qobject_cast<brasti::MenuScreen*>(shell_.current());
-            const int screen = screens[static_cast<std::size_t>(i) % screens.size()];
-            QPushButton* button = menu->exerciseButton(screen + 1);
-            const QPoint at = centreIn(button, menu);
-            QTest::mousePress(menu->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
-            QCoreApplication::processEvents();
+            const int screen = i % brasti::kExerciseCount + 1;
             // The menu is gone by the time the new screen paints.
-            spy_.expect([this](QWidget* w) {
+            ms.push_back(timedClick(menu->exerciseButton(screen + 1), [this](QWidget* w) {
                 return w->window() == shell_.current() && qobject_cast<brasti::ExerciseScreen*>(w->window());
-            });
-            const Clock::time_point t0 = Clock::now();
-            QTest::mouseRelease(menu->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
-            spy_.waitPainted();
-            ms.push_back(msBetween(t0, Clock::now()));
+            }));
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
         return ms;
-    }
-
-    // Fills the slots of ordering problems, alternately in a wrong and the
-    // right order, timing each drop and each "Conferma".
-    void dropsAndVerdicts(std::vector<double>& drops, std::vector<double>& verdicts)
-    {
-        std::vector<int> screens = allScreens();
-        std::erase_if(screens, [](int n) { return !brasti::holdsScreen(brasti::kOrderingScreens, n); });
-        if (screens.empty())
-            throw std::runtime_error("no ordering screen is built");
-        for (std::size_t i = 0; verdicts.size() < static_cast<std::size_t>(repetitions_)
-                                || drops.size() < static_cast<std::size_t>(repetitions_);
-             ++i) {
-            const int n = screens[i % screens.size()];
-            switchTo([this, n] { shell_.openExercise(n); });
-            auto* screen = qobject_cast<brasti::OrderingScreen*>(shell_.current());
-            for (int problem = 0; problem < 4; ++problem) {
-                solve(screen, false, drops, verdicts);
-                clickUntimed(screen->ricominciaButton());
-                solve(screen, true, drops, verdicts);
-                clickUntimed(screen->avantiButton());
-            }
-        }
     }
 
     // "mostrami" after a wrong order of all ten rods, played through, with
@@ -159,9 +191,9 @@ public:
     {
         context_.showAnswer = true;
         switchTo([this] { shell_.openExercise(5); });
-        auto* screen = qobject_cast<brasti::OrderingScreen*>(shell_.current());
+        auto* screen = qobject_cast<brasti::ExerciseScreen*>(shell_.current());
         if (!screen)
-            throw std::runtime_error("no ordering screen of all rods is built");
+            throw std::runtime_error("exercise 5, the ordering of all rods, did not open");
         screen->resize(size.isValid() ? size : screen->designedWindowSize());
         QCoreApplication::processEvents();
         double last = -1;
@@ -179,13 +211,11 @@ public:
                     frameCpu.push_back(now - last);
                 last = now;
             });
-        std::vector<double> unused;
-        for (int play = 0; play < plays; ++play) {
-            clickUntimed(screen->ricominciaButton());
-            solve(screen, false, unused, unused);
+        for (int round = 0; round < plays; ++round) {
+            answer(screen, reversedRods(screen, screen->shownMoves()), false, false, nullptr);
             QWidget* first = screen->shownMoves().front().item;
             last = -1;
-            starts.push_back(timedClick(screen, screen->mostramiButton(), first));
+            starts.push_back(timedClick(screen->mostramiButton(), paintOf(screen, first)));
             while (screen->isShowingAnswer())
                 QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         }
@@ -193,282 +223,94 @@ public:
         context_.showAnswer = false;
     }
 
-    // The comparison screens, a wrong answer then the right one on each
-    // problem, timing the step that answers: the "Conferma" click on Form6
-    // and Form7, the drop on Form8, the sign click on Form9. From its release
-    // to the end of the paint pass that shows the new count.
-    std::vector<double> comparisonVerdicts()
+    // Opens the screens in turn and answers four problems on each, until
+    // there are enough figures: the wrong answer `wrong` makes of the shown
+    // one first, where given, then the shown one, then "avanti". Timed as
+    // play() says, on the paint of the count the verdict changes where
+    // `onCount`.
+    void answerScreens(const std::vector<int>& screens, WrongAnswer wrong, bool onCount,
+                       std::vector<double>& verdicts, std::vector<double>* drops = nullptr)
     {
-        std::vector<int> screens = allScreens();
-        std::erase_if(screens, [](int n) { return !brasti::holdsScreen(brasti::kComparisonScreens, n); });
-        if (screens.empty())
-            throw std::runtime_error("no comparison screen is built");
-        std::vector<double> ms;
-        for (std::size_t i = 0; ms.size() < static_cast<std::size_t>(repetitions_); ++i) {
+        const auto enough = [this](const std::vector<double>* v) {
+            return !v || v->size() >= static_cast<std::size_t>(repetitions_);
+        };
+        for (std::size_t i = 0; !enough(&verdicts) || !enough(drops); ++i) {
             switchTo([this, n = screens[i % screens.size()]] { shell_.openExercise(n); });
             auto* screen = qobject_cast<brasti::ExerciseScreen*>(shell_.current());
             for (int problem = 0; problem < 4; ++problem) {
-                for (bool right : {false, true}) {
-                    const auto count = [&] {
-                        const harness::Counts c = harness::countsOn(shell_.current());
-                        return right ? c.right : c.wrong;
-                    };
-                    const int before = count();
-                    ms.push_back(answerComparison(screen, right));
-                    if (count() != before + 1)
-                        throw std::runtime_error("a comparison answer did not give the expected verdict");
-                }
-                clickUntimed(screen->avantiButton());
-            }
-        }
-        return ms;
-    }
-
-    // The rod-and-number screens in turn, a wrong and then the right answer
-    // to each problem: a number button on Form10, a rod click on Form11, the
-    // drop after the 10 on Form19. Each is timed from its release to the end
-    // of the paint pass that shows the new count.
-    std::vector<double> rodNumberVerdicts()
-    {
-        const std::vector<int> screens = {10, 11, 19};
-        std::vector<double> ms;
-        for (std::size_t i = 0; ms.size() < static_cast<std::size_t>(repetitions_); ++i) {
-            const int n = screens[i % screens.size()];
-            switchTo([this, n] { shell_.openExercise(n); });
-            auto* screen = qobject_cast<brasti::ExerciseScreen*>(shell_.current());
-            for (int problem = 0; problem < 4; ++problem) {
-                for (bool right : {false, true})
-                    ms.push_back(answerRodNumber(screen, right));
-                clickUntimed(screen->avantiButton());
-            }
-        }
-        return ms;
-    }
-
-    // Answers problems of the composing screens, timing the drop that
-    // answers each: from its release to the end of the paint pass that shows
-    // the verdict. On the composition screens the rods of 10 that come
-    // before it are laid untimed.
-    std::vector<double> composingVerdicts()
-    {
-        std::vector<int> screens;
-        for (int n : allScreens())
-            if (brasti::holdsScreen(brasti::kComposingScreens, n))
-                screens.push_back(n);
-        if (screens.empty())
-            throw std::runtime_error("no composing screen is built");
-        std::vector<double> ms;
-        for (std::size_t i = 0; ms.size() < static_cast<std::size_t>(repetitions_); ++i) {
-            const int n = screens[i % screens.size()];
-            switchTo([this, n] { shell_.openExercise(n); });
-            auto* screen = qobject_cast<brasti::ExerciseScreen*>(shell_.current());
-            const double scale = screen->board()->scale();
-            const auto inContainer = [&](QWidget* container, QPoint twips) {
-                return container->mapTo(screen, QPoint(static_cast<int>(twips.x() * scale), static_cast<int>(twips.y() * scale)));
-            };
-            const auto release = [&](brasti::Rod* rod, QPoint to, bool timed) {
-                QWindow* handle = screen->windowHandle();
-                const QPoint from = centreIn(rod, screen);
-                QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, from);
-                QTest::mouseMove(handle, (from + to) / 2);
-                QTest::mouseMove(handle, to);
-                QCoreApplication::processEvents();
-                spy_.expect(bench::PaintSpy::inWindow(screen));
-                const Clock::time_point t0 = Clock::now();
-                QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, to);
-                spy_.waitPainted();
-                if (timed)
-                    ms.push_back(msBetween(t0, Clock::now()));
-            };
-            for (int problem = 0; problem < 4; ++problem) {
-                const int before = harness::countsOn(shell_.current()).right;
-                if (auto* single = qobject_cast<brasti::SingleRodScreen*>(screen)) {
-                    const brasti::SingleRodProblem& p = single->problem();
-                    const brasti::Strip strip = brasti::answerStrip(p);
-                    const brasti::SingleRodRules& rules = single->config().rules;
-                    const int answer = brasti::rightRod(strip == brasti::Strip::Upper ? rules.upper : rules.lower, p);
-                    const brasti::TwipsRect gap = brasti::composing::snapPlace(strip, p, answer);
-                    release(single->rod(answer),
-                            inContainer(single->container(), QPoint(gap.left + gap.width / 2, gap.top + gap.height / 2)),
-                            true);
-                } else if (auto* composing = qobject_cast<brasti::CompositionScreen*>(screen)) {
-                    const auto freePart = [&] {
-                        const brasti::RodFill& c = composing->composition();
-                        const QRect row = brasti::Board::designRect(composing->row());
-                        return inContainer(composing->container(),
-                                           QPoint(row.left() + (c.filled() + c.length()) * brasti::kUnitTwips / 2,
-                                                  row.center().y()));
-                    };
-                    while (composing->composition().missing() > 10)
-                        release(composing->rodAtHand(10), freePart(), false);
-                    const brasti::RodFill& c = composing->composition();
-                    release(composing->rodAtHand(c.missing()), freePart(), true);
-                }
-                if (harness::countsOn(shell_.current()).right != before + 1)
-                    throw std::runtime_error("an answering drop did not count right");
-                clickUntimed(screen->avantiButton());
-            }
-        }
-        return ms;
-    }
-
-    // Plays the written-arithmetic screens: each rod that fills the target
-    // bar is timed from its release to the paint that shows it there, and
-    // the right answer typed into the box from the release of Enter to the
-    // paint that shows the verdict.
-    void writtenDropsAndVerdicts(std::vector<double>& drops, std::vector<double>& verdicts)
-    {
-        std::vector<int> screens;
-        for (const brasti::WrittenEntry& entry : brasti::kWrittenScreens)
-            screens.push_back(entry.screen);
-        for (std::size_t i = 0; verdicts.size() < static_cast<std::size_t>(repetitions_)
-                                || drops.size() < static_cast<std::size_t>(repetitions_);
-             ++i) {
-            const int n = screens[i % screens.size()];
-            switchTo([this, n] { shell_.openExercise(n); });
-            auto* screen = qobject_cast<brasti::WrittenScreen*>(shell_.current());
-            for (int problem = 0; problem < 4; ++problem) {
-                fillBar(screen, drops);
-                typeRightAnswer(screen, verdicts);
+                if (wrong)
+                    verdicts.push_back(answer(screen, wrong(screen, screen->shownMoves()), false, onCount, drops));
+                verdicts.push_back(answer(screen, screen->shownMoves(), true, onCount, drops));
                 clickUntimed(screen->avantiButton());
             }
         }
     }
 
 private:
-    static QPoint gapOf(brasti::WrittenScreen* screen)
+    // Plays an answer and checks it was judged as meant.
+    double answer(brasti::ExerciseScreen* screen, const Moves& moves, bool right, bool onCount,
+                  std::vector<double>* drops)
     {
-        QWidget* bar = screen->targetBar();
-        const brasti::RodFill& fill = screen->barFill();
-        const double units = fill.filled() + (fill.length() - fill.filled()) / 2.0;
-        return bar->mapTo(screen, QPoint(static_cast<int>(bar->width() * units / fill.length()), bar->height() / 2));
-    }
-
-    // A free rod of number k: a further rod of the number first, since it
-    // lies above the tray's on the same place, then the tray's.
-    static brasti::Rod* freeRod(brasti::WrittenScreen* screen, int k)
-    {
-        for (brasti::Rod* r : screen->extraRods())
-            if (r->number() == k && r->isMovable())
-                return r;
-        if (screen->rod(k)->isMovable())
-            return screen->rod(k);
-        throw std::runtime_error("no free rod of " + std::to_string(k));
-    }
-
-    void fillBar(brasti::WrittenScreen* screen, std::vector<double>& drops)
-    {
-        while (!screen->barFill().isFull()) {
-            const int remaining = screen->barFill().missing();
-            brasti::Rod* rod = freeRod(screen, std::min(remaining, 10));
-            drops.push_back(timedDropAt(screen, rod, gapOf(screen)));
-            if (rod->isMovable())
-                throw std::runtime_error("a rod that fits was not laid on the bar");
-        }
-        if (!screen->answerBox()->isEnabled())
-            throw std::runtime_error("the full bar did not open the answer box");
-    }
-
-    void typeRightAnswer(brasti::WrittenScreen* screen, std::vector<double>& verdicts)
-    {
-        const brasti::WrittenProblem& p = screen->problem();
-        const QString answer = screen->config().rules.mode == brasti::AnswerMode::ResultMode
-                                   ? QString::number(p.result())
-                                   : QString::fromStdString(brasti::writtenOperation(p));
-        QWidget* box = screen->answerBox();
-        QTest::keyClicks(box, answer);
-        QTest::keyPress(box, Qt::Key_Return);
-        QCoreApplication::processEvents();
-        const int before = harness::countsOn(shell_.current()).right;
-        spy_.expect(bench::PaintSpy::inWindow(screen));
-        const Clock::time_point t0 = Clock::now();
-        QTest::keyRelease(box, Qt::Key_Return);
-        spy_.waitPainted();
-        verdicts.push_back(msBetween(t0, Clock::now()));
-        if (harness::countsOn(shell_.current()).right != before + 1)
-            throw std::runtime_error("the typed answer did not count right");
-    }
-
-    double answerRodNumber(brasti::ExerciseScreen* screen, bool right)
-    {
-        QWidget* from = nullptr;
-        QPoint to;
-        if (auto* f10 = qobject_cast<brasti::RodToNumberScreen*>(screen)) {
-            const int k = right ? f10->targetRod() : f10->targetRod() % 10 + 1;
-            from = f10->numberButton(k);
-            to = centreIn(from, screen);
-        } else if (auto* f11 = qobject_cast<brasti::NumberToRodScreen*>(screen)) {
-            const int k = right ? f11->targetRod() : f11->targetRod() % 10 + 1;
-            from = f11->rod(k);
-            to = centreIn(from, screen);
-        } else if (auto* f19 = qobject_cast<brasti::NumbersWithTenScreen*>(screen)) {
-            if (!f19->tenPlaced()) {
-                harness::dragRodOnto(f19->secondTen(), f19->numberBox());
-                QCoreApplication::processEvents();
-            }
-            const int units = f19->targetNumber() - 10;
-            from = f19->rod(right ? units : (units == 1 ? 2 : 1));
-            QWidget* box = f19->numberBox();
-            to = box->mapTo(screen, QPoint(box->width() - 3, box->height() / 2));
-        } else {
-            throw std::runtime_error("not a rod-and-number screen");
-        }
-        QLabel* count = right ? screen->rightLabel() : screen->wrongLabel();
-        const int before = right ? harness::countsOn(shell_.current()).right : harness::countsOn(shell_.current()).wrong;
-        const double ms = timedRelease(screen, centreIn(from, screen), to, count);
-        if ((right ? harness::countsOn(shell_.current()).right : harness::countsOn(shell_.current()).wrong) != before + 1)
-            throw std::runtime_error("a rod-and-number answer did not give the expected verdict");
+        const int before = counted(screen, right);
+        QWidget* count = right ? screen->rightLabel() : screen->wrongLabel();
+        const double ms = play(screen, moves, onCount ? count : nullptr, drops);
+        if (counted(screen, right) != before + 1)
+            throw std::runtime_error(screen->objectName().toStdString() + ": " + (right ? "the shown" : "a wrong")
+                                     + " answer was not judged so");
         return ms;
     }
 
-    // Presses at `from`, moves to `to` if elsewhere, and times the release up
-    // to the end of the paint pass that draws `shows`.
-    double timedRelease(QWidget* window, QPoint from, QPoint to, QWidget* shows)
+    // Plays the moves through the harness's player. The last move, the one
+    // judged, is timed from its release (or Enter's) to the end of the paint
+    // pass that draws `shows`, or anything of the window without it; each
+    // rod laid before it, into `drops` where given, from its release to the
+    // end of the pass it causes, and must be taken where it was laid.
+    double play(brasti::ExerciseScreen* screen, const Moves& moves, QWidget* shows, std::vector<double>* drops)
     {
-        QWindow* handle = window->windowHandle();
-        QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, from);
-        if (from != to) {
-            constexpr int kSteps = 4;
-            for (int step = 1; step <= kSteps; ++step)
-                QTest::mouseMove(handle, from + (to - from) * step / kSteps);
-        }
+        double judged = -1;
+        harness::playMoves(moves, [&](std::size_t i, const std::function<void()>& send) {
+            if (i + 1 == moves.size()) {
+                judged = timed(paintOf(screen, shows), send);
+            } else if (drops && moves[i].kind == brasti::Move::Kind::Lay) {
+                drops->push_back(timed(paintOf(screen, nullptr), send));
+                if (qobject_cast<brasti::Rod*>(moves[i].item.data())->isMovable())
+                    throw std::runtime_error("a rod laid on a free place was not taken");
+            } else {
+                send();
+                QCoreApplication::processEvents();
+            }
+        });
+        if (judged < 0)
+            throw std::runtime_error(screen->objectName().toStdString() + " shows no answer to make");
+        return judged;
+    }
+
+    static bench::PaintSpy::Match paintOf(QWidget* window, QWidget* shows)
+    {
+        if (shows)
+            return [shows](QWidget* w) { return w == shows; };
+        return bench::PaintSpy::inWindow(window);
+    }
+
+    // Sends an event, after all before it is dealt with, and returns the
+    // time from it to the end of the paint pass that draws what `painted` accepts.
+    double timed(const bench::PaintSpy::Match& painted, const std::function<void()>& send)
+    {
         QCoreApplication::processEvents();
-        spy_.expect([shows](QWidget* w) { return w == shows; });
+        spy_.expect(painted);
         const Clock::time_point t0 = Clock::now();
-        QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, to);
+        send();
         spy_.waitPainted();
         return msBetween(t0, Clock::now());
     }
 
-    // Gives a wrong or the right answer on a comparison screen and times the step that is judged.
-    double answerComparison(brasti::ExerciseScreen* screen, bool right)
+    // From the release of a click to the end of that paint pass.
+    double timedClick(QWidget* button, const bench::PaintSpy::Match& painted)
     {
-        QLabel* verdict = right ? screen->rightLabel() : screen->wrongLabel();
-        if (auto* row = qobject_cast<brasti::RowScreen*>(screen)) {
-            clickUntimed(row->ricominciaButton());
-            const int low = row->lowRod();
-            // Four units away from the rod that belongs there: always another rod, never a given one.
-            const int offset = right ? 0 : (low <= 4 ? 4 : -4);
-            for (brasti::RowBox box : brasti::kRowBoxes)
-                if (!brasti::isGiven(row->config().row, box))
-                    harness::dragRodOnto(row->rod(brasti::rodFor(box, low) + offset), row->box(box));
-            QCoreApplication::processEvents();
-            return timedClick(row, row->confermaButton(), verdict);
-        }
-        if (auto* relation = qobject_cast<brasti::RelationScreen*>(screen)) {
-            const brasti::Side open =
-                relation->problem().shownSide == brasti::Side::Left ? brasti::Side::Right : brasti::Side::Left;
-            int rod = 1;
-            while (rod < 10 && brasti::completesRelation(relation->problem(), rod) != right)
-                ++rod;
-            return timedDrop(relation, relation->rod(rod), relation->box(open), verdict);
-        }
-        if (auto* sign = qobject_cast<brasti::SignScreen*>(screen)) {
-            for (brasti::Relation r : {brasti::Relation::Greater, brasti::Relation::Less, brasti::Relation::Equal})
-                if (brasti::isRightSign(sign->problem(), r) == right)
-                    return timedClick(sign, sign->signButton(r), verdict);
-        }
-        throw std::runtime_error("not a comparison screen");
+        QWidget* window = button->window();
+        const QPoint at = centreIn(button, window);
+        QTest::mousePress(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+        return timed(painted, [&] { QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, at); });
     }
 
     void switchTo(const std::function<void()>& move)
@@ -482,95 +324,12 @@ private:
         QCoreApplication::processEvents();
     }
 
-    void solve(brasti::OrderingScreen* screen, bool right, std::vector<double>& drops, std::vector<double>& verdicts)
-    {
-        std::vector<int> rods = screen->drawnRods();
-        if (screen->config().rules.allRods) {
-            rods.resize(10);
-            std::iota(rods.begin(), rods.end(), 1);
-        }
-        std::sort(rods.begin(), rods.end());
-        if (!right)
-            std::reverse(rods.begin(), rods.end());
-        for (std::size_t i = 0; i < rods.size(); ++i)
-            drops.push_back(drop(screen, screen->rod(rods[i]), screen->slot(static_cast<int>(i) + 1)));
-
-        const int before = right ? harness::countsOn(shell_.current()).right : harness::countsOn(shell_.current()).wrong;
-        verdicts.push_back(timedClick(screen, screen->confermaButton()));
-        const int after = right ? harness::countsOn(shell_.current()).right : harness::countsOn(shell_.current()).wrong;
-        if (after != before + 1)
-            throw std::runtime_error("Conferma did not give the expected verdict");
-    }
-
-    // From the release over the slot to the end of the paint pass that shows the rod in it.
-    double drop(QWidget* window, brasti::Rod* rod, QWidget* slot)
-    {
-        const double ms = timedDrop(window, rod, slot);
-        if (rod->isMovable())
-            throw std::runtime_error("a rod dropped on a free slot was not placed");
-        return ms;
-    }
-
-    // From the release over the target to the end of the paint pass it
-    // causes; with `shows`, the pass that paints that control.
-    double timedDrop(QWidget* window, brasti::Rod* rod, QWidget* target, QWidget* shows = nullptr)
-    {
-        return timedDropAt(window, rod, centreIn(target, window), shows);
-    }
-
-    // The same, released at a window point.
-    double timedDropAt(QWidget* window, brasti::Rod* rod, QPoint to, QWidget* shows = nullptr)
-    {
-        QWindow* handle = window->windowHandle();
-        const QPoint from = centreIn(rod, window);
-        QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, from);
-        constexpr int kSteps = 4;
-        for (int step = 1; step <= kSteps; ++step)
-            QTest::mouseMove(handle, from + (to - from) * step / kSteps);
-        QCoreApplication::processEvents();
-        expectPaint(window, shows);
-        const Clock::time_point t0 = Clock::now();
-        QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, to);
-        spy_.waitPainted();
-        return msBetween(t0, Clock::now());
-    }
-
-    void expectPaint(QWidget* window, QWidget* shows)
-    {
-        if (shows)
-            spy_.expect([shows](QWidget* w) { return w == shows; });
-        else
-            spy_.expect(bench::PaintSpy::inWindow(window));
-    }
-
-    // From the release of a click to the end of the paint pass it causes;
-    // with `shows`, the pass that paints that control.
-    double timedClick(QWidget* window, QWidget* button, QWidget* shows = nullptr)
-    {
-        const QPoint at = centreIn(button, window);
-        QTest::mousePress(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
-        QCoreApplication::processEvents();
-        expectPaint(window, shows);
-        const Clock::time_point t0 = Clock::now();
-        QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
-        spy_.waitPainted();
-        return msBetween(t0, Clock::now());
-    }
-
     int repetitions_;
     harness::TestContext test_;
     brasti::AppContext& context_ = test_.context;
     brasti::Shell shell_{test_.context};
     bench::PaintSpy spy_;
 };
-
-void reportWritten(Interaction& interaction)
-{
-    std::vector<double> drops, verdicts;
-    interaction.writtenDropsAndVerdicts(drops, verdicts);
-    report("drop.written", drops);
-    report("verdict.written", verdicts);
-}
 
 int runInteraction(char* argv0, int repetitions)
 {
@@ -579,14 +338,35 @@ int runInteraction(char* argv0, int repetitions)
     QApplication app(argc, args);
     Interaction interaction(repetitions);
     report("click.menu", interaction.menuClicks());
-    std::vector<double> drops, verdicts;
-    interaction.dropsAndVerdicts(drops, verdicts);
+    const auto verdicts = [&](const std::vector<int>& screens, WrongAnswer wrong, bool onCount) {
+        std::vector<double> ms;
+        interaction.answerScreens(screens, wrong, onCount, ms);
+        return ms;
+    };
+    // Ordering problems, alternately in a wrong and the right order: each
+    // drop on a slot and each "Conferma", up to the paint they cause.
+    std::vector<double> drops, ms;
+    interaction.answerScreens(screensOf(brasti::kOrderingScreens), reversedRods, false, ms, &drops);
     report("drop.slot", drops);
-    report("click.conferma", verdicts);
-    report("verdict.comparison", interaction.comparisonVerdicts());
-    report("verdict.rodnumber", interaction.rodNumberVerdicts());
-    report("verdict.composing", interaction.composingVerdicts());
-    reportWritten(interaction);
+    report("click.conferma", ms);
+    // A wrong answer then the right one to each problem, timing the step
+    // that answers from its release to the end of the paint pass that shows
+    // the new count: the "Conferma" click on Form6 and Form7, the drop on
+    // Form8, the sign click on Form9; a number button on Form10, a rod click
+    // on Form11, the drop after the 10 on Form19.
+    report("verdict.comparison", verdicts(screensOf(brasti::kComparisonScreens), withAnother, true));
+    report("verdict.rodnumber", verdicts(screensOf(brasti::kRodNumberScreens), withAnother, true));
+    // The drop that answers a composing problem, up to the paint that shows
+    // the verdict; the rods of 10 that come before it are laid untimed.
+    report("verdict.composing", verdicts(screensOf(brasti::kComposingScreens), nullptr, false));
+    // The written screens: each rod that fills the target bar, up to the
+    // paint that shows it there, and the typed answer from the release of
+    // Enter to the paint that shows the verdict.
+    drops.clear();
+    ms.clear();
+    interaction.answerScreens(screensOf(brasti::kWrittenScreens), nullptr, false, ms, &drops);
+    report("drop.written", drops);
+    report("verdict.written", ms);
     std::vector<double> starts, designed, large;
     interaction.shownAnswers(QSize(), 2, starts, designed);
     interaction.shownAnswers(QSize(3840, 2160), 2, starts, large);

@@ -63,7 +63,10 @@ TestContext::TestContext()
     context.dialogs = &dialogs;
 }
 
-void dragRodTo(brasti::Rod* rod, QWidget* window, QPoint windowPoint)
+namespace {
+
+// Presses on the rod and carries it to the window point; the release is the caller's.
+void carryRodTo(brasti::Rod* rod, QWidget* window, QPoint windowPoint)
 {
     QWindow* handle = window->windowHandle();
     Q_ASSERT(handle);
@@ -72,7 +75,19 @@ void dragRodTo(brasti::Rod* rod, QWidget* window, QPoint windowPoint)
     constexpr int kSteps = 4;
     for (int i = 1; i <= kSteps; ++i)
         QTest::mouseMove(handle, start + (windowPoint - start) * i / kSteps);
-    QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, windowPoint);
+}
+
+void release(QWidget* window, QPoint windowPoint)
+{
+    QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, windowPoint);
+}
+
+} // namespace
+
+void dragRodTo(brasti::Rod* rod, QWidget* window, QPoint windowPoint)
+{
+    carryRodTo(rod, window, windowPoint);
+    release(window, windowPoint);
 }
 
 void dragRodOnto(brasti::Rod* rod, QWidget* target)
@@ -96,39 +111,48 @@ void clickThroughWindow(QWidget* widget, QPoint localPoint)
     QWidget* window = widget->window();
     const QPoint p = widget->mapTo(window, localPoint);
     QTest::mousePress(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, p);
-    QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, p);
+    release(window, p);
 }
 
-void playMoves(const std::vector<brasti::ShownMove>& moves)
+void playMoves(const std::vector<brasti::ShownMove>& moves, const LastEvent& last)
 {
-    for (const brasti::ShownMove& m : moves) {
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        const brasti::ShownMove& m = moves[i];
         QWidget* item = m.item;
         if (!item)
             continue;
+        const auto finish = [&](const std::function<void()>& send) { last ? last(i, send) : send(); };
+        QWidget* window = item->window();
         switch (m.kind) {
         case brasti::Move::Kind::Lay: {
             auto* rod = qobject_cast<brasti::Rod*>(item);
             if (!rod || !m.place)
                 break;
             // The middle of where the rod is shown to lie, on its place.
-            const auto* board = rod->window()->findChild<brasti::Board*>();
+            const auto* board = window->findChild<brasti::Board*>();
             const QRect place = brasti::Board::designRect(m.place);
             const QPoint offset = (m.to.center() - place.topLeft()) * board->scale();
             const QPoint inside(std::clamp(offset.x(), 0, m.place->width() - 1),
                                 std::clamp(offset.y(), 0, m.place->height() - 1));
-            dragRodTo(rod, rod->window(), m.place->mapTo(rod->window(), inside));
+            const QPoint to = m.place->mapTo(window, inside);
+            carryRodTo(rod, window, to);
+            finish([&] { release(window, to); });
             break;
         }
-        case brasti::Move::Kind::Press:
-            clickThroughWindow(item);
+        case brasti::Move::Kind::Press: {
+            const QPoint at = item->mapTo(window, item->rect().center());
+            QTest::mousePress(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+            finish([&] { release(window, at); });
             break;
+        }
         case brasti::Move::Kind::Back:
             break; // the "Ricomincia" pressed before put it back
         case brasti::Move::Kind::Type:
             if (auto* box = qobject_cast<QLineEdit*>(item)) {
                 box->clear();
                 QTest::keyClicks(box, m.text);
-                QTest::keyClick(box, Qt::Key_Return);
+                QTest::keyPress(box, Qt::Key_Return);
+                finish([&] { QTest::keyRelease(box, Qt::Key_Return); });
             }
             break;
         }

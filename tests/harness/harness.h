@@ -14,7 +14,9 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <cstddef>
 #include <deque>
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -102,8 +104,12 @@ void dragRodOnto(brasti::Rod* rod, QWidget* target);
 void clickThroughWindow(QWidget* widget, QPoint localPoint = QPoint(-1, -1));
 // Makes a shown answer's moves as a child makes them, by mouse and keys:
 // each rod dragged to where it is shown to lie, each control clicked, each
-// text typed and sent with Enter.
-void playMoves(const std::vector<brasti::ShownMove>& moves);
+// text typed and sent with Enter. `last`, when given, is handed the last
+// event of each move (by its index), the one the screen answers: the
+// release of the drag or click, or Enter's; it sends it by calling `send`,
+// which lets a benchmark time it.
+using LastEvent = std::function<void(std::size_t move, const std::function<void()>& send)>;
+void playMoves(const std::vector<brasti::ShownMove>& moves, const LastEvent& last = {});
 
 // Runs a command under a private X server (xvfb-run, a 1280 x 1024 screen)
 // and waits for it, a minute unless told otherwise; one that takes longer
