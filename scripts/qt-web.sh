@@ -10,6 +10,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 source "$here/scripts/web-env.sh"
+source "$here/scripts/qt-features.sh"
 
 cache=${BRASTI_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/brasti}
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/+.*//')
@@ -31,22 +32,8 @@ configure=(
     # A first visit downloads all of it: Qt's code is compiled for size.
     -optimize-size
 )
-features=(
-    -DFEATURE_gif=OFF -DFEATURE_ico=OFF -DFEATURE_jpeg=OFF -DFEATURE_movie=OFF
-    -DFEATURE_textodfwriter=OFF -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF
-    -DFEATURE_pdf=OFF -DFEATURE_sessionmanager=OFF -DFEATURE_systemtrayicon=OFF
-    -DFEATURE_testlib_selfcover=OFF -DFEATURE_itemmodeltester=OFF
-    -DFEATURE_style_stylesheet=OFF -DFEATURE_graphicsview=OFF -DFEATURE_mdiarea=OFF
-    -DFEATURE_calendarwidget=OFF -DFEATURE_datetimeedit=OFF -DFEATURE_dial=OFF
-    -DFEATURE_lcdnumber=OFF -DFEATURE_fontcombobox=OFF -DFEATURE_fontdialog=OFF
-    -DFEATURE_colordialog=OFF -DFEATURE_filedialog=OFF
-    -DFEATURE_errormessage=OFF -DFEATURE_progressdialog=OFF -DFEATURE_wizard=OFF
-    -DFEATURE_splashscreen=OFF -DFEATURE_syntaxhighlighter=OFF
-    -DFEATURE_columnview=OFF -DFEATURE_undoview=OFF
-    -DFEATURE_datawidgetmapper=OFF -DFEATURE_keysequenceedit=OFF -DFEATURE_toolbox=OFF
-    -DFEATURE_commandlinkbutton=OFF -DFEATURE_textbrowser=OFF -DFEATURE_dockwidget=OFF
-    -DFEATURE_undocommand=OFF
-)
+# Besides the parts neither build uses (scripts/qt-features.sh).
+features=("${qt_unused_formats[@]}" "${qt_unused_widgets[@]}")
 key=$(printf '%s\n' "$qt_version" "$em_version" "${configure[@]}" "${features[@]}" | sha256sum | cut -c1-10)
 prefix=$cache/qt-$qt_version-wasm-em$em_version-$key
 if [ -f "$prefix/.complete" ]; then

@@ -8,13 +8,15 @@
 #   BRASTI_CACHE   where the build is kept (default ~/.cache/brasti)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
+source "$here/scripts/qt-features.sh"
 
 cache=${BRASTI_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/brasti}
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/+.*//')
 gcc_version=$(x86_64-w64-mingw32-g++-posix -dumpfullversion)
 
 # Only what Brasti uses: Core, Gui, Widgets and Test, the Windows, offscreen
-# and minimal platforms, the Windows styles. Everything else is off to keep
+# and minimal platforms, the Windows styles (scripts/qt-features.sh has the
+# parts the web build leaves out too). Everything else is off to keep
 # a build on a fresh machine short. Debian's repacked source has no wintab
 # header (pen tablets off); OpenGL is switched off through its input, which
 # also turns the dynamic GL loader off.
@@ -26,20 +28,9 @@ features=(
     # Qt 6.4 builds its DirectWrite font database only with Direct2D, yet the
     # Windows platform asks for it whenever DirectWrite 3 is on.
     -DFEATURE_directwrite3=OFF
-    -DFEATURE_gif=OFF -DFEATURE_ico=OFF -DFEATURE_jpeg=OFF -DFEATURE_movie=OFF
-    -DFEATURE_textodfwriter=OFF -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF
-    -DFEATURE_pdf=OFF -DFEATURE_sessionmanager=OFF -DFEATURE_systemtrayicon=OFF
-    -DFEATURE_zstd=OFF -DFEATURE_testlib_selfcover=OFF -DFEATURE_itemmodeltester=OFF
-    -DFEATURE_style_stylesheet=OFF -DFEATURE_graphicsview=OFF -DFEATURE_mdiarea=OFF
-    -DFEATURE_calendarwidget=OFF -DFEATURE_datetimeedit=OFF -DFEATURE_dial=OFF
-    -DFEATURE_lcdnumber=OFF -DFEATURE_fontcombobox=OFF -DFEATURE_fontdialog=OFF
-    -DFEATURE_colordialog=OFF -DFEATURE_filedialog=OFF
-    -DFEATURE_errormessage=OFF -DFEATURE_progressdialog=OFF -DFEATURE_wizard=OFF
-    -DFEATURE_splashscreen=OFF -DFEATURE_syntaxhighlighter=OFF
-    -DFEATURE_columnview=OFF -DFEATURE_undoview=OFF
-    -DFEATURE_datawidgetmapper=OFF -DFEATURE_keysequenceedit=OFF -DFEATURE_toolbox=OFF
-    -DFEATURE_commandlinkbutton=OFF -DFEATURE_textbrowser=OFF -DFEATURE_dockwidget=OFF
-    -DFEATURE_undocommand=OFF
+    "${qt_unused_formats[@]}"
+    -DFEATURE_zstd=OFF
+    "${qt_unused_widgets[@]}"
 )
 key=$(printf '%s\n' "$qt_version" "$gcc_version" "${features[@]}" | sha256sum | cut -c1-10)
 prefix=$cache/qt-$qt_version-mingw-gcc$gcc_version-$key
