@@ -10,6 +10,7 @@
 #include "common/counters.h"
 #include "common/dialogs.h"
 #include "common/narration.h"
+#include "common/operationslist.h"
 #include "common/pictures.h"
 #include "common/rodlaying.h"
 #include "common/runsummary.h"
@@ -388,44 +389,27 @@ Rod* ExerciseScreen::addExtraRod(const QString& set, int k, QWidget* container)
 
 QListWidget* ExerciseScreen::addOperationsList(QWidget* container, QRect twips, int menuCaptionBlanks)
 {
-    operations_ = new QListWidget(container);
-    operations_->setObjectName(QStringLiteral("List1"));
-    operations_->setAccessibleName(tr("operazioni scritte"));
-    // A list of results to read, not to choose from.
-    operations_->setSelectionMode(QAbstractItemView::NoSelection);
-    operations_->setFocusPolicy(Qt::NoFocus);
-    board()->place(operations_, twips);
-    board()->setFontPoints(operations_, 9.75);
-
     QMenu* menu = addOwnMenu(QStringLiteral("mnuOperazioni"),
                              tr("Operazioni scritte") + QString(menuCaptionBlanks, QLatin1Char(' ')));
-    visibili_ = menu->addAction(tr("visibili"));
-    visibili_->setObjectName(QStringLiteral("mnuVisibili"));
-    visibili_->setCheckable(true);
-    visibili_->setChecked(true);
-    connect(visibili_, &QAction::triggered, this, [this] { showOperations(true); });
-    invisibili_ = menu->addAction(tr("invisibili"));
-    invisibili_->setObjectName(QStringLiteral("mnuInvisibili"));
-    invisibili_->setCheckable(true);
-    connect(invisibili_, &QAction::triggered, this, [this] { showOperations(false); });
-    return operations_;
+    operations_ = new OperationsList(board(), container, twips, menu);
+    return operations_->list();
+}
+
+QListWidget* ExerciseScreen::operationsList() const
+{
+    return operations_ ? operations_->list() : nullptr;
 }
 
 void ExerciseScreen::addOperationLine(const QString& line)
 {
-    if (!operations_)
-        return;
-    operations_->addItem(line);
-    operations_->scrollToBottom();
+    if (operations_)
+        operations_->addLine(line);
 }
 
 void ExerciseScreen::showOperations(bool visible)
 {
-    if (!operations_)
-        return;
-    visibili_->setChecked(visible);
-    invisibili_->setChecked(!visible);
-    operations_->setVisible(visible);
+    if (operations_)
+        operations_->setShown(visible);
 }
 
 } // namespace brasti

@@ -26,6 +26,7 @@ namespace brasti {
 class Counters;
 class Narration;
 class Notice;
+class OperationsList;
 class PictureBox;
 
 // An exercise's caption (its menu button, its window title, its title on the
@@ -51,7 +52,7 @@ public:
     // The further rods of the screen (brasti1, brasti2), in the order made.
     const std::vector<Rod*>& extraRods() const { return extraRods_; }
     // The written-operations list List1, or nullptr on screens without one.
-    QListWidget* operationsList() const { return operations_; }
+    QListWidget* operationsList() const;
     RodDragger* dragger() const { return dragger_; }
     QPushButton* avantiButton() const { return avanti_; }
     // The visit's counts, with their captions.
@@ -171,9 +172,7 @@ private:
     PictureBox* iconNo_;
     QAction* informazioniAction_ = nullptr;
     std::vector<Rod*> extraRods_;
-    QListWidget* operations_ = nullptr;
-    QAction* visibili_ = nullptr;
-    QAction* invisibili_ = nullptr;
+    OperationsList* operations_ = nullptr;
     std::unique_ptr<Narration> narration_;
     QPushButton* mostrami_;
     AnswerShow* show_;
