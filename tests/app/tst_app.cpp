@@ -16,6 +16,7 @@
 #include "exercises/comparison/comparison.h"
 #include "exercises/composing/composing.h"
 #include "exercises/ordering/ordering.h"
+#include "exercises/ordering/orderingscreen.h"
 #include "exercises/rodnumber/rodnumber.h"
 #include "exercises/written/written.h"
 #include "harness/harness.h"
@@ -29,6 +30,7 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <optional>
+#include <tuple>
 
 using namespace brasti;
 
@@ -73,6 +75,12 @@ std::optional<BoxAnswer> answerOpenBox(QMessageBox::StandardButton answer)
     box->button(answer)->click();
     return seen;
 }
+
+// A screen more, as the README adds one: a row in a table (here screen 1's
+// class and configuration again, in the menu's free cell) and the count raised by one.
+constexpr std::array<OrderingEntry, 1> kOneScreenMore = {
+    {{28, "ordina ancora 3 brasti", {4, 7, 12}, createOrderingScreen, kOrderingScreens[0].config}}};
+constexpr auto kFamiliesAndOneMore = std::tuple_cat(kFamilyList, std::tuple{FamilyOf<kOneScreenMore>{"", ""}});
 
 } // namespace
 
@@ -247,6 +255,35 @@ private slots:
         harness::TestContext t;
         for (int outside : {-1, 0, kExerciseCount + 1})
             QCOMPARE(createExerciseScreen(outside, t.context), nullptr);
+    }
+
+    // The join of the tables with one more holds it at its number, leaves
+    // the others' rows as they are, and opens it as a working screen.
+    void catalogueTakesAScreenMore()
+    {
+        constexpr std::array<CatalogueEntry, 28> more = catalogueOf<28, kFamiliesAndOneMore>();
+        for (const CatalogueEntry& e : kCatalogue) {
+            const CatalogueEntry* row = catalogueRow(more, e.screen);
+            QCOMPARE(std::tie(row->screen, row->caption, row->menu.column, row->menu.row, row->menu.fontPoints),
+                     std::tie(e.screen, e.caption, e.menu.column, e.menu.row, e.menu.fontPoints));
+            QVERIFY(row->open == e.open);
+        }
+        const CatalogueEntry* added = catalogueRow(more, 28);
+        QVERIFY(added && !catalogueRow(more, 29) && !catalogueRow(more, 0));
+        QCOMPARE(QString::fromUtf8(added->caption), QStringLiteral("ordina ancora 3 brasti"));
+        QCOMPARE(std::pair(added->menu.column, added->menu.row), std::pair(4, 7));
+
+        harness::TestContext t;
+        std::unique_ptr<ExerciseScreen> w(added->open(t.context));
+        QVERIFY(qobject_cast<OrderingScreen*>(w.get()));
+        QCOMPARE(w->objectName(), QStringLiteral("Form28"));
+        w->load();
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QVERIFY(!w->problemSentence().isEmpty());
+        harness::playMoves(w->shownMoves());
+        QCOMPARE(harness::countsOn(w.get()).right, std::int16_t(1));
     }
 
     void everyButtonOpensItsScreen()
