@@ -55,6 +55,14 @@ struct CatalogueEntry {
     MenuPlace menu;
     // Makes the screen from its row of its family's table.
     ExerciseScreen* (*open)(AppContext& context);
+    // The same row: its screen, caption, place and factory.
+    friend constexpr bool operator==(const CatalogueEntry& a, const CatalogueEntry& b)
+    {
+        const auto row = [](const CatalogueEntry& e) {
+            return std::tie(e.screen, e.caption, e.menu.column, e.menu.row, e.menu.fontPoints, e.open);
+        };
+        return row(a) == row(b);
+    }
 };
 
 namespace catalogue_detail {
