@@ -29,6 +29,7 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <optional>
+#include <tuple>
 
 using namespace brasti;
 
@@ -73,6 +74,11 @@ std::optional<BoxAnswer> answerOpenBox(QMessageBox::StandardButton answer)
     box->button(answer)->click();
     return seen;
 }
+
+// Screen 1's class and configuration again as a 28th screen, in the menu's free cell.
+constexpr std::array<OrderingEntry, 1> kOneScreenMore = {
+    {{28, "ordina ancora 3 brasti", {4, 7, 12}, createOrderingScreen, kOrderingScreens[0].config}}};
+constexpr auto kFamiliesAndOneMore = std::tuple_cat(kFamilyList, std::tuple{FamilyOf<kOneScreenMore>{"", ""}});
 
 } // namespace
 
@@ -247,6 +253,26 @@ private slots:
         harness::TestContext t;
         for (int outside : {-1, 0, kExerciseCount + 1})
             QCOMPARE(createExerciseScreen(outside, t.context), nullptr);
+    }
+
+    // A screen added as the README says, a row more and the count raised: the join
+    // finds it by its number, keeps the other rows, and opens it as a working screen.
+    void catalogueTakesAScreenMore()
+    {
+        constexpr std::array<CatalogueEntry, 28> more = catalogueOf<28, kFamiliesAndOneMore>();
+        QVERIFY(std::equal(kCatalogue.begin(), kCatalogue.end(), more.begin()));
+        const CatalogueEntry* added = catalogueRow(more, 28);
+        QVERIFY(added && !catalogueRow(more, 29));
+        QCOMPARE(std::tuple(QString::fromUtf8(added->caption), added->menu.column, added->menu.row),
+                 std::tuple(QStringLiteral("ordina ancora 3 brasti"), 4, 7));
+        harness::TestContext t;
+        std::unique_ptr<ExerciseScreen> w(added->open(t.context));
+        QCOMPARE(w->objectName(), QStringLiteral("Form28"));
+        w->load();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()) && !w->problemSentence().isEmpty());
+        harness::playMoves(w->shownMoves());
+        QCOMPARE(harness::countsOn(w.get()).right, std::int16_t(1));
     }
 
     void everyButtonOpensItsScreen()
