@@ -32,36 +32,9 @@ constexpr qsizetype kLongestShown = 64;
 // A file of unknown names gets a line for the first few, not one for each.
 constexpr int kMostUnknown = 10;
 
-const QString kButton = QStringLiteral("pulsante");
-const QString kAutomatic = QStringLiteral("automatico");
-
-// Every setting once: its name in the file and the link, its kind, and for
-// a yes or no the member it sets. Its default is TeacherSettings' own.
-struct Setting {
-    enum class Kind { Exercises, Advance, Language, Switch };
-    const char* name;
-    Kind kind;
-    bool TeacherSettings::*flag = nullptr;
-};
-// In the order a file and a link write them.
-constexpr Setting kSettings[] = {
-    {"esercizi", Setting::Kind::Exercises},
-    {"avanzamento", Setting::Kind::Advance},
-    {"numeriSuiBrasti", Setting::Kind::Switch, &TeacherSettings::numbersOnRods},
-    {"lingua", Setting::Kind::Language},
-    {"esci", Setting::Kind::Switch, &TeacherSettings::exitOffered},
-    {"mostraRisposta", Setting::Kind::Switch, &TeacherSettings::showAnswer},
-};
-static_assert([] {
-    for (const Setting& a : kSettings) {
-        if ((a.kind == Setting::Kind::Switch) != (a.flag != nullptr))
-            return false;
-        for (const Setting& b : kSettings)
-            if (&a != &b && std::string_view(a.name) == std::string_view(b.name))
-                return false;
-    }
-    return true;
-}(), "each setting has one name of its own, and a yes or no its member");
+// Constant at compile time: defaults are read before any static QString may be made.
+constexpr QLatin1String kButton("pulsante");
+constexpr QLatin1String kAutomatic("automatico");
 
 const Setting* settingNamed(const QString& name)
 {
@@ -77,6 +50,16 @@ const QStringList kNames = [] {
         names << QLatin1String(setting.name);
     return names;
 }();
+
+// "pulsante" or "automatico", in any case.
+std::optional<TeacherSettings::Advance> advanceNamed(const QString& word)
+{
+    if (word.compare(kButton, Qt::CaseInsensitive) == 0)
+        return TeacherSettings::Advance::Button;
+    if (word.compare(kAutomatic, Qt::CaseInsensitive) == 0)
+        return TeacherSettings::Advance::Automatic;
+    return std::nullopt;
+}
 
 // A message shows what was typed, but never more than a line of it.
 QString shown(const QString& text)
@@ -261,6 +244,33 @@ QString exerciseList(const std::bitset<kExercisesInAll>& exercises)
 
 } // namespace
 
+TeacherSettings::TeacherSettings()
+{
+    // Read as a file's line is read: a default the checker would refuse is
+    // a fault of the table, caught by the tests in a debug build.
+    for (const Setting& setting : kSettings) {
+        const QString value = QString::fromUtf8(setting.byDefault);
+        QStringList refused;
+        switch (setting.kind) {
+        case Setting::Kind::Exercises:
+            readExercises(QLatin1String(setting.name), value, *this, refused);
+            break;
+        case Setting::Kind::Advance:
+            advance = advanceNamed(value).value_or(Advance::Button);
+            Q_ASSERT(advanceNamed(value));
+            break;
+        case Setting::Kind::Language:
+            language = value;
+            break;
+        case Setting::Kind::Switch:
+            this->*setting.flag = parseSwitch(value).value_or(false);
+            Q_ASSERT(parseSwitch(value));
+            break;
+        }
+        Q_ASSERT(refused.isEmpty());
+    }
+}
+
 std::optional<bool> parseSwitch(const QString& text)
 {
     const QString word = text.trimmed().toLower();
@@ -296,10 +306,8 @@ SettingsReading checkSettings(const QList<WrittenSetting>& written, const QStrin
         } else if (known->kind == Setting::Kind::Exercises) {
             readExercises(name, value, settings, problems);
         } else if (known->kind == Setting::Kind::Advance) {
-            const QString word = value.toLower();
-            if (word == kButton || word == kAutomatic)
-                settings.advance = word == kAutomatic ? TeacherSettings::Advance::Automatic
-                                                      : TeacherSettings::Advance::Button;
+            if (const std::optional<TeacherSettings::Advance> advance = advanceNamed(value))
+                settings.advance = *advance;
             else
                 problems << Text::tr("Per «%1» scrivere «%2» o «%3», non «%4»: il valore è lasciato da parte.")
                                 .arg(name, kButton, kAutomatic, shown(value));
@@ -331,7 +339,7 @@ QList<std::pair<QString, QString>> changedSettings(const TeacherSettings& settin
         case Setting::Kind::Exercises:
             return exerciseList(s.exercises);
         case Setting::Kind::Advance:
-            return s.advance == TeacherSettings::Advance::Automatic ? kAutomatic : kButton;
+            return QString(s.advance == TeacherSettings::Advance::Automatic ? kAutomatic : kButton);
         case Setting::Kind::Language:
             return s.language;
         case Setting::Kind::Switch:
@@ -339,10 +347,9 @@ QList<std::pair<QString, QString>> changedSettings(const TeacherSettings& settin
         }
         return s.*setting.flag ? QStringLiteral("true") : QStringLiteral("false");
     };
-    const TeacherSettings defaults;
     QList<std::pair<QString, QString>> changed;
     for (const Setting& setting : kSettings)
-        if (const QString value = written(setting, settings); value != written(setting, defaults))
+        if (const QString value = written(setting, settings); value != QString::fromUtf8(setting.byDefault))
             changed.append({QLatin1String(setting.name), value});
     return changed;
 }

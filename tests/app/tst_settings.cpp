@@ -291,6 +291,18 @@ private slots:
         }
     }
 
+    // Every default of the table, written out, reads as no line at all.
+    void defaultsWrittenOut()
+    {
+        QList<WrittenSetting> written;
+        for (const Setting& setting : kSettings)
+            if (*setting.byDefault)
+                written.append({QString::fromUtf8(setting.name), QString::fromUtf8(setting.byDefault)});
+        const SettingsReading reading = checkSettings(written, kLanguages);
+        QCOMPARE(reading.problems, QStringList());
+        QCOMPARE(reading.settings, TeacherSettings());
+    }
+
     // The line for the teacher names what is left out, never what counts.
     void exercisesLeftOut()
     {
