@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
-// The teacher's settings: what they are, how a file or a web page's address
-// gives them, and how they are saved. The program reads them once at start;
-// saving is for the teacher's window alone, and nothing a child can click
-// changes them. They hold the teacher's choices and nothing about a child.
+// The teacher's settings: what they are, and how the lines of a file or a
+// web page's address give them (the file itself: app/settingsfile.h). The
+// program reads them once at start; saving is for the teacher's window
+// alone, and nothing a child can click changes them. They hold the
+// teacher's choices and nothing about a child.
 //
 // The file is INI, as a teacher writes it by hand (brasti.conf):
 //   esercizi=1-5,13,17     the exercises the menu offers (1 to 27; all when missing)
@@ -152,37 +153,8 @@ QList<std::pair<QString, QString>> changedSettings(const TeacherSettings& settin
 // offered); empty when they can.
 QString settingsFault(const TeacherSettings& settings);
 
-// Where a teacher writes the file for one child's account, and the file for
-// every account of the computer; each platform has its own places
-// (settingspath_unix.cpp, settingspath_windows.cpp; none in a browser).
-QString settingsFilePath();
-QString systemSettingsFilePath();
-
 // A setting written as a yes or no: "true" or "1", "false" or "0" (any
 // case, blanks around allowed); nothing for any other text.
 std::optional<bool> parseSwitch(const QString& text);
-
-// Reads one file. No file there is no fault: the defaults, nothing said. A
-// file that cannot be read, is oversized or is not plain text counts for
-// nothing at all, with one line that says so. Reading never writes.
-SettingsReading readSettingsFile(const QString& path, const QStringList& languages);
-
-// The user's file if there is one, else the computer's.
-SettingsReading readTeacherSettings(const QStringList& languages, const QString& userPath = settingsFilePath(),
-                                    const QString& systemPath = systemSettingsFilePath());
-
-struct SavedSettings {
-    // Where the settings now are; empty when nothing was saved.
-    QString path;
-    // Why nothing was saved; empty when they were.
-    QString problem;
-};
-
-// Writes the settings into the user's file, replacing it whole or not at
-// all (the old file stays as it was on any failure), and makes its folder
-// if need be. Only what differs from the defaults is written; the
-// teacher's own comments and lines for other things are kept, and the lines
-// of these settings are replaced.
-SavedSettings saveTeacherSettings(const TeacherSettings& settings, const QString& path = settingsFilePath());
 
 } // namespace brasti

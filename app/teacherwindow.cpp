@@ -5,6 +5,7 @@
 #include "app/catalogue.h"
 #include "app/language.h"
 #include "app/pagesettings.h"
+#include "app/settingsfile.h"
 #include "app/shell.h"
 #include "common/appcontext.h"
 #include "common/exercisescreen.h"

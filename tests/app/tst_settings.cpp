@@ -8,7 +8,7 @@
 #include "app/catalogue.h"
 #include "app/pagesettings.h"
 #include "app/program.h"
-#include "app/settings.h"
+#include "app/settingsfile.h"
 #include "harness/testmain.h"
 
 #include <QDirIterator>
