@@ -6,7 +6,7 @@
 #include "app/console.h"
 #include "app/language.h"
 #include "app/pagesettings.h"
-#include "app/settings.h"
+#include "app/settingsfile.h"
 #include "app/shell.h"
 #include "common/appcontext.h"
 #include "common/dialogs.h"

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #pragma once
-// The teacher's settings: what they are, how a file or a web page's address
-// gives them, and how they are saved. The program reads them once at start;
-// saving is for the teacher's window alone, and nothing a child can click
-// changes them. They hold the teacher's choices and nothing about a child.
+// The teacher's settings: what they are, and how the lines of a file or a
+// web page's address give them (the file itself: app/settingsfile.h). The
+// program reads them once at start; saving is for the teacher's window
+// alone, and nothing a child can click changes them. They hold the
+// teacher's choices and nothing about a child.
 //
 // The file is INI, as a teacher writes it by hand (brasti.conf):
 //   esercizi=1-5,13,17     the exercises the menu offers (1 to 27; all when missing)
@@ -15,12 +16,14 @@
 //   mostraRisposta=true    the answer is shown after a wrong try (off by default)
 // A web page's address carries the same names and values (app/pagesettings.h).
 #include "common/exerciseentry.h"
+#include "common/texts.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <bitset>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 namespace brasti {
@@ -31,18 +34,93 @@ struct TeacherSettings {
     // catalogue numbers its screens.
     static constexpr int kExerciseCount = brasti::kExerciseCount;
 
+    // Every setting at its default, as kSettings gives it.
+    TeacherSettings();
+
     // Exercise n is offered when bit n - 1 is set.
-    std::bitset<kExerciseCount> exercises = std::bitset<kExerciseCount>().set();
+    std::bitset<kExerciseCount> exercises;
     // How the menu starts: waiting for "avanti", or going on by itself.
-    Advance advance = Advance::Button;
-    bool numbersOnRods = false;
+    Advance advance{};
+    bool numbersOnRods{};
     // A code among the program's languages; empty for the system's.
     QString language;
-    bool exitOffered = true;
-    bool showAnswer = false;
+    bool exitOffered{};
+    bool showAnswer{};
 
     bool operator==(const TeacherSettings&) const = default;
 };
+
+// One setting: its name in the file and the link, its kind, its default
+// and, for a yes or no, the member it sets and its check box in the
+// teacher's window. The exercises, the advance and the language have
+// controls of their own there.
+struct Setting {
+    enum class Kind { Exercises, Advance, Language, Switch };
+    const char* name = nullptr;
+    Kind kind = Kind::Switch;
+    // The value a file without this line means, written as a file writes it.
+    const char* byDefault = nullptr;
+    bool TeacherSettings::*flag = nullptr;
+    // The check box's caption, translated in the window's context.
+    const char* caption = nullptr;
+};
+
+// Every setting once, in the order a file and a link write them; the
+// teacher's window shows the yes-or-no ones in this order too.
+inline constexpr Setting kSettings[] = {
+    {.name = "esercizi", .kind = Setting::Kind::Exercises, .byDefault = "1-27"},
+    {.name = "avanzamento", .kind = Setting::Kind::Advance, .byDefault = "pulsante"},
+    {.name = "numeriSuiBrasti",
+     .byDefault = "false",
+     .flag = &TeacherSettings::numbersOnRods,
+     .caption = BRASTI_TEXT("brasti::TeacherWindow", "numeri sui brasti")},
+    {.name = "lingua", .kind = Setting::Kind::Language, .byDefault = ""},
+    {.name = "esci",
+     .byDefault = "true",
+     .flag = &TeacherSettings::exitOffered,
+     .caption = BRASTI_TEXT("brasti::TeacherWindow", "offri «Esci» nel menù")},
+    {.name = "mostraRisposta",
+     .byDefault = "false",
+     .flag = &TeacherSettings::showAnswer,
+     .caption = BRASTI_TEXT("brasti::TeacherWindow", "mostra la risposta dopo un errore")},
+};
+
+namespace settingstable {
+constexpr bool same(const char* a, const char* b)
+{
+    return std::string_view(a) == std::string_view(b);
+}
+constexpr bool allHave(auto has)
+{
+    for (const Setting& setting : kSettings)
+        if (!has(setting))
+            return false;
+    return true;
+}
+} // namespace settingstable
+static_assert(settingstable::allHave([](const Setting& s) { return s.name != nullptr && *s.name != '\0'; }),
+              "every setting needs a name");
+static_assert(settingstable::allHave([](const Setting& s) {
+                  return settingstable::allHave(
+                      [&s](const Setting& t) { return &s == &t || !settingstable::same(s.name, t.name); });
+              }),
+              "two settings have the same name");
+static_assert(kExerciseCount == 27, "the default of \"esercizi\" offers every exercise: write them all");
+static_assert(settingstable::allHave([](const Setting& s) {
+                  return settingstable::allHave([&s](const Setting& t) { return &s == &t || !s.flag || s.flag != t.flag; });
+              }),
+              "two yes-or-no settings set one member");
+static_assert(settingstable::allHave([](const Setting& s) { return s.byDefault != nullptr; }),
+              "a setting has no default (.byDefault)");
+static_assert(settingstable::allHave([](const Setting& s) {
+                  return s.kind != Setting::Kind::Switch || !s.byDefault || settingstable::same(s.byDefault, "true")
+                      || settingstable::same(s.byDefault, "false");
+              }),
+              "a yes or no defaults to \"true\" or \"false\"");
+static_assert(settingstable::allHave([](const Setting& s) {
+                  return (s.kind == Setting::Kind::Switch) == (s.flag != nullptr && s.caption != nullptr);
+              }),
+              "a yes or no, and only a yes or no, has its member (.flag) and its check box's caption (.caption)");
 
 struct SettingsReading {
     TeacherSettings settings;
@@ -75,37 +153,8 @@ QList<std::pair<QString, QString>> changedSettings(const TeacherSettings& settin
 // offered); empty when they can.
 QString settingsFault(const TeacherSettings& settings);
 
-// Where a teacher writes the file for one child's account, and the file for
-// every account of the computer; each platform has its own places
-// (settingspath_unix.cpp, settingspath_windows.cpp; none in a browser).
-QString settingsFilePath();
-QString systemSettingsFilePath();
-
 // A setting written as a yes or no: "true" or "1", "false" or "0" (any
 // case, blanks around allowed); nothing for any other text.
 std::optional<bool> parseSwitch(const QString& text);
-
-// Reads one file. No file there is no fault: the defaults, nothing said. A
-// file that cannot be read, is oversized or is not plain text counts for
-// nothing at all, with one line that says so. Reading never writes.
-SettingsReading readSettingsFile(const QString& path, const QStringList& languages);
-
-// The user's file if there is one, else the computer's.
-SettingsReading readTeacherSettings(const QStringList& languages, const QString& userPath = settingsFilePath(),
-                                    const QString& systemPath = systemSettingsFilePath());
-
-struct SavedSettings {
-    // Where the settings now are; empty when nothing was saved.
-    QString path;
-    // Why nothing was saved; empty when they were.
-    QString problem;
-};
-
-// Writes the settings into the user's file, replacing it whole or not at
-// all (the old file stays as it was on any failure), and makes its folder
-// if need be. Only what differs from the defaults is written; the
-// teacher's own comments and lines for other things are kept, and the lines
-// of these settings are replaced.
-SavedSettings saveTeacherSettings(const TeacherSettings& settings, const QString& path = settingsFilePath());
 
 } // namespace brasti

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 #include "app/pagesettings.h"
-#include "app/settings.h"
+#include "app/settingsfile.h"
 
 #include <QDir>
 #include <QFileInfo>

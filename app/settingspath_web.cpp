@@ -3,7 +3,7 @@
 // In a browser nothing is stored or read from a file: the settings come with
 // the page's address.
 #include "app/pagesettings.h"
-#include "app/settings.h"
+#include "app/settingsfile.h"
 
 #include <emscripten.h>
 

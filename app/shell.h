@@ -5,7 +5,7 @@
 // The new window is shown before the old one goes, so there is always
 // exactly one; each carries over the window state (maximised, full screen,
 // or the size the child chose) of the one before.
-#include "app/settings.h"
+#include "app/settingsfile.h"
 #include "common/appcontext.h"
 #include "common/page.h"
 #include "common/runsummary.h"

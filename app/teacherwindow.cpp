@@ -5,6 +5,7 @@
 #include "app/catalogue.h"
 #include "app/language.h"
 #include "app/pagesettings.h"
+#include "app/settingsfile.h"
 #include "app/shell.h"
 #include "common/appcontext.h"
 #include "common/exercisescreen.h"
@@ -114,27 +115,29 @@ TeacherWindow::TeacherWindow(AppContext& context, Shell& shell, const SettingsRe
     }
     layout->addLayout(advance);
 
-    numbers_ = named(new QCheckBox(tr("numeri sui brasti"), this), "numeriSuiBrasti", tr("numeri sui brasti"));
-    exit_ = named(new QCheckBox(tr("offri «Esci» nel menù"), this), "esci", tr("offri «Esci» nel menù"));
-    answer_ = named(new QCheckBox(tr("mostra la risposta dopo un errore"), this), "mostraRisposta",
-                    tr("mostra la risposta dopo un errore"));
+    // The yes-or-no settings two by two, then the language.
+    auto* choices = new QGridLayout;
+    int cell = 0;
+    for (const Setting& setting : kSettings) {
+        if (setting.kind != Setting::Kind::Switch)
+            continue;
+        auto* box = named(new QCheckBox(tr(setting.caption), this), setting.name, tr(setting.caption));
+        choices->addWidget(box, cell / 2, cell % 2);
+        ++cell;
+        connect(box, &QCheckBox::toggled, this, &TeacherWindow::updateLink);
+        switches_.emplace_back(&setting, box);
+    }
     language_ = named(new QComboBox(this), "lingua", tr("lingua"));
     language_->addItem(tr("lingua del sistema"), QString());
     for (const QString& code : availableLanguages())
         language_->addItem(QLocale(code).nativeLanguageName(), code);
     auto* languageLabel = new QLabel(tr("lingua"), this);
     languageLabel->setBuddy(language_);
-    auto* choices = new QGridLayout;
-    choices->addWidget(numbers_, 0, 0);
-    choices->addWidget(exit_, 0, 1);
-    choices->addWidget(answer_, 1, 0);
     auto* languageRow = new QHBoxLayout;
     languageRow->addWidget(languageLabel);
     languageRow->addWidget(language_, 1);
-    choices->addLayout(languageRow, 1, 1);
+    choices->addLayout(languageRow, cell / 2, cell % 2);
     layout->addLayout(choices);
-    for (QCheckBox* box : {numbers_, exit_, answer_})
-        connect(box, &QCheckBox::toggled, this, &TeacherWindow::updateLink);
     connect(language_, &QComboBox::currentIndexChanged, this, &TeacherWindow::updateLink);
 
     // What was read at start, and from where.
@@ -206,10 +209,9 @@ TeacherSettings TeacherWindow::chosen() const
     for (std::size_t i = 0; i < exercises_.size(); ++i)
         settings.exercises.set(i, exercises_[i]->isChecked());
     settings.advance = advance_[1]->isChecked() ? TeacherSettings::Advance::Automatic : TeacherSettings::Advance::Button;
-    settings.numbersOnRods = numbers_->isChecked();
     settings.language = language_->currentData().toString();
-    settings.exitOffered = exit_->isChecked();
-    settings.showAnswer = answer_->isChecked();
+    for (const auto& [setting, box] : switches_)
+        settings.*setting->flag = box->isChecked();
     return settings;
 }
 
@@ -218,10 +220,9 @@ void TeacherWindow::showSettings(const TeacherSettings& settings)
     for (std::size_t i = 0; i < exercises_.size(); ++i)
         exercises_[i]->setChecked(settings.exercises.test(i));
     advance_[settings.advance == TeacherSettings::Advance::Automatic ? 1 : 0]->setChecked(true);
-    numbers_->setChecked(settings.numbersOnRods);
     language_->setCurrentIndex(std::max(0, language_->findData(settings.language)));
-    exit_->setChecked(settings.exitOffered);
-    answer_->setChecked(settings.showAnswer);
+    for (const auto& [setting, box] : switches_)
+        box->setChecked(settings.*setting->flag);
     updateLink();
 }
 

@@ -12,6 +12,8 @@
 #include <functional>
 #include <array>
 #include <chrono>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -55,10 +57,9 @@ private:
     QString path_;
     std::array<QCheckBox*, kExerciseCount> exercises_{};
     std::array<QRadioButton*, 2> advance_{};
-    QCheckBox* numbers_ = nullptr;
+    // A check box for each yes or no of kSettings, in its order.
+    std::vector<std::pair<const Setting*, QCheckBox*>> switches_;
     QComboBox* language_ = nullptr;
-    QCheckBox* exit_ = nullptr;
-    QCheckBox* answer_ = nullptr;
     QLabel* outcome_ = nullptr;
     QLineEdit* link_ = nullptr;
     QTableWidget* summary_ = nullptr;

@@ -8,7 +8,7 @@
 #include "app/catalogue.h"
 #include "app/pagesettings.h"
 #include "app/program.h"
-#include "app/settings.h"
+#include "app/settingsfile.h"
 #include "harness/testmain.h"
 
 #include <QDirIterator>
@@ -289,6 +289,18 @@ private slots:
             QCOMPARE(readSettingsFile(saved, kLanguages).settings, reading.settings);
             QVERIFY(QFile::remove(saved));
         }
+    }
+
+    // Every default of the table, written out, reads as no line at all.
+    void defaultsWrittenOut()
+    {
+        QList<WrittenSetting> written;
+        for (const Setting& setting : kSettings)
+            if (*setting.byDefault)
+                written.append({QString::fromUtf8(setting.name), QString::fromUtf8(setting.byDefault)});
+        const SettingsReading reading = checkSettings(written, kLanguages);
+        QCOMPARE(reading.problems, QStringList());
+        QCOMPARE(reading.settings, TeacherSettings());
     }
 
     // The line for the teacher names what is left out, never what counts.

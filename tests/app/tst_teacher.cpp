@@ -166,6 +166,25 @@ private slots:
         QCOMPARE(a.window()->chosen().exercises, std::bitset<27>(1));
     }
 
+    // Each yes or no of the settings has its box, which shows its member and
+    // sets it alone.
+    void eachSwitchHasItsBox()
+    {
+        App a;
+        for (const Setting& setting : kSettings) {
+            if (setting.kind != Setting::Kind::Switch)
+                continue;
+            auto* box = a.control<QCheckBox>(setting.name);
+            QVERIFY2(box, setting.name);
+            TeacherSettings flipped;
+            flipped.*setting.flag = !(flipped.*setting.flag);
+            box->toggle();
+            QVERIFY2(a.window()->chosen() == flipped, setting.name);
+            a.window()->showSettings(TeacherSettings());
+            QCOMPARE(box->isChecked(), !(flipped.*setting.flag));
+        }
+    }
+
     // Each heading of the summary fits its column, bold as a highlighted column draws it.
     void summaryHeadingsFit()
     {

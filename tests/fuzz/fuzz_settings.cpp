@@ -16,7 +16,7 @@
 //
 // The first byte of the input chooses: even, the rest is the whole file;
 // odd, the rest is the VALUE of such a line.
-#include "app/settings.h"
+#include "app/settingsfile.h"
 #include "broken.h"
 
 #include <QStringList>
