@@ -21,6 +21,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <bitset>
 #include <optional>
 #include <string_view>
@@ -65,10 +66,24 @@ struct Setting {
     const char* caption = nullptr;
 };
 
+namespace settingstable {
+// "1-N", every exercise, as a file writes it: the default follows the count.
+inline constexpr auto kEveryExercise = [] {
+    static_assert(kExerciseCount >= 2 && kExerciseCount <= 99999, "the exercises are written 1-N");
+    std::array<char, 8> text{'1', '-'};
+    int digits = 0;
+    for (int n = kExerciseCount; n > 0; n /= 10)
+        ++digits;
+    for (int n = kExerciseCount, i = 1 + digits; n > 0; n /= 10, --i)
+        text[static_cast<std::size_t>(i)] = static_cast<char>('0' + n % 10);
+    return text;
+}();
+} // namespace settingstable
+
 // Every setting once, in the order a file and a link write them; the
 // teacher's window shows the yes-or-no ones in this order too.
 inline constexpr Setting kSettings[] = {
-    {.name = "esercizi", .kind = Setting::Kind::Exercises, .byDefault = "1-27"},
+    {.name = "esercizi", .kind = Setting::Kind::Exercises, .byDefault = settingstable::kEveryExercise.data()},
     {.name = "avanzamento", .kind = Setting::Kind::Advance, .byDefault = "pulsante"},
     {.name = "numeriSuiBrasti",
      .byDefault = "false",
@@ -105,7 +120,6 @@ static_assert(settingstable::allHave([](const Setting& s) {
                       [&s](const Setting& t) { return &s == &t || !settingstable::same(s.name, t.name); });
               }),
               "two settings have the same name");
-static_assert(kExerciseCount == 27, "the default of \"esercizi\" offers every exercise: write them all");
 static_assert(settingstable::allHave([](const Setting& s) {
                   return settingstable::allHave([&s](const Setting& t) { return &s == &t || !s.flag || s.flag != t.flag; });
               }),
