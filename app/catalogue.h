@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <string_view>
 #include <tuple>
 #include <type_traits>
 #include <utility>
@@ -55,11 +56,13 @@ struct CatalogueEntry {
     MenuPlace menu;
     // Makes the screen from its row of its family's table.
     ExerciseScreen* (*open)(AppContext& context);
-    // The same row: its screen, caption, place and factory.
+    // The same row: its screen, caption, place and factory. Captions are
+    // compared as text: the same literal may lie at two addresses.
     friend constexpr bool operator==(const CatalogueEntry& a, const CatalogueEntry& b)
     {
         const auto row = [](const CatalogueEntry& e) {
-            return std::tie(e.screen, e.caption, e.menu.column, e.menu.row, e.menu.fontPoints, e.open);
+            return std::tuple(e.screen, std::string_view(e.caption), e.menu.column, e.menu.row, e.menu.fontPoints,
+                              e.open);
         };
         return row(a) == row(b);
     }
