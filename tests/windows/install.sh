@@ -140,13 +140,22 @@ cmp -s "$work/installed.txt" "$work/installed-open.txt" \
     || fail "the uninstaller removed files while the program was open"
 kill "$program" 2>/dev/null
 wait "$program" 2>/dev/null
+# The Wine process may outlive the signal by a moment, and while it lives its
+# file counts as in use; wait for it to go, so that the next step meets a
+# closed program.
+for _ in $(seq 150); do
+    pgrep -f 'brasti\.exe' >/dev/null || break
+    sleep 0.2
+done
+pgrep -f 'brasti\.exe' >/dev/null && fail "the program was still running 30 s after it was killed: $(pgrep -af 'brasti\.exe')"
 wineserver -w
 
 say "the uninstaller"
+before=$(pgrep -af '\.exe' | tr '\n' ';')
 run_windows "\"$target_win\\uninstall.exe\" /S"
 status=$?
 wineserver -w
-[ "$status" -eq 0 ] || fail "the uninstaller ended with status $status"
+[ "$status" -eq 0 ] || fail "the uninstaller ended with status $status (Windows programs running before it: ${before:-none})"
 if [ -e "$target" ]; then
     fail "the uninstaller left files behind: $(cd "$target" && find . | head -20)"
 fi
