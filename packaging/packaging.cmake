@@ -57,7 +57,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://brasti.example.org")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The screens are laid out for Arial's measures; Liberation Sans has them.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+# The voice's plugin is loaded by name at run time, so the library scan
+# never finds it; without it the program stays silent.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-speech-speechd-plugin")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, speech-dispatcher-espeak-ng")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -8,7 +8,11 @@ set -euo pipefail
 # qt6-tools-dev has CMake's translation functions, qt6-l10n-tools the
 # lupdate and lrelease they run.
 packages=(cmake g++ make ccache qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libpulse-dev libgl-dev
-          fonts-liberation)
+          fonts-liberation
+          # The program's voice: Qt's module (whose CMake files ask for
+          # qt6-declarative-dev), its speech-dispatcher plugin and a voice.
+          qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
+          espeak-ng)
 # The Windows build: MinGW-w64 cross compilers, ninja for Qt's own build, the
 # icon tools, NSIS for the setup program, Wine and a bare X server to run and
 # test the result, an audio server to hear it through Wine; dpkg-dev for
