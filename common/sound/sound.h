@@ -5,6 +5,7 @@
 // plays them is a SoundPlayer, so tests can record instead of play.
 #include <QObject>
 #include <QString>
+#include <chrono>
 #include <memory>
 
 class QWidget;
@@ -24,6 +25,9 @@ public:
     // Starts the sound and returns at once; a new sound cuts off the one playing.
     // Never fails visibly: a missing file or device plays nothing.
     virtual void play(Sound sound) = 0;
+    // How long the sound lasts once started; zero while the sounds are not
+    // in, or where the sound is missing, so that nothing waits for silence.
+    virtual std::chrono::milliseconds length(Sound) const { return {}; }
 };
 
 // One of the four right sounds, each with equal chance.

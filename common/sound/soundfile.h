@@ -17,6 +17,13 @@ struct PcmSound {
     std::uint16_t channels = 0;
     std::uint16_t bits = 0;          // 8 (unsigned), 16, 24 or 32 (signed)
     std::vector<unsigned char> data; // interleaved, little-endian, whole frames
+
+    // How long it plays, in milliseconds.
+    std::uint64_t milliseconds() const
+    {
+        const std::uint64_t frameBytes = std::uint64_t{channels} * (bits / 8u);
+        return rate == 0 || frameBytes == 0 ? 0 : data.size() / frameBytes * 1000 / rate;
+    }
 };
 
 // The PCM of a whole RIFF/WAVE file of integer samples; nothing for anything

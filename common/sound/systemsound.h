@@ -4,6 +4,7 @@
 // The desktop's player: the sound module over the system's audio server.
 #include "common/sound/sound.h"
 
+#include <array>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -24,6 +25,7 @@ public:
     SystemSoundPlayer(QString folder, QString module, QObject* parent = nullptr);
     ~SystemSoundPlayer() override;
     void play(Sound sound) override;
+    std::chrono::milliseconds length(Sound sound) const override;
 
     // Loads the module and hands it the sounds of the folder, here and now.
     // Does its work once; returns whether sounds can be played. A missing or
@@ -47,6 +49,7 @@ private:
         const BrastiSoundModule* api = nullptr;
         void* player = nullptr;
         int soundsRead = 0;
+        std::array<std::chrono::milliseconds, 5> lengths{};
     };
     static Loaded loadModule(const QString& module, const QString& folder);
     void takeLoaded();
@@ -56,6 +59,7 @@ private:
     QString module_;
     bool tried_ = false;
     int soundsRead_ = 0;
+    std::array<std::chrono::milliseconds, 5> lengths_{};
     const BrastiSoundModule* api_ = nullptr;
     void* player_ = nullptr;
     std::thread loader_;

@@ -82,6 +82,7 @@ SystemSoundPlayer::Loaded SystemSoundPlayer::loadModule(const QString& modulePat
         pcm.push_back(s ? BrastiPcm{s->rate, s->channels, s->bits, s->data.data(), s->data.size()}
                         : BrastiPcm{0, 0, 0, nullptr, 0});
         loaded.soundsRead += s ? 1 : 0;
+        loaded.lengths[static_cast<std::size_t>(sound)] = std::chrono::milliseconds(s ? s->milliseconds() : 0);
     }
     // The module copies what it needs.
     loaded.player = api->open(pcm.data(), static_cast<int>(pcm.size()));
@@ -134,6 +135,14 @@ void SystemSoundPlayer::adopt(const Loaded& loaded)
     api_ = loaded.api;
     player_ = loaded.player;
     soundsRead_ = loaded.soundsRead;
+    // A sound the module cannot play takes no time.
+    if (player_)
+        lengths_ = loaded.lengths;
+}
+
+std::chrono::milliseconds SystemSoundPlayer::length(Sound sound) const
+{
+    return lengths_[static_cast<std::size_t>(sound)];
 }
 
 QString findSoundFolder()
