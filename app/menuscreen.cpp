@@ -9,6 +9,7 @@
 #include "common/exercisescreen.h"
 #include "common/focusspeech.h"
 #include "common/services.h"
+#include "common/speaker.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -56,6 +57,8 @@ MenuScreen::MenuScreen(AppContext& context, QWidget* parent)
         buttons_[static_cast<std::size_t>(screen - 1)] = button;
         // Heard with its place among the offered exercises: "1 di 27".
         joinSpokenSet(button, 1);
+        if (context_.speaker)
+            context_.speaker->sayWhenChosen(button, button->text());
     }
 
     auto* esci = new WrapButton(tr("Esci"), b);
@@ -63,6 +66,8 @@ MenuScreen::MenuScreen(AppContext& context, QWidget* parent)
     b->place(esci, QRect(7320, 5640, 2280, 615));
     b->setFontPoints(esci, 18);
     connect(esci, &QPushButton::clicked, this, [this] { ConfirmQuit(context_, this); });
+    if (context_.speaker)
+        context_.speaker->sayWhenChosen(esci, esci->text());
     // A computer the class must not leave: no "Esci", and closing the window asks.
     esci->setVisible(context_.exitOffered);
 

@@ -16,6 +16,7 @@
 #include "common/pictures.h"
 #include "common/random.h"
 #include "common/sound/sound.h"
+#include "common/speaker.h"
 
 #include <QApplication>
 #include <QPixmapCache>
@@ -55,6 +56,8 @@ void applyTeacherSettings(AppContext& context, const TeacherSettings& teacher, b
     context.offeredExercises = teacher.exercises;
     context.exitOffered = teacher.exitOffered;
     context.showAnswer = teacher.showAnswer;
+    if (context.speaker)
+        context.speaker->setOn(teacher.readAloud);
 }
 
 int runProgram(int argc, char** argv, const std::function<void(QApplication&, Shell&)>& beforeStart)
@@ -92,6 +95,9 @@ int runProgram(int argc, char** argv, const std::function<void(QApplication&, Sh
     AppContext context;
     context.random = &random;
     context.sound = sound.get();
+    Speaker speaker;
+    speaker.setLanguage(QLocale(language));
+    context.speaker = &speaker;
     context.dialogs = &dialogs;
     context.speller = &spellerFor(language.toStdString());
     Shell shell(context);

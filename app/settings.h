@@ -47,6 +47,8 @@ struct TeacherSettings {
     QString language;
     bool exitOffered{};
     bool showAnswer{};
+    // The program says each problem aloud, for children who cannot read yet.
+    bool readAloud{};
 
     bool operator==(const TeacherSettings&) const = default;
 };
@@ -98,6 +100,10 @@ inline constexpr Setting kSettings[] = {
      .byDefault = "false",
      .flag = &TeacherSettings::showAnswer,
      .caption = BRASTI_TEXT("brasti::TeacherWindow", "mostra la risposta dopo un errore")},
+    {.name = "leggiAdAltaVoce",
+     .byDefault = "false",
+     .flag = &TeacherSettings::readAloud,
+     .caption = BRASTI_TEXT("brasti::TeacherWindow", "leggi ad alta voce")},
 };
 
 namespace settingstable {

@@ -7,6 +7,7 @@
 #include "common/controls.h"
 #include "common/page.h"
 #include "common/pictures.h"
+#include "common/speaker.h"
 
 #include <QLabel>
 
@@ -36,6 +37,8 @@ StartScreen::StartScreen(AppContext& context, QWidget* parent)
     b->place(avvio_, QRect(2520, 4920, 4425, 1425));
     b->setFontPoints(avvio_, 24);
     connect(avvio_, &QPushButton::clicked, this, &StartScreen::avvioClicked);
+    if (context_.speaker)
+        context_.speaker->sayWhenChosen(avvio_, avvio_->text());
 
     // The designed window leaves the title and its button in its top left
     // part. Where a window is the whole page they stand in its middle, as the

@@ -10,6 +10,7 @@
 #include "common/appcontext.h"
 #include "common/exercisescreen.h"
 #include "common/runsummary.h"
+#include "common/speaker.h"
 #include "common/texts.h"
 
 #include <QCheckBox>
@@ -118,6 +119,7 @@ TeacherWindow::TeacherWindow(AppContext& context, Shell& shell, const SettingsRe
     // The yes-or-no settings two by two, then the language.
     auto* choices = new QGridLayout;
     int cell = 0;
+    QLabel* noVoice = nullptr;
     for (const Setting& setting : kSettings) {
         if (setting.kind != Setting::Kind::Switch)
             continue;
@@ -126,7 +128,20 @@ TeacherWindow::TeacherWindow(AppContext& context, Shell& shell, const SettingsRe
         ++cell;
         connect(box, &QCheckBox::toggled, this, &TeacherWindow::updateLink);
         switches_.emplace_back(&setting, box);
+        if (setting.flag == &TeacherSettings::readAloud) {
+            // Asked only once the voice is: finding the voices wakes the speech engine.
+            noVoice = named(new QLabel(tr("Su questo computer non c'è una voce italiana"), this), "nessunaVoce",
+                                  tr("Su questo computer non c'è una voce italiana"));
+            noVoice->hide();
+            const auto tell = [this, noVoice](bool on) {
+                noVoice->setVisible(on && context_.speaker && !context_.speaker->hasVoice());
+            };
+            connect(box, &QCheckBox::toggled, this, tell);
+        }
     }
+    // Under the yes-or-no settings, across both columns.
+    if (noVoice)
+        choices->addWidget(noVoice, (cell + 1) / 2, 0, 1, 2);
     language_ = named(new QComboBox(this), "lingua", tr("lingua"));
     language_->addItem(tr("lingua del sistema"), QString());
     for (const QString& code : availableLanguages())

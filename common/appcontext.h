@@ -12,6 +12,7 @@ namespace brasti {
 
 class RandomSource;
 class SoundPlayer;
+class Speaker;
 class Dialogs;
 class RunSummary;
 
@@ -29,6 +30,8 @@ public:
 struct AppContext {
     RandomSource* random = nullptr;
     SoundPlayer* sound = nullptr;
+    // The program's own voice; none in most tests.
+    Speaker* speaker = nullptr;
     Dialogs* dialogs = nullptr;
     Navigator* navigator = nullptr;
     // What was played since the program started, for the teacher.

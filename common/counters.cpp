@@ -31,6 +31,7 @@ QLabel* makeLabel(Board* board, const QString& name, const QString& text, QRect 
 } // namespace
 
 Counters::Counters(Board* board, const FrameLayout& layout)
+    : area_(layout.label1 | layout.esatti | layout.label2 | layout.errati)
 {
     const double points = layout.counterFontPoints;
     makeLabel(board, QStringLiteral("Label1"), frameText(QT_TRANSLATE_NOOP("brasti::ExerciseScreen", "Esatti")),

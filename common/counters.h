@@ -4,6 +4,7 @@
 // The counts of a visit to an exercise screen, with their captions on the
 // board: "Esatti" over the right answers, "Errati" over the wrong ones.
 // Nothing outlives the screen: a child's counts are never stored.
+#include <QRect>
 #include <QString>
 
 #include <cstdint>
@@ -31,10 +32,13 @@ public:
     void reset();
     // Both counts in one phrase for screen readers.
     QString spoken() const;
+    // Where the four labels lie together, in twips.
+    QRect area() const { return area_; }
 
 private:
     QLabel* rightLabel_;
     QLabel* wrongLabel_;
+    QRect area_;
     std::int16_t right_ = 0;
     std::int16_t wrong_ = 0;
 };

@@ -15,6 +15,7 @@
 #include "common/rodlaying.h"
 #include "common/runsummary.h"
 #include "common/services.h"
+#include "common/speaker.h"
 #include "common/spoken.h"
 
 #include <QCoreApplication>
@@ -40,6 +41,40 @@ constexpr int kAvantiKeyPauseMs = 500;
 
 } // namespace
 
+namespace {
+
+// A square for "ascolta" beside the counters: in their row, nearest them on
+// either side, else under or over them; on the board, clear of every other
+// control, "mostrami" included, which may show later.
+QRect besideCounters(const Counters& counters, const Board* board, const QWidget* button)
+{
+    constexpr int side = 600;
+    constexpr int gap = 90;
+    const QRect block = counters.area();
+    QList<QRect> taken;
+    for (const QWidget* c : board->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (c != button && !Board::designRect(c).isEmpty())
+            taken << Board::designRect(c);
+    const QRect room(QPoint(0, 0), board->designTwips());
+    const auto clear = [&](const QRect& place) {
+        return room.contains(place)
+               && std::none_of(taken.begin(), taken.end(), [&](const QRect& t) { return t.intersects(place); });
+    };
+    // In their row beside them; under or over them from their left edge.
+    for (int along = 0; along < room.width(); along += 15)
+        for (const int left : {block.right() + 1 + gap + along, block.left() - gap - side - along})
+            if (const QRect place(left, block.top(), side, side); clear(place))
+                return place;
+    for (const int top : {block.bottom() + 1 + gap, block.top() - gap - side})
+        for (int along = 0; along < room.width(); along += 15)
+            for (const int left : {block.left() + along, block.left() - along})
+                if (const QRect place(left, top, side, side); clear(place))
+                    return place;
+    return QRect(block.right() + 1 + gap, block.top(), side, side);
+}
+
+} // namespace
+
 QString exerciseCaption(const char* caption)
 {
     return QCoreApplication::translate("brasti::Exercises", caption);
@@ -61,7 +96,7 @@ ExerciseScreen::ExerciseScreen(AppContext& context, const QString& title, const 
     // Before the rods and icons are made: they describe themselves to screen readers.
     installAccessibility();
     connect(b, &Board::placed, this, &notePlaced);
-    narration_ = std::make_unique<Narration>(b, dragger_, [this] { return problemSentence(); });
+    narration_ = std::make_unique<Narration>(b, dragger_, [this] { return problemSentence(); }, context.speaker);
 
     for (int k = 1; k <= 10; ++k) {
         auto* r = new Rod(k, b);
@@ -93,6 +128,13 @@ ExerciseScreen::ExerciseScreen(AppContext& context, const QString& title, const 
     show_ = new AnswerShow(b, narration_->moveNotice(), mostrami_);
 
     counters_ = std::make_unique<Counters>(b, layout);
+
+    ascolta_ = new WrapButton(pictureIcon(Picture::Ascolta), QString(), b);
+    ascolta_->setObjectName(QStringLiteral("BottoneAscolta"));
+    ascolta_->setAccessibleName(tr("ascolta"));
+    ascolta_->setToolTip(tr("ascolta"));
+    ascolta_->hide();
+    connect(ascolta_, &QPushButton::clicked, this, &ExerciseScreen::repeatProblem);
 
     // Both icons share one place, the right one on top. Neither shows, nor
     // is heard, before the visit's first answer: a tick on a fresh screen
@@ -148,6 +190,11 @@ ExerciseScreen::~ExerciseScreen()
 void ExerciseScreen::load()
 {
     avanti_->setHidden(context_.autoAdvance);
+    // Placed once every control of the screen is made, where it finds room.
+    if (context_.speaker && context_.speaker->speaks()) {
+        board()->place(ascolta_, besideCounters(*counters_, board(), ascolta_));
+        ascolta_->show();
+    }
     counters_->reset();
     if (operations_)
         operations_->clear();

@@ -63,6 +63,9 @@ public:
     PictureBox* wrongIcon() const { return iconNo_; }
     RodStance stance() const { return stance_; }
     QPushButton* mostramiButton() const { return mostrami_; }
+    // "ascolta": the program's voice says the problem again. Shown while
+    // the voice speaks.
+    QPushButton* ascoltaButton() const { return ascolta_; }
 
     // The frame's handlers, public so the menu and tests reach them alike.
     void azzeraConteggio();
@@ -72,7 +75,7 @@ public:
     // The problem in one sentence with every number a child sees on the
     // board, made by the sentences of common/spoken.h.
     virtual QString problemSentence() const = 0;
-    // F1 or "?": screen readers hear the problem again.
+    // F1, "?" or "ascolta": screen readers and the voice say the problem again.
     void repeatProblem();
     // Screen readers hear the problem through this notice whenever one is
     // posed, and where a rod lies after each move through the other.
@@ -175,6 +178,7 @@ private:
     OperationsList* operations_ = nullptr;
     std::unique_ptr<Narration> narration_;
     QPushButton* mostrami_;
+    QPushButton* ascolta_;
     AnswerShow* show_;
 };
 

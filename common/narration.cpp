@@ -6,15 +6,17 @@
 #include "common/board.h"
 #include "common/pictures.h"
 #include "common/rod.h"
+#include "common/speaker.h"
 #include "common/spoken.h"
 
 #include <utility>
 
 namespace brasti {
 
-Narration::Narration(Board* board, RodDragger* dragger, std::function<QString()> problemSentence)
-    : problemNotice_(new Notice(QStringLiteral("avvisoProblema"), board, std::move(problemSentence))),
-      moveNotice_(new Notice(QStringLiteral("avvisoMossa"), board))
+Narration::Narration(Board* board, RodDragger* dragger, std::function<QString()> problemSentence, Speaker* speaker)
+    : problemNotice_(new Notice(QStringLiteral("avvisoProblema"), board, problemSentence)),
+      moveNotice_(new Notice(QStringLiteral("avvisoMossa"), board)), problemSentence_(std::move(problemSentence)),
+      speaker_(speaker)
 {
     connect(dragger, &RodDragger::aboutToDrop, this, [this](Rod* r) {
         problemsAtDrop_ = problemsPosed_;
@@ -39,16 +41,37 @@ void Narration::problemPosed()
 {
     ++problemsPosed_;
     problemNotice_->announceSoon();
+    speakSoon();
 }
 
 void Narration::announceProblem()
 {
     problemNotice_->announceSoon();
+    speakSoon();
+}
+
+void Narration::speakSoon()
+{
+    if (!speaker_ || !speaker_->speaks() || std::exchange(speakPosted_, true))
+        return;
+    // Dropped with the narration if its screen goes first.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            speakPosted_ = false;
+            if (problemSentence_ && problemNotice_->window()->isVisible())
+                speaker_->say(problemSentence_(), this);
+        },
+        Qt::QueuedConnection);
 }
 
 void Narration::forgetProblem()
 {
     problemNotice_->setSource({});
+    problemSentence_ = {};
+    // Nothing more is said for a screen on its way out.
+    if (speaker_)
+        speaker_->forget(this);
 }
 
 void Narration::tellWhereDropped(Rod* r)

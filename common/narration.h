@@ -19,12 +19,14 @@ class Notice;
 class PictureBox;
 class Rod;
 class RodDragger;
+class Speaker;
 
 class Narration final : public QObject {
     Q_OBJECT
 public:
-    // `problemSentence` is asked for the problem's sentence whenever it is told.
-    Narration(Board* board, RodDragger* dragger, std::function<QString()> problemSentence);
+    // `problemSentence` is asked for the problem's sentence whenever it is
+    // told; the program's own voice, if any, says it too.
+    Narration(Board* board, RodDragger* dragger, std::function<QString()> problemSentence, Speaker* speaker);
     ~Narration() override;
 
     // The icons whose showing tells a verdict; they share one place.
@@ -48,9 +50,15 @@ private:
     // After a drop: where the rod now lies, if the drop laid it somewhere
     // and posed no new problem; then the verdicts the drop gave.
     void tellWhereDropped(Rod* rod);
+    // The voice says the problem once the event being handled is over, on
+    // a screen still showing.
+    void speakSoon();
 
     Notice* problemNotice_;
     Notice* moveNotice_;
+    std::function<QString()> problemSentence_;
+    Speaker* speaker_;
+    bool speakPosted_ = false;
     PictureBox* right_ = nullptr;
     PictureBox* wrong_ = nullptr;
     // Problems posed so far, and as a drop began, with the rod's place then.

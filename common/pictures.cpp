@@ -81,6 +81,18 @@ void draw(QPainter& p, Picture picture, const QRectF& box)
         p.drawPolygon(QPolygonF({QPointF(0.66, 0.3), QPointF(0.9, 0.3), QPointF(0.8, 0.52)}));
         break;
     }
+    case Picture::Ascolta: {
+        // A loudspeaker and two waves of sound.
+        p.setPen(pen(QColor(40, 40, 40), 0.04));
+        p.setBrush(QColor(60, 150, 230));
+        p.drawPolygon(QPolygonF({QPointF(0.1, 0.38), QPointF(0.28, 0.38), QPointF(0.52, 0.16), QPointF(0.52, 0.84),
+                                 QPointF(0.28, 0.62), QPointF(0.1, 0.62)}));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(pen(QColor(30, 80, 170), 0.07));
+        p.drawArc(QRectF(0.42, 0.34, 0.24, 0.32), -50 * 16, 100 * 16);
+        p.drawArc(QRectF(0.38, 0.2, 0.48, 0.6), -50 * 16, 100 * 16);
+        break;
+    }
     case Picture::Avvio:
     case Picture::Window: {
         // Three rods in a staircase, the program's mark.

@@ -8,7 +8,7 @@
 
 namespace brasti {
 
-enum class Picture { Right, Wrong, Avanti, Avvio, Conferma, Ricomincia, Mostrami, Window };
+enum class Picture { Right, Wrong, Avanti, Avvio, Conferma, Ricomincia, Mostrami, Ascolta, Window };
 
 QIcon pictureIcon(Picture picture);
 

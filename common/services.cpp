@@ -5,6 +5,7 @@
 #include "common/appcontext.h"
 #include "common/dialogs.h"
 #include "common/sound/sound.h"
+#include "common/speaker.h"
 
 #include <QCoreApplication>
 
@@ -16,20 +17,27 @@ class Text {
     Q_DECLARE_TR_FUNCTIONS(brasti::Services)
 };
 
+void play(AppContext& context, Sound sound)
+{
+    if (!context.sound)
+        return;
+    context.sound->play(sound);
+    // The voice never talks over a feedback sound.
+    if (context.speaker)
+        context.speaker->soundStarted(context.sound->length(sound));
+}
+
 } // namespace
 
 void PlayRightSound(AppContext& context)
 {
     // The draw happens even without a player, so the run of chance is the same.
-    const Sound sound = drawRightSound(*context.random);
-    if (context.sound)
-        context.sound->play(sound);
+    play(context, drawRightSound(*context.random));
 }
 
 void PlayWrongSound(AppContext& context)
 {
-    if (context.sound)
-        context.sound->play(Sound::Wrong);
+    play(context, Sound::Wrong);
 }
 
 void ShowAbout(AppContext& context, QWidget* parent)

@@ -210,6 +210,10 @@ Options:
         <source>mostrami</source>
         <translation>show me</translation>
     </message>
+    <message>
+        <source>ascolta</source>
+        <translation>listen</translation>
+    </message>
 </context>
 <context>
     <name>brasti::Exercises</name>
@@ -1055,6 +1059,14 @@ Options:
     <message>
         <source>addizioni e sottrazioni</source>
         <translation>additions and subtractions</translation>
+    </message>
+    <message>
+        <source>leggi ad alta voce</source>
+        <translation>read aloud</translation>
+    </message>
+    <message>
+        <source>Su questo computer non c&apos;è una voce italiana</source>
+        <translation>This computer has no English voice</translation>
     </message>
 </context>
 <context>

@@ -210,6 +210,10 @@ Opciones:
         <source>mostrami</source>
         <translation>muéstrame</translation>
     </message>
+    <message>
+        <source>ascolta</source>
+        <translation>escuchar</translation>
+    </message>
 </context>
 <context>
     <name>brasti::Exercises</name>
@@ -1055,6 +1059,14 @@ Opciones:
     <message>
         <source>addizioni e sottrazioni</source>
         <translation>sumas y restas</translation>
+    </message>
+    <message>
+        <source>leggi ad alta voce</source>
+        <translation>leer en voz alta</translation>
+    </message>
+    <message>
+        <source>Su questo computer non c&apos;è una voce italiana</source>
+        <translation>Este ordenador no tiene una voz en español</translation>
     </message>
 </context>
 <context>

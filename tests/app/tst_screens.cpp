@@ -15,6 +15,7 @@
 #include "common/controls.h"
 #include "common/exercisescreen.h"
 #include "common/rod.h"
+#include "common/speaker.h"
 #include "harness/harness.h"
 #include "harness/testmain.h"
 
@@ -111,6 +112,8 @@ QString nameOf(const QWidget* c)
 }
 
 struct Opened {
+    // A voice that speaks, so that "ascolta" finds its room too.
+    Speaker speaker{[] { return nullptr; }, [] { return false; }};
     harness::TestContext t;
     std::unique_ptr<ExerciseScreen> w; // destroyed before its context
     QList<QWidget*> controls;          // those shown
@@ -193,6 +196,8 @@ std::unique_ptr<Opened> open(int screen, const NumberSpeller& speller)
 {
     auto s = std::make_unique<Opened>();
     s->t.context.speller = &speller;
+    s->speaker.setOn(true);
+    s->t.context.speaker = &s->speaker;
     s->w.reset(createExerciseScreen(screen, s->t.context));
     if (!s->w)
         return nullptr;

@@ -8,6 +8,7 @@
 #include "common/controls.h"
 #include "common/keyboard.h"
 #include "common/pictures.h"
+#include "common/speaker.h"
 #include "harness/harness.h"
 #include "harness/testmain.h"
 
@@ -92,9 +93,10 @@ protected:
 };
 
 struct Fixture {
-    explicit Fixture(bool autoAdvance = false, RodStance stance = RodStance::Flat)
+    explicit Fixture(bool autoAdvance = false, RodStance stance = RodStance::Flat, Speaker* speaker = nullptr)
     {
         t.context.autoAdvance = autoAdvance;
+        t.context.speaker = speaker;
         screen = std::make_unique<BoxScreen>(t.context, stance);
         screen->load();
         screen->show();
@@ -102,6 +104,15 @@ struct Fixture {
     }
     harness::TestContext t;
     std::unique_ptr<BoxScreen> screen;
+};
+
+// Writes down what the voice is asked to do.
+struct ScriptedEngine final : SpeechEngine {
+    explicit ScriptedEngine(QStringList& said) : log(said) {}
+    bool setLanguage(const QLocale&) override { return true; }
+    void say(const QString& sentence) override { log << sentence; }
+    void stop() override { log << QStringLiteral("(stop)"); }
+    QStringList& log;
 };
 
 void key(QWidget* window, Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -201,6 +212,59 @@ private slots:
         // A second click on the now disabled button does nothing.
         harness::clickThroughWindow(s.avantiButton());
         QCOMPARE(s.problems, 3);
+    }
+
+    // The program's voice says each problem as it is posed or asked for
+    // again, after the feedback sound, never over it; only the last of
+    // several sentences asked for meanwhile, none for a closed screen, and
+    // nothing while a screen reader speaks.
+    void voiceSaysTheProblems()
+    {
+        using namespace std::chrono_literals;
+        QStringList log;
+        bool screenReader = false;
+        Speaker speaker([&log] { return std::make_unique<ScriptedEngine>(log); }, [&] { return screenReader; });
+        speaker.setOn(true);
+        auto f = std::make_unique<Fixture>(false, RodStance::Flat, &speaker);
+        BoxScreen& s = *f->screen;
+        f->t.sound.soundLength = 300ms;
+        QTRY_COMPARE(log, QStringList{"problema 1"});
+        QVERIFY(s.ascoltaButton()->isVisible());
+        harness::clickThroughWindow(s.ascoltaButton());
+        QTRY_COMPARE(log.size(), 2);
+        key(&s, Qt::Key_F1);
+        QTRY_COMPARE(log.size(), 3);
+        QCOMPARE(log.last(), QStringLiteral("problema 1"));
+
+        log.clear();
+        s.verdict(true); // the sound stops the voice
+        harness::clickThroughWindow(s.avantiButton());
+        s.menuBar()->findChild<QAction*>(QStringLiteral("MenuAzzera"))->trigger();
+        QTest::qWait(100);
+        QCOMPARE(log, QStringList{"(stop)"}); // nothing over the sound
+        QTRY_COMPARE(log, (QStringList{"(stop)", "problema 3"}));
+
+        // A screen closed while its sentence waits for the sound says nothing.
+        log.clear();
+        s.verdict(false);
+        key(&s, Qt::Key_F1);
+        QCoreApplication::processEvents();
+        f.reset();
+        QTest::qWait(400);
+        QCOMPARE(log, (QStringList{"(stop)", "(stop)"}));
+
+        // The next problem in the automatic mode; then a screen reader speaks instead.
+        log.clear();
+        f = std::make_unique<Fixture>(true, RodStance::Flat, &speaker);
+        f->t.sound.soundLength = 300ms;
+        QTRY_COMPARE(log, QStringList{"problema 1"});
+        f->t.random.pushInt(1, 4);
+        f->screen->verdict(true);
+        QTRY_COMPARE(log, (QStringList{"problema 1", "(stop)", "problema 2"}));
+        screenReader = true;
+        key(f->screen.get(), Qt::Key_F1);
+        QTest::qWait(50);
+        QCOMPARE(log.size(), 3);
     }
 
     void countersStopAtTheTop()

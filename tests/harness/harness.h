@@ -58,7 +58,9 @@ private:
 class RecordingSoundPlayer final : public brasti::SoundPlayer {
 public:
     void play(brasti::Sound sound) override { played.push_back(sound); }
+    std::chrono::milliseconds length(brasti::Sound) const override { return soundLength; }
     std::vector<brasti::Sound> played;
+    std::chrono::milliseconds soundLength{};
 };
 
 class ScriptedDialogs final : public brasti::Dialogs {
