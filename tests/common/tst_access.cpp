@@ -19,6 +19,7 @@
 
 #include <QAccessible>
 #include <QFrame>
+#include <QLabel>
 #include <QStandardPaths>
 #include <memory>
 
@@ -190,17 +191,20 @@ const std::vector<Sentence>& sentences()
         {18, Draws{{6, 9}, {3, 6}} + tray(),
          "Sopra: la barra lunga come brasto 7; sotto: brasto 3; completa la barra della differenza, poi scrivi "
          "la sottrazione."},
+        {18, Draws{{9, 9}, {4, 9}} + tray(),
+         "Sopra: la barra lunga come brasto 10; sotto: brasto 4; completa la barra della differenza, poi scrivi "
+         "la sottrazione."},
         {19, Draws{{5, 10}} + tray(),
          "Componi quindici nella casella del numero: prima il brasto 10, poi il brasto che manca."},
         {20, Draws{{4, 10}, {5, 10}} + tray(),
          "Componi 15: la barra del 10 e brasto 5. Già nella riga da riempire: brasto 4."},
-        {21, Draws{{6, 9}, {3, 6}} + tray(), "3 + 4 =: riempi la barra della somma, poi scrivi il risultato."},
-        {22, Draws{{8, 10}, {5, 10}} + tray(), "8 + 5 =: riempi la barra della somma, poi scrivi il risultato."},
-        {23, Draws{{6, 9}, {3, 6}} + tray(), "7 - 3 =: completa la barra della differenza, poi scrivi il risultato."},
+        {21, Draws{{6, 9}, {3, 6}} + tray(), "3 più 4 uguale: riempi la barra della somma, poi scrivi il risultato."},
+        {22, Draws{{8, 10}, {5, 10}} + tray(), "8 più 5 uguale: riempi la barra della somma, poi scrivi il risultato."},
+        {23, Draws{{6, 9}, {3, 6}} + tray(), "7 meno 3 uguale: completa la barra della differenza, poi scrivi il risultato."},
         {24, Draws{{8, 10}, {5, 10}} + tray(),
          "Sotto la barra della somma: brasto 8 e brasto 5; riempila, poi scrivi l'addizione."},
         {25, Draws{{4, 10}, {6, 10}} + tray(),
-         "14 - 6 =: completa la barra della differenza, poi scrivi il risultato."},
+         "14 meno 6 uguale: completa la barra della differenza, poi scrivi il risultato."},
         {26, Draws{{4, 10}, {6, 10}} + tray(),
          "Sopra: brasto 10 e brasto 4; sotto: brasto 6; completa la barra della differenza, poi scrivi la "
          "sottrazione."},
@@ -396,6 +400,29 @@ private slots:
         ordering->findChild<QAction*>(QStringLiteral("mnuDecresce"))->trigger();
         QCOMPARE(ordering->problemSentence(),
                  QStringLiteral("Ordina dal maggiore al minore brasto 2, brasto 5 e brasto 9 nelle 3 caselle."));
+
+        // The number shown in digits is heard as its word all the same.
+        harness::TestContext d;
+        for (const auto& [k, n] : tray() + Draws{{7, 10}} + tray() + Draws{{7, 10}})
+            d.random.pushInt(k, n);
+        std::unique_ptr<ExerciseScreen> digits(createExerciseScreen(11, d.context));
+        digits->load();
+        digits->findChild<QAction*>(QStringLiteral("mnucifre"))->trigger();
+        QCOMPARE(digits->findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral(" 7"));
+        QCOMPARE(digits->problemSentence(), QStringLiteral("Scegli il brasto del numero sette."));
+    }
+
+    // Every written operation of the screens is heard with its signs in
+    // words; what is no such operation is heard as written.
+    void operationsAreHeardInWords()
+    {
+        const std::vector<std::pair<const char*, const char*>> cases = {
+            {" 3 +  4 = ", "3 più 4 uguale"}, {" 14 -  6 = ", "14 meno 6 uguale"}, {"9-7=2", "9 meno 7 uguale 2"},
+            {" 14 = 10 +  4", "14 uguale 10 più 4"}, {" 2 +  3 = 5", "2 più 3 uguale 5"},
+            {" 4 +  10 +  4 +  2 = 20", "4 più 10 più 4 più 2 uguale 20"}, {"7", "7"}, {"3 + 4 - 1 = 6", "3 + 4 - 1 = 6"},
+            {"-3 + 4 =", "-3 + 4 ="}, {"3 + = 4", "3 + = 4"}, {"3 x 4 =", "3 x 4 ="}};
+        for (const auto& [written, heard] : cases)
+            QCOMPARE(spoken::operationInWords(QString::fromUtf8(written)), QString::fromUtf8(heard));
     }
 
     void rodsShowTheirNumbersWhenAsked_data()
