@@ -19,7 +19,6 @@
 
 #include <QAccessible>
 #include <QFrame>
-#include <QLabel>
 #include <QStandardPaths>
 #include <memory>
 
@@ -153,6 +152,7 @@ struct Sentence {
     int screen;
     Draws draws;
     const char* heard;
+    const char* menuItem = nullptr; // chosen once the screen is open
 };
 
 // Every screen's problem as a screen reader hears it, for a problem forced draw by draw.
@@ -179,6 +179,7 @@ const std::vector<Sentence>& sentences()
         {10, {{3, 10}}, "Quanto vale il brasto verde? Conta le sue unità: tac, tac, tac."},
         {10, {{10, 10}}, "Quanto vale il brasto arancione? Conta le sue unità: tac, tac, tac, tac, tac, tac, tac, tac, tac, tac."},
         {11, tray() + Draws{{7, 10}}, "Scegli il brasto del numero sette."},
+        {11, tray() + Draws{{10, 10}} + tray() + Draws{{10, 10}}, "Scegli il brasto del numero dieci.", "mnucifre"},
         {12, Draws{{3, 9}} + tray(), "Componi il 10: metti accanto al brasto 3 il brasto che manca."},
         {13, Draws{{4, 9}, {2, 4}} + tray(), "Trova la somma: il brasto lungo come brasto 2 e brasto 3 insieme."},
         {14, Draws{{7, 9}, {3, 7}} + tray(), "Trova la differenza: il brasto che, con brasto 3, è lungo come brasto 8."},
@@ -368,6 +369,8 @@ private slots:
             t.random.pushInt(k, n);
         std::unique_ptr<ExerciseScreen> w(createExerciseScreen(expected.screen, t.context));
         w->load();
+        if (expected.menuItem)
+            w->findChild<QAction*>(QString::fromLatin1(expected.menuItem))->trigger();
         QCOMPARE(t.random.pending(), std::size_t(0));
         QCOMPARE(t.random.fallbackDraws(), 0);
         QAccessibleInterface* notice = accessible(w->problemNotice());
@@ -400,27 +403,14 @@ private slots:
         ordering->findChild<QAction*>(QStringLiteral("mnuDecresce"))->trigger();
         QCOMPARE(ordering->problemSentence(),
                  QStringLiteral("Ordina dal maggiore al minore brasto 2, brasto 5 e brasto 9 nelle 3 caselle."));
-
-        // The number shown in digits is heard as its word all the same.
-        harness::TestContext d;
-        for (const auto& [k, n] : tray() + Draws{{7, 10}} + tray() + Draws{{7, 10}})
-            d.random.pushInt(k, n);
-        std::unique_ptr<ExerciseScreen> digits(createExerciseScreen(11, d.context));
-        digits->load();
-        digits->findChild<QAction*>(QStringLiteral("mnucifre"))->trigger();
-        QCOMPARE(digits->findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral(" 7"));
-        QCOMPARE(digits->problemSentence(), QStringLiteral("Scegli il brasto del numero sette."));
     }
 
-    // Every written operation of the screens is heard with its signs in
-    // words; what is no such operation is heard as written.
+    // Written operations are heard with their signs in words; anything else as written.
     void operationsAreHeardInWords()
     {
-        const std::vector<std::pair<const char*, const char*>> cases = {
-            {" 3 +  4 = ", "3 più 4 uguale"}, {" 14 -  6 = ", "14 meno 6 uguale"}, {"9-7=2", "9 meno 7 uguale 2"},
-            {" 14 = 10 +  4", "14 uguale 10 più 4"}, {" 2 +  3 = 5", "2 più 3 uguale 5"},
-            {" 4 +  10 +  4 +  2 = 20", "4 più 10 più 4 più 2 uguale 20"}, {"7", "7"}, {"3 + 4 - 1 = 6", "3 + 4 - 1 = 6"},
-            {"-3 + 4 =", "-3 + 4 ="}, {"3 + = 4", "3 + = 4"}, {"3 x 4 =", "3 x 4 ="}};
+        const std::pair<const char*, const char*> cases[] = {
+            {" 3 +  4 = ", "3 più 4 uguale"}, {"9-7=2", "9 meno 7 uguale 2"}, {" 14 = 10 +  4", "14 uguale 10 più 4"},
+            {" 4 +  10 +  4 +  2 = 20", "4 più 10 più 4 più 2 uguale 20"}, {"7", "7"}, {"3 + 4 - 1 =", "3 + 4 - 1 ="}};
         for (const auto& [written, heard] : cases)
             QCOMPARE(spoken::operationInWords(QString::fromUtf8(written)), QString::fromUtf8(heard));
     }
