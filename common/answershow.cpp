@@ -359,7 +359,7 @@ void AnswerShow::beginMove()
             box->clear();
         }
         run(std::max(kPressMs, kLetterMs * static_cast<int>(m.text.size())), QEasingCurve::Linear);
-        notice_->say(m.text);
+        notice_->say(spoken::operationInWords(m.text));
         break;
     }
     // The first frame now, not at the animation's first tick.

@@ -3,6 +3,7 @@
 #include "common/operationslist.h"
 
 #include "common/board.h"
+#include "common/spoken.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -43,7 +44,9 @@ OperationsList::OperationsList(Board* board, QWidget* container, QRect twips, QM
 
 void OperationsList::addLine(const QString& line)
 {
-    list_->addItem(line);
+    auto* item = new QListWidgetItem(line, list_);
+    // Its signs in words for the ear: a speech engine says nothing for " - ".
+    item->setData(Qt::AccessibleTextRole, spoken::operationInWords(line));
     list_->scrollToBottom();
 }
 

@@ -41,6 +41,17 @@ QString inWords(int n, const NumberSpeller& speller)
     return QString::fromStdString(speller.words(static_cast<std::int16_t>(n))).toLower();
 }
 
+// A printed operation before its result, "3 + 4 =", as it is heard. Whole
+// sentences: each language says an operation its own way.
+QString heardOperation(const QString& first, QChar sign, const QString& second)
+{
+    if (sign == u'-')
+        //: A printed operation "7 - 3 =" as it is heard, before its result.
+        return Spoken::tr("%1 meno %2 uguale").arg(first, second);
+    //: A printed operation "3 + 4 =" as it is heard, before its result.
+    return Spoken::tr("%1 più %2 uguale").arg(first, second);
+}
+
 } // namespace
 
 QString rod(int k)
@@ -123,10 +134,9 @@ QString rodToNumber(int k)
     return Spoken::tr("Quanto vale il %1? Conta le sue unità: %2.").arg(unnamedRod(k), units(k));
 }
 
-QString numberToRod(int n, bool words, const NumberSpeller& speller)
+QString numberToRod(int n, const NumberSpeller& speller)
 {
-    const QString number = words ? inWords(n, speller) : QString::number(n);
-    return Spoken::tr("Scegli il brasto del numero %1.").arg(number);
+    return Spoken::tr("Scegli il brasto del numero %1.").arg(inWords(n, speller));
 }
 
 QString numberWithTen(int n, const NumberSpeller& speller)
@@ -162,7 +172,50 @@ QString composeWithTen(int target)
 
 QString operation(int first, char sign, int second)
 {
-    return QStringLiteral("%1 %2 %3 =").arg(first).arg(QLatin1Char(sign)).arg(second);
+    return heardOperation(QString::number(first), QLatin1Char(sign), QString::number(second));
+}
+
+QString operationInWords(const QString& written)
+{
+    // The numbers as written, and the sign after each.
+    QStringList numbers;
+    QString signs;
+    for (qsizetype i = 0; i < written.size();) {
+        const QChar c = written.at(i);
+        if (c.isSpace()) {
+            ++i;
+        } else if (c >= u'0' && c <= u'9' && numbers.size() == signs.size()) {
+            const qsizetype from = i;
+            while (i < written.size() && written.at(i) >= u'0' && written.at(i) <= u'9')
+                ++i;
+            numbers << written.mid(from, i - from);
+        } else if ((c == u'+' || c == u'-' || c == u'=') && numbers.size() == signs.size() + 1) {
+            signs += c;
+            ++i;
+        } else {
+            return written;
+        }
+    }
+    if (numbers.size() == 2 && (signs == QLatin1String("+=") || signs == QLatin1String("-=")))
+        return heardOperation(numbers[0], signs[0], numbers[1]);
+    // Whole sentences, each language saying an operation its own way.
+    if (numbers.size() == 3 && signs == QLatin1String("-="))
+        //: A written subtraction "7 - 3 = 4" as it is heard.
+        return Spoken::tr("%1 meno %2 uguale %3").arg(numbers[0], numbers[1], numbers[2]);
+    if (numbers.size() == 3 && signs == QLatin1String("=+"))
+        //: A number written as a sum, "14 = 10 + 4", as it is heard.
+        return Spoken::tr("%1 uguale %2 più %3").arg(numbers[0], numbers[1], numbers[2]);
+    if (numbers.size() >= 3 && numbers.size() == signs.size() + 1 && signs.endsWith(u'=')
+        && signs.count(u'+') == signs.size() - 1) {
+        // A sum of two or more numbers: the first ones joined two by two.
+        QString first = numbers[0];
+        for (qsizetype k = 1; k + 2 < numbers.size(); ++k)
+            //: The first numbers of a sum of three or more, "2 + 3" in "2 + 3 + 2 = 7", as heard.
+            first = Spoken::tr("%1 più %2").arg(first, numbers[k]);
+        //: A written addition "3 + 4 = 7" as it is heard; %1 may be a longer sum, "2 più 3".
+        return Spoken::tr("%1 più %2 uguale %3").arg(first, numbers[numbers.size() - 2], numbers.last());
+    }
+    return written;
 }
 
 QString additionResult(int first, int second)

@@ -7,7 +7,9 @@
 // here, from whole sentences with places for the numbers, translated as
 // every other text, and nowhere else; the README lists them for teachers.
 //
-// Numbers stay digits ("brasto 7"): a screen reader says them as words.
+// Numbers stay digits ("brasto 7"): a screen reader says them as words. The
+// signs of an operation are words of their own ("3 più 4 uguale"): a speech
+// engine says nothing for a printed " - ", and "3 + 4 =" is no sentence.
 #include <QString>
 
 #include <vector>
@@ -50,9 +52,9 @@ QString colourName(int k);       // "verde"
 QString unnamedRod(int k);       // "brasto verde"
 QString units(int k);            // "tac, tac, tac"
 QString rodToNumber(int k);      // "Quanto vale il brasto verde? Conta le sue unità: tac, tac, tac."
-// "Scegli il brasto del numero sette." (the word, in the speller's language)
-// or "... numero 7." (digits)
-QString numberToRod(int n, bool inWords, const NumberSpeller& speller);
+// "Scegli il brasto del numero sette.": the word, in the speller's language,
+// whether the screen shows the word or the digits, for a child who reads neither.
+QString numberToRod(int n, const NumberSpeller& speller);
 // "Componi quindici nella casella del numero: prima il brasto 10, poi il brasto che manca."
 QString numberWithTen(int n, const NumberSpeller& speller);
 
@@ -69,13 +71,19 @@ QString composeRod(int target);
 QString composeWithTen(int target);
 
 // --- written ------------------------------------------------------------
-// The printed operation as the child reads it: "3 + 4 =", "14 - 6 =".
+// The printed operation "3 + 4 =" or "14 - 6 =" as it is heard: "3 più 4
+// uguale", "14 meno 6 uguale". The sign is '+' or '-'.
 QString operation(int first, char sign, int second);
-// "3 + 4 =: riempi la barra della somma, poi scrivi il risultato."
+// Any written operation of the screens as it is heard, its blanks left aside:
+// " 3 +  4 = " is "3 più 4 uguale", "9-7=2" "9 meno 7 uguale 2", " 14 = 10 +  4"
+// "14 uguale 10 più 4", "2 + 3 + 2 = 7" "2 più 3 più 2 uguale 7". Any other
+// text ("7", a word) is heard as written.
+QString operationInWords(const QString& written);
+// "3 più 4 uguale: riempi la barra della somma, poi scrivi il risultato."
 QString additionResult(int first, int second);
 // "Sotto la barra della somma: brasto 3 e brasto 4; riempila, poi scrivi l'addizione."
 QString additionOperation(int first, int second);
-// "7 - 3 =: completa la barra della differenza, poi scrivi il risultato."
+// "7 meno 3 uguale: completa la barra della differenza, poi scrivi il risultato."
 QString subtractionResult(int minuend, int subtrahend);
 // "Sopra: brasto 10 e brasto 4; sotto: brasto 6; completa la barra della
 // differenza, poi scrivi la sottrazione." The minuend within 10 is one bar,

@@ -898,6 +898,36 @@ Options:
         <source>Il brasto da mettere nella scatola a sinistra è uguale al %1.</source>
         <translation>The rod for the box on the left is equal to %1.</translation>
     </message>
+    <message>
+        <source>%1 meno %2 uguale</source>
+        <extracomment>A printed operation &quot;7 - 3 =&quot; as it is heard, before its result.</extracomment>
+        <translation>%1 minus %2 equals</translation>
+    </message>
+    <message>
+        <source>%1 più %2 uguale</source>
+        <extracomment>A printed operation &quot;3 + 4 =&quot; as it is heard, before its result.</extracomment>
+        <translation>%1 plus %2 equals</translation>
+    </message>
+    <message>
+        <source>%1 meno %2 uguale %3</source>
+        <extracomment>A written subtraction &quot;7 - 3 = 4&quot; as it is heard.</extracomment>
+        <translation>%1 minus %2 equals %3</translation>
+    </message>
+    <message>
+        <source>%1 uguale %2 più %3</source>
+        <extracomment>A number written as a sum, &quot;14 = 10 + 4&quot;, as it is heard.</extracomment>
+        <translation>%1 equals %2 plus %3</translation>
+    </message>
+    <message>
+        <source>%1 più %2</source>
+        <extracomment>The first numbers of a sum of three or more, &quot;2 + 3&quot; in &quot;2 + 3 + 2 = 7&quot;, as heard.</extracomment>
+        <translation>%1 plus %2</translation>
+    </message>
+    <message>
+        <source>%1 più %2 uguale %3</source>
+        <extracomment>A written addition &quot;3 + 4 = 7&quot; as it is heard; %1 may be a longer sum, &quot;2 più 3&quot;.</extracomment>
+        <translation>%1 plus %2 equals %3</translation>
+    </message>
 </context>
 <context>
     <name>brasti::StartScreen</name>

@@ -100,7 +100,7 @@ void NumberToRodScreen::chooseDisplay(NumberDisplay display)
 
 QString NumberToRodScreen::problemSentence() const
 {
-    return spoken::numberToRod(targetRod_, display_ == NumberDisplay::Word, *context_.speller);
+    return spoken::numberToRod(targetRod_, *context_.speller);
 }
 
 bool NumberToRodScreen::eventFilter(QObject* watched, QEvent* event)

@@ -180,8 +180,10 @@ void WrittenScreen::newProblem()
         showCopy(copy3_, problem_.second, left, Board::designRect(target_).top());
         break;
     }
-    if (label3_)
+    if (label3_) {
         label3_->setText(QString::fromStdString(printedOperation(problem_)));
+        label3_->setAccessibleName(spoken::operationInWords(label3_->text()));
+    }
     fill_ = barToFill(problem_);
     SpostaBrasti();
 }

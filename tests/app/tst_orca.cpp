@@ -421,8 +421,8 @@ private:
     // "addizioni entro il 10": the rod of the sum on its bar, then the result typed.
     void playAddition()
     {
-        const QString pattern =
-            QStringLiteral("^notification (\\d+) \\+ (\\d+) =: riempi la barra della somma, poi scrivi il risultato\\.$");
+        const QString pattern = QStringLiteral(
+            "^notification (\\d+) più (\\d+) uguale: riempi la barra della somma, poi scrivi il risultato\\.$");
         const QRegularExpressionMatch problem = open(QStringLiteral("addizioni entro il 10"), pattern);
         if (!problem.hasMatch())
             return;

@@ -152,6 +152,7 @@ struct Sentence {
     int screen;
     Draws draws;
     const char* heard;
+    const char* menuItem = nullptr; // chosen once the screen is open
 };
 
 // Every screen's problem as a screen reader hears it, for a problem forced draw by draw.
@@ -178,6 +179,7 @@ const std::vector<Sentence>& sentences()
         {10, {{3, 10}}, "Quanto vale il brasto verde? Conta le sue unità: tac, tac, tac."},
         {10, {{10, 10}}, "Quanto vale il brasto arancione? Conta le sue unità: tac, tac, tac, tac, tac, tac, tac, tac, tac, tac."},
         {11, tray() + Draws{{7, 10}}, "Scegli il brasto del numero sette."},
+        {11, tray() + Draws{{10, 10}} + tray() + Draws{{10, 10}}, "Scegli il brasto del numero dieci.", "mnucifre"},
         {12, Draws{{3, 9}} + tray(), "Componi il 10: metti accanto al brasto 3 il brasto che manca."},
         {13, Draws{{4, 9}, {2, 4}} + tray(), "Trova la somma: il brasto lungo come brasto 2 e brasto 3 insieme."},
         {14, Draws{{7, 9}, {3, 7}} + tray(), "Trova la differenza: il brasto che, con brasto 3, è lungo come brasto 8."},
@@ -190,17 +192,20 @@ const std::vector<Sentence>& sentences()
         {18, Draws{{6, 9}, {3, 6}} + tray(),
          "Sopra: la barra lunga come brasto 7; sotto: brasto 3; completa la barra della differenza, poi scrivi "
          "la sottrazione."},
+        {18, Draws{{9, 9}, {4, 9}} + tray(),
+         "Sopra: la barra lunga come brasto 10; sotto: brasto 4; completa la barra della differenza, poi scrivi "
+         "la sottrazione."},
         {19, Draws{{5, 10}} + tray(),
          "Componi quindici nella casella del numero: prima il brasto 10, poi il brasto che manca."},
         {20, Draws{{4, 10}, {5, 10}} + tray(),
          "Componi 15: la barra del 10 e brasto 5. Già nella riga da riempire: brasto 4."},
-        {21, Draws{{6, 9}, {3, 6}} + tray(), "3 + 4 =: riempi la barra della somma, poi scrivi il risultato."},
-        {22, Draws{{8, 10}, {5, 10}} + tray(), "8 + 5 =: riempi la barra della somma, poi scrivi il risultato."},
-        {23, Draws{{6, 9}, {3, 6}} + tray(), "7 - 3 =: completa la barra della differenza, poi scrivi il risultato."},
+        {21, Draws{{6, 9}, {3, 6}} + tray(), "3 più 4 uguale: riempi la barra della somma, poi scrivi il risultato."},
+        {22, Draws{{8, 10}, {5, 10}} + tray(), "8 più 5 uguale: riempi la barra della somma, poi scrivi il risultato."},
+        {23, Draws{{6, 9}, {3, 6}} + tray(), "7 meno 3 uguale: completa la barra della differenza, poi scrivi il risultato."},
         {24, Draws{{8, 10}, {5, 10}} + tray(),
          "Sotto la barra della somma: brasto 8 e brasto 5; riempila, poi scrivi l'addizione."},
         {25, Draws{{4, 10}, {6, 10}} + tray(),
-         "14 - 6 =: completa la barra della differenza, poi scrivi il risultato."},
+         "14 meno 6 uguale: completa la barra della differenza, poi scrivi il risultato."},
         {26, Draws{{4, 10}, {6, 10}} + tray(),
          "Sopra: brasto 10 e brasto 4; sotto: brasto 6; completa la barra della differenza, poi scrivi la "
          "sottrazione."},
@@ -364,6 +369,8 @@ private slots:
             t.random.pushInt(k, n);
         std::unique_ptr<ExerciseScreen> w(createExerciseScreen(expected.screen, t.context));
         w->load();
+        if (expected.menuItem)
+            w->findChild<QAction*>(QString::fromLatin1(expected.menuItem))->trigger();
         QCOMPARE(t.random.pending(), std::size_t(0));
         QCOMPARE(t.random.fallbackDraws(), 0);
         QAccessibleInterface* notice = accessible(w->problemNotice());
@@ -396,6 +403,16 @@ private slots:
         ordering->findChild<QAction*>(QStringLiteral("mnuDecresce"))->trigger();
         QCOMPARE(ordering->problemSentence(),
                  QStringLiteral("Ordina dal maggiore al minore brasto 2, brasto 5 e brasto 9 nelle 3 caselle."));
+    }
+
+    // Written operations are heard with their signs in words; anything else as written.
+    void operationsAreHeardInWords()
+    {
+        const std::pair<const char*, const char*> cases[] = {
+            {" 3 +  4 = ", "3 più 4 uguale"}, {"9-7=2", "9 meno 7 uguale 2"}, {" 14 = 10 +  4", "14 uguale 10 più 4"},
+            {" 4 +  10 +  4 +  2 = 20", "4 più 10 più 4 più 2 uguale 20"}, {"7", "7"}, {"3 + 4 - 1 =", "3 + 4 - 1 ="}};
+        for (const auto& [written, heard] : cases)
+            QCOMPARE(spoken::operationInWords(QString::fromUtf8(written)), QString::fromUtf8(heard));
     }
 
     void rodsShowTheirNumbersWhenAsked_data()

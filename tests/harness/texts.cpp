@@ -106,6 +106,9 @@ void collectWidget(QWidget* widget, const QString& key, Texts& into)
         add("a11y.name", accessible->text(QAccessible::Name));
         add("a11y.description", accessible->text(QAccessible::Description));
         add("a11y.help", accessible->text(QAccessible::Help));
+        if (qobject_cast<QListWidget*>(widget))
+            for (int i = 0; i < accessible->childCount(); ++i)
+                add("a11y.item", accessible->child(i)->text(QAccessible::Name));
     }
     const QList<QAction*> actions = widget->actions();
     for (int i = 0; i < actions.size(); ++i) {

@@ -245,7 +245,7 @@ def key_moves(caption, problem):
         return [(f'brasto {(10 - n[0]) % 9 + 1}', 'striscia in basso')], [(f'brasto {10 - n[0]}', 'striscia in basso')]
     # Any text may arrive in the box (a paste, a tablet's keyboard): Thai,
     # laid out, once made the page ask for a library and abort.
-    total = sum(map(int, re.search(r'(\d+) \+ (\d+) =', problem).groups()))
+    total = sum(map(int, re.search(r'(\d+) più (\d+) uguale', problem).groups()))
     return ([(f'brasto {total}', 'barra della somma'), ('?^risposta, campo di testo$',), (f'={total + 1}',)],
             [('=ภาษาไทย' + '\b' * 12 + str(total),)])
 
