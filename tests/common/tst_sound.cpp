@@ -2,10 +2,15 @@
 // SPDX-FileCopyrightText: 2026 The Brasti developers
 // The sound player with the PulseAudio module: loaded only after the first
 // frame, silent and quick without a server, and heard through a private one.
+#include "app/catalogue.h"
+#include "common/screenwindow.h"
 #include "common/sound/systemsound.h"
+#include "common/speaker.h"
+#include "harness/harness.h"
 #include "harness/testmain.h"
 
 #include <QDir>
+#include <QtEndian>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -16,6 +21,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -319,7 +325,82 @@ private slots:
         QVERIFY2(errors.isEmpty(), errors.constData());
     }
 
+    // The program's voice through speech-dispatcher and espeak-ng: sound
+    // reaches the server once a screen shows its problem.
+    void realVoice()
+    {
+        if (child_) {
+            speakThroughServer();
+            return;
+        }
+        for (const char* tool : {"pulseaudio", "pactl", "speech-dispatcher"})
+            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+                QSKIP("pulseaudio, pactl and speech-dispatcher are needed to hear the voice");
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("BRASTI_TEST_AUDIO_CHILD"), QStringLiteral("1"));
+        env.remove(QStringLiteral("PULSE_SERVER"));
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("realVoice")});
+        QVERIFY(child.waitForFinished(180000));
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, child.readAll().constData());
+    }
+
 private:
+    void speakThroughServer()
+    {
+        AudioServer server;
+        const QString problem = server.start();
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        qputenv("PULSE_SERVER", server.address().toLocal8Bit());
+        // speech-dispatcher starts with the first sentence, its socket and
+        // pid file under this folder; it outlives the program, so it is
+        // ended here.
+        QTemporaryDir runtime;
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        const auto endDaemon = qScopeGuard([&runtime] {
+            QFile pid(runtime.filePath(QStringLiteral("speech-dispatcher/pid/speech-dispatcher.pid")));
+            if (const int daemon = pid.open(QIODevice::ReadOnly) ? pid.readAll().trimmed().toInt() : 0; daemon > 0)
+                ::kill(daemon, SIGTERM);
+        });
+        Speaker speaker;
+        speaker.setLanguage(QLocale(QLocale::Italian, QLocale::Italy));
+        speaker.setOn(true);
+        QVERIFY2(speaker.hasVoice(), "no Italian voice: espeak-ng and speech-dispatcher-espeak-ng are needed");
+        harness::TestContext t;
+        t.context.speaker = &speaker;
+        // What the null sink plays, as samples; the voice keeps a stream
+        // open even while silent, so sound is told by the samples alone.
+        QProcess monitor;
+        monitor.start(QStringLiteral("parec"), {QStringLiteral("--device=null.monitor"), QStringLiteral("--raw"),
+                                                QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"),
+                                                QStringLiteral("--rate=22050"), QStringLiteral("--latency-msec=20")});
+        QVERIFY(monitor.waitForStarted());
+        const auto cleanup = qScopeGuard([&monitor] {
+            monitor.kill();
+            monitor.waitForFinished();
+        });
+        const auto loud = [&monitor] {
+            const QByteArray samples = monitor.readAllStandardOutput();
+            for (qsizetype i = 0; i + 1 < samples.size(); i += 2)
+                if (std::abs(qFromLittleEndian<qint16>(samples.constData() + i)) > 1000)
+                    return true;
+            return false;
+        };
+        QTest::qWait(500);
+        QVERIFY(!loud());
+        const std::unique_ptr<ScreenWindow> screen(createExerciseScreen(1, t.context));
+        screen->load();
+        screen->show();
+        QElapsedTimer waited;
+        waited.start();
+        bool heard = false;
+        while (!(heard = loud()) && waited.elapsed() < 20000)
+            QTest::qWait(50);
+        QVERIFY2(heard, "the problem was not heard");
+    }
+
     // Runs in the child process, with its private server.
     void playThroughServer()
     {
