@@ -780,6 +780,9 @@ void printTable(const std::vector<Column>& columns)
         section("Sound, ms: Conferma click -> new playback stream at a private audio server (null sink)"),
         latency("first sound of a run", "sound.first", 50),
         latency("later sounds", "sound.later", 20),
+        section("Voice, ms: speech first heard at the private audio server (speech-dispatcher, espeak-ng)"),
+        latency("new problem -> speech", "voice.problem", 300),
+        latency("end of feedback sound -> speech", "voice.after_sound", 300),
     };
 
     constexpr int kLabel = 38;

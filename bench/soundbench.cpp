@@ -8,7 +8,9 @@
 #include "bench/procutil.h"
 #include "common/appcontext.h"
 #include "common/random.h"
+#include "common/services.h"
 #include "common/sound/systemsound.h"
+#include "common/speaker.h"
 #include "exercises/ordering/orderingscreen.h"
 #include "harness/harness.h"
 
@@ -18,15 +20,21 @@
 #include <QWindow>
 
 #include <pulse/context.h>
+#include <pulse/stream.h>
 #include <pulse/subscribe.h>
 #include <pulse/thread-mainloop.h>
 
+#include <QAction>
+#include <QMenuBar>
+
 #include <algorithm>
+#include <cstdint>
 #include <condition_variable>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -66,12 +74,17 @@ public:
     }
     ~PrivateServer()
     {
+        // The voice's daemon, started in this folder, outlives its clients.
+        std::ifstream pidFile(dir_ + "/speech-dispatcher/pid/speech-dispatcher.pid");
+        if (pid_t daemon = 0; pidFile >> daemon && daemon > 0)
+            ::kill(daemon, SIGTERM);
         server_->kill(SIGTERM);
         server_->wait();
         std::error_code ignored;
         std::filesystem::remove_all(dir_, ignored);
     }
     std::string address() const { return "unix:" + dir_ + "/pulse/native"; }
+    std::string folder() const { return dir_; }
 
 private:
     std::string dir_;
@@ -97,6 +110,10 @@ public:
     ~ServerWatch()
     {
         pa_threaded_mainloop_stop(loop_);
+        if (record_) {
+            pa_stream_disconnect(record_);
+            pa_stream_unref(record_);
+        }
         if (context_) {
             pa_context_disconnect(context_);
             pa_context_unref(context_);
@@ -118,6 +135,47 @@ public:
     std::optional<Clock::time_point> newClient(Clock::time_point after, std::chrono::milliseconds limit)
     {
         return first(clients_, after, limit);
+    }
+    // When the sink first played something loud after `after` following a
+    // moment of silence (so that the tail of a sound is not taken for what
+    // comes after it).
+    std::optional<Clock::time_point> soundAfterSilence(Clock::time_point after, std::chrono::milliseconds limit)
+    {
+        std::unique_lock<std::mutex> lock(mutex_);
+        std::optional<Clock::time_point> found;
+        seen_.wait_for(lock, limit, [&] {
+            bool silent = false;
+            for (const auto& [when, loud] : chunks_) {
+                if (when < after)
+                    continue;
+                if (loud && silent) {
+                    found = when;
+                    return true;
+                }
+                silent = silent || !loud;
+            }
+            return false;
+        });
+        return found;
+    }
+    std::string chunkSummary()
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        const auto loud = std::count_if(chunks_.begin(), chunks_.end(), [](const auto& c) { return c.second; });
+        return std::to_string(chunks_.size()) + " chunks heard, " + std::to_string(loud) + " loud";
+    }
+    // Starts listening to what the null sink plays, in chunks of 5 ms.
+    void listen()
+    {
+        pa_threaded_mainloop_lock(loop_);
+        const pa_sample_spec spec{PA_SAMPLE_S16LE, 22050, 1};
+        record_ = pa_stream_new(context_, "brasti-bench-monitor", &spec, nullptr);
+        pa_buffer_attr attr{};
+        attr.maxlength = std::uint32_t(-1);
+        attr.fragsize = 220; // 110 samples, 5 ms
+        pa_stream_set_read_callback(record_, &ServerWatch::onSamples, this);
+        pa_stream_connect_record(record_, "null.monitor", &attr, PA_STREAM_ADJUST_LATENCY);
+        pa_threaded_mainloop_unlock(loop_);
     }
 
 private:
@@ -163,6 +221,27 @@ private:
         return true;
     }
 
+    static void onSamples(pa_stream* stream, size_t, void* self)
+    {
+        const Clock::time_point now = Clock::now();
+        auto* watch = static_cast<ServerWatch*>(self);
+        const void* data = nullptr;
+        size_t bytes = 0;
+        while (pa_stream_readable_size(stream) > 0 && pa_stream_peek(stream, &data, &bytes) == 0) {
+            bool loud = false;
+            const auto* samples = static_cast<const std::int16_t*>(data);
+            for (size_t i = 0; data && i < bytes / 2; ++i)
+                loud = loud || samples[i] > 1000 || samples[i] < -1000;
+            if (bytes > 0)
+                pa_stream_drop(stream);
+            if (bytes == 0)
+                break;
+            const std::lock_guard<std::mutex> lock(watch->mutex_);
+            watch->chunks_.emplace_back(now, loud);
+        }
+        watch->seen_.notify_all();
+    }
+
     static void onEvent(pa_context*, pa_subscription_event_type_t type, uint32_t, void* self)
     {
         const Clock::time_point now = Clock::now();
@@ -200,6 +279,9 @@ private:
     std::condition_variable seen_;
     std::vector<Clock::time_point> streams_;
     std::vector<Clock::time_point> clients_;
+    pa_stream* record_ = nullptr;
+    // Each chunk the sink played, when it came and whether it was loud.
+    std::vector<std::pair<Clock::time_point, bool>> chunks_;
 };
 
 QPoint centreIn(QWidget* widget, QWidget* window)
@@ -215,6 +297,8 @@ int runSound(char* argv0, int verdicts)
     ServerWatch watch(server.address());
     // The program's own player reaches the private server, and only that.
     setenv("PULSE_SERVER", server.address().c_str(), 1);
+    // And the voice's daemon is one of its own, in the server's folder.
+    setenv("XDG_RUNTIME_DIR", server.folder().c_str(), 1);
 
     int argc = 1;
     char* args[] = {argv0, nullptr};
@@ -226,6 +310,8 @@ int runSound(char* argv0, int verdicts)
     context.random = &random;
     context.sound = &sound;
     context.dialogs = &dialogs;
+    // Silent until the voice rows; it outlives the screens that speak through it.
+    brasti::Speaker speaker;
     brasti::Shell shell(context);
     shell.setQuitAction([] {});
     PaintSpy spy;
@@ -281,6 +367,52 @@ int runSound(char* argv0, int verdicts)
     }
     report("sound.first", first);
     report("sound.later", later);
+
+    // The voice, with speech-dispatcher of its own in the server's folder:
+    // from a problem painted, and from the end of a feedback sound, to the
+    // first speech at the sink.
+    speaker.setLanguage(QLocale(QLocale::Italian, QLocale::Italy));
+    speaker.setOn(true);
+    if (!speaker.hasVoice())
+        throw std::runtime_error("no Italian voice for the voice rows (speech-dispatcher-espeak-ng)");
+    context.speaker = &speaker;
+    watch.listen();
+    // A screen made now, which speaks.
+    switchTo([&] { shell.openExercise(n); });
+    screen = qobject_cast<brasti::OrderingScreen*>(shell.current());
+    std::vector<double> problem, afterSound;
+    QAction* azzera = screen->menuBar()->findChild<QAction*>(QStringLiteral("MenuAzzera"));
+    const auto quiet = [&] {
+        speaker.setOn(false);
+        speaker.setOn(true);
+        QTest::qWait(300);
+    };
+    quiet();
+    for (int i = 0; i < verdicts; ++i) {
+        quiet();
+        const Clock::time_point t0 = Clock::now();
+        azzera->trigger(); // a new problem
+        QCoreApplication::processEvents();
+        const auto heard = watch.soundAfterSilence(t0 - 50ms, 5s);
+        if (!heard)
+            throw std::runtime_error("the voice did not say a new problem (" + watch.chunkSummary() + ")");
+        problem.push_back(msBetween(t0, *heard));
+
+        quiet();
+        const Clock::time_point played = Clock::now();
+        brasti::PlayWrongSound(context);
+        screen->repeatProblem(); // asked for at once, said after the sound
+        QCoreApplication::processEvents();
+        const Clock::time_point ended = played + sound.length(brasti::Sound::Wrong);
+        while (Clock::now() < ended + 50ms)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        const auto spoken = watch.soundAfterSilence(ended, 5s);
+        if (!spoken)
+            throw std::runtime_error("the voice did not speak after a feedback sound");
+        afterSound.push_back(msBetween(ended, *spoken));
+    }
+    report("voice.problem", problem);
+    report("voice.after_sound", afterSound);
     return 0;
 }
 

@@ -163,17 +163,17 @@ private slots:
         }
     }
 
-    void soundRunReportsFirstAndLaterSounds()
+    void soundRunReportsSoundsAndVoice()
     {
         if (!bench::onPath("pulseaudio"))
             QSKIP("pulseaudio is needed for the sound row");
         Child child({kFolder + "/brasti_bench", "--sound", "3"}, STDERR_FILENO);
         const std::vector<std::string> lines = linesOf(child);
         QCOMPARE(child.wait(), 0);
-        QCOMPARE(lines.size(), 2u);
-        const char* keys[] = {"sound.first", "sound.later"};
-        const int counts[] = {1, 2};
-        for (int i = 0; i < 2; ++i) {
+        QCOMPARE(lines.size(), 4u);
+        const char* keys[] = {"sound.first", "sound.later", "voice.problem", "voice.after_sound"};
+        const int counts[] = {1, 2, 3, 3};
+        for (int i = 0; i < 4; ++i) {
             std::istringstream in(lines[std::size_t(i)]);
             std::string key;
             QVERIFY(in >> key);
