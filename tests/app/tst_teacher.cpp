@@ -8,6 +8,7 @@
 #include "app/shell.h"
 #include "app/teacherwindow.h"
 #include "common/exercisescreen.h"
+#include "common/speaker.h"
 #include "harness/harness.h"
 #include "harness/testmain.h"
 
@@ -182,6 +183,34 @@ private slots:
             QVERIFY2(a.window()->chosen() == flipped, setting.name);
             a.window()->showSettings(TeacherSettings());
             QCOMPARE(box->isChecked(), !(flipped.*setting.flag));
+        }
+    }
+
+    // "leggi ad alta voce" turns the voice on at "Salva", and says when the
+    // computer has no voice for the program's language.
+    void readAloudAndNoVoice()
+    {
+        struct Engine final : SpeechEngine {
+            explicit Engine(bool has) : voice(has) {}
+            bool setLanguage(const QLocale&) override { return voice; }
+            void say(const QString&) override {}
+            void stop() override {}
+            bool voice;
+        };
+        for (const bool voice : {false, true}) {
+            Speaker speaker([voice] { return std::make_unique<Engine>(voice); }, [] { return false; });
+            App a;
+            a.t.context.speaker = &speaker;
+            a.shell.takeTeacherSettings(TeacherSettings());
+            a.control<QCheckBox>("leggiAdAltaVoce")->setChecked(true);
+            QCOMPARE(a.control<QLabel>("nessunaVoce")->isVisible(), !voice);
+            QCOMPARE(a.control<QLabel>("nessunaVoce")->text(), QStringLiteral("Su questo computer non c'è una voce italiana"));
+            QVERIFY(!speaker.isOn());
+            a.control("salva")->click();
+            QVERIFY(speaker.isOn());
+            a.control<QCheckBox>("leggiAdAltaVoce")->setChecked(false);
+            QVERIFY(a.control<QLabel>("nessunaVoce")->isHidden());
+            a.t.context.speaker = nullptr;
         }
     }
 
