@@ -120,6 +120,7 @@ int runProgram(int argc, char** argv, const std::function<void(QApplication&, Sh
     // Nothing sounds before the first answer: the audio stack comes in only
     // once the start screen is on the screen, and adds nothing to start-up.
     sound->loadAfterFirstPaint(shell.current());
+    afterFirstPaint(shell.current(), &speaker, [&speaker] { speaker.prepare(); });
     afterFirstPaint(shell.current(), &shell, pageShown);
     const int status = QApplication::exec();
     // A window unloaded on the way out is deleted before the services it uses.

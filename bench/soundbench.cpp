@@ -158,6 +158,15 @@ public:
         });
         return found;
     }
+    // Waits until the sink has played nothing loud for `span`.
+    bool silentFor(std::chrono::milliseconds span, std::chrono::milliseconds limit)
+    {
+        std::unique_lock<std::mutex> lock(mutex_);
+        return seen_.wait_for(lock, limit, [&] {
+            const auto lastLoud = std::find_if(chunks_.rbegin(), chunks_.rend(), [](const auto& c) { return c.second; });
+            return !chunks_.empty() && (lastLoud == chunks_.rend() || chunks_.back().first - lastLoud->first >= span);
+        });
+    }
     std::string chunkSummary()
     {
         const std::lock_guard<std::mutex> lock(mutex_);
@@ -385,9 +394,15 @@ int runSound(char* argv0, int verdicts)
     const auto quiet = [&] {
         speaker.setOn(false);
         speaker.setOn(true);
-        QTest::qWait(300);
+        if (!watch.silentFor(300ms, 10s))
+            throw std::runtime_error("the voice did not stop");
     };
-    quiet();
+    // As the program does after its first frame: the engine is started, and
+    // ready, before the first problem.
+    const Clock::time_point warming = Clock::now();
+    speaker.say(QStringLiteral("pronti"), nullptr);
+    if (!watch.soundAfterSilence(warming, 60s))
+        throw std::runtime_error("the voice never spoke");
     for (int i = 0; i < verdicts; ++i) {
         quiet();
         const Clock::time_point t0 = Clock::now();

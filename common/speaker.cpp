@@ -48,8 +48,16 @@ bool Speaker::speaks() const
 
 bool Speaker::hasVoice()
 {
-    engine();
+    // An engine may learn its voices after it is made: asked again.
+    if (SpeechEngine* e = engine())
+        hasVoice_ = e->setLanguage(language_);
     return hasVoice_;
+}
+
+void Speaker::prepare()
+{
+    if (on_)
+        engine();
 }
 
 SpeechEngine* Speaker::engine()

@@ -37,8 +37,12 @@ public:
     bool isOn() const { return on_; }
     // Whether the voice speaks now: asked for, and no screen reader runs.
     bool speaks() const;
-    // Whether this computer has a voice for the language set.
+    // Whether this computer has a voice for the language set, as far as
+    // known yet.
     bool hasVoice();
+    // When the voice is on, its engine starts now rather than with the
+    // first sentence.
+    void prepare();
 
     // Says the sentence on behalf of `owner`, now or once the feedback
     // sound playing is over; what was said or waiting before is cut off.
