@@ -306,6 +306,21 @@ def play_teacher_link(page):
     check(offered(menu) == wanted, f'the new link offers {wanted}: {offered(menu)}')
 
 
+def play_voice(page):
+    """The program's own voice: off unless the teacher's link turns it on,
+    and then the problem of an exercise screen is handed to the browser's
+    speechSynthesis as the screen opens (the page keeps the last sentences
+    handed over in brastiSpoken)."""
+    spoken = 'brastiModule.brastiSpoken || []'
+    for query in ('', '?leggiAdAltaVoce=1'):
+        page.open(query)
+        page.click('Command1')
+        problem = open_exercise(page, 'Command10', 'Form9')
+        said = page.browser.wait_for(f'({spoken}).length > 0 && {spoken}', 10, 'a sentence said') if query else \
+            page.browser.evaluate(spoken)
+        check(said == [problem] if query else said == [], f'voice {query or "off"}: said {said}, shown {problem!r}')
+
+
 def back_to_menu(page):
     """"Esci" in the menu bar asks, modal; "Sì", chosen by keys, goes back to the menu."""
     page.settle()
@@ -399,6 +414,17 @@ def main():
                 continue
             browser.screenshot(os.path.join(shots, play.__name__ + '.png'))
             back_to_menu(page)
+
+        # The voice's setting arrives with the teacher's settings; a setting
+        # the program does not know would be refused in the console.
+        settings = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'app', 'settings.h')
+        if 'leggiAdAltaVoce' in open(settings, encoding='utf-8').read():
+            try:
+                play_voice(page)
+            except (AssertionError, KeyError, ValueError) as error:
+                check(False, f'play_voice: {error!r}')
+        else:
+            print('SKIP: play_voice: the program has no setting leggiAdAltaVoce yet', flush=True)
 
         # By touch, and by keys, each on a fresh page.
         page.open()
