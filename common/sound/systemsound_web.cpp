@@ -83,6 +83,14 @@ EM_JS(void, brastiAudioPlay, (int index), {
     // When the last sound began, for the bench.
     audio.started = performance.now();
 });
+
+// How long the sound plays, in ms: zero until it is decoded, and while the
+// browser lets nothing play, as play() then plays nothing.
+EM_JS(int, brastiAudioLength, (int index), {
+    const audio = Module.brastiAudio;
+    const buffer = audio && audio.context && audio.context.state === "running" && audio.buffers[index];
+    return buffer ? Math.ceil(buffer.duration * 1000) : 0;
+});
 // clang-format on
 
 class WebSoundPlayer final : public PlatformSoundPlayer {
@@ -91,6 +99,11 @@ public:
     {
         if (opened_)
             brastiAudioPlay(static_cast<int>(sound));
+    }
+
+    std::chrono::milliseconds length(Sound sound) const override
+    {
+        return std::chrono::milliseconds(opened_ ? brastiAudioLength(static_cast<int>(sound)) : 0);
     }
 
 protected:

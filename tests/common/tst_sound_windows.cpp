@@ -4,7 +4,9 @@
 // first frame, silent and quick without an audio device, and, when the caller
 // provides a device (BRASTI_TEST_AUDIO_DEVICE=1, a private audio server that
 // Wine's driver plays into), a sound that is heard and then lets the device go.
+// And the program's voice (SAPI), which never waits, with or without voices.
 #include "common/sound/systemsound.h"
+#include "common/speech/speechengine.h"
 #include "harness/testmain.h"
 
 #include <QDir>
@@ -132,6 +134,34 @@ private slots:
         // Cuts the first off, plays to its end, and the device goes.
         QVERIFY(timedPlay(player, Sound::Wrong) < kNoWaitMs);
         QTest::qWait(3000);
+    }
+
+    // Whatever voices the system has (Wine has none), no call waits for
+    // speech; in an apartment of another kind (RPC_E_CHANGED_MODE) the
+    // voices found are the same.
+    void voiceNeverWaits()
+    {
+        QList<bool> found[2];
+        for (int round = 0; round < 2; ++round) {
+            const bool otherApartment = round == 1 && SUCCEEDED(::CoInitializeEx(nullptr, COINIT_MULTITHREADED));
+            {
+                const std::unique_ptr<SpeechEngine> voice = makePlatformSpeechEngine();
+                for (QLocale::Language language : {QLocale::Italian, QLocale::English, QLocale::Spanish}) {
+                    found[round] << voice->setLanguage(QLocale(language));
+                    QElapsedTimer clock;
+                    clock.start();
+                    voice->say(QStringLiteral("Ordina dal minore al maggiore brasto 2 e brasto 5."));
+                    voice->say(QStringLiteral("3 < 4 & <silence msec=\"9999\"/> 5 > 4"));
+                    voice->stop();
+                    QVERIFY(clock.elapsed() < kNoWaitMs);
+                }
+            }
+            if (otherApartment)
+                ::CoUninitialize();
+        }
+        QCOMPARE(found[1], found[0]);
+        qInfo("voices for it, en, es: %d %d %d; screen reader: %d", found[0][0], found[0][1], found[0][2],
+              platformScreenReaderRuns());
     }
 
 private:

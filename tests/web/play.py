@@ -18,6 +18,7 @@ page for 60 s with every invariant held.
 
 The screenshots go to screens/ beside the site folder.
 """
+import json
 import os
 import re
 import sys
@@ -306,6 +307,28 @@ def play_teacher_link(page):
     check(offered(menu) == wanted, f'the new link offers {wanted}: {offered(menu)}')
 
 
+def play_voice(page):
+    """The program's own voice: off unless the teacher's link turns it on,
+    and then the problem of an exercise screen is handed to the browser's
+    speechSynthesis as the screen opens, after whatever the menu said (the
+    page keeps the last sentences handed over in brastiSpoken)."""
+    spoken = 'brastiModule.brastiSpoken || []'
+    page.open()
+    page.click('Command1')
+    open_exercise(page, 'Command10', 'Form9')
+    said = page.browser.evaluate(spoken)
+    check(said == [], f'no voice without the setting: said {said}')
+    page.open('?leggiAdAltaVoce=1')
+    page.click('Command1')
+    problem = open_exercise(page, 'Command10', 'Form9')
+    try:
+        page.browser.wait_for(f'(s => s[s.length - 1] === {json.dumps(problem)})({spoken})', 10, 'the problem said')
+    except AssertionError:
+        pass
+    said = page.browser.evaluate(spoken)
+    check(said[-1:] == [problem], f'the voice says the problem {problem!r}: said {said}')
+
+
 def back_to_menu(page):
     """"Esci" in the menu bar asks, modal; "Sì", chosen by keys, goes back to the menu."""
     page.settle()
@@ -399,6 +422,11 @@ def main():
                 continue
             browser.screenshot(os.path.join(shots, play.__name__ + '.png'))
             back_to_menu(page)
+
+        try:
+            play_voice(page)
+        except (AssertionError, KeyError, ValueError) as error:
+            check(False, f'play_voice: {error!r}')
 
         # By touch, and by keys, each on a fresh page.
         page.open()
