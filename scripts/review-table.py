@@ -36,12 +36,12 @@ PLACES = {
     "RodToNumberScreen": "«de la regleta al número»",
     "RowScreen": "«busca la regleta del medio / vecinas»",
     "Services": "mensajes del programa",
-    "Settings": "ajustes del maestro: avisos (nunca para el niño)",
+    "Settings": "ajustes del docente: avisos (nunca para el niño)",
     "SignScreen": "«busca el > < =»",
     "SingleRodScreen": "pantallas «forma»: nombres de las zonas",
     "Spoken": "lector de pantalla: frases del problema",
     "StartScreen": "pantalla de inicio",
-    "TeacherWindow": "ventana del maestro (nunca para el niño)",
+    "TeacherWindow": "ventana del docente (nunca para el niño)",
     "WrittenScreen": "sumas y restas escritas",
 }
 

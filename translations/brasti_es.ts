@@ -79,7 +79,7 @@ Opciones:
     </message>
     <message>
         <source>apre il menù con la finestra dell&apos;insegnante</source>
-        <translation>abre el menú con la ventana del maestro</translation>
+        <translation>abre el menú con la ventana del docente</translation>
     </message>
 </context>
 <context>
@@ -90,7 +90,7 @@ Opciones:
     </message>
     <message>
         <source>brasto da comporre</source>
-        <translation>regleta para formar</translation>
+        <translation>regleta que hay que formar</translation>
     </message>
     <message>
         <source>seconda barra del 10</source>
@@ -110,7 +110,7 @@ Opciones:
     </message>
     <message>
         <source>nel brasto da comporre</source>
-        <translation>en la regleta para formar</translation>
+        <translation>en la regleta que hay que formar</translation>
     </message>
     <message>
         <source>nella seconda barra del 10</source>
@@ -168,7 +168,7 @@ Opciones:
     </message>
     <message>
         <source>Azzera conteggio</source>
-        <translation>Poner a cero</translation>
+        <translation>Reiniciar contador</translation>
     </message>
     <message>
         <source>Informazioni</source>
@@ -417,7 +417,7 @@ Opciones:
     </message>
     <message>
         <source>prosegue automaticamente  negli esercizi</source>
-        <translation>pasa sin esperar al siguiente problema</translation>
+        <translation>pasa al siguiente problema sin esperar</translation>
     </message>
 </context>
 <context>
@@ -428,7 +428,7 @@ Opciones:
     </message>
     <message>
         <source>parola</source>
-        <translation>palabras</translation>
+        <translation>letras</translation>
     </message>
     <message>
         <source>cifre</source>
@@ -470,15 +470,15 @@ Opciones:
     </message>
     <message>
         <source>crescente</source>
-        <translation>creciente</translation>
+        <translation>de menor a mayor</translation>
     </message>
     <message>
         <source>decrescente</source>
-        <translation>decreciente</translation>
+        <translation>de mayor a menor</translation>
     </message>
     <message>
         <source>devi sistemare tutti i brasti!</source>
-        <translation>¡tienes que colocar todas las regletas!</translation>
+        <translation>¡Tienes que colocar todas las regletas!</translation>
     </message>
     <message>
         <source>ordina dal maggiore al minore </source>
@@ -566,7 +566,7 @@ Opciones:
     </message>
     <message>
         <source>Per l&apos;insegnante: Ctrl+Alt+I nel menù, oppure tieni premuto 3 secondi su «solo con i brasti».</source>
-        <translation>Para el maestro: Ctrl+Alt+I en el menú, o mantén pulsado «sin números» 3 segundos.</translation>
+        <translation>Para el docente: Ctrl+Alt+I en el menú, o mantén pulsado «sin números» 3 segundos.</translation>
     </message>
 </context>
 <context>
@@ -578,12 +578,12 @@ Opciones:
     <message>
         <source>In «%1» c&apos;è qualcosa che non è un numero né un intervallo come 1-5, ed è lasciato da parte: %2.</source>
         <extracomment>%1 is the setting&apos;s name, %2 what was left out of it (&quot;due, 5-3&quot;).</extracomment>
-        <translation>En «%1» hay algo que no es un número ni un intervalo como 1-5, y se deja de lado: %2.</translation>
+        <translation>En «%1» hay algo que no es un número ni un intervalo como 1-5, y se ignora: %2.</translation>
     </message>
     <message>
         <source>In «%1» gli esercizi vanno da 1 a %2: quello che sta fuori è lasciato da parte (%3).</source>
         <extracomment>%1 is the setting&apos;s name, %2 the last exercise, %3 what went outside (&quot;0, 28-30&quot;).</extracomment>
-        <translation>En «%1» los ejercicios van del 1 al %2: lo que queda fuera se deja de lado (%3).</translation>
+        <translation>En «%1» los ejercicios van del 1 al %2: lo que queda fuera se ignora (%3).</translation>
     </message>
     <message>
         <source>Così com&apos;è scritto, «%1» non lascia nessun esercizio: il menu li offre tutti.</source>
@@ -591,11 +591,11 @@ Opciones:
     </message>
     <message>
         <source>L&apos;impostazione «%1» non esiste: è lasciata da parte.</source>
-        <translation>El ajuste «%1» no existe: se deja de lado.</translation>
+        <translation>El ajuste «%1» no existe: se ignora.</translation>
     </message>
     <message>
         <source>Ci sono anche altre impostazioni che non esistono: sono lasciate da parte.</source>
-        <translation>Hay además otros ajustes que no existen: se dejan de lado.</translation>
+        <translation>Hay además otros ajustes que no existen: se ignoran.</translation>
     </message>
     <message>
         <source>L&apos;impostazione «%1» è scritta più di una volta: non vale nessuno dei suoi valori.</source>
@@ -607,11 +607,11 @@ Opciones:
     </message>
     <message>
         <source>Il valore di «%1» è troppo lungo: è lasciato da parte.</source>
-        <translation>El valor de «%1» es demasiado largo: se deja de lado.</translation>
+        <translation>El valor de «%1» es demasiado largo: se ignora.</translation>
     </message>
     <message>
         <source>Per «%1» scrivere «%2» o «%3», non «%4»: il valore è lasciato da parte.</source>
-        <translation>Para «%1» hay que escribir «%2» o «%3», no «%4»: el valor se deja de lado.</translation>
+        <translation>Para «%1» hay que escribir «%2» o «%3», no «%4»: el valor se ignora.</translation>
     </message>
     <message>
         <source>Per «%1» scrivere una delle lingue %2, non «%3»: resta la lingua del sistema.</source>
@@ -621,7 +621,7 @@ Opciones:
     <message>
         <source>Per «%1» scrivere true o false (oppure 1 o 0), non «%2»: il valore è lasciato da parte.</source>
         <extracomment>Every message here is for the teacher. The names and values in «» are the settings file&apos;s own and stay as they are.</extracomment>
-        <translation>Para «%1» hay que escribir true o false (o bien 1 o 0), no «%2»: el valor se deja de lado.</translation>
+        <translation>Para «%1» hay que escribir true o false (o bien 1 o 0), no «%2»: el valor se ignora.</translation>
     </message>
     <message>
         <source>Nessun esercizio è scelto: il menu ne deve offrire almeno uno.</source>
@@ -633,15 +633,15 @@ Opciones:
     </message>
     <message>
         <source>Il file %1 non si può leggere: valgono le impostazioni predefinite.</source>
-        <translation>El archivo %1 no se puede leer: valen los ajustes predeterminados.</translation>
+        <translation>El archivo %1 no se puede leer: se usan los ajustes predeterminados.</translation>
     </message>
     <message>
         <source>Il file %1 è più grande di %2 KiB, troppo per un file di impostazioni: valgono quelle predefinite.</source>
-        <translation>El archivo %1 tiene más de %2 KiB, demasiado para un archivo de ajustes: valen los predeterminados.</translation>
+        <translation>El archivo %1 tiene más de %2 KiB, demasiado para un archivo de ajustes: se usan los predeterminados.</translation>
     </message>
     <message>
         <source>Il file %1 non è testo semplice come lo scrive un editor: valgono le impostazioni predefinite.</source>
-        <translation>El archivo %1 no es texto simple como lo escribe un editor: valen los ajustes predeterminados.</translation>
+        <translation>El archivo %1 no es texto plano como lo escribe un editor: se usan los ajustes predeterminados.</translation>
     </message>
     <message>
         <source>%1 Le impostazioni non sono salvate.</source>
@@ -658,7 +658,7 @@ Opciones:
     </message>
     <message>
         <source>Il file %1 c&apos;è ma non si può leggere: le impostazioni non sono salvate, per non perdere quello che contiene.</source>
-        <translation>El archivo %1 existe pero no se puede leer: los ajustes no se han guardado, para no perder lo que contiene.</translation>
+        <translation>El archivo %1 existe, pero no se puede leer: los ajustes no se han guardado, para no perder lo que contiene.</translation>
     </message>
     <message>
         <source>Il file %1 non si può scrivere (%2): le impostazioni non sono salvate.</source>
@@ -736,7 +736,7 @@ Opciones:
     </message>
     <message>
         <source>verde</source>
-        <translation>verde</translation>
+        <translation>verde claro</translation>
     </message>
     <message>
         <source>fucsia</source>
@@ -748,7 +748,7 @@ Opciones:
     </message>
     <message>
         <source>verde scuro</source>
-        <translation>verde oscura</translation>
+        <translation>verde oscuro</translation>
     </message>
     <message>
         <source>nero</source>
@@ -789,7 +789,7 @@ Opciones:
     </message>
     <message>
         <source>Ordina %1 %2 nelle %3 caselle.</source>
-        <translation>Ordena %2 %1 en las %3 casillas.</translation>
+        <translation>Ordena %1 estas regletas en las %3 casillas: %2.</translation>
     </message>
     <message>
         <source>Trova il brasto in mezzo tra %1 e %2.</source>
@@ -872,7 +872,7 @@ Opciones:
     <message>
         <source> Già %1: %2.</source>
         <extracomment>Added to a problem&apos;s sentence, with its leading blank: &quot; Già nella riga da riempire: brasto 4.&quot;</extracomment>
-        <translation> Ya %1: %2.</translation>
+        <translation> Ya hay %1: %2.</translation>
     </message>
     <message>
         <source>Il %1 è maggiore del brasto da mettere nella scatola a destra.</source>
@@ -948,7 +948,7 @@ Opciones:
     <name>brasti::TeacherWindow</name>
     <message>
         <source>Brasti - per l&apos;insegnante</source>
-        <translation>Brasti - para el maestro</translation>
+        <translation>Brasti - para el docente</translation>
     </message>
     <message>
         <source>Esercizi offerti nel menù</source>
@@ -980,7 +980,7 @@ Opciones:
     </message>
     <message>
         <source>prosegue automaticamente  negli esercizi</source>
-        <translation>pasa sin esperar al siguiente problema</translation>
+        <translation>pasa al siguiente problema sin esperar</translation>
     </message>
     <message>
         <source>numeri sui brasti</source>
@@ -1052,11 +1052,11 @@ Opciones:
     </message>
     <message>
         <source>Svuota</source>
-        <translation>Vaciar</translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Svuota il riepilogo</source>
-        <translation>Vaciar el resumen</translation>
+        <translation>Borrar el resumen</translation>
     </message>
     <message>
         <source>Non salvato: %1</source>
@@ -1127,7 +1127,7 @@ Opciones:
     </message>
     <message>
         <source>puoi usare il brasto da 10</source>
-        <translation>puedes usar la regleta de 10</translation>
+        <translation>Puedes usar la regleta 10.</translation>
     </message>
     <message>
         <source>nella barra della somma</source>
