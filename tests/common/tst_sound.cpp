@@ -333,6 +333,11 @@ private slots:
             speakThroughServer();
             return;
         }
+#if defined(__SANITIZE_ADDRESS__)
+        // Seen on Debian 12: in the instrumented build, making Qt's speech
+        // engine had not returned after a minute; the plain build hears it.
+        QSKIP("Qt's speech engine does not start in the sanitizer build");
+#endif
         for (const char* tool : {"pulseaudio", "pactl", "speech-dispatcher"})
             if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
                 QSKIP("pulseaudio, pactl and speech-dispatcher are needed to hear the voice");
