@@ -93,6 +93,89 @@ std::string spanishBelowThousand(int n)
     return words;
 }
 
+// French, in the 1990 reform's spelling that French school programmes have
+// taught since 2016: every part of a compound number joined by hyphens.
+const std::array<const char*, 17> kFrenchUnits = {
+    "",      "UN",   "DEUX",   "TROIS",    "QUATRE", "CINQ",  "SIX",  "SEPT", "HUIT",
+    "NEUF",  "DIX",  "ONZE",   "DOUZE",    "TREIZE", "QUATORZE", "QUINZE", "SEIZE"};
+
+// Seventy and ninety count on from sixty and eighty: "SOIXANTE-DIX".
+const std::array<const char*, 10> kFrenchTens = {
+    "", "", "VINGT", "TRENTE", "QUARANTE", "CINQUANTE", "SOIXANTE", "SOIXANTE", "QUATRE-VINGT", "QUATRE-VINGT"};
+
+// 1 to 99: "DIX-SEPT", "VINGT-ET-UN", "SOIXANTE-ET-ONZE", "QUATRE-VINGTS",
+// but "QUATRE-VINGT-UN".
+std::string frenchBelowHundred(int n)
+{
+    if (n < 17)
+        return kFrenchUnits[static_cast<std::size_t>(n)];
+    if (n < 20)
+        return std::string("DIX-") + kFrenchUnits[static_cast<std::size_t>(n - 10)];
+    const int tens = n / 10;
+    const int rest = (tens == 7 || tens == 9) ? n % 20 : n % 10;
+    std::string words = kFrenchTens[static_cast<std::size_t>(tens)];
+    if (rest == 0)
+        return tens == 8 ? words + "S" : words;
+    // "ET" joins one and eleven to the tens, except after eighty.
+    if ((rest == 1 || rest == 11) && tens < 8)
+        words += "-ET";
+    return words + "-" + frenchBelowHundred(rest);
+}
+
+// 1 to 999: "CENT", "DEUX-CENTS", but "DEUX-CENT-TROIS".
+std::string frenchBelowThousand(int n)
+{
+    const int hundreds = n / 100;
+    const int rest = n % 100;
+    std::string words;
+    if (hundreds > 1)
+        words = std::string(kFrenchUnits[static_cast<std::size_t>(hundreds)]) + "-";
+    if (hundreds > 0)
+        words += rest == 0 && hundreds > 1 ? "CENTS" : "CENT";
+    if (hundreds > 0 && rest > 0)
+        words += "-";
+    if (rest > 0)
+        words += frenchBelowHundred(rest);
+    return words;
+}
+
+// Portuguese as Brazil writes it: "DEZESSEIS", not Portugal's "DEZASSEIS";
+// "QUATORZE", the common Brazilian form of "CATORZE".
+const std::array<const char*, 20> kPortugueseUnits = {
+    "",       "UM",      "DOIS",   "TRÊS",     "QUATRO",    "CINCO",     "SEIS",
+    "SETE",   "OITO",    "NOVE",   "DEZ",      "ONZE",      "DOZE",      "TREZE",
+    "QUATORZE", "QUINZE", "DEZESSEIS", "DEZESSETE", "DEZOITO", "DEZENOVE"};
+
+const std::array<const char*, 10> kPortugueseTens = {
+    "", "", "VINTE", "TRINTA", "QUARENTA", "CINQUENTA", "SESSENTA", "SETENTA", "OITENTA", "NOVENTA"};
+
+const std::array<const char*, 10> kPortugueseHundreds = {
+    "",           "CENTO",      "DUZENTOS",  "TREZENTOS", "QUATROCENTOS",
+    "QUINHENTOS", "SEISCENTOS", "SETECENTOS", "OITOCENTOS", "NOVECENTOS"};
+
+// 1 to 999, "E" between every part: "CEM", but "CENTO E UM",
+// "DUZENTOS E TRINTA E QUATRO".
+std::string portugueseBelowThousand(int n)
+{
+    if (n == 100)
+        return "CEM";
+    std::string words;
+    if (n >= 100) {
+        words = kPortugueseHundreds[static_cast<std::size_t>(n / 100)];
+        if (n % 100 != 0)
+            words += " E ";
+    }
+    const int rest = n % 100;
+    if (rest != 0 && rest < 20) {
+        words += kPortugueseUnits[static_cast<std::size_t>(rest)];
+    } else if (rest != 0) {
+        words += kPortugueseTens[static_cast<std::size_t>(rest / 10)];
+        if (rest % 10 != 0)
+            words += std::string(" E ") + kPortugueseUnits[static_cast<std::size_t>(rest % 10)];
+    }
+    return words;
+}
+
 class Italian final : public NumberSpeller {
 public:
     std::string words(std::int16_t n) const override { return NumberToWords(n); }
@@ -159,6 +242,64 @@ public:
     }
 };
 
+class French final : public NumberSpeller {
+public:
+    std::string words(std::int16_t value) const override
+    {
+        int n = value;
+        if (n == 0)
+            return "ZÉRO";
+        std::string words;
+        // The sign is no part of the compound: a blank, not a hyphen.
+        if (n < 0) {
+            words = "MOINS ";
+            n = -n;
+        }
+        const int thousands = n / 1000;
+        const int rest = n % 1000;
+        // "MILLE", never "UN-MILLE", and it takes no "S". The thousands go up
+        // to 32 only, so no "QUATRE-VINGTS" or "CENTS" stands before it.
+        if (thousands > 1)
+            words += frenchBelowThousand(thousands) + "-";
+        if (thousands > 0)
+            words += "MILLE";
+        if (thousands > 0 && rest > 0)
+            words += "-";
+        if (rest > 0)
+            words += frenchBelowThousand(rest);
+        return words;
+    }
+};
+
+class Portuguese final : public NumberSpeller {
+public:
+    std::string words(std::int16_t value) const override
+    {
+        int n = value;
+        if (n == 0)
+            return "ZERO";
+        std::string words;
+        if (n < 0) {
+            words = "MENOS ";
+            n = -n;
+        }
+        const int thousands = n / 1000;
+        const int rest = n % 1000;
+        // "MIL", not "UM MIL".
+        if (thousands > 1)
+            words += portugueseBelowThousand(thousands) + " ";
+        if (thousands > 0)
+            words += "MIL";
+        // "E" after "MIL" only when what follows is a single part: "MIL E UM",
+        // "MIL E DUZENTOS", but "MIL DUZENTOS E UM".
+        if (thousands > 0 && rest > 0)
+            words += rest < 100 || rest % 100 == 0 ? " E " : " ";
+        if (rest > 0)
+            words += portugueseBelowThousand(rest);
+        return words;
+    }
+};
+
 class Digits final : public NumberSpeller {
 public:
     std::string words(std::int16_t n) const override { return std::to_string(n); }
@@ -184,6 +325,18 @@ const NumberSpeller& spanishSpeller()
     return speller;
 }
 
+const NumberSpeller& frenchSpeller()
+{
+    static const French speller;
+    return speller;
+}
+
+const NumberSpeller& portugueseSpeller()
+{
+    static const Portuguese speller;
+    return speller;
+}
+
 const NumberSpeller& digitSpeller()
 {
     static const Digits speller;
@@ -198,6 +351,10 @@ const NumberSpeller& spellerFor(std::string_view language)
         return englishSpeller();
     if (language == "es")
         return spanishSpeller();
+    if (language == "fr")
+        return frenchSpeller();
+    if (language == "pt")
+        return portugueseSpeller();
     return digitSpeller();
 }
 

@@ -25,11 +25,19 @@ const NumberSpeller& englishSpeller();
 // Spanish, with blanks ("VEINTIUNO", "CIENTO UNO", "TREINTA Y DOS MIL"), in
 // UTF-8; "MENOS" before a negative number.
 const NumberSpeller& spanishSpeller();
+// French, in the 1990 reform's spelling, hyphens between all the parts
+// ("VINGT-ET-UN", "DEUX-CENT-TROIS", "MILLE-DEUX-CENTS"), in UTF-8; "MOINS"
+// before a negative number.
+const NumberSpeller& frenchSpeller();
+// Portuguese as Brazil writes it ("DEZESSEIS", "CENTO E UM", "MIL E
+// DUZENTOS"), in UTF-8; "MENOS" before a negative number.
+const NumberSpeller& portugueseSpeller();
 // A language without a speller of its own writes numbers in digits, which
 // every reader knows, rather than in another language's words.
 const NumberSpeller& digitSpeller();
 
-// The speller of a language ("it", "en", "es"); the digits for any other.
+// The speller of a language, as the program names it by its two letters
+// ("it", "en", "es", "fr", "pt"); the digits for any other.
 const NumberSpeller& spellerFor(std::string_view language);
 
 // The Italian words, as italianSpeller() gives them.
