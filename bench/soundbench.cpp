@@ -408,7 +408,7 @@ int runSound(char* argv0, int verdicts)
         const Clock::time_point t0 = Clock::now();
         azzera->trigger(); // a new problem
         QCoreApplication::processEvents();
-        const auto heard = watch.soundAfterSilence(t0 - 50ms, 5s);
+        const auto heard = watch.soundAfterSilence(t0, 5s);
         if (!heard)
             throw std::runtime_error("the voice did not say a new problem (" + watch.chunkSummary() + ")");
         problem.push_back(msBetween(t0, *heard));

@@ -173,6 +173,8 @@ private slots:
         QCOMPARE(lines.size(), 4u);
         const char* keys[] = {"sound.first", "sound.later", "voice.problem", "voice.after_sound"};
         const int counts[] = {1, 2, 3, 3};
+        // The voice's daemon may still be starting on a loaded machine.
+        const double limits[] = {2000, 2000, 10000, 10000};
         for (int i = 0; i < 4; ++i) {
             std::istringstream in(lines[std::size_t(i)]);
             std::string key;
@@ -180,7 +182,7 @@ private slots:
             QCOMPARE(key, std::string(keys[i]));
             int samples = 0;
             for (double v = 0; in >> v; ++samples)
-                QVERIFY(v >= 0 && v < 2000);
+                QVERIFY2(v >= 0 && v < limits[i], keys[i]);
             QCOMPARE(samples, counts[i]);
         }
     }
