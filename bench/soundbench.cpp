@@ -377,6 +377,11 @@ int runSound(char* argv0, int verdicts)
     report("sound.first", first);
     report("sound.later", later);
 
+#if defined(__SANITIZE_ADDRESS__)
+    // In the instrumented build Qt's speech engine never finishes starting
+    // (as the sound test finds): there is no voice to time.
+    return 0;
+#endif
     // The voice, with speech-dispatcher of its own in the server's folder:
     // from a problem painted, and from the end of a feedback sound, to the
     // first speech at the sink.

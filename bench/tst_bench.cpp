@@ -170,13 +170,18 @@ private slots:
         Child child({kFolder + "/brasti_bench", "--sound", "3"}, STDERR_FILENO);
         const std::vector<std::string> lines = linesOf(child);
         QCOMPARE(child.wait(), 0);
-        QCOMPARE(lines.size(), 4u);
+#if defined(__SANITIZE_ADDRESS__)
+        const std::size_t rows = 2; // no voice in the instrumented build
+#else
+        const std::size_t rows = 4;
+#endif
+        QCOMPARE(lines.size(), rows);
         const char* keys[] = {"sound.first", "sound.later", "voice.problem", "voice.after_sound"};
         const int counts[] = {1, 2, 3, 3};
         // The voice's daemon may still be starting on a loaded machine.
         const double limits[] = {2000, 2000, 10000, 10000};
-        for (int i = 0; i < 4; ++i) {
-            std::istringstream in(lines[std::size_t(i)]);
+        for (std::size_t i = 0; i < rows; ++i) {
+            std::istringstream in(lines[i]);
             std::string key;
             QVERIFY(in >> key);
             QCOMPARE(key, std::string(keys[i]));
