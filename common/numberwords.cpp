@@ -71,26 +71,45 @@ const std::array<const char*, 10> kSpanishHundreds = {
     "",              "CIENTO",     "DOSCIENTOS", "TRESCIENTOS", "CUATROCIENTOS",
     "QUINIENTOS",    "SEISCIENTOS", "SETECIENTOS", "OCHOCIENTOS", "NOVECIENTOS"};
 
+// 1 to 999 where the hundreds, tens and units are words of a table each,
+// the first units up to `units.size()` single words, and 100 alone a word
+// of its own (Spanish, Portuguese).
+template <std::size_t Units>
+struct BelowThousandWords {
+    const char* hundred;                      // 100 alone
+    const std::array<const char*, 10>& hundreds;
+    const char* afterHundreds;                // between the hundreds and the rest
+    const std::array<const char*, 10>& tens;
+    const std::array<const char*, Units>& units;
+    const char* afterTens;                    // between the tens and the units
+};
+
+template <std::size_t Units>
+std::string belowThousand(int n, const BelowThousandWords<Units>& w)
+{
+    if (n == 100)
+        return w.hundred;
+    std::string words;
+    if (n >= 100) {
+        words = w.hundreds[static_cast<std::size_t>(n / 100)];
+        if (n % 100 != 0)
+            words += w.afterHundreds;
+    }
+    const int rest = n % 100;
+    if (rest != 0 && rest < static_cast<int>(Units)) {
+        words += w.units[static_cast<std::size_t>(rest)];
+    } else if (rest != 0) {
+        words += w.tens[static_cast<std::size_t>(rest / 10)];
+        if (rest % 10 != 0)
+            words += std::string(w.afterTens) + w.units[static_cast<std::size_t>(rest % 10)];
+    }
+    return words;
+}
+
 // 1 to 999: "TREINTA Y DOS", "CIEN", but "CIENTO UNO".
 std::string spanishBelowThousand(int n)
 {
-    if (n == 100)
-        return "CIEN";
-    std::string words;
-    if (n >= 100) {
-        words = kSpanishHundreds[static_cast<std::size_t>(n / 100)];
-        if (n % 100 != 0)
-            words += " ";
-    }
-    const int rest = n % 100;
-    if (rest != 0 && rest < 30) {
-        words += kSpanishUnits[static_cast<std::size_t>(rest)];
-    } else if (rest != 0) {
-        words += kSpanishTens[static_cast<std::size_t>(rest / 10)];
-        if (rest % 10 != 0)
-            words += std::string(" Y ") + kSpanishUnits[static_cast<std::size_t>(rest % 10)];
-    }
-    return words;
+    return belowThousand(n, BelowThousandWords<30>{"CIEN", kSpanishHundreds, " ", kSpanishTens, kSpanishUnits, " Y "});
 }
 
 // French, in the 1990 reform's spelling that French school programmes have
@@ -157,23 +176,8 @@ const std::array<const char*, 10> kPortugueseHundreds = {
 // "DUZENTOS E TRINTA E QUATRO".
 std::string portugueseBelowThousand(int n)
 {
-    if (n == 100)
-        return "CEM";
-    std::string words;
-    if (n >= 100) {
-        words = kPortugueseHundreds[static_cast<std::size_t>(n / 100)];
-        if (n % 100 != 0)
-            words += " E ";
-    }
-    const int rest = n % 100;
-    if (rest != 0 && rest < 20) {
-        words += kPortugueseUnits[static_cast<std::size_t>(rest)];
-    } else if (rest != 0) {
-        words += kPortugueseTens[static_cast<std::size_t>(rest / 10)];
-        if (rest % 10 != 0)
-            words += std::string(" E ") + kPortugueseUnits[static_cast<std::size_t>(rest % 10)];
-    }
-    return words;
+    return belowThousand(n, BelowThousandWords<20>{"CEM", kPortugueseHundreds, " E ", kPortugueseTens,
+                                                   kPortugueseUnits, " E "});
 }
 
 class Italian final : public NumberSpeller {
