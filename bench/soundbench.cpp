@@ -177,8 +177,8 @@ public:
     void listen()
     {
         pa_threaded_mainloop_lock(loop_);
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, 22050, 1};
-        record_ = pa_stream_new(context_, "brasti-bench-monitor", &spec, nullptr);
+        const pa_sample_spec format{PA_SAMPLE_S16LE, 22050, 1};
+        record_ = pa_stream_new(context_, "brasti-bench-monitor", &format, nullptr);
         pa_buffer_attr attr{};
         attr.maxlength = std::uint32_t(-1);
         attr.fragsize = 220; // 110 samples, 5 ms
