@@ -17,32 +17,40 @@ from pathlib import Path
 
 MARKER = "<!-- The table below is written by scripts/review-table.py: run it again rather than editing it. -->"
 
-# Where each context's texts appear, for the reviewer; a context not listed
-# is shown by its name.
-PLACES = {
-    "Accessibility": "lector de pantalla: dónde está una regleta",
-    "AnswerShow": "lector de pantalla: al final de «muéstrame»",
-    "CommandLine": "terminal: brasti --help",
-    "CompositionScreen": "pantallas «forma»: nombres de las zonas",
-    "Dialogs": "ventanas de mensaje",
-    "ExerciseScreen": "todas las pantallas de ejercicio",
-    "Exercises": "menú: nombre de cada ejercicio",
-    "MenuScreen": "menú",
-    "NumberToRodScreen": "«del número a la regleta»",
-    "NumbersWithTenScreen": "«números hasta el 20»",
-    "OrderingScreen": "pantallas «ordena»",
-    "RelationScreen": "«coloca > < =»",
-    "Rod": "nombre de cada regleta",
-    "RodToNumberScreen": "«de la regleta al número»",
-    "RowScreen": "«busca la regleta del medio / vecinas»",
-    "Services": "mensajes del programa",
-    "Settings": "ajustes del docente: avisos (nunca para el niño)",
-    "SignScreen": "«busca el > < =»",
-    "SingleRodScreen": "pantallas «forma»: nombres de las zonas",
-    "Spoken": "lector de pantalla: frases del problema",
-    "StartScreen": "pantalla de inicio",
-    "TeacherWindow": "ventana del docente (nunca para el niño)",
-    "WrittenScreen": "sumas y restas escritas",
+# The reviewer's own words, one entry per language: the table's headings,
+# the mark of a text not yet translated, and where each context's texts
+# appear (a context not listed is shown by its name).
+LABELS = {
+    "es": {
+        "headings": ("dónde", "italiano", "traducción", "nota para el traductor"),
+        "unfinished": "SIN TRADUCIR",
+        "places": {
+            "Accessibility": "lector de pantalla: dónde está una regleta",
+            "AnswerShow": "lector de pantalla: al final de «muéstrame»",
+            "CommandLine": "terminal: brasti --help",
+            "CompositionScreen": "pantallas «forma»: nombres de las zonas",
+            "Dialogs": "ventanas de mensaje",
+            "ExerciseScreen": "todas las pantallas de ejercicio",
+            "Exercises": "menú: nombre de cada ejercicio",
+            "FocusSpeech": "voz del programa",
+            "MenuScreen": "menú",
+            "NumberToRodScreen": "«del número a la regleta»",
+            "NumbersWithTenScreen": "«números hasta el 20»",
+            "OrderingScreen": "pantallas «ordena»",
+            "RelationScreen": "«coloca > < =»",
+            "Rod": "nombre de cada regleta",
+            "RodToNumberScreen": "«de la regleta al número»",
+            "RowScreen": "«busca la regleta del medio / vecinas»",
+            "Services": "mensajes del programa",
+            "Settings": "ajustes del docente: avisos (nunca para el niño)",
+            "SignScreen": "«busca el > < =»",
+            "SingleRodScreen": "pantallas «forma»: nombres de las zonas",
+            "Spoken": "lector de pantalla: frases del problema",
+            "StartScreen": "pantalla de inicio",
+            "TeacherWindow": "ventana del docente (nunca para el niño)",
+            "WrittenScreen": "sumas y restas escritas",
+        },
+    },
 }
 
 
@@ -58,9 +66,9 @@ def shown(text):
     return cell.replace("\n", "<br>")
 
 
-def table(ts_path):
+def table(ts_path, labels):
     root = ET.parse(ts_path).getroot()
-    rows = ["| # | dónde | italiano | traducción | nota para el traductor |", "|---|---|---|---|---|"]
+    rows = ["| # | " + " | ".join(labels["headings"]) + " |", "|---|---|---|---|---|"]
     number = 0
     for context in root.iter("context"):
         name = context.findtext("name", "").removeprefix("brasti::")
@@ -69,9 +77,9 @@ def table(ts_path):
             translation = message.find("translation")
             text = translation.text if translation is not None else ""
             if translation is not None and translation.get("type") == "unfinished":
-                text = "**SIN TRADUCIR** " + (text or "")
+                text = "**" + labels["unfinished"] + "** " + (text or "")
             notes = [n for n in (message.findtext("comment"), message.findtext("extracomment")) if n]
-            rows.append("| {} | {} | {} | {} | {} |".format(number, PLACES.get(name, name),
+            rows.append("| {} | {} | {} | {} | {} |".format(number, labels["places"].get(name, name),
                                                         shown(message.findtext("source")), shown(text),
                                                         shown(" — ".join(notes))))
     return "\n".join(rows) + "\n"
@@ -84,7 +92,7 @@ def main():
     review = top / f"README-{code}.md"
     guide = review.read_text(encoding="utf-8") if review.exists() else ""
     guide = guide.split(MARKER)[0].rstrip("\n")
-    rows = table(ts_path)
+    rows = table(ts_path, LABELS[code])
     review.write_text((guide + "\n\n" if guide else "") + MARKER + "\n\n" + rows, encoding="utf-8")
     print(f"{review}: {rows.count(chr(10)) - 2} texts")
 
