@@ -75,8 +75,11 @@ QString installLanguage(const QString& language, const QString& folder)
     if (language != kItalian && !load(QStringLiteral("brasti_") + language, folder))
         return current;
     current = language;
-    // Qt's own texts where the system has them; without them they stay as Qt writes them.
-    load(QStringLiteral("qtbase_") + current, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // Qt's own texts where the system has them; without them they stay as Qt
+    // writes them. Qt names some by country alone: Portuguese is qtbase_pt_BR.
+    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!load(QStringLiteral("qtbase_") + current, qtFolder))
+        load(QStringLiteral("qtbase_") + QLocale(current).name(), qtFolder);
     return current;
 }
 

@@ -40,10 +40,13 @@ foreach(ts ${BRASTI_TS_FILES})
     list(APPEND BRASTI_QT_LANGUAGES ${ts_language})
 endforeach()
 foreach(language ${BRASTI_QT_LANGUAGES})
-    find_file(BRASTI_QTBASE_${language} qtbase_${language}.qm
-              PATHS /usr/share/qt6/translations NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
-    if(BRASTI_QTBASE_${language})
-        install(FILES ${BRASTI_QTBASE_${language}} DESTINATION translations)
+    # The language's own, else its country's: Qt has Portuguese only as
+    # qtbase_pt_BR.qm, which the program looks for by the language's country.
+    file(GLOB qtbase_files /usr/share/qt6/translations/qtbase_${language}.qm
+                           /usr/share/qt6/translations/qtbase_${language}_*.qm)
+    if(qtbase_files)
+        list(GET qtbase_files 0 qtbase_file)
+        install(FILES ${qtbase_file} DESTINATION translations)
     endif()
 endforeach()
 
