@@ -17,13 +17,17 @@
               unsupported: 'Este navegador no puede abrir Brasti: hace falta un navegador reciente con WebAssembly.',
               failed: 'Brasti no ha podido arrancar. Vuelve a cargar la página.' },
     };
-    const preferred = (navigator.languages && navigator.languages.length ? navigator.languages : [navigator.language || 'it'])
-        .map(code => String(code).toLowerCase().split('-')[0]);
+    // The teacher's link first (?lingua=fr), as the program reads it; then the browser's.
+    const asked = new URLSearchParams(location.search).getAll('lingua').map(code => code.trim());
+    const preferred = asked.concat(navigator.languages && navigator.languages.length ? navigator.languages
+                                                                                      : [navigator.language || 'it'])
+        .map(code => String(code).toLowerCase().split(/[-_]/)[0]);
     const language = preferred.find(code => words[code]) || 'it';
     const say = words[language];
     const status = document.getElementById('brasti-stato');
     const canvas = document.getElementById('brasti-schermo');
     document.documentElement.lang = language;
+    document.querySelector('link[rel="manifest"]').href = 'manifest-' + language + '.webmanifest';
 
     function show(text) {
         status.textContent = text;

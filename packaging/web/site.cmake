@@ -15,7 +15,20 @@ foreach(size 180 192 512)
                     COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
 configure_file(${SOURCE}/packaging/web/index.html.in ${SITE}/index.html @ONLY)
-configure_file(${SOURCE}/packaging/web/manifest.webmanifest.in ${SITE}/manifest.webmanifest @ONLY)
+# One manifest per language the page speaks; the page links the one of its
+# language (brasti-avvio.js), Italian's until it knows.
+set(descriptions
+    "it|Matematica con i brasti, i regoli colorati, per i primi anni della scuola primaria"
+    "en|Maths with coloured number rods, for the first years of primary school"
+    "es|Matemáticas con regletas de colores, para los primeros años de la escuela primaria"
+    "fr|Les mathématiques avec les réglettes de couleur, pour les premières années de l’école primaire"
+    "pt|Matemática com barras coloridas, para os primeiros anos do ensino fundamental")
+foreach(entry ${descriptions})
+    string(REPLACE "|" ";" entry "${entry}")
+    list(GET entry 0 LANGUAGE)
+    list(GET entry 1 DESCRIPTION)
+    configure_file(${SOURCE}/packaging/web/manifest.webmanifest.in ${SITE}/manifest-${LANGUAGE}.webmanifest @ONLY)
+endforeach()
 
 # The service worker keeps every file of the folder; its cache is named by the
 # version and by what the files hold, so any change on the server replaces
