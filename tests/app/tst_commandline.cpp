@@ -48,8 +48,12 @@ private slots:
         QTest::newRow("language") << QStringList{"--lingua", "en"} << Action::Run << false << QString();
         QTest::newRow("language joined") << QStringList{"--lingua=it"} << Action::Run << false << QString();
         QTest::newRow("Spanish") << QStringList{"--lingua", "es"} << Action::Run << false << QString();
+        QTest::newRow("French") << QStringList{"--lingua", "fr"} << Action::Run << false << QString();
+        QTest::newRow("Portuguese") << QStringList{"--lingua=pt"} << Action::Run << false << QString();
         QTest::newRow("unknown language") << QStringList{"--lingua", "xx"} << Action::Fail << false
-                                          << QStringLiteral("lingua sconosciuta: xx (le lingue sono it, en, es)");
+                                          << QStringLiteral("lingua sconosciuta: xx (le lingue sono it, en, es, fr, pt)");
+        QTest::newRow("a country is no language") << QStringList{"--lingua", "pt_BR"} << Action::Fail << false
+                                                  << QStringLiteral("lingua sconosciuta: pt_BR (le lingue sono it, en, es, fr, pt)");
         QTest::newRow("language without code") << QStringList{"--lingua"} << Action::Fail << false
                                                << QStringLiteral("opzione non valida");
         // The program opens no files: a file name is a mistake, not ignored.

@@ -3,6 +3,7 @@
 // The sound player with the PulseAudio module: loaded only after the first
 // frame, silent and quick without a server, and heard through a private one.
 #include "app/catalogue.h"
+#include "app/language.h"
 #include "common/screenwindow.h"
 #include "common/sound/systemsound.h"
 #include "common/speaker.h"
@@ -395,16 +396,29 @@ private:
         };
         QTest::qWait(500);
         QVERIFY(!loud());
-        const std::unique_ptr<ScreenWindow> screen(createExerciseScreen(1, t.context));
-        screen->load();
-        screen->show();
-        QElapsedTimer waited;
-        waited.start();
-        bool heard = false;
-        // Qt's engine takes seconds to start speech-dispatcher and list its voices.
-        while (!(heard = loud()) && waited.elapsed() < 60000)
-            QTest::qWait(50);
-        QVERIFY2(heard, "the problem was not heard");
+        // Every language built in, its problem in its own words and voice.
+        for (const QString& language : availableLanguages()) {
+            QCOMPARE(installLanguage(language), language);
+            speaker.setLanguage(QLocale(language));
+            const std::unique_ptr<ScreenWindow> screen(createExerciseScreen(1, t.context));
+            screen->load();
+            screen->show();
+            QElapsedTimer waited;
+            waited.start();
+            bool heard = false;
+            // Qt's engine takes seconds to start speech-dispatcher and list its voices.
+            while (!(heard = loud()) && waited.elapsed() < 60000)
+                QTest::qWait(50);
+            QVERIFY2(heard, qPrintable(QStringLiteral("the problem was not heard in ") + language));
+            QVERIFY2(speaker.hasVoice(), qPrintable(QStringLiteral("no voice for ") + language));
+            // Quiet again before the next language, so that its own sentence is what is heard.
+            screen->close();
+            bool quiet = false;
+            while (!(quiet = !loud()) && waited.elapsed() < 90000)
+                QTest::qWait(300);
+            QVERIFY2(quiet, qPrintable(QStringLiteral("still speaking after ") + language));
+        }
+        installLanguage(kItalian);
     }
 
     // Runs in the child process, with its private server.

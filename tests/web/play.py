@@ -467,6 +467,15 @@ def main():
         _, found = page.controls()
         check(found.get('Command1', {}).get('name', '').lower() != 'avvio', 'the English start screen')
         browser.screenshot(os.path.join(shots, 'start-en.png'))
+        # Every other language the same way: the program, the page's language and its manifest.
+        for code, avvio in (('fr', 'démarrer'), ('pt', 'começar')):
+            page.open('?lingua=' + code)
+            _, found = page.controls()
+            name = found.get('Command1', {}).get('name', '').lower()
+            check(name == avvio, f'the start screen in {code}: {name}')
+            manifest = browser.evaluate("fetch(document.querySelector('link[rel=manifest]').href)"
+                                        ".then(r => r.json()).then(m => document.documentElement.lang + ' ' + m.lang)")
+            check(manifest == f'{code} {code}', f'the page and its manifest in {code}: {manifest}')
 
         check(browser.evaluate("document.getElementById('brasti-stato').hidden"), 'the loading line has gone')
         # A browser without WebAssembly is told so, in its language.
