@@ -59,7 +59,7 @@ echo "setup took $(( ($(date +%s%N) - started) / 1000000 )) ms, status $status"
 [ "$status" -eq 0 ] || fail "the setup ended with status $status"
 for f in brasti.exe brasti_sound.dll Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll qt.conf \
          plugins/platforms/qwindows.dll plugins/styles/qwindowsvistastyle.dll translations/qtbase_it.qm \
-         translations/qtbase_es.qm \
+         translations/qtbase_es.qm translations/qtbase_fr.qm translations/qtbase_pt_BR.qm \
          suoni/si1.wav suoni/si2.wav suoni/si3.wav suoni/si4.wav suoni/no.wav LICENZA.txt uninstall.exe; do
     [ -f "$target/$f" ] || fail "the setup did not install $f"
 done
