@@ -49,7 +49,7 @@ private slots:
         QTest::newRow("language joined") << QStringList{"--lingua=it"} << Action::Run << false << QString();
         QTest::newRow("Spanish") << QStringList{"--lingua", "es"} << Action::Run << false << QString();
         QTest::newRow("unknown language") << QStringList{"--lingua", "xx"} << Action::Fail << false
-                                          << QStringLiteral("lingua sconosciuta: xx (le lingue sono it, en, es)");
+                                          << QStringLiteral("lingua sconosciuta: xx (le lingue sono it, en, es, fr)");
         QTest::newRow("language without code") << QStringList{"--lingua"} << Action::Fail << false
                                                << QStringLiteral("opzione non valida");
         // The program opens no files: a file name is a mistake, not ignored.
