@@ -16,6 +16,9 @@
         es: { loading: 'Cargando Brasti…',
               unsupported: 'Este navegador no puede abrir Brasti: hace falta un navegador reciente con WebAssembly.',
               failed: 'Brasti no ha podido arrancar. Vuelve a cargar la página.' },
+        fr: { loading: 'Chargement de Brasti…',
+              unsupported: 'Ce navigateur ne peut pas faire fonctionner Brasti\u00a0: il faut un navigateur récent avec WebAssembly.',
+              failed: 'Brasti n\'a pas pu démarrer. Rechargez la page.' },
     };
     const preferred = (navigator.languages && navigator.languages.length ? navigator.languages : [navigator.language || 'it'])
         .map(code => String(code).toLowerCase().split('-')[0]);
