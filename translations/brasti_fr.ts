@@ -1103,7 +1103,7 @@ Options&#xa0;:
     <name>brasti::WrittenScreen</name>
     <message>
         <source>piano di lavoro</source>
-        <translation>plan de travail</translation>
+        <translation>zone de travail</translation>
     </message>
     <message>
         <source>barra della somma</source>
