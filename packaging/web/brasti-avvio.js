@@ -16,6 +16,9 @@
         es: { loading: 'Cargando Brasti…',
               unsupported: 'Este navegador no puede abrir Brasti: hace falta un navegador reciente con WebAssembly.',
               failed: 'Brasti no ha podido arrancar. Vuelve a cargar la página.' },
+        fr: { loading: 'Chargement de Brasti…',
+              unsupported: 'Ce navigateur ne peut pas faire fonctionner Brasti\u00a0: il faut un navigateur récent avec WebAssembly.',
+              failed: 'Brasti n\'a pas pu démarrer. Rechargez la page.' },
     };
     // The teacher's link first (?lingua=fr), as the program reads it; then the browser's.
     const asked = new URLSearchParams(location.search).getAll('lingua').map(code => code.trim());

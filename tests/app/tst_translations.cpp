@@ -78,6 +78,9 @@ QStringList sharedWords(const QString& language, const QString& other)
         {"es", "it", {"la", "al", "del", "con", "barra", "fila", "verde", "minuendo", "Ctrl", "Alt"}},
         {"en", "it", {"Ctrl", "Alt"}},
         {"en", "es", {"Ctrl", "Alt"}},
+        {"fr", "it", {"la", "Ctrl", "Alt"}},
+        {"fr", "en", {"addition", "additions", "menu", "relation", "orange", "plus", "Ctrl", "Alt"}},
+        {"fr", "es", {"la", "de", "en", "que", "entre", "toc", "Ctrl", "Alt"}},
     };
     for (const Pair& pair : kShared)
         if ((language == QLatin1String(pair.a) && other == QLatin1String(pair.b))
