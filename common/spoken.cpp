@@ -237,8 +237,13 @@ QString subtractionResult(int minuend, int subtrahend)
 
 QString subtractionOperation(int minuend, int subtrahend)
 {
-    //: The given bar of a subtraction within 10: "la barra lunga come brasto 7".
-    const QString above = minuend > 10 ? rods({10, minuend - 10}) : Spoken::tr("la barra %1").arg(aslongAs(minuend));
+    // Above 10 the given rods are named; within 10 the bar is.
+    QString above;
+    if (minuend > 10)
+        above = rods({10, minuend - 10});
+    else
+        //: The given bar of a subtraction within 10: "la barra lunga come brasto 7".
+        above = Spoken::tr("la barra %1").arg(aslongAs(minuend));
     return Spoken::tr("Sopra: %1; sotto: %2; completa la barra della differenza, poi scrivi la sottrazione.")
         .arg(above, rod(subtrahend));
 }
