@@ -323,6 +323,9 @@ private slots:
         QTest::newRow("Italian system") << italian << QStringList{"--help"} << 0 << "Uso: brasti [opzioni]";
         QTest::newRow("English system") << english << QStringList{"--help"} << 0 << "Usage: brasti [options]";
         QTest::newRow("Spanish system") << spanish << QStringList{"--help"} << 0 << "Modo de empleo: brasti [opciones]";
+        // A country the program has no file for: its language's own.
+        QTest::newRow("Canadian French system") << QStringList{"LANG=fr_CA.UTF-8"} << QStringList{"--help"} << 0
+                                                << QStringLiteral("Utilisation\u00a0: brasti [options]");
 #if !defined(Q_OS_WIN)
         // Windows has no C locale: its own language then counts.
         QTest::newRow("C locale") << QStringList{"LANG=C"} << QStringList{"--help"} << 0 << "Uso: brasti [opzioni]";
