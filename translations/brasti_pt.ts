@@ -12,11 +12,11 @@
     <name>brasti::CommandLine</name>
     <message>
         <source>mostra questo aiuto ed esce</source>
-        <translation>mostra esta ajuda e sai</translation>
+        <translation>exibe esta ajuda e sai</translation>
     </message>
     <message>
         <source>mostra la versione ed esce</source>
-        <translation>mostra a versão e sai</translation>
+        <translation>exibe a versão e sai</translation>
     </message>
     <message>
         <source>apre ogni finestra a schermo intero, per la lavagna interattiva</source>
@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>scrive su ogni brasto il suo numero, per chi non distingue i colori</source>
-        <translation>escreve em cada barra o seu número, para quem não distingue as cores</translation>
+        <translation>escreve em cada barra o seu número, para quem confunde as cores</translation>
     </message>
     <message>
         <source>parla la lingua scelta (%1) invece di quella del sistema</source>

@@ -81,7 +81,8 @@ QStringList sharedWords(const QString& language, const QString& other)
         {"fr", "it", {"la", "Ctrl", "Alt"}},
         {"fr", "en", {"addition", "additions", "menu", "relation", "orange", "plus", "Ctrl", "Alt"}},
         {"fr", "es", {"la", "de", "en", "que", "entre", "toc", "Ctrl", "Alt"}},
-        {"pt", "it", {"da", "barra", "verde", "minuendo", "passo", "sempre", "quanto", "vale", "uso", "Ctrl", "Alt"}},
+        {"pt", "it", {"da", "barra", "verde", "minuendo", "passo", "sempre", "quanto", "vale", "uso", "sistema",
+                      "Ctrl", "Alt"}},
         {"pt", "en", {"do", "menu", "complete", "Ctrl", "Alt"}},
         // Two Romance languages this close share much of the plain words a
         // child hears.
