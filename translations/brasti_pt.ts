@@ -859,6 +859,7 @@ Opções:
     </message>
     <message>
         <source>la barra %1</source>
+        <extracomment>The given bar of a subtraction within 10: &quot;la barra lunga come brasto 7&quot;.</extracomment>
         <translation>a faixa %1</translation>
     </message>
     <message>
