@@ -90,6 +90,7 @@ QStringList sharedWords(const QString& language, const QString& other)
                       "número", "números", "unidades", "segunda", "segundos", "resultado", "problema", "programa",
                       "barra", "tira", "minuendo", "verde", "rosa", "azul", "toc", "usar", "colocar", "formar",
                       "escritas", "Ctrl", "Alt"}},
+        {"pt", "fr", {"de", "que", "ou", "entre", "menu", "toc", "Ctrl", "Alt"}},
     };
     for (const Pair& pair : kShared)
         if ((language == QLatin1String(pair.a) && other == QLatin1String(pair.b))
