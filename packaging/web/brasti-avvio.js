@@ -19,6 +19,9 @@
         fr: { loading: 'Chargement de Brasti…',
               unsupported: 'Ce navigateur ne peut pas faire fonctionner Brasti\u00a0: il faut un navigateur récent avec WebAssembly.',
               failed: 'Brasti n\'a pas pu démarrer. Rechargez la page.' },
+        pt: { loading: 'Carregando o Brasti…',
+              unsupported: 'Este navegador não consegue abrir o Brasti: é preciso um navegador recente com WebAssembly.',
+              failed: 'O Brasti não conseguiu iniciar. Recarregue a página.' },
     };
     // The teacher's link first (?lingua=fr), as the program reads it; then the browser's.
     const asked = new URLSearchParams(location.search).getAll('lingua').map(code => code.trim());

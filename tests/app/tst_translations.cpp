@@ -81,6 +81,16 @@ QStringList sharedWords(const QString& language, const QString& other)
         {"fr", "it", {"la", "Ctrl", "Alt"}},
         {"fr", "en", {"addition", "additions", "menu", "relation", "orange", "plus", "Ctrl", "Alt"}},
         {"fr", "es", {"la", "de", "en", "que", "entre", "toc", "Ctrl", "Alt"}},
+        {"pt", "it", {"da", "barra", "verde", "minuendo", "passo", "sempre", "quanto", "vale", "uso", "sistema",
+                      "Ctrl", "Alt"}},
+        {"pt", "en", {"do", "menu", "complete", "Ctrl", "Alt"}},
+        // Two Romance languages this close share much of the plain words a
+        // child hears.
+        {"pt", "es", {"de", "para", "que", "entre", "todas", "menor", "menos", "igual", "juntas", "falta",
+                      "número", "números", "unidades", "segunda", "segundos", "resultado", "problema", "programa",
+                      "barra", "tira", "minuendo", "verde", "rosa", "azul", "toc", "usar", "colocar", "formar",
+                      "escritas", "Ctrl", "Alt"}},
+        {"pt", "fr", {"de", "que", "ou", "entre", "menu", "toc", "Ctrl", "Alt"}},
     };
     for (const Pair& pair : kShared)
         if ((language == QLatin1String(pair.a) && other == QLatin1String(pair.b))
