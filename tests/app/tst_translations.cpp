@@ -336,6 +336,8 @@ private slots:
         // A country the program has no file for: its language's own.
         QTest::newRow("Canadian French system") << QStringList{"LANG=fr_CA.UTF-8"} << QStringList{"--help"} << 0
                                                 << QStringLiteral("Utilisation\u00a0: brasti [options]");
+        QTest::newRow("Portuguese system of Portugal") << QStringList{"LANG=pt_PT.UTF-8"} << QStringList{"--help"} << 0
+                                                       << QStringLiteral("Uso: brasti [opções]");
 #if !defined(Q_OS_WIN)
         // Windows has no C locale: its own language then counts.
         QTest::newRow("C locale") << QStringList{"LANG=C"} << QStringList{"--help"} << 0 << "Uso: brasti [opzioni]";
