@@ -468,7 +468,7 @@ def main():
         check(found.get('Command1', {}).get('name', '').lower() != 'avvio', 'the English start screen')
         browser.screenshot(os.path.join(shots, 'start-en.png'))
         # Every other language the same way: the program, the page's language and its manifest.
-        for code, avvio in (('fr', 'démarrer'), ('pt', 'começar')):
+        for code, avvio in (('fr', 'commencer'), ('pt', 'começar')):
             page.open('?lingua=' + code)
             _, found = page.controls()
             name = found.get('Command1', {}).get('name', '').lower()
