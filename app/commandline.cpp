@@ -40,7 +40,7 @@ struct Options {
                                   Text::tr("apre ogni finestra a schermo intero, per la lavagna interattiva")};
     QCommandLineOption numbersOnRods{QStringLiteral("numeri-sui-brasti"),
                                      Text::tr("scrive su ogni brasto il suo numero, per chi non distingue i colori")};
-    //: %1 lists the languages' codes, "it, en, es".
+    //: %1 lists the languages' codes, "it, en, es, fr, pt".
     QCommandLineOption language{QStringLiteral("lingua"),
                                 Text::tr("parla la lingua scelta (%1) invece di quella del sistema")
                                     .arg(availableLanguages().join(QStringLiteral(", "))),

@@ -202,7 +202,7 @@ SettingsReading checkSettings(const QList<WrittenSetting>& written, const QStrin
             if (languages.contains(value.toLower()))
                 settings.language = value.toLower();
             else
-                //: %2 lists the languages' codes, "it, en, es".
+                //: %2 lists the languages' codes, "it, en, es, fr, pt".
                 problems << Text::tr("Per «%1» scrivere una delle lingue %2, non «%3»: resta la lingua del sistema.")
                                 .arg(name, languages.join(QStringLiteral(", ")), shown(value));
         } else if (const std::optional<bool> on = parseSwitch(value)) {

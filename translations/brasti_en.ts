@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>parla la lingua scelta (%1) invece di quella del sistema</source>
-        <extracomment>%1 lists the languages&apos; codes, &quot;it, en, es&quot;.</extracomment>
+        <extracomment>%1 lists the languages&apos; codes, &quot;it, en, es, fr, pt&quot;.</extracomment>
         <translation>speaks the language chosen (%1) instead of the system&apos;s</translation>
     </message>
     <message>
@@ -615,7 +615,7 @@ Options:
     </message>
     <message>
         <source>Per «%1» scrivere una delle lingue %2, non «%3»: resta la lingua del sistema.</source>
-        <extracomment>%2 lists the languages&apos; codes, &quot;it, en, es&quot;.</extracomment>
+        <extracomment>%2 lists the languages&apos; codes, &quot;it, en, es, fr, pt&quot;.</extracomment>
         <translation>For “%1” write one of the languages %2, not “%3”: the system&apos;s language stays.</translation>
     </message>
     <message>

@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>parla la lingua scelta (%1) invece di quella del sistema</source>
-        <extracomment>%1 lists the languages&apos; codes, &quot;it, en, es&quot;.</extracomment>
+        <extracomment>%1 lists the languages&apos; codes, &quot;it, en, es, fr, pt&quot;.</extracomment>
         <translation>habla el idioma elegido (%1) en vez del idioma predeterminado</translation>
     </message>
     <message>
@@ -615,7 +615,7 @@ Opciones:
     </message>
     <message>
         <source>Per «%1» scrivere una delle lingue %2, non «%3»: resta la lingua del sistema.</source>
-        <extracomment>%2 lists the languages&apos; codes, &quot;it, en, es&quot;.</extracomment>
+        <extracomment>%2 lists the languages&apos; codes, &quot;it, en, es, fr, pt&quot;.</extracomment>
         <translation>Para «%1» hay que escribir uno de los idiomas %2, no «%3»: queda el idioma del sistema.</translation>
     </message>
     <message>

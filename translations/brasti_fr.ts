@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>parla la lingua scelta (%1) invece di quella del sistema</source>
-        <extracomment>%1 lists the languages&apos; codes, &quot;it, en, es&quot;.</extracomment>
+        <extracomment>%1 lists the languages&apos; codes, &quot;it, en, es, fr, pt&quot;.</extracomment>
         <translation>parle la langue choisie (%1) au lieu de celle du système</translation>
     </message>
     <message>
@@ -615,7 +615,7 @@ Options&#xa0;:
     </message>
     <message>
         <source>Per «%1» scrivere una delle lingue %2, non «%3»: resta la lingua del sistema.</source>
-        <extracomment>%2 lists the languages&apos; codes, &quot;it, en, es&quot;.</extracomment>
+        <extracomment>%2 lists the languages&apos; codes, &quot;it, en, es, fr, pt&quot;.</extracomment>
         <translation>Pour «&#xa0;%1&#xa0;», écrivez l&apos;une des langues %2, pas «&#xa0;%3&#xa0;»&#xa0;: la langue du système est gardée.</translation>
     </message>
     <message>

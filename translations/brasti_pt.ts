@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>parla la lingua scelta (%1) invece di quella del sistema</source>
-        <extracomment>%1 lists the languages&apos; codes, &quot;it, en, es&quot;.</extracomment>
+        <extracomment>%1 lists the languages&apos; codes, &quot;it, en, es, fr, pt&quot;.</extracomment>
         <translation>usa o idioma escolhido (%1) em vez do idioma do sistema</translation>
     </message>
     <message>
@@ -615,7 +615,7 @@ Opções:
     </message>
     <message>
         <source>Per «%1» scrivere una delle lingue %2, non «%3»: resta la lingua del sistema.</source>
-        <extracomment>%2 lists the languages&apos; codes, &quot;it, en, es&quot;.</extracomment>
+        <extracomment>%2 lists the languages&apos; codes, &quot;it, en, es, fr, pt&quot;.</extracomment>
         <translation>Em “%1”, escreva um dos idiomas %2, não “%3”: fica o idioma do sistema.</translation>
     </message>
     <message>
