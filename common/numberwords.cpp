@@ -185,124 +185,92 @@ public:
     std::string words(std::int16_t n) const override { return NumberToWords(n); }
 };
 
-class English final : public NumberSpeller {
-public:
-    std::string words(std::int16_t value) const override
-    {
-        int n = value;
-        if (n == 0)
-            return "ZERO";
-        std::string words;
-        if (n < 0) {
-            words = "MINUS ";
-            n = -n;
-        }
-        const int thousands = n / 1000;
-        const int rest = n % 1000;
-        if (thousands > 0) {
-            words += englishBelowThousand(thousands) + " THOUSAND";
-            // "ONE THOUSAND AND FIVE", but "ONE THOUSAND ONE HUNDRED".
-            if (rest > 0)
-                words += rest < 100 ? " AND " : " ";
-        }
-        if (rest > 0)
-            words += englishBelowThousand(rest);
-        return words;
-    }
+// What a language says around its thousands; the rest of the frame (zero,
+// the sign, the thousands before the rest) is the same in all of them.
+struct ThousandsRules {
+    const char* zero;
+    const char* minus; // with its blank: the sign is no part of a compound
+    std::string (*belowThousand)(int);
+    std::string (*thousands)(int); // 1 to 32, with the word for thousand
+    std::string (*joiner)(int);    // between the thousands and a rest of 1 to 999
 };
 
-class Spanish final : public NumberSpeller {
+class ThousandsSpeller final : public NumberSpeller {
 public:
-    std::string words(std::int16_t value) const override
-    {
-        int n = value;
-        if (n == 0)
-            return "CERO";
-        std::string words;
-        if (n < 0) {
-            words = "MENOS ";
-            n = -n;
-        }
-        const int thousands = n / 1000;
-        const int rest = n % 1000;
-        // "MIL", not "UNO MIL"; before "MIL" one is "UN", and twenty-one
-        // "VEINTIÚN": "TREINTA Y UN MIL".
-        if (thousands == 1) {
-            words += "MIL";
-        } else if (thousands > 1) {
-            std::string group = spanishBelowThousand(thousands);
-            if (thousands % 10 == 1 && thousands % 100 != 11) {
-                group.erase(group.size() - 1); // "UNO" to "UN"
-                if (thousands % 100 == 21)
-                    group.replace(group.size() - 2, 2, "ÚN");
-            }
-            words += group + " MIL";
-        }
-        if (thousands > 0 && rest > 0)
-            words += " ";
-        if (rest > 0)
-            words += spanishBelowThousand(rest);
-        return words;
-    }
-};
+    explicit constexpr ThousandsSpeller(ThousandsRules rules) : rules_(rules) {}
 
-class French final : public NumberSpeller {
-public:
     std::string words(std::int16_t value) const override
     {
         int n = value;
         if (n == 0)
-            return "ZÉRO";
+            return rules_.zero;
         std::string words;
-        // The sign is no part of the compound: a blank, not a hyphen.
         if (n < 0) {
-            words = "MOINS ";
+            words = rules_.minus;
             n = -n;
         }
         const int thousands = n / 1000;
         const int rest = n % 1000;
-        // "MILLE", never "UN-MILLE", and it takes no "S". The thousands go up
-        // to 32 only, so no "QUATRE-VINGTS" or "CENTS" stands before it.
-        if (thousands > 1)
-            words += frenchBelowThousand(thousands) + "-";
         if (thousands > 0)
-            words += "MILLE";
-        if (thousands > 0 && rest > 0)
-            words += "-";
+            words += rules_.thousands(thousands) + (rest > 0 ? rules_.joiner(rest) : std::string());
         if (rest > 0)
-            words += frenchBelowThousand(rest);
+            words += rules_.belowThousand(rest);
         return words;
     }
+
+private:
+    ThousandsRules rules_;
 };
 
-class Portuguese final : public NumberSpeller {
-public:
-    std::string words(std::int16_t value) const override
-    {
-        int n = value;
-        if (n == 0)
-            return "ZERO";
-        std::string words;
-        if (n < 0) {
-            words = "MENOS ";
-            n = -n;
+const ThousandsSpeller kEnglish({
+    "ZERO",
+    "MINUS ",
+    englishBelowThousand,
+    [](int thousands) { return englishBelowThousand(thousands) + " THOUSAND"; },
+    // "ONE THOUSAND AND FIVE", but "ONE THOUSAND ONE HUNDRED".
+    [](int rest) { return std::string(rest < 100 ? " AND " : " "); },
+});
+
+const ThousandsSpeller kSpanish({
+    "CERO",
+    "MENOS ",
+    spanishBelowThousand,
+    // "MIL", not "UNO MIL"; before "MIL" one is "UN", and twenty-one
+    // "VEINTIÚN": "TREINTA Y UN MIL".
+    [](int thousands) {
+        if (thousands == 1)
+            return std::string("MIL");
+        std::string group = spanishBelowThousand(thousands);
+        if (thousands % 10 == 1 && thousands % 100 != 11) {
+            group.erase(group.size() - 1); // "UNO" to "UN"
+            if (thousands % 100 == 21)
+                group.replace(group.size() - 2, 2, "ÚN");
         }
-        const int thousands = n / 1000;
-        const int rest = n % 1000;
-        // "MIL", not "UM MIL".
-        if (thousands > 1)
-            words += portugueseBelowThousand(thousands) + " ";
-        if (thousands > 0)
-            words += "MIL";
-        // "E" after "MIL" only when what follows is a single part: "MIL E UM",
-        // "MIL E DUZENTOS", but "MIL DUZENTOS E UM".
-        if (thousands > 0 && rest > 0)
-            words += rest < 100 || rest % 100 == 0 ? " E " : " ";
-        if (rest > 0)
-            words += portugueseBelowThousand(rest);
-        return words;
-    }
-};
+        return group + " MIL";
+    },
+    [](int) { return std::string(" "); },
+});
+
+const ThousandsSpeller kFrench({
+    "ZÉRO",
+    "MOINS ",
+    frenchBelowThousand,
+    // "MILLE", never "UN-MILLE", and it takes no "S". The thousands go up
+    // to 32 only, so no "QUATRE-VINGTS" or "CENTS" stands before it.
+    [](int thousands) { return thousands > 1 ? frenchBelowThousand(thousands) + "-MILLE" : std::string("MILLE"); },
+    [](int) { return std::string("-"); },
+});
+
+const ThousandsSpeller kPortuguese({
+    "ZERO",
+    "MENOS ",
+    portugueseBelowThousand,
+    // "MIL", not "UM MIL".
+    [](int thousands) { return thousands > 1 ? portugueseBelowThousand(thousands) + " MIL" : std::string("MIL"); },
+    // "E" after "MIL" only when what follows is a single part: "MIL E UM",
+    // "MIL E DUZENTOS", but "MIL DUZENTOS E UM".
+    [](int rest) { return std::string(rest < 100 || rest % 100 == 0 ? " E " : " "); },
+});
 
 class Digits final : public NumberSpeller {
 public:
@@ -319,26 +287,22 @@ const NumberSpeller& italianSpeller()
 
 const NumberSpeller& englishSpeller()
 {
-    static const English speller;
-    return speller;
+    return kEnglish;
 }
 
 const NumberSpeller& spanishSpeller()
 {
-    static const Spanish speller;
-    return speller;
+    return kSpanish;
 }
 
 const NumberSpeller& frenchSpeller()
 {
-    static const French speller;
-    return speller;
+    return kFrench;
 }
 
 const NumberSpeller& portugueseSpeller()
 {
-    static const Portuguese speller;
-    return speller;
+    return kPortuguese;
 }
 
 const NumberSpeller& digitSpeller()
